@@ -1,0 +1,13 @@
+#pragma once
+
+#include "model/Control.h"
+
+/** One knob: absolute controller or relative mode, its controller number, range and channel. */
+class QXKnob : public Control
+{
+public:
+    explicit QXKnob (int imageOffset);
+
+    juce::uint8 getMaximum (const juce::String& parameterName) const override;
+    int getParameterIndex (const juce::String& parameterName) const override;
+};

@@ -1,0 +1,34 @@
+#include "model/QXPad.h"
+
+#include "model/PresetLayout.h"
+
+QXPad::QXPad (int imageOffset) : Control (PresetLayout::controlBytes, imageOffset)
+{
+    addParameterName ("Mode", 0);
+    addParameterName ("Note", 1);
+    addParameterName ("CC", 1);
+    addParameterName ("Program", 1);
+    addParameterName ("Fixed", 2);
+    addParameterName ("Toggle On", 2);
+    addParameterName ("Pressed", 2);
+    addParameterName ("Bank LSB", 2);
+    addParameterName ("Toggle Off", 3);
+    addParameterName ("Released", 3);
+    addParameterName ("Bank MSB", 3);
+    addParameterName ("Curve", 3);
+    addParameterName ("MIDI Channel", 4);
+}
+
+juce::uint8 QXPad::getMaximum (const juce::String& parameterName) const
+{
+    if (parameterName == "Mode")
+        return 3;
+    if (parameterName == "Curve")
+        return 7;
+    return getBaseMaximum (parameterName);
+}
+
+int QXPad::getParameterIndex (const juce::String& parameterName) const
+{
+    return findByteIndex (parameterName);
+}

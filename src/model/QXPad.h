@@ -1,0 +1,13 @@
+#pragma once
+
+#include "model/Control.h"
+
+/** One drum pad. Bytes 1 to 3 mean different things per mode, so several names share them. */
+class QXPad : public Control
+{
+public:
+    explicit QXPad (int imageOffset);
+
+    juce::uint8 getMaximum (const juce::String& parameterName) const override;
+    int getParameterIndex (const juce::String& parameterName) const override;
+};

@@ -1,0 +1,27 @@
+#include "model/QXRollMode.h"
+
+#include "model/PresetLayout.h"
+
+QXRollMode::QXRollMode (int imageOffset) : Control (PresetLayout::rollModeBytes, imageOffset)
+{
+    for (auto* name : { "Function", "Time Div", "Gate", "Swing" })
+        addParameterName (name);
+}
+
+juce::uint8 QXRollMode::getMaximum (const juce::String& parameterName) const
+{
+    if (parameterName == "Function")
+        return 1;
+    if (parameterName == "Time Div")
+        return 7;
+    if (parameterName == "Gate")
+        return 98;
+    if (parameterName == "Swing")
+        return 24;
+    return getBaseMaximum (parameterName);
+}
+
+int QXRollMode::getParameterIndex (const juce::String& parameterName) const
+{
+    return findByteIndex (parameterName);
+}

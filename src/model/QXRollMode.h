@@ -1,0 +1,13 @@
+#pragma once
+
+#include "model/Control.h"
+
+/** The pads' roll (note-repeat) settings. */
+class QXRollMode : public Control
+{
+public:
+    explicit QXRollMode (int imageOffset);
+
+    juce::uint8 getMaximum (const juce::String& parameterName) const override;
+    int getParameterIndex (const juce::String& parameterName) const override;
+};

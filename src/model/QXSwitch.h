@@ -1,0 +1,13 @@
+#pragma once
+
+#include "model/Control.h"
+
+/** One assignable switch. Bytes 1 to 3 mean different things per mode, so names share them. */
+class QXSwitch : public Control
+{
+public:
+    explicit QXSwitch (int imageOffset);
+
+    juce::uint8 getMaximum (const juce::String& parameterName) const override;
+    int getParameterIndex (const juce::String& parameterName) const override;
+};

@@ -1,0 +1,20 @@
+#include "model/QXWheels.h"
+
+#include "model/PresetLayout.h"
+
+QXWheels::QXWheels (int imageOffset) : Control (PresetLayout::wheelsBytes, imageOffset)
+{
+    for (auto* name : { "Pitch Wheel MIDI Channel", "Mod Wheel MIDI Channel", "Mod Wheel CC",
+                        "Mod Wheel Min", "Mod Wheel Max" })
+        addParameterName (name);
+}
+
+juce::uint8 QXWheels::getMaximum (const juce::String& parameterName) const
+{
+    return parameterName.contains ("Channel") ? 16 : getBaseMaximum (parameterName);
+}
+
+int QXWheels::getParameterIndex (const juce::String& parameterName) const
+{
+    return findByteIndex (parameterName);
+}

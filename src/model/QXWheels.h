@@ -1,0 +1,13 @@
+#pragma once
+
+#include "model/Control.h"
+
+/** The pitch and modulation wheels. Their channels go to 16, one more than any other channel. */
+class QXWheels : public Control
+{
+public:
+    explicit QXWheels (int imageOffset);
+
+    juce::uint8 getMaximum (const juce::String& parameterName) const override;
+    int getParameterIndex (const juce::String& parameterName) const override;
+};

@@ -1,0 +1,130 @@
+#include "model/ModelConstants.h"
+#include "model/PresetModel.h"
+#include "model/QXTransport.h"
+
+#include <gtest/gtest.h>
+
+using namespace ControlGroup;
+
+namespace
+{
+PresetModel makeQX61Model()
+{
+    const auto model = ModelConstants::qx61();
+    return { model.getLayout(), model.getHighestSplitPoint(), model.maxKeybedOctave };
+}
+} // namespace
+
+TEST (PresetLayout, QX61BlocksLieWhereTheKeyboardExpectsThem)
+{
+    const PresetLayout layout (16, 16, 48);
+    EXPECT_EQ (PresetLayout::keybedOffset, 16);
+    EXPECT_EQ (PresetLayout::rollModeOffset, 30);
+    EXPECT_EQ (PresetLayout::transportOffset (0), 34);
+    EXPECT_EQ (PresetLayout::transportOffset (5), 44);
+    EXPECT_EQ (PresetLayout::wheelsOffset, 46);
+    EXPECT_EQ (PresetLayout::sustainOffset, 51);
+    EXPECT_EQ (layout.knobOffset (0), 55);
+    EXPECT_EQ (layout.knobOffset (15), 130);
+    EXPECT_EQ (layout.padOffset (0), 135);
+    EXPECT_EQ (layout.padOffset (13), 200);
+    EXPECT_EQ (layout.switchOffset (0), 215);
+    EXPECT_EQ (layout.switchOffset (47), 450);
+    EXPECT_EQ (layout.midiToDinOffset(), 455);
+    EXPECT_EQ (layout.dataLength(), 465);
+    EXPECT_EQ (layout.messageLength(), 476);
+    EXPECT_EQ (PresetLayout::messageOffset (455), 465);
+}
+
+TEST (PresetLayout, EmptyModelStillHasTheFixedBlocks)
+{
+    const PresetLayout layout (0, 0, 0);
+    EXPECT_EQ (layout.midiToDinOffset(), 55);
+    EXPECT_EQ (layout.dataLength(), 65);
+    EXPECT_EQ (layout.messageLength(), 76);
+
+    PresetModel model (layout, 60, 10);
+    EXPECT_EQ (model.getNumControls (knobGroup), 0);
+    EXPECT_EQ (model.getControl (knobGroup), nullptr);
+    EXPECT_EQ (model.getControl (midiToDinGroup)->getImageOffset(), 55);
+}
+
+TEST (PresetModel, BlocksTileTheDataWithoutGapsOrOverlaps)
+{
+    auto model = makeQX61Model();
+    std::vector<int> owner (465, 0);
+
+    model.forEachControl ([&] (int, const Control& control) {
+        for (int i = 0; i < control.getByteCount(); ++i)
+            ++owner[static_cast<size_t> (control.getImageOffset() + i)];
+    });
+
+    for (size_t i = 0; i < owner.size(); ++i)
+        EXPECT_EQ (owner[i], 1) << "data byte " << i;
+
+    EXPECT_EQ (model.getNumControls (transportGroup), 6);
+    EXPECT_EQ (model.getNumControls (switchGroup), 48);
+    EXPECT_EQ (model.getControl (padGroup, 16), nullptr);
+}
+
+TEST (PresetModel, CollectedDataRoundTripsThroughTheControls)
+{
+    auto model = makeQX61Model();
+    Control::Bytes data;
+    for (int i = 0; i < 465; ++i)
+        data.add (static_cast<juce::uint8> ((i * 7) % 256));
+
+    model.applyData (data);
+    EXPECT_EQ (model.collectData(), data);
+}
+
+TEST (DefaultPreset, MatchesTheKeyboardsFactoryTable)
+{
+    const auto message = ModelConstants::qx61DefaultPreset();
+    ASSERT_EQ (message.size(), 476);
+    EXPECT_EQ (message.getFirst(), 0xF0);
+    EXPECT_EQ (message[6], 0x63);
+    EXPECT_EQ (message.getLast(), 0xF7);
+
+    auto model = makeQX61Model();
+    Control::Bytes data (message.getRawDataPointer() + 10, 465);
+    model.applyData (data);
+
+    EXPECT_EQ (model.getControl (presetNameGroup)->getParameter ("Preset Name 16"), 0x30);
+
+    auto* keybed = model.getControl (keybedGroup);
+    EXPECT_EQ (keybed->getParameter ("Keybed Transpose"), 12);
+    EXPECT_EQ (keybed->getParameter ("Split Mode"), 1);
+    EXPECT_EQ (keybed->getParameter ("Upper Keybed Curve"), 4);
+    EXPECT_EQ (model.getControl (rollModeGroup)->getParameter ("Gate"), 49);
+
+    const int transportCCs[] = { 116, 117, 118, 119, 115, 114 };
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ (model.getControl (transportGroup, i)->getParameter ("CC"), transportCCs[i])
+            << QXTransport::buttonNames()[i];
+
+    EXPECT_EQ (model.getControl (wheelsGroup)->getParameter ("Mod Wheel CC"), 1);
+    EXPECT_EQ (model.getControl (wheelsGroup)->getParameter ("Mod Wheel Max"), 127);
+    EXPECT_EQ (model.getControl (sustainGroup)->getParameter ("CC"), 64);
+    EXPECT_EQ (model.getControl (sustainGroup)->getParameter ("Pressed"), 127);
+
+    const int knobCCs[] = { 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 35, 41, 46, 47 };
+    const int padNotes[] = { 48, 49, 50, 51, 44, 45, 46, 47, 40, 41, 42, 43, 36, 37, 38, 39 };
+    for (int i = 0; i < 16; ++i)
+    {
+        EXPECT_EQ (model.getControl (knobGroup, i)->getParameter ("CC"), knobCCs[i]);
+        EXPECT_EQ (model.getControl (knobGroup, i)->getParameter ("Max"), 127);
+        EXPECT_EQ (model.getControl (padGroup, i)->getParameter ("Note"), padNotes[i]);
+    }
+
+    for (int i = 0; i < 48; ++i)
+    {
+        EXPECT_EQ (model.getControl (switchGroup, i)->getParameter ("CC"), 48 + i);
+        EXPECT_EQ (model.getControl (switchGroup, i)->getParameter ("Toggle On"), 127);
+    }
+
+    for (const auto& name : model.getControl (midiToDinGroup)->getParameterNames())
+        EXPECT_EQ (model.getControl (midiToDinGroup)->getParameter (name), 1) << name;
+
+    EXPECT_EQ (model.collectData(), data);
+}
