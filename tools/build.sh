@@ -4,5 +4,8 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/tools/setup.sh"
 build="${QX_BUILD_DIR:-$root/build}"
+# Paths under the parent folder are hashed relative to the build folder, so every checkout
+# (and every worktree) shares the compiler cache and JUCE is compiled once per machine.
+export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(dirname "$root")}"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build "$build" --parallel "$(nproc)"
+cmake --build "$build" --parallel "${QX_JOBS:-$(nproc)}"
