@@ -100,6 +100,12 @@ int Control::findByteIndex (const juce::String& parameterName) const
     return position < 0 ? -1 : byteIndexes[position];
 }
 
+juce::String Control::getByteName (int byteIndex) const
+{
+    const auto position = byteIndexes.indexOf (byteIndex);
+    return position < 0 ? juce::String() : parameterNames[position];
+}
+
 juce::uint8 Control::getBaseMaximum (const juce::String& parameterName) const
 {
     if (! parameterNames.contains (parameterName))

@@ -37,6 +37,9 @@ public:
     /** Ends a registration; a widget calls it before it is destroyed. Safe during a report. */
     void removeListener (Listener* listener);
 
+    /** The name a byte is best known by: the first of the names that address it. */
+    virtual juce::String getByteName (int byteIndex) const;
+
     /** Position of the last entry of the names equal to the name, or -1. */
     int findParameterName (const juce::String& parameterName) const;
 

@@ -32,3 +32,8 @@ int QXPad::getParameterIndex (const juce::String& parameterName) const
 {
     return findByteIndex (parameterName);
 }
+
+juce::String QXPad::getByteName (int byteIndex) const
+{
+    return byteIndex == 3 ? "Curve" : Control::getByteName (byteIndex);
+}

@@ -10,4 +10,7 @@ public:
 
     juce::uint8 getMaximum (const juce::String& parameterName) const override;
     int getParameterIndex (const juce::String& parameterName) const override;
+
+    /** Byte 3 is best known as the velocity "Curve", its meaning in the default note mode. */
+    juce::String getByteName (int byteIndex) const override;
 };

@@ -139,3 +139,19 @@ TEST (ControlKinds, MidiToDinFlagsAreOnOff)
     EXPECT_EQ (flags.getMaximum ("Pads Midi To DIN"), 1);
     EXPECT_EQ (flags.getMaximum ("Pads MIDI To DIN"), 0); // case-sensitive
 }
+
+TEST (ControlKinds, EveryByteHasTheNameItIsBestKnownBy)
+{
+    const auto byteNames = [] (const Control& control) {
+        juce::StringArray names;
+        for (int i = 0; i < control.getByteCount(); ++i)
+            names.add (control.getByteName (i));
+        return names;
+    };
+
+    EXPECT_EQ (byteNames (QXPad (0)), (juce::StringArray { "Mode", "Note", "Fixed", "Curve", "MIDI Channel" }));
+    EXPECT_EQ (byteNames (QXSwitch (0)),
+               (juce::StringArray { "Mode", "CC", "Toggle On", "Toggle Off", "MIDI Channel" }));
+    EXPECT_EQ (byteNames (QXKnob (0)), QXKnob (0).getParameterNames());
+    EXPECT_EQ (byteNames (QXKeybed (0, 60, 10)), QXKeybed (0, 60, 10).getParameterNames());
+}
