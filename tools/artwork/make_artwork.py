@@ -191,7 +191,7 @@ def draw_switches():
             cx = column_centre(i)
             parts.append(rect(cx - 12, ry, 24, row_h, CONTROL, rx=3))
             parts.append(line(cx - 9, ry + 0.5, cx + 9, ry + 0.5, CONTROL_EDGE))
-            parts.append(rect(cx - 5, ry + row_h - 4, 10, 2, WELL, rx=1))
+            parts.append(rect(cx - 12, ry + row_h - 3, 24, 3, "#4A4F57", rx=1.5))
     return "\n".join(parts)
 
 
@@ -285,8 +285,8 @@ def selector_overlay(w, h, state):
     if state == "normal":
         return svg(w, h, "")
     if state == "over":
-        return svg(w, h, rect(1, 1, w - 2, h - 2, "#FFFFFF", rx=4, fill_opacity=0.16,
-                              stroke="#FFFFFF", stroke_width=1.5))
+        return svg(w, h, rect(1, 1, w - 2, h - 2, ACCENT, rx=4, fill_opacity=0.2,
+                              stroke="#8FD3FF", stroke_width=1.5))
     return svg(w, h, rect(1.5, 1.5, w - 3, h - 3, ACCENT, rx=4, fill_opacity=0.45,
                           stroke="#4FB6FF", stroke_width=2.5))
 
@@ -298,19 +298,17 @@ def keyboard_background():
     body = "\n".join([
         rect(0, 0, 1200, 700, ACCENT),
         rect(29, 55, 1150, 286, "#0C5E94", rx=14, opacity=0.55),
-        text(600, 425, "Click a part of the keyboard or a tab to edit that section", 13,
-             "#FFFFFF", anchor="middle", opacity=0.7),
     ])
     return svg(1200, 700, body)
 
 
-def tab_button(caption, w, state):
+def tab_button(caption, w, state, separator):
     h = 40
     fills = {"normal": ACCENT_DARK, "over": ACCENT_LIGHT, "down": "#FFFFFF"}
     colour = ACCENT if state == "down" else "#FFFFFF"
     weight = "bold" if state == "down" else "normal"
     parts = [rect(0, 0, w, h, fills[state])]
-    if state != "down":
+    if state != "down" and separator:
         parts.append(line(w - 0.5, 8, w - 0.5, h - 8, "#FFFFFF", opacity=0.3))
     else:
         parts.append(rect(0, h - 3, w, 3, ACCENT))
@@ -414,8 +412,9 @@ def pictures():
     yield "keyboard-background.png", 1200, 700, keyboard_background()
     yield "product-picture.png", PRODUCT_W, PRODUCT_H, product_picture()
     for name, caption, w in TABS:
+        separator = name != TABS[-1][0]
         for state in ("normal", "over", "down"):
-            yield f"tab-{name}-{state}.png", w, 40, tab_button(caption, w, state)
+            yield f"tab-{name}-{state}.png", w, 40, tab_button(caption, w, state, separator)
     for name, _, _, w, h in SELECTOR_RECTS:
         for state in ("normal", "over", "down"):
             yield f"selector-{name}-{state}.png", w, h, selector_overlay(w, h, state)
