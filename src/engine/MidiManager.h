@@ -20,6 +20,7 @@ public:
     void addListener (MidiManagerListener*) {}
     void removeListener (MidiManagerListener*) {}
     bool isConnected() const { return false; }
+    bool isOutputOpen() const { return false; }
     bool sendMessage (const juce::MidiMessage&) { return false; }
 
 private:
