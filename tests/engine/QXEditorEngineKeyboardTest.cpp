@@ -12,7 +12,7 @@ using namespace MidiTestSupport;
 
 namespace
 {
-constexpr int timeoutMs = 300;
+constexpr int timeoutMs = 500;
 constexpr juce::uint8 slot = 3;
 
 struct QXEditorEngineKeyboardTest : public ::testing::Test
