@@ -60,7 +60,7 @@ juce::Image ViewImages::tabButton (int viewNumber, ButtonState state)
         return {};
 
     const auto& picture = tabPictures[viewNumber];
-    return load (juce::String (picture.name) + suffix (state), picture.width, picture.height);
+    return load (juce::String (picture.name) + suffix (state), picture.width, picture.height, state);
 }
 
 juce::Image ViewImages::productButton (int viewNumber, ButtonState state)
@@ -70,7 +70,7 @@ juce::Image ViewImages::productButton (int viewNumber, ButtonState state)
         return {};
 
     const auto& picture = productPictures[viewNumber];
-    return load (juce::String (picture.name) + suffix (state), picture.width, picture.height);
+    return load (juce::String (picture.name) + suffix (state), picture.width, picture.height, state);
 }
 
 juce::Image ViewImages::mainButton (int index, bool mouseOver)
@@ -85,7 +85,7 @@ juce::Image ViewImages::mainButton (int index, bool mouseOver)
 juce::Image ViewImages::bankArrow (bool pointsRight, ButtonState state)
 {
     return load (juce::String (pointsRight ? "arrow-right" : "arrow-left") + suffix (state), arrowWidth,
-                 arrowHeight);
+                 arrowHeight, state);
 }
 
 juce::Image ViewImages::keybedDivider()
@@ -117,17 +117,18 @@ juce::Image ViewImages::findResource (const juce::String& fileName)
     return {};
 }
 
-juce::Image ViewImages::load (const juce::String& fileName, int width, int height)
+juce::Image ViewImages::load (const juce::String& fileName, int width, int height, ButtonState state)
 {
     auto image = findResource (fileName);
-    return image.isValid() ? image : placeholder (width, height);
+    return image.isValid() ? image : placeholder (width, height, state);
 }
 
-juce::Image ViewImages::placeholder (int width, int height)
+juce::Image ViewImages::placeholder (int width, int height, ButtonState state)
 {
+    // Pressed placeholders are brighter, so a selection shows even without the pictures.
     juce::Image plain (juce::Image::ARGB, width, height, true);
     juce::Graphics g (plain);
-    g.setColour (juce::Colours::white.withAlpha (0.15f));
+    g.setColour (juce::Colours::white.withAlpha (state == ButtonState::down ? 0.4f : 0.15f));
     g.fillAll();
     g.setColour (juce::Colours::white.withAlpha (0.5f));
     g.drawRect (plain.getBounds());

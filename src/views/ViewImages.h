@@ -42,7 +42,8 @@ public:
     static juce::Image findResource (const juce::String& fileName);
 
 private:
-    static juce::Image load (const juce::String& fileName, int width, int height);
-    static juce::Image placeholder (int width, int height);
+    static juce::Image load (const juce::String& fileName, int width, int height,
+                             ButtonState state = ButtonState::normal);
+    static juce::Image placeholder (int width, int height, ButtonState state);
     static juce::String suffix (ButtonState state);
 };
