@@ -14,28 +14,56 @@ struct Picture
 // Indexed by view number; the main and sustain tabs are wider so that the row fills 1200 pixels.
 const Picture tabPictures[] = { { "tab-main", 138, 40 },      { "tab-knobs", 132, 40 },
                                 { "tab-switches", 132, 40 },  { "tab-pads", 132, 40 },
-                                { "tab-rollmode", 132, 40 },  { "tab-transport", 132, 40 },
+                                { "tab-roll-mode", 132, 40 },  { "tab-transport", 132, 40 },
                                 { "tab-keybed", 132, 40 },    { "tab-wheels", 132, 40 },
                                 { "tab-sustain", 138, 40 } };
 
 // Indexed by view number; the main and sustain views have no area on the product picture.
 const Picture productPictures[] = { { nullptr, 0, 0 },
-                                    { "product-knobs", 503, 16 },
-                                    { "product-switches", 511, 56 },
-                                    { "product-pads", 154, 153 },
-                                    { "product-rollmode", 23, 15 },
-                                    { "product-transport", 152, 35 },
-                                    { "product-keybed", 957, 167 },
-                                    { "product-wheels", 63, 85 },
+                                    { "selector-knobs", 503, 16 },
+                                    { "selector-switches", 511, 56 },
+                                    { "selector-pads", 154, 153 },
+                                    { "selector-roll-mode", 23, 15 },
+                                    { "selector-transport", 152, 35 },
+                                    { "selector-keybed", 957, 167 },
+                                    { "selector-wheels", 63, 85 },
                                     { nullptr, 0, 0 } };
 
-const char* const mainButtonNames[] = { "main-get", "main-send", "main-save", "main-load" };
+const char* const mainButtonNames[] = { "main-get-from-hardware", "main-send-to-hardware", "main-save-to-file",
+                                        "main-load-from-file" };
 
 constexpr int mainButtonWidth = 249;
 constexpr int mainButtonHeight = 35;
 constexpr int arrowWidth = 17;
 constexpr int arrowHeight = 26;
 } // namespace
+
+juce::StringArray ViewImages::fileNames()
+{
+    juce::StringArray names { "keyboard-background.png", "product-picture.png", "keybed-divider.png" };
+    const ButtonState states[] = { ButtonState::normal, ButtonState::over, ButtonState::down };
+
+    for (auto state : states)
+    {
+        for (const auto& picture : tabPictures)
+            names.add (picture.name + suffix (state));
+
+        for (const auto& picture : productPictures)
+            if (picture.name != nullptr)
+                names.add (picture.name + suffix (state));
+
+        for (auto* arrow : { "bank-arrow-right", "bank-arrow-left" })
+            names.add (arrow + suffix (state));
+    }
+
+    for (auto* button : mainButtonNames)
+    {
+        names.add (button + suffix (ButtonState::normal));
+        names.add (button + suffix (ButtonState::over));
+    }
+
+    return names;
+}
 
 juce::Image ViewImages::keyboardBackground()
 {
@@ -78,13 +106,13 @@ juce::Image ViewImages::mainButton (int index, bool mouseOver)
     if (! juce::isPositiveAndBelow (index, (int) std::size (mainButtonNames)))
         return {};
 
-    return load (juce::String (mainButtonNames[index]) + (mouseOver ? "-over.png" : "-normal.png"),
+    return load (mainButtonNames[index] + suffix (mouseOver ? ButtonState::over : ButtonState::normal),
                  mainButtonWidth, mainButtonHeight);
 }
 
 juce::Image ViewImages::bankArrow (bool pointsRight, ButtonState state)
 {
-    return load (juce::String (pointsRight ? "arrow-right" : "arrow-left") + suffix (state), arrowWidth,
+    return load (juce::String (pointsRight ? "bank-arrow-right" : "bank-arrow-left") + suffix (state), arrowWidth,
                  arrowHeight, state);
 }
 
