@@ -204,22 +204,3 @@ TEST_F (ControlViewsTest, ChannelAndCurveRowsCountFromOne)
     type (row (pad, 0, "Curve"), "1");
     EXPECT_EQ (engine.stored (padGroup, 0, "Curve"), 0);
 }
-
-TEST_F (ControlViewsTest, EachViewWritesOnlyItsOwnControl)
-{
-    KnobControlView first (engine.engine, 0);
-    KnobControlView second (engine.engine, 1);
-    SwitchControlView switchView (engine.engine, 1);
-    const auto before = engine.data();
-
-    type (row (second, 0, "CC"), "99");
-
-    const auto after = engine.data();
-    const auto& knob = engine.control (knobGroup, 1);
-    const auto ccByte = knob.getImageOffset() + knob.getParameterIndex ("CC");
-
-    for (int i = 0; i < before.size(); ++i)
-        EXPECT_EQ (after[i], i == ccByte ? 99 : before[i]) << "byte " << i;
-
-    EXPECT_EQ (shown (row (first, 0, "CC")), before[engine.control (knobGroup, 0).getImageOffset() + 1]);
-}

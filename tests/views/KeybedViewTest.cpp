@@ -96,53 +96,6 @@ TEST (KeybedViewTest, TheSplitModeChoosesThePanels)
     EXPECT_EQ (engine.stored (keybedGroup, 0, "Split Mode"), 5);
 }
 
-TEST (KeybedViewTest, EachZoneEditsOnlyItsOwnParameters)
-{
-    ViewTestEngine engine;
-    KeybedControlView view (engine.engine);
-    engine.apply (engine.defaultPreset());
-
-    const juce::StringArray zones { "Keybed", "Lower Keybed", "Upper Keybed" };
-    const juce::StringArray flags { "Keybed Midi To DIN", "Lower Keybed Midi To DIN", "Upper Keybed Midi To DIN" };
-
-    for (int zone = 0; zone < zones.size(); ++zone)
-    {
-        auto& panel = *view.getZoneViews()[zone];
-        auto before = engine.data();
-
-        type (box (panel, "Transpose"), "-12");
-        EXPECT_EQ (engine.stored (keybedGroup, 0, zones[zone] + " Transpose"), 0);
-        type (box (panel, "Octave"), "10");
-        EXPECT_EQ (engine.stored (keybedGroup, 0, zones[zone] + " Octave"), 10);
-
-        for (const auto& other : zones)
-        {
-            if (other != zones[zone])
-            {
-                EXPECT_EQ (engine.stored (keybedGroup, 0, other + " Transpose"),
-                           before[engine.control (keybedGroup).getImageOffset()
-                                  + engine.control (keybedGroup).getParameterIndex (other + " Transpose")]);
-            }
-        }
-
-        // The toggle flips this zone's flag and nothing else.
-        before = engine.data();
-        auto& button = findAll<ControlToMidiControllerButton> (panel)[0]->getButton();
-        const auto wasOn = button.getToggleState();
-        button.triggerClick();
-        deliverPendingMessages();
-        EXPECT_EQ (engine.stored (midiToDinGroup, 0, flags[zone]), wasOn ? 0 : 1);
-
-        const auto after = engine.data();
-        int changed = 0;
-
-        for (int i = 0; i < after.size(); ++i)
-            changed += after[i] != before[i] ? 1 : 0;
-
-        EXPECT_EQ (changed, 1) << zones[zone];
-    }
-}
-
 TEST (KeybedViewTest, ShowsStoredBytesWithTheirOffsets)
 {
     ViewTestEngine engine;
