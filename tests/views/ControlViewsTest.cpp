@@ -91,8 +91,8 @@ TEST_F (ControlViewsTest, EachKindHasItsModesAndRows)
         EXPECT_EQ (findAll<Row> (view).size(), numberBoxes);
     };
 
-    expectModes (knob, { "CC", "Aftertouch" }, { { "MIDI Channel", "CC", "Min", "Max" }, { "MIDI Channel", "Min", "Max" } },
-                 7);
+    expectModes (knob, { "CC", "Aftertouch" },
+                 { { "MIDI Channel", "CC", "Min", "Max" }, { "MIDI Channel", "Min", "Max" } }, 7);
     expectModes (pad, { "Note", "CC Toggle", "CC Momentary", "Program Change" },
                  { { "MIDI Channel", "Note", "Fixed", "Curve" },
                    { "MIDI Channel", "CC", "Toggle On", "Toggle Off" },

@@ -198,7 +198,8 @@ TEST_F (EditorBindingTest, EveryParameterHasAWidget)
     {
         for (int index = 0; index < engine.engine->getModel().getNumControls (groupId); ++index)
             for (const auto& name : engine.control (groupId, index).getParameterNames())
-                EXPECT_EQ (bound.count ({ groupId, index, name }), 1u) << name << " of group " << groupId << " index " << index;
+                EXPECT_EQ (bound.count ({ groupId, index, name }), 1u)
+                    << name << " of group " << groupId << " index " << index;
     }
 }
 
@@ -229,7 +230,8 @@ TEST_F (EditorBindingTest, AnEditInAnyWidgetChangesExactlyOneByteOfItsControl)
         const auto after = engine.data();
 
         const auto& control = controlOf (binding);
-        const auto expectedByte = control.getImageOffset() + control.getParameterIndex (binding.controller->parameterName);
+        const auto expectedByte = control.getImageOffset()
+                                  + control.getParameterIndex (binding.controller->parameterName);
         juce::Array<int> changed;
 
         for (int i = 0; i < after.size(); ++i)
