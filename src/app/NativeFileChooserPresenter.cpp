@@ -1,0 +1,26 @@
+#include "app/NativeFileChooserPresenter.h"
+
+void NativeFileChooserPresenter::chooseFileToOpen (const juce::String& title, const juce::File& startLocation,
+                                                   const juce::String& pattern, Callback callback)
+{
+    launch (title, startLocation, pattern,
+            juce::FileBrowserComponent::openMode | juce::FileBrowserComponent::canSelectFiles, std::move (callback));
+}
+
+void NativeFileChooserPresenter::chooseFileToSave (const juce::String& title, const juce::File& startLocation,
+                                                   const juce::String& pattern, Callback callback)
+{
+    launch (title, startLocation, pattern,
+            juce::FileBrowserComponent::saveMode | juce::FileBrowserComponent::canSelectFiles
+                | juce::FileBrowserComponent::warnAboutOverwriting,
+            std::move (callback));
+}
+
+void NativeFileChooserPresenter::launch (const juce::String& title, const juce::File& startLocation,
+                                         const juce::String& pattern, int flags, Callback callback)
+{
+    // A new chooser replaces one still open, which the framework then closes as cancelled.
+    chooser = std::make_unique<juce::FileChooser> (title, startLocation, pattern);
+    chooser->launchAsync (flags, [callback = std::move (callback)] (const juce::FileChooser& finished)
+                          { callback (finished.getResult()); });
+}

@@ -1,0 +1,27 @@
+#include "app/PresetSlotWindow.h"
+
+PresetSlotWindow::PresetSlotWindow (const juce::String& title, QXEditorEngine::Ptr engineIn)
+    : juce::ResizableWindow (title, true), engine (std::move (engineIn))
+{
+}
+
+PresetSlotWindow::~PresetSlotWindow()
+{
+    clearContentComponent();
+}
+
+void PresetSlotWindow::showWithContent (PresetSlotComponent* newContent)
+{
+    content = newContent;
+    setContentOwned (newContent, true);
+    setUsingNativeTitleBar (true);
+    setResizable (false, false);
+    centreWithSize (newContent->getWidth(), newContent->getHeight());
+    setAlwaysOnTop (false);
+    setVisible (true);
+}
+
+juce::uint8 PresetSlotWindow::selectedSlotIndex() const
+{
+    return static_cast<juce::uint8> (content->getSelectedSlot() - 1);
+}
