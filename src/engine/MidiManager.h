@@ -1,27 +1,101 @@
 #pragma once
 
-#include <juce_audio_basics/juce_audio_basics.h>
+#include "engine/MidiPortLayer.h"
+#include "model/ListenerArray.h"
 
-/** The program's one link to the MIDI ports: one input and one output, chosen by name.
-    (Placeholder: the port layer and device watch come with the device link.) */
-class MidiManager
+#include <juce_events/juce_events.h>
+
+class MidiLog;
+
+/** The program's one link to the MIDI ports: at most one open input and one open output, chosen
+    by device name, kept open across unplugging and plugging in again by a device watch that runs
+    every second on the message thread.
+
+    Incoming messages reach the listeners on the input port's thread. Listeners may be added and
+    removed on the message thread meanwhile; once removeListener has returned, that listener is
+    never called again. A listener must therefore never wait for the message thread while it
+    handles a message.
+*/
+class MidiManager : private juce::Timer
 {
 public:
     class MidiManagerListener
     {
     public:
+        /** Called on the MIDI input thread. */
         virtual void handleMidiMessage (const juce::MidiMessage& message) = 0;
+
+        /** Does not unregister the listener. */
         virtual ~MidiManagerListener() = default;
     };
 
-    MidiManager() = default;
-    virtual ~MidiManager() = default;
+    static constexpr int deviceWatchIntervalMs = 1000;
 
-    void addListener (MidiManagerListener*) {}
-    void removeListener (MidiManagerListener*) {}
-    bool isConnected() const { return false; }
-    bool sendMessage (const juce::MidiMessage&) { return false; }
+    /** Uses the system's MIDI ports. */
+    MidiManager();
+
+    explicit MidiManager (std::shared_ptr<MidiPortLayer> ports);
+    ~MidiManager() override;
+
+    /** Opens the first input of that name. Nothing changes when the name is that of the open port
+        or no input has it. */
+    void setInputDevice (const juce::String& name);
+
+    /** Opens the first output of that name, under the same rules as setInputDevice. */
+    void setOutputDevice (const juce::String& name);
+
+    juce::String getInputDeviceName() const;
+    juce::String getOutputDeviceName() const;
+
+    /** Null and listeners already present are ignored. */
+    void addListener (MidiManagerListener* listener);
+    void removeListener (MidiManagerListener* listener);
+
+    /** True while an input port is open. */
+    bool isConnected() const;
+    bool isOutputOpen() const;
+
+    /** Sends at once through the open output; false (and the message dropped) when none is open. */
+    bool sendMessage (const juce::MidiMessage& message);
+
+    /** Every message sent and received from now on is written to the log; null stops logging. */
+    void setLog (std::shared_ptr<MidiLog> log);
+
+    /** One step of the device watch: closes a port whose device is gone and reopens one whose
+        device is back. The timer runs it every second. */
+    void checkDevices();
+
+    MidiPortLayer& getPortLayer() const { return *ports; }
 
 private:
+    void timerCallback() override;
+    void watchOutput();
+    void watchInput();
+
+    template <typename Port>
+    bool isAlive (const std::unique_ptr<Port>& port) const;
+
+    void handleIncomingMidiMessage (const juce::MidiMessage& message);
+    std::shared_ptr<MidiLog> getLog() const;
+    void closeInput();
+    void closeOutput();
+
+    std::shared_ptr<MidiPortLayer> ports;
+
+    // Guards the names and the ports; never held while an input port is destroyed, because that
+    // waits for the input thread, which may be dispatching.
+    mutable juce::CriticalSection portLock;
+    juce::String inputDeviceName;
+    juce::String outputDeviceName;
+    std::unique_ptr<MidiPortLayer::InputPort> midiInput;
+    std::unique_ptr<MidiPortLayer::OutputPort> midiOutput;
+
+    // Held for a whole dispatch and in add/remove, so a removed listener is never called again.
+    juce::CriticalSection listenerLock;
+    ListenerArray<MidiManagerListener> listeners;
+
+    mutable juce::CriticalSection logLock;
+    std::shared_ptr<MidiLog> log;
+
     JUCE_DECLARE_NON_COPYABLE (MidiManager)
 };

@@ -1,8 +1,25 @@
 #include "engine/QXEditorEngine.h"
 
+#include "engine/PresetFile.h"
+#include "engine/SysExMessages.h"
 #include "widgets/ParameterUpdater.h"
 
+#include <algorithm>
+#include <chrono>
+#include <iostream>
+#include <thread>
+
 using namespace ControlGroup;
+
+namespace
+{
+constexpr juce::uint8 highestDataByte = 0x7F;
+
+bool fitsInSysEx (const Control::Bytes& data)
+{
+    return std::all_of (data.begin(), data.end(), [] (juce::uint8 byte) { return byte <= highestDataByte; });
+}
+} // namespace
 
 QXEditorEngine::QXEditorEngine (const juce::uint8& modelIdIn, MidiManager& midiManagerIn,
                                 const juce::String& filePatternIn, const juce::uint8& highestSplitPoint,
@@ -18,8 +35,11 @@ QXEditorEngine::QXEditorEngine (const juce::uint8& modelIdIn, MidiManager& midiM
 
 QXEditorEngine::~QXEditorEngine()
 {
-    stopTimer();
+    // First, so that no reply can arrive while the rest goes: once this returns the MIDI
+    // thread never calls us again, and nothing it posted may run afterwards.
     midiManager.removeListener (this);
+    cancelPendingUpdate();
+    stopTimer();
 }
 
 void QXEditorEngine::addParameterUpdater (ParameterUpdater* updater, int groupId)
@@ -104,4 +124,253 @@ void QXEditorEngine::distributePreset (const Bytes& presetMessage)
         data.removeLast (PresetLayout::messageTrailerBytes);
 
     model.applyData (data);
+}
+
+QXEditorEngine::Bytes QXEditorEngine::buildPresetMessage (juce::uint8 slot) const
+{
+    return SysExMessages::presetMessage (modelId, slot, model.collectData());
+}
+
+//==============================================================================
+bool QXEditorEngine::portsAreOpen() const
+{
+    return midiManager.isConnected() && midiManager.isOutputOpen();
+}
+
+void QXEditorEngine::reportMidiFailure (const juce::String& message)
+{
+    listeners.call ([&] (Listener& listener) { listener.midiCommunicationFailed (message); });
+}
+
+template <typename MessageForAddress>
+bool QXEditorEngine::sendPaced (int count, int pauseMs, MessageForAddress&& messageForAddress)
+{
+    using Clock = std::chrono::steady_clock;
+    const auto start = Clock::now();
+    const auto pause = std::chrono::milliseconds (pauseMs);
+    bool allSent = true;
+
+    for (int address = 0; address < count; ++address)
+    {
+        allSent = midiManager.sendMessage (SysExMessages::toMidiMessage (messageForAddress (address))) && allSent;
+        std::this_thread::sleep_until (start + pause * (address + 1));
+    }
+
+    return allSent;
+}
+
+//==============================================================================
+void QXEditorEngine::startGet (juce::uint8 slot)
+{
+    if (getRunning || slot > highestSlot)
+        return;
+
+    // Without ports every request would vanish and the user would wait out every attempt.
+    if (! portsAreOpen())
+    {
+        reportMidiFailure();
+        return;
+    }
+
+    midiManager.addListener (this);
+    getRunning = true;
+    attempts = 0;
+    requestSlot = slot;
+    beginAttempt();
+
+    std::cout << "number of gets : " << countAnswered() << "\r\n"
+              << "starting get\r\n"
+              << std::flush;
+
+    requestPreset (requestSlot);
+}
+
+void QXEditorEngine::beginAttempt()
+{
+    const juce::ScopedLock lock (receiveLock);
+    receiveBuffer.clearQuick();
+    receiveBuffer.insertMultiple (0, 0, dataLength());
+    answered.assign (static_cast<size_t> (dataLength()), false);
+    answeredCount = 0;
+    collecting = true;
+}
+
+void QXEditorEngine::requestPreset (juce::uint8 slot)
+{
+    if (slot > highestSlot || isCompletionPending())
+        return;
+
+    beginAttempt();
+
+    sendPaced (dataLength(), timing.requestPauseMs,
+               [&] (int address) { return SysExMessages::readRequest (modelId, slot, address); });
+
+    // Replies keep coming while the loop runs; a get may be complete already.
+    if (! isCompletionPending())
+        startTimer (timing.replyTimeoutMs);
+}
+
+void QXEditorEngine::handleMidiMessage (const juce::MidiMessage& message)
+{
+    const auto reply = SysExMessages::parseReadReply (message);
+
+    if (! reply.has_value())
+        return;
+
+    bool nowComplete = false;
+
+    {
+        const juce::ScopedLock lock (receiveLock);
+
+        if (! collecting || reply->address < 0 || reply->address >= dataLength())
+            return;
+
+        const auto index = static_cast<size_t> (reply->address);
+        receiveBuffer.set (reply->address, reply->value);
+
+        if (! answered[index])
+        {
+            answered[index] = true;
+            ++answeredCount;
+        }
+
+        if (answeredCount == dataLength())
+        {
+            collecting = false;
+            completed = true;
+            nowComplete = true;
+        }
+    }
+
+    // The controls and their widgets belong to the message thread.
+    if (nowComplete)
+        triggerAsyncUpdate();
+}
+
+int QXEditorEngine::countAnswered()
+{
+    const juce::ScopedLock lock (receiveLock);
+    return answeredCount;
+}
+
+bool QXEditorEngine::isCompletionPending()
+{
+    const juce::ScopedLock lock (receiveLock);
+    return completed;
+}
+
+bool QXEditorEngine::takeCompletedPreset (Bytes& presetData)
+{
+    const juce::ScopedLock lock (receiveLock);
+
+    if (! completed)
+        return false;
+
+    completed = false;
+    presetData = receiveBuffer;
+    return true;
+}
+
+void QXEditorEngine::handleAsyncUpdate()
+{
+    Bytes presetData;
+
+    if (! takeCompletedPreset (presetData))
+        return;
+
+    finishGet();
+    model.applyData (presetData);
+}
+
+void QXEditorEngine::timerCallback()
+{
+    stopTimer();
+
+    if (isCompletionPending())
+    {
+        handleUpdateNowIfNeeded();
+        return;
+    }
+
+    if (attempts < timing.maxAttempts - 1)
+    {
+        ++attempts;
+        requestPreset (requestSlot);
+        return;
+    }
+
+    finishGet();
+    reportMidiFailure();
+}
+
+void QXEditorEngine::finishGet()
+{
+    stopTimer();
+    midiManager.removeListener (this);
+
+    {
+        const juce::ScopedLock lock (receiveLock);
+        collecting = false;
+    }
+
+    getRunning = false;
+    attempts = 0;
+}
+
+//==============================================================================
+bool QXEditorEngine::sendPreset (juce::uint8 slot)
+{
+    if (! portsAreOpen() || slot > highestSlot)
+    {
+        reportMidiFailure();
+        return false;
+    }
+
+    const auto data = model.collectData();
+
+    // Such a byte can only come from a file; sending it masked or not at all would leave the
+    // keyboard holding something other than what the editor shows.
+    if (! fitsInSysEx (data))
+    {
+        reportMidiFailure ("The preset holds a value above 127, which MIDI cannot carry.");
+        return false;
+    }
+
+    const auto sent = sendPaced (data.size(), timing.writePauseMs, [&] (int address) {
+        return SysExMessages::writeMessage (modelId, slot, address, data[address]);
+    });
+
+    if (! sent)
+        reportMidiFailure();
+
+    return sent;
+}
+
+bool QXEditorEngine::setSync (bool external)
+{
+    if (! portsAreOpen()
+        || ! midiManager.sendMessage (SysExMessages::toMidiMessage (SysExMessages::syncMessage (modelId, external))))
+    {
+        reportMidiFailure();
+        return false;
+    }
+
+    return true;
+}
+
+//==============================================================================
+bool QXEditorEngine::savePresetFile (const juce::File& file)
+{
+    return PresetFile (file).save (buildPresetMessage (0));
+}
+
+bool QXEditorEngine::loadPresetFile (const juce::File& file)
+{
+    const auto message = PresetFile (file).load (presetLength);
+
+    if (! message.has_value())
+        return false;
+
+    distributePreset (*message);
+    return true;
 }

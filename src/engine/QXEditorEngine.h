@@ -5,17 +5,33 @@
 
 #include <juce_events/juce_events.h>
 
+#include <vector>
+
 class ParameterUpdater;
 
 /** One per editor window: holds the preset model, lets widgets bind to its controls, and moves
     presets between the model, the keyboard and files. Shared by counted references. */
 class QXEditorEngine : public juce::ReferenceCountedObject,
                        private juce::Timer,
-                       private MidiManager::MidiManagerListener
+                       private MidiManager::MidiManagerListener,
+                       private juce::AsyncUpdater
 {
 public:
     using Ptr = juce::ReferenceCountedObjectPtr<QXEditorEngine>;
     using Bytes = Control::Bytes;
+
+    /** Pacing of the keyboard dialogue. The program always uses the defaults, which the
+        keyboard needs; tests shorten them. */
+    struct Timing
+    {
+        int requestPauseMs = 3;
+        int writePauseMs = 8;
+        int replyTimeoutMs = 2000;
+        int maxAttempts = 9;
+    };
+
+    /** The highest slot a get accepts. */
+    static constexpr juce::uint8 highestSlot = 24;
 
     class Listener
     {
@@ -55,14 +71,65 @@ public:
     /** Applies a whole preset message; ignored unless its length is the preset length. */
     void applyPreset (const Bytes& presetMessage);
 
+    /** The preset message of the model for a slot: header, slot byte, data, end byte. */
+    Bytes buildPresetMessage (juce::uint8 slot) const;
+
+    //==============================================================================
+    // The keyboard. Each of these blocks the message thread while it paces its messages.
+
+    /** Reads a slot, one request per data byte, retrying the whole loop until every address
+        has been answered or the attempts run out (then midiCommunicationFailed). The preset
+        is applied on the message thread once complete. Ignored during a get or for a slot
+        above highestSlot; with no input or output open it fails at once. */
+    void startGet (juce::uint8 slot);
+
+    /** Writes the model into a slot, one message per data byte. False, after telling the
+        listeners, when no input or output is open or when a data byte does not fit in 7 bits
+        (then nothing is sent). */
+    bool sendPreset (juce::uint8 slot);
+
+    /** Switches the keyboard's clock source; false, after telling the listeners, when no
+        input or output is open. */
+    bool setSync (bool external);
+
+    bool isGetRunning() const { return getRunning; }
+
+    //==============================================================================
+    // Files.
+
+    /** Writes the preset message for slot 0; false (the old file intact) when it fails. */
+    bool savePresetFile (const juce::File& file);
+
+    /** Applies a file of exactly the preset length; false, the model unchanged, otherwise. */
+    bool loadPresetFile (const juce::File& file);
+
     const PresetModel& getModel() const { return model; }
     int getPresetLength() const { return presetLength; }
 
+    /** Tests only: shorter pauses and timeout. */
+    void setTiming (const Timing& newTiming) { timing = newTiming; }
+
 private:
-    void timerCallback() override {}
-    void handleMidiMessage (const juce::MidiMessage&) override {}
+    void timerCallback() override;
+    void handleMidiMessage (const juce::MidiMessage& message) override;
+    void handleAsyncUpdate() override;
 
     void distributePreset (const Bytes& presetMessage);
+    int dataLength() const { return model.getLayout().dataLength(); }
+
+    void requestPreset (juce::uint8 slot);
+    void beginAttempt();
+    bool takeCompletedPreset (Bytes& presetData);
+    bool isCompletionPending();
+    int countAnswered();
+    void finishGet();
+    void reportMidiFailure (const juce::String& message = {});
+    bool portsAreOpen() const;
+
+    /** Sends count messages, the n-th (from 0) due at n pauses after the first, so the loop
+        keeps its pace whatever the sleep granularity. False if any could not be sent. */
+    template <typename MessageForAddress>
+    bool sendPaced (int count, int pauseMs, MessageForAddress&& messageForAddress);
 
     MidiManager& midiManager;
     const juce::uint8& modelId;
@@ -70,6 +137,20 @@ private:
     PresetModel model;
     ListenerArray<Listener> listeners;
     juce::String filePattern;
+    Timing timing;
+
+    // Message thread only.
+    int attempts = 0;
+    juce::uint8 requestSlot = 0;
+    bool getRunning = false;
+
+    // Shared with the MIDI input thread, under receiveLock.
+    juce::CriticalSection receiveLock;
+    Bytes receiveBuffer;
+    std::vector<bool> answered;
+    int answeredCount = 0;
+    bool collecting = false;
+    bool completed = false;
 
     JUCE_DECLARE_NON_COPYABLE (QXEditorEngine)
 };

@@ -1,0 +1,142 @@
+#pragma once
+
+#include "engine/QXEditorEngine.h"
+#include "model/ModelConstants.h"
+
+#include <map>
+#include <memory>
+#include <vector>
+
+namespace EngineTestSupport
+{
+using Bytes = QXEditorEngine::Bytes;
+
+/** Counts the reports of one control. */
+struct ReportCounter : public Control::Listener
+{
+    void parameterChanged (const juce::String&, juce::uint8) override { ++reports; }
+    int reports = 0;
+};
+
+/** Listens to every control of an engine's model. */
+class ModelReports
+{
+public:
+    explicit ModelReports (const QXEditorEngine& engine)
+    {
+        engine.getModel().forEachControl ([this] (int, Control& control) {
+            auto& counter = counters.emplace_back (std::make_unique<ReportCounter>());
+            control.addListener (counter.get());
+            names.push_back (control.getParameterNames().size());
+        });
+    }
+
+    int total() const
+    {
+        int sum = 0;
+        for (auto& counter : counters)
+            sum += counter->reports;
+        return sum;
+    }
+
+    /** True when every control reported each of its names exactly once. */
+    bool everyControlReportedOnce() const
+    {
+        for (size_t i = 0; i < counters.size(); ++i)
+            if (counters[i]->reports != names[i])
+                return false;
+        return true;
+    }
+
+private:
+    std::vector<std::unique_ptr<ReportCounter>> counters;
+    std::vector<int> names;
+};
+
+struct FailureRecorder : public QXEditorEngine::Listener
+{
+    void midiCommunicationFailed (const juce::String& message) override { midiFailures.add (message); }
+    void presetFileFailed (const juce::String&) override {}
+    juce::StringArray midiFailures;
+};
+
+/** The QX61's constants, kept alive for the engines that refer to them. */
+struct QX61Constants
+{
+    ModelConstants model = ModelConstants::qx61();
+    juce::uint8 highestSplitPoint = model.getHighestSplitPoint();
+
+    QXEditorEngine::Ptr makeEngine (MidiManager& midiManager)
+    {
+        return new QXEditorEngine (model.modelId, midiManager, model.presetFilePattern, highestSplitPoint,
+                                   model.maxKeybedOctave, model.numKnobs, model.numPads, model.numSwitches);
+    }
+
+    int dataLength() const { return model.getLayout().dataLength(); }
+    int messageLength() const { return model.getLayout().messageLength(); }
+
+    /** Data whose neighbouring bytes differ, all within 7 bits. */
+    Bytes distinctData() const
+    {
+        Bytes data;
+        for (int i = 0; i < dataLength(); ++i)
+            data.add (static_cast<juce::uint8> ((i * 7 + 3) % 128));
+        return data;
+    }
+
+    /** A preset message around the data, with a header nobody checks. */
+    Bytes messageAround (const Bytes& data) const
+    {
+        Bytes message;
+        message.insertMultiple (0, 0x11, PresetLayout::messageDataStart);
+        message.addArray (data);
+        message.add (0x22);
+        return message;
+    }
+};
+
+/** A fresh folder under the temporary directory, removed afterwards. */
+struct TemporaryFolder
+{
+    TemporaryFolder()
+        : folder (juce::File::getSpecialLocation (juce::File::tempDirectory)
+                      .getNonexistentChildFile ("qx-engine-test", "", false))
+    {
+        folder.createDirectory();
+    }
+
+    ~TemporaryFolder() { folder.deleteRecursively(); }
+
+    juce::File file (const juce::String& name) const { return folder.getChildFile (name); }
+
+    juce::File fileWith (const juce::String& name, const Bytes& bytes) const
+    {
+        auto result = file (name);
+        result.replaceWithData (bytes.getRawDataPointer(), static_cast<size_t> (bytes.size()));
+        return result;
+    }
+
+    juce::File folder;
+};
+
+/** Every parameter of every control, as "group/index/name=value" lines. */
+inline juce::StringArray parameterValues (const QXEditorEngine& engine)
+{
+    juce::StringArray values;
+    std::map<int, int> indexes;
+    engine.getModel().forEachControl ([&] (int groupId, const Control& control) {
+        const auto index = indexes[groupId]++;
+        for (const auto& name : control.getParameterNames())
+            values.add (juce::String (groupId) + "/" + juce::String (index) + "/" + name + "="
+                        + juce::String (control.getParameter (name)));
+    });
+    return values;
+}
+
+inline Bytes contentsOf (const juce::File& file)
+{
+    juce::MemoryBlock block;
+    file.loadFileAsData (block);
+    return { static_cast<const juce::uint8*> (block.getData()), static_cast<int> (block.getSize()) };
+}
+} // namespace EngineTestSupport

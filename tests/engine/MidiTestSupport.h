@@ -1,0 +1,84 @@
+#pragma once
+
+#include "engine/MidiManager.h"
+
+#include <juce_events/juce_events.h>
+
+#include <vector>
+
+namespace MidiTestSupport
+{
+/** Runs the message loop in short slices until the condition holds or the time is up. */
+template <typename Condition>
+bool dispatchUntil (Condition&& condition, int timeoutMs = 5000)
+{
+    const auto deadline = juce::Time::getMillisecondCounter() + static_cast<juce::uint32> (timeoutMs);
+
+    while (! condition())
+    {
+        if (juce::Time::getMillisecondCounter() >= deadline)
+            return false;
+
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (5);
+    }
+
+    return true;
+}
+
+/** Waits without the message loop, for work done on other threads. */
+template <typename Condition>
+bool waitUntil (Condition&& condition, int timeoutMs = 5000)
+{
+    const auto deadline = juce::Time::getMillisecondCounter() + static_cast<juce::uint32> (timeoutMs);
+
+    while (! condition())
+    {
+        if (juce::Time::getMillisecondCounter() >= deadline)
+            return false;
+
+        juce::Thread::sleep (1);
+    }
+
+    return true;
+}
+
+inline juce::MidiMessage noteOn (int note)
+{
+    return juce::MidiMessage::noteOn (1, note, static_cast<juce::uint8> (100));
+}
+
+/** Keeps what arrives, from whatever thread. */
+class RecordingListener : public MidiManager::MidiManagerListener
+{
+public:
+    void handleMidiMessage (const juce::MidiMessage& message) override
+    {
+        const juce::ScopedLock sl (lock);
+        messages.push_back (message);
+        callingThreads.push_back (juce::Thread::getCurrentThreadId());
+    }
+
+    int count() const
+    {
+        const juce::ScopedLock sl (lock);
+        return static_cast<int> (messages.size());
+    }
+
+    std::vector<juce::MidiMessage> received() const
+    {
+        const juce::ScopedLock sl (lock);
+        return messages;
+    }
+
+    std::vector<juce::Thread::ThreadID> threads() const
+    {
+        const juce::ScopedLock sl (lock);
+        return callingThreads;
+    }
+
+private:
+    juce::CriticalSection lock;
+    std::vector<juce::MidiMessage> messages;
+    std::vector<juce::Thread::ThreadID> callingThreads;
+};
+} // namespace MidiTestSupport

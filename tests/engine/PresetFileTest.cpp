@@ -1,0 +1,160 @@
+#include "EngineTestSupport.h"
+#include "engine/PresetFile.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace EngineTestSupport;
+
+namespace
+{
+struct PresetFileTest : public ::testing::Test
+{
+    PresetFileTest()
+    {
+        engine->applyPreset (constants.messageAround (constants.distinctData()));
+    }
+
+    QX61Constants constants;
+    MidiManager midiManager;
+    QXEditorEngine::Ptr engine = constants.makeEngine (midiManager);
+    TemporaryFolder temp;
+};
+
+/** Lets no file of this process grow beyond a few bytes, as a full disk would. */
+struct FileSizeLimit
+{
+    explicit FileSizeLimit (rlim_t bytes)
+    {
+        getrlimit (RLIMIT_FSIZE, &saved);
+        previousHandler = std::signal (SIGXFSZ, SIG_IGN);
+        auto limited = saved;
+        limited.rlim_cur = bytes;
+        setrlimit (RLIMIT_FSIZE, &limited);
+    }
+
+    ~FileSizeLimit()
+    {
+        setrlimit (RLIMIT_FSIZE, &saved);
+        std::signal (SIGXFSZ, previousHandler);
+    }
+
+    rlimit saved {};
+    void (*previousHandler) (int) = nullptr;
+};
+} // namespace
+
+TEST_F (PresetFileTest, SavedFileLoadsIntoANewEngineWithEveryParameter)
+{
+    const auto file = temp.file ("preset.qx6");
+    ASSERT_TRUE (engine->savePresetFile (file));
+
+    const auto saved = contentsOf (file);
+    ASSERT_EQ (saved.size(), 476);
+    EXPECT_EQ (Bytes (saved.begin(), 10), (Bytes { 0xF0, 0x00, 0x7E, 0x2A, 0x00, 0x40, 0x61, 0x03, 0x51, 0x00 }));
+    EXPECT_EQ (saved.getLast(), 0xF7);
+
+    auto other = constants.makeEngine (midiManager);
+    ModelReports reports (*other);
+    ASSERT_TRUE (other->loadPresetFile (file));
+    EXPECT_TRUE (reports.everyControlReportedOnce());
+
+    EXPECT_EQ (parameterValues (*other), parameterValues (*engine));
+    EXPECT_EQ (other->getModel().collectData(), constants.distinctData());
+}
+
+TEST_F (PresetFileTest, WrongSizesMissingFilesAndFoldersAreRefusedWithTheModelUnchanged)
+{
+    const auto before = engine->getModel().collectData();
+    ModelReports reports (*engine);
+
+    Bytes shortFile, longFile;
+    shortFile.insertMultiple (0, 0, 475);
+    longFile.insertMultiple (0, 0, 477);
+    auto folder = temp.file ("folder.qx6");
+    folder.createDirectory();
+
+    for (const auto& file : { temp.fileWith ("short.qx6", shortFile), temp.fileWith ("long.qx6", longFile),
+                              temp.file ("missing.qx6"), folder })
+        EXPECT_FALSE (engine->loadPresetFile (file)) << file.getFileName();
+
+    EXPECT_EQ (engine->getModel().collectData(), before);
+    EXPECT_EQ (reports.total(), 0);
+}
+
+TEST_F (PresetFileTest, UnreadableFileIsRefused)
+{
+    Bytes zeros;
+    zeros.insertMultiple (0, 0, 476);
+    const auto file = temp.fileWith ("locked.qx6", zeros);
+    file.setReadOnly (true);
+    chmod (file.getFullPathName().toRawUTF8(), 0);
+
+    if (juce::FileInputStream (file).openedOk())
+        GTEST_SKIP() << "permissions do not bind this user";
+
+    EXPECT_FALSE (engine->loadPresetFile (file));
+    EXPECT_EQ (engine->getModel().collectData(), constants.distinctData());
+}
+
+TEST_F (PresetFileTest, ContentsAreNotValidated)
+{
+    Bytes zeros;
+    zeros.insertMultiple (0, 0, 476);
+    ModelReports reports (*engine);
+    ASSERT_TRUE (engine->loadPresetFile (temp.fileWith ("zeros.qx6", zeros)));
+    EXPECT_TRUE (reports.everyControlReportedOnce());
+    engine->getModel().forEachControl ([] (int, const Control& control) {
+        for (const auto& name : control.getParameterNames())
+            EXPECT_EQ (control.getParameter (name), 0) << name;
+    });
+
+    // A byte no parameter allows is stored as it is, and saved back as it is.
+    auto data = constants.distinctData();
+    const auto knobChannel = constants.model.getLayout().knobOffset (0) + 1;
+    data.set (knobChannel, 200);
+    ASSERT_TRUE (engine->loadPresetFile (temp.fileWith ("wild.qx6", constants.messageAround (data))));
+    EXPECT_EQ (engine->getModel().collectData()[knobChannel], 200);
+
+    const auto resaved = temp.file ("resaved.qx6");
+    ASSERT_TRUE (engine->savePresetFile (resaved));
+    EXPECT_EQ (contentsOf (resaved)[PresetLayout::messageOffset (knobChannel)], 200);
+}
+
+TEST_F (PresetFileTest, SavingReplacesAnExistingFileWhole)
+{
+    Bytes old;
+    old.insertMultiple (0, 0x55, 1000);
+    const auto file = temp.fileWith ("old.qx6", old);
+
+    ASSERT_TRUE (engine->savePresetFile (file));
+    EXPECT_EQ (contentsOf (file), engine->buildPresetMessage (0));
+    EXPECT_EQ (temp.folder.getNumberOfChildFiles (juce::File::findFilesAndDirectories, "*"), 1)
+        << "no temporary file left behind";
+}
+
+TEST_F (PresetFileTest, FailedSaveReportsFalseAndKeepsTheOldFile)
+{
+    Bytes old;
+    old.insertMultiple (0, 0x55, 10);
+    const auto file = temp.fileWith ("old.qx6", old);
+
+    {
+        const FileSizeLimit diskAlmostFull (100);
+        EXPECT_FALSE (engine->savePresetFile (file));
+    }
+
+    EXPECT_EQ (contentsOf (file), old);
+    EXPECT_EQ (temp.folder.getNumberOfChildFiles (juce::File::findFilesAndDirectories, "*"), 1);
+
+    const auto underAFile = file.getChildFile ("preset.qx6");
+    EXPECT_FALSE (engine->savePresetFile (underAFile));
+    EXPECT_EQ (contentsOf (file), old);
+
+    const auto folder = temp.file ("folder.qx6");
+    folder.createDirectory();
+    EXPECT_FALSE (engine->savePresetFile (folder));
+    EXPECT_TRUE (folder.isDirectory());
+}
