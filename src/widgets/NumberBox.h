@@ -1,0 +1,73 @@
+#pragma once
+
+#include "model/ListenerArray.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+/** A numeric field changed only by typing: it paints its value and becomes a one-line editor
+    when clicked. Typed values outside the inclusive range are refused silently. */
+class NumberBox : public juce::Label
+{
+public:
+    class Listener
+    {
+    public:
+        virtual ~Listener() = default;
+        virtual void numberBoxValueChanged (NumberBox* numberBox) = 0;
+    };
+
+    /** Given to the text editor while it is open: white background, no outline. */
+    class LookAndFeel : public juce::LookAndFeel_V3
+    {
+    public:
+        void fillTextEditorBackground (juce::Graphics& g, int width, int height, juce::TextEditor& editor) override;
+        void drawTextEditorOutline (juce::Graphics& g, int width, int height, juce::TextEditor& editor) override;
+    };
+
+    NumberBox();
+    ~NumberBox() override;
+
+    void setMinimum (double newMinimum) { minimum = newMinimum; }
+    void setMaximum (double newMaximum) { maximum = newMaximum; }
+    double getMinimum() const { return minimum; }
+    double getMaximum() const { return maximum; }
+    double getValue() const { return value; }
+
+    bool isInRange (double candidate) const { return minimum <= candidate && candidate <= maximum; }
+
+    /** Takes a value inside the range (and tells the listeners when asked, even if it did not
+        change); a value outside it is refused and the current value shown again. */
+    void setValue (double newValue, bool notify);
+
+    /** Shows a value that a preset holds although it lies outside the range, so the box never
+        keeps a stale number. Nothing is notified, since there is nothing to write back; typing
+        still accepts only values inside the range. */
+    void showValueOutsideRange (double heldValue);
+
+    void addListener (Listener* listener) { listeners.add (listener); }
+    void removeListener (Listener* listener) { listeners.remove (listener); }
+
+    /** The value read from typed text: an optional sign, then the digits up to the first other
+        character; text without leading digits reads as 0. */
+    static double parseTypedText (const juce::String& text);
+
+    /** The text shown for a value; zero never carries a sign. */
+    static juce::String valueToText (double v);
+
+    void paint (juce::Graphics& g) override;
+
+protected:
+    void editorShown (juce::TextEditor* editor) override;
+    void editorAboutToBeHidden (juce::TextEditor* editor) override;
+
+private:
+    void storeAndShow (double newValue);
+
+    LookAndFeel editorLook;
+    ListenerArray<Listener> listeners;
+    double minimum = 0.0;
+    double maximum = 0.0;
+    double value = 0.0;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (NumberBox)
+};
