@@ -6,7 +6,7 @@
 /** The content both preset-slot dialogs share: "Preset Slot:" with the slots "1" to "24", a
     confirming button and "Cancel", on the accent blue. */
 class PresetSlotComponent : public juce::Component,
-                            private juce::ComboBox::Listener
+                            public juce::ComboBox::Listener
 {
 public:
     static constexpr int numSlots = 24;
@@ -27,9 +27,9 @@ protected:
     std::unique_ptr<juce::TextButton> confirmButton;
     std::unique_ptr<juce::TextButton> cancelButton;
 
-private:
     void comboBoxChanged (juce::ComboBox* box) override;
 
+private:
     CustomLook look;
     int selectedSlot = 1;
 
