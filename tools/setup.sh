@@ -10,7 +10,7 @@ packages=(
     libxcursor-dev libxext-dev libxcomposite-dev libgl-dev
     xvfb xauth xdotool imagemagick x11-utils
     clang libclang-rt-14-dev
-    fonts-dejavu-core
+    fonts-dejavu-core librsvg2-bin
 )
 
 missing=()

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <juce_core/juce_core.h>
+
+/** The command line of qx61-tool, parsed: one subcommand, its operands and its options. */
+struct ToolArguments
+{
+    juce::String command;          // dump, build, ports, get, send, sync, backup, restore, help, version
+    juce::StringArray operands;    // what follows the subcommand that is not an option
+    juce::String outputPath;       // -o
+    juce::String directory;        // --dir
+    int slot = 0;                  // --slot, 1..24 as the editor's dialogs number them
+    juce::String inputPortName;    // --in
+    juce::String outputPortName;   // --out
+    bool useSimulator = false;     // --simulator
+    juce::String midiLogPath;      // --midi-log=FILE
+
+    /** Empty when the command line made sense; otherwise what was wrong, in one line. */
+    juce::String error;
+
+    static constexpr int firstSlot = 1;
+    static constexpr int lastSlot = 24;
+
+    static ToolArguments parse (const juce::StringArray& arguments);
+
+    bool usesMidi() const;
+
+    static juce::String usage();
+};
