@@ -1,0 +1,197 @@
+#include "widgets/ControlToMidiTextButton.h"
+#include "widgets/CustomLook.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace
+{
+const juce::Colour accent { 0xFF117FC6 };
+
+juce::Image render (juce::Component& component)
+{
+    juce::Image image (juce::Image::ARGB, component.getWidth(), component.getHeight(), true);
+    juce::Graphics g (image);
+    component.paintEntireComponent (g, false);
+    return image;
+}
+
+juce::Image draw (int width, int height, const std::function<void (juce::Graphics&)>& painter)
+{
+    juce::Image image (juce::Image::ARGB, width, height, true);
+    juce::Graphics g (image);
+    painter (g);
+    return image;
+}
+
+bool isWhite (juce::Colour c) { return c.getAlpha() > 240 && c.getRed() == 255 && c.getGreen() == 255 && c.getBlue() == 255; }
+
+bool isBlueish (juce::Colour c) { return c.getAlpha() > 0 && c.getBlue() > c.getRed() + 60; }
+
+/** The pixels whose alpha is above the threshold, as a bounding box. */
+juce::Rectangle<int> inkBounds (const juce::Image& image, int alphaThreshold = 0)
+{
+    juce::Rectangle<int> bounds;
+    for (int y = 0; y < image.getHeight(); ++y)
+        for (int x = 0; x < image.getWidth(); ++x)
+            if (image.getPixelAt (x, y).getAlpha() > alphaThreshold)
+                bounds = bounds.isEmpty() ? juce::Rectangle<int> (x, y, 1, 1)
+                                          : bounds.getUnion ({ x, y, 1, 1 });
+    return bounds;
+}
+
+int maximumAlpha (const juce::Image& image)
+{
+    int result = 0;
+    for (int y = 0; y < image.getHeight(); ++y)
+        for (int x = 0; x < image.getWidth(); ++x)
+            result = juce::jmax (result, (int) image.getPixelAt (x, y).getAlpha());
+    return result;
+}
+
+struct LookDrawingTest : ::testing::Test
+{
+    ~LookDrawingTest() override
+    {
+        for (auto* component : styled)
+            component->setLookAndFeel (nullptr);
+    }
+
+    template <typename ComponentType>
+    ComponentType& styledWith (ComponentType& component)
+    {
+        component.setLookAndFeel (&look);
+        styled.push_back (&component);
+        return component;
+    }
+
+    CustomLook look;
+    std::vector<juce::Component*> styled;
+};
+} // namespace
+
+TEST_F (LookDrawingTest, ButtonsAreFlatGreysFramedInBlack)
+{
+    juce::TextButton button;
+    styledWith (button).setSize (60, 24);
+    button.setColour (juce::TextButton::buttonColourId, juce::Colours::red);
+
+    const std::pair<juce::Button::ButtonState, juce::Colour> states[] = {
+        { juce::Button::buttonDown, juce::Colour (0xFFD3D3D3) },
+        { juce::Button::buttonOver, juce::Colours::white },
+        { juce::Button::buttonNormal, juce::Colour (0xFFF5F5F5) },
+    };
+
+    for (const auto& [state, fill] : states)
+    {
+        button.setState (state);
+        const auto image = render (button);
+        EXPECT_EQ (image.getPixelAt (30, 12), fill) << (int) state;
+        EXPECT_LT (image.getPixelAt (30, 0).getBrightness(), 0.7f) << (int) state;
+        EXPECT_LT (image.getPixelAt (0, 12).getBrightness(), 0.7f) << (int) state;
+        // Rounded corners leave the very corner mostly uncovered.
+        EXPECT_LT (image.getPixelAt (0, 0).getAlpha(), 128) << (int) state;
+    }
+}
+
+TEST_F (LookDrawingTest, ComboBoxIsWhiteWithASmallArrowInItsArrowColour)
+{
+    juce::ComboBox box;
+    styledWith (box).setSize (100, 18);
+    box.setColour (juce::ComboBox::arrowColourId, accent);
+
+    const auto image = draw (100, 18, [&] (juce::Graphics& g) { look.drawComboBox (g, 100, 18, false, 0, 0, 0, 0, box); });
+
+    // The triangle (90, 13), (95, 9), (85, 9) points down.
+    EXPECT_EQ (image.getPixelAt (90, 10), accent);
+    EXPECT_EQ (image.getPixelAt (90, 15), juce::Colours::white);
+    EXPECT_EQ (image.getPixelAt (84, 10), juce::Colours::white);
+    EXPECT_EQ (image.getPixelAt (50, 9), juce::Colours::white);
+    EXPECT_EQ (image.getPixelAt (90, 5), juce::Colours::white);
+}
+
+TEST_F (LookDrawingTest, LabelsDrawLeftAlignedOnOneLineWithAnEllipsis)
+{
+    juce::Label label ({}, "Pitch Wheel MIDI Channel Caption");
+    styledWith (label).setSize (80, 40);
+    label.setJustificationType (juce::Justification::centred);
+    label.setColour (juce::Label::textColourId, juce::Colours::white);
+
+    const auto ink = inkBounds (render (label));
+
+    EXPECT_LT (ink.getX(), 6);           // left-aligned despite the centred justification
+    EXPECT_GT (ink.getRight(), 70);      // runs to the edge instead of wrapping
+    EXPECT_LT (ink.getHeight(), 20);     // one line, vertically centred
+    EXPECT_GT (ink.getY(), 8);
+
+    // The last glyphs are the ellipsis dots: nothing in the rightmost columns reaches the top
+    // half of the line.
+    const auto image = render (label);
+    for (int x = ink.getRight() - 3; x < ink.getRight(); ++x)
+        for (int y = ink.getY(); y < ink.getCentreY(); ++y)
+            EXPECT_EQ (image.getPixelAt (x, y).getAlpha(), 0) << x << "," << y;
+}
+
+TEST_F (LookDrawingTest, DisabledLabelsDrawAtHalfAlpha)
+{
+    juce::Label label ({}, "Mode");
+    styledWith (label).setSize (80, 16);
+    label.setColour (juce::Label::textColourId, juce::Colours::white);
+
+    EXPECT_GT (maximumAlpha (render (label)), 240);
+
+    label.setEnabled (false);
+    const auto alpha = maximumAlpha (render (label));
+    EXPECT_GT (alpha, 100);
+    EXPECT_LT (alpha, 135);
+}
+
+TEST_F (LookDrawingTest, HighlightedMenuItemsAreWhiteWithBlueText)
+{
+    const auto image = draw (120, 20, [&] (juce::Graphics& g) {
+        look.drawPopupMenuBackground (g, 120, 20);
+        look.drawPopupMenuItem (g, { 0, 0, 120, 20 }, false, true, true, false, false, "Save As", {}, nullptr,
+                                nullptr);
+    });
+
+    EXPECT_EQ (image.getPixelAt (115, 2), juce::Colours::white);
+    bool blueText = false;
+    for (int x = 0; x < 60 && ! blueText; ++x)
+        for (int y = 0; y < 20 && ! blueText; ++y)
+            blueText = isBlueish (image.getPixelAt (x, y));
+    EXPECT_TRUE (blueText);
+
+    const auto plain = draw (120, 20, [&] (juce::Graphics& g) { look.drawPopupMenuBackground (g, 120, 20); });
+    EXPECT_EQ (plain.getPixelAt (115, 2), accent);
+}
+
+TEST (MidiToDinButtonLook, OnIsAFilledWhiteBoxAndOffAWhiteOutline)
+{
+    ControlToMidiTextButton widget ("Knobs Midi To DIN", nullptr);
+    auto& button = widget.getButton();
+
+    widget.setValue (1);
+    auto image = render (button);
+    EXPECT_TRUE (isWhite (image.getPixelAt (19, 6)));
+    EXPECT_TRUE (isWhite (image.getPixelAt (10, 0)));
+    bool blueText = false;
+    for (int x = 0; x < 20; ++x)
+        for (int y = 0; y < 12; ++y)
+            blueText = blueText || isBlueish (image.getPixelAt (x, y));
+    EXPECT_TRUE (blueText);
+
+    widget.setValue (0);
+    image = render (button);
+    EXPECT_TRUE (isWhite (image.getPixelAt (0, 6)));
+    EXPECT_TRUE (isWhite (image.getPixelAt (19, 6)));
+    EXPECT_TRUE (isWhite (image.getPixelAt (10, 11)));
+    int transparent = 0;
+    for (int x = 1; x < 19; ++x)
+        for (int y = 1; y < 11; ++y)
+        {
+            EXPECT_FALSE (isBlueish (image.getPixelAt (x, y)));
+            transparent += image.getPixelAt (x, y).getAlpha() == 0 ? 1 : 0;
+        }
+    EXPECT_GT (transparent, 60);
+}

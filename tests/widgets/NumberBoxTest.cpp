@@ -1,0 +1,195 @@
+#include "WidgetTestSupport.h"
+
+#include "widgets/NumberBox.h"
+
+#include <gtest/gtest.h>
+
+using WidgetTestSupport::typeInto;
+
+namespace
+{
+struct RecordingListener : NumberBox::Listener
+{
+    RecordingListener (std::vector<juce::String>& logIn, juce::String nameIn)
+        : log (logIn), name (std::move (nameIn)) {}
+
+    void numberBoxValueChanged (NumberBox* box) override
+    {
+        log.push_back (name + "=" + juce::String (box->getValue()));
+        if (onCall)
+            onCall();
+    }
+
+    std::vector<juce::String>& log;
+    juce::String name;
+    std::function<void()> onCall;
+};
+
+struct NumberBoxTest : ::testing::Test
+{
+    void makeRange (double minimum, double maximum, double start)
+    {
+        box.setMinimum (minimum);
+        box.setMaximum (maximum);
+        box.setValue (start, false);
+        box.setBounds (0, 0, 100, 18);
+        box.addListener (&listener);
+    }
+
+    NumberBox box;
+    WidgetTestSupport::OnDesktop desktop { box };
+    std::vector<juce::String> log;
+    RecordingListener listener { log, "L" };
+};
+} // namespace
+
+TEST_F (NumberBoxTest, RefusesValuesOutsideTheInclusiveRange)
+{
+    makeRange (0, 127, 64);
+
+    typeInto (box, "500");
+    EXPECT_EQ (box.getValue(), 64.0);
+    EXPECT_EQ (box.getText(), "64");
+    EXPECT_TRUE (log.empty());
+
+    typeInto (box, "127");
+    EXPECT_EQ (box.getValue(), 127.0);
+    EXPECT_EQ (log, (std::vector<juce::String> { "L=127" }));
+
+    box.setMinimum (1);
+    box.setMaximum (16);
+    box.setValue (5, false);
+    typeInto (box, "0");
+    EXPECT_EQ (box.getValue(), 5.0);
+    EXPECT_EQ (log.size(), 1u);
+}
+
+TEST_F (NumberBoxTest, ReadsTypedTextFromItsStart)
+{
+    makeRange (-12, 12, 3);
+
+    typeInto (box, "-");
+    EXPECT_EQ (box.getValue(), 0.0);
+    EXPECT_FALSE (std::signbit (box.getValue()));
+    EXPECT_EQ (box.getText(), "0");
+
+    typeInto (box, "+7");
+    EXPECT_EQ (box.getValue(), 7.0);
+
+    typeInto (box, "12-3");
+    EXPECT_EQ (box.getValue(), 12.0);
+
+    typeInto (box, "-12");
+    EXPECT_EQ (box.getValue(), -12.0);
+    EXPECT_EQ (box.getText(), "-12");
+
+    EXPECT_EQ (NumberBox::parseTypedText ("+-5"), 0.0);
+    EXPECT_GT (NumberBox::parseTypedText ("99999999999999999999"), 1e19);
+}
+
+TEST_F (NumberBoxTest, InputIsRestrictedToDigitsAndSigns)
+{
+    makeRange (0, 127, 10);
+    typeInto (box, "4a.2");
+    EXPECT_EQ (box.getValue(), 42.0);
+}
+
+TEST_F (NumberBoxTest, EmptyTextAndEscapeKeepTheValue)
+{
+    makeRange (0, 127, 64);
+
+    box.showEditor();
+    box.getCurrentTextEditor()->clear();
+    box.getCurrentTextEditor()->keyPressed (juce::KeyPress (juce::KeyPress::returnKey));
+    WidgetTestSupport::flushMessages();
+    EXPECT_EQ (box.getValue(), 64.0);
+    EXPECT_EQ (box.getText(), "64");
+    EXPECT_TRUE (log.empty());
+
+    typeInto (box, "50", juce::KeyPress::escapeKey);
+    EXPECT_EQ (box.getValue(), 64.0);
+    EXPECT_EQ (box.getText(), "64");
+    EXPECT_EQ (box.getCurrentTextEditor(), nullptr);
+}
+
+TEST_F (NumberBoxTest, TypingReplacesTheWholeShownValue)
+{
+    makeRange (0, 127, 64);
+    box.showEditor();
+    auto* editor = box.getCurrentTextEditor();
+    ASSERT_NE (editor, nullptr);
+    EXPECT_EQ (editor->getText(), "64");
+    EXPECT_EQ (editor->getHighlightedText(), "64");
+    EXPECT_FALSE (editor->isMultiLine());
+    EXPECT_TRUE (editor->hasKeyboardFocus (false));
+    box.hideEditor (true);
+}
+
+TEST_F (NumberBoxTest, NotifiesOnlyWhenAskedButAlsoForAnUnchangedValue)
+{
+    makeRange (0, 127, 0);
+
+    box.setValue (20, false);
+    EXPECT_EQ (box.getText(), "20");
+    EXPECT_TRUE (log.empty());
+
+    box.setValue (20, true);
+    box.setValue (20, true);
+    EXPECT_EQ (log, (std::vector<juce::String> { "L=20", "L=20" }));
+
+    box.setValue (-1, true);
+    EXPECT_EQ (log.size(), 2u);
+}
+
+TEST_F (NumberBoxTest, ListenersAreCalledLastAddedFirstAndOnlyOnce)
+{
+    makeRange (0, 127, 0);
+    RecordingListener second { log, "B" };
+    box.addListener (&second);
+    box.addListener (&listener);
+
+    box.setValue (1, true);
+    EXPECT_EQ (log, (std::vector<juce::String> { "B=1", "L=1" }));
+
+    // A listener removing the one below it during the walk: the walk stops without calling it.
+    log.clear();
+    second.onCall = [&] { box.removeListener (&listener); };
+    box.setValue (2, true);
+    EXPECT_EQ (log, (std::vector<juce::String> { "B=2" }));
+}
+
+TEST_F (NumberBoxTest, AValueHeldOutsideTheRangeIsShownWithoutNotifying)
+{
+    makeRange (1, 8, 3);
+    box.showValueOutsideRange (9);
+    EXPECT_EQ (box.getValue(), 9.0);
+    EXPECT_EQ (box.getText(), "9");
+    EXPECT_TRUE (log.empty());
+
+    // Confirming it unchanged writes nothing; an in-range entry is taken.
+    typeInto (box, "9");
+    EXPECT_TRUE (log.empty());
+    typeInto (box, "8");
+    EXPECT_EQ (log, (std::vector<juce::String> { "L=8" }));
+}
+
+TEST_F (NumberBoxTest, PaintsItsValueInTheTextColourOnWhite)
+{
+    makeRange (0, 127, 88);
+    box.setColour (juce::Label::textColourId, juce::Colour (0xFF117FC6));
+    juce::Image image (juce::Image::ARGB, 100, 18, true);
+    {
+        juce::Graphics g (image);
+        box.paintEntireComponent (g, false);
+    }
+
+    EXPECT_EQ (image.getPixelAt (2, 9), juce::Colours::white);
+    EXPECT_EQ (image.getPixelAt (80, 2), juce::Colours::white);
+
+    bool foundText = false;
+    for (int x = 5; x < 30 && ! foundText; ++x)
+        for (int y = 0; y < 18 && ! foundText; ++y)
+            foundText = image.getPixelAt (x, y) == juce::Colour (0xFF117FC6);
+
+    EXPECT_TRUE (foundText);
+}

@@ -1,0 +1,111 @@
+#pragma once
+
+#include "engine/QXEditorEngine.h"
+#include "model/ModelConstants.h"
+#include "widgets/NumberBox.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <dlfcn.h>
+#include <memory>
+
+namespace WidgetTestSupport
+{
+/** Runs the message loop until every message posted before this call has been handled. */
+inline void flushMessages()
+{
+    auto done = std::make_shared<bool> (false);
+    juce::MessageManager::callAsync ([done] { *done = true; });
+
+    for (int i = 0; i < 500 && ! *done; ++i)
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (5);
+}
+
+/** Puts a component on the (virtual) desktop for the life of this object, so that its text
+    editors can hold the keyboard focus as they do in a window: a label whose editor has no focus
+    treats every keystroke as a loss of focus and commits it. */
+struct OnDesktop
+{
+    explicit OnDesktop (juce::Component& componentIn) : component (componentIn)
+    {
+        ignoreXErrors();
+        component.setVisible (true);
+        component.addToDesktop (0);
+        component.toFront (true);
+        flushMessages();
+    }
+
+    ~OnDesktop() { component.removeFromDesktop(); }
+
+    juce::Component& component;
+
+private:
+    /** A window on a display without a window manager sets properties whose atoms do not
+        exist; a running application ignores those errors, but outside one (as in this test
+        program) the framework leaves Xlib's handler in place, which ends the process. */
+    static void ignoreXErrors()
+    {
+        using Handler = int (*) (void*, void*);
+        using SetHandler = Handler (*) (Handler);
+
+        if (auto* library = dlopen ("libX11.so.6", RTLD_LAZY))
+            if (auto setHandler = reinterpret_cast<SetHandler> (dlsym (library, "XSetErrorHandler")))
+                setHandler ([] (void*, void*) { return 0; });
+    }
+};
+
+/** Types into the box's own text editor as a user would, then ends with the given key. */
+inline void typeInto (NumberBox& box, const juce::String& text, int finalKey = juce::KeyPress::returnKey)
+{
+    box.showEditor();
+    auto* editor = box.getCurrentTextEditor();
+
+    if (editor == nullptr)
+        return;
+
+    editor->grabKeyboardFocus();
+
+    for (auto character : text)
+        editor->keyPressed (juce::KeyPress (0, {}, character));
+
+    // The editor hands Return and Escape to the label through the message loop.
+    editor->keyPressed (juce::KeyPress (finalKey));
+    flushMessages();
+}
+
+/** A QX61 engine with everything its constructor borrows kept alive next to it. */
+struct EngineHolder
+{
+    EngineHolder()
+        : constants (ModelConstants::qx61()),
+          highestSplitPoint (constants.getHighestSplitPoint()),
+          engine (new QXEditorEngine (constants.modelId, midiManager, constants.presetFilePattern,
+                                      highestSplitPoint, constants.maxKeybedOctave, constants.numKnobs,
+                                      constants.numPads, constants.numSwitches))
+    {
+    }
+
+    ~EngineHolder() { engine = nullptr; }
+
+    Control& control (int groupId, int index = 0) const { return *engine->getModel().getControl (groupId, index); }
+
+    juce::uint8 stored (int groupId, int index, const juce::String& name) const
+    {
+        return control (groupId, index).getParameter (name);
+    }
+
+    /** Applies the default preset with one byte replaced, as a received preset would arrive. */
+    void applyPresetWith (int groupId, int index, const juce::String& name, juce::uint8 value)
+    {
+        auto message = ModelConstants::qx61DefaultPreset();
+        const auto& target = control (groupId, index);
+        message.set (PresetLayout::messageOffset (target.getImageOffset() + target.getParameterIndex (name)), value);
+        engine->applyPreset (message);
+    }
+
+    ModelConstants constants;
+    juce::uint8 highestSplitPoint;
+    MidiManager midiManager;
+    QXEditorEngine::Ptr engine;
+};
+} // namespace WidgetTestSupport
