@@ -16,6 +16,20 @@ std::unique_ptr<juce::FileOutputStream> createFresh (const juce::File& file)
 }
 } // namespace
 
+std::shared_ptr<MidiLog> MidiLog::fromArguments (const juce::StringArray& arguments)
+{
+    for (const auto& argument : arguments)
+    {
+        const auto path = argument.unquoted();
+
+        if (path.startsWith (commandLineOption) && path.length() > juce::String (commandLineOption).length())
+            return std::make_shared<MidiLog> (juce::File::getCurrentWorkingDirectory().getChildFile (
+                path.fromFirstOccurrenceOf (commandLineOption, false, false)));
+    }
+
+    return nullptr;
+}
+
 MidiLog::MidiLog (const juce::File& fileIn)
     : juce::Thread ("MIDI log writer"),
       file (fileIn),

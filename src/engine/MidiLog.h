@@ -21,6 +21,12 @@ public:
         in
     };
 
+    static constexpr const char* commandLineOption = "--midi-log=";
+
+    /** The log named by a "--midi-log=FILE" argument (relative to the working folder), or null
+        when there is none. */
+    static std::shared_ptr<MidiLog> fromArguments (const juce::StringArray& arguments);
+
     /** Starts the file afresh; isOpen() tells whether it could be created. */
     explicit MidiLog (const juce::File& file);
     ~MidiLog() override;

@@ -47,6 +47,10 @@ public:
     juce::String getInputDeviceName() const;
     juce::String getOutputDeviceName() const;
 
+    /** The names setInputDevice and setOutputDevice can open now, in the system's order. */
+    juce::StringArray getAvailableInputNames() const { return ports->getInputNames(); }
+    juce::StringArray getAvailableOutputNames() const { return ports->getOutputNames(); }
+
     /** Null and listeners already present are ignored. */
     void addListener (MidiManagerListener* listener);
     void removeListener (MidiManagerListener* listener);
