@@ -102,6 +102,12 @@ void MidiManager::removeListener (MidiManagerListener* listener)
     listeners.remove (listener);
 }
 
+int MidiManager::getNumListeners() const
+{
+    const juce::ScopedLock sl (listenerLock);
+    return listeners.size();
+}
+
 bool MidiManager::isConnected() const
 {
     const juce::ScopedLock sl (portLock);

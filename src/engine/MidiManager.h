@@ -54,6 +54,7 @@ public:
     /** Null and listeners already present are ignored. */
     void addListener (MidiManagerListener* listener);
     void removeListener (MidiManagerListener* listener);
+    int getNumListeners() const;
 
     /** True while an input port is open. */
     bool isConnected() const;
@@ -95,7 +96,7 @@ private:
     std::unique_ptr<MidiPortLayer::OutputPort> midiOutput;
 
     // Held for a whole dispatch and in add/remove, so a removed listener is never called again.
-    juce::CriticalSection listenerLock;
+    mutable juce::CriticalSection listenerLock;
     ListenerArray<MidiManagerListener> listeners;
 
     mutable juce::CriticalSection logLock;

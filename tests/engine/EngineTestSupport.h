@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/QXEditorEngine.h"
+#include "engine/VirtualMidiPortLayer.h"
 #include "model/ModelConstants.h"
 
 #include <map>

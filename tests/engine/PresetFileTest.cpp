@@ -18,7 +18,7 @@ struct PresetFileTest : public ::testing::Test
     }
 
     QX61Constants constants;
-    MidiManager midiManager;
+    MidiManager midiManager { std::make_shared<VirtualMidiPortLayer>() };
     QXEditorEngine::Ptr engine = constants.makeEngine (midiManager);
     TemporaryFolder temp;
 };

@@ -9,7 +9,7 @@ namespace
 struct QXEditorEngineTest : public ::testing::Test
 {
     QX61Constants constants;
-    MidiManager midiManager;
+    MidiManager midiManager { std::make_shared<VirtualMidiPortLayer>() };
     QXEditorEngine::Ptr engine = constants.makeEngine (midiManager);
 };
 } // namespace

@@ -1,0 +1,297 @@
+#include "EngineTestSupport.h"
+#include "MidiTestSupport.h"
+#include "engine/MidiLog.h"
+#include "engine/SimulatedKeyboard.h"
+#include "engine/VirtualMidiInput.h"
+#include "engine/VirtualMidiOutput.h"
+
+#include <gtest/gtest.h>
+
+using namespace EngineTestSupport;
+using namespace MidiTestSupport;
+
+namespace
+{
+constexpr int timeoutMs = 300;
+constexpr juce::uint8 slot = 3;
+
+struct QXEditorEngineKeyboardTest : public ::testing::Test
+{
+    QXEditorEngineKeyboardTest()
+    {
+        midiManager.setInputDevice (SimulatedKeyboard::portName);
+        midiManager.setOutputDevice (SimulatedKeyboard::portName);
+        engine->setTiming ({ 0, 0, timeoutMs, 9 });
+        engine->addListener (&failures);
+        keyboard.setSlotData (slot, keyboardData());
+    }
+
+    /** No byte is zero, so an address the engine never heard of would show. */
+    Bytes keyboardData() const
+    {
+        Bytes data;
+        for (int i = 0; i < constants.dataLength(); ++i)
+            data.add (static_cast<juce::uint8> (i % 127 + 1));
+        return data;
+    }
+
+    Bytes modelData() const { return engine->getModel().collectData(); }
+
+    bool finishGet() { return dispatchUntil ([this] { return ! engine->isGetRunning(); }, 30000); }
+
+    /** Lets any stray timer or completion run. */
+    void settle() { dispatchUntil ([] { return false; }, 3 * timeoutMs); }
+
+    int requestsForAttempts (int attempts) const { return attempts * constants.dataLength(); }
+
+    std::shared_ptr<VirtualMidiPortLayer> layer = std::make_shared<VirtualMidiPortLayer>();
+    SimulatedKeyboard keyboard { *layer };
+    MidiManager midiManager { layer };
+    QX61Constants constants;
+    FailureRecorder failures;
+    QXEditorEngine::Ptr engine = constants.makeEngine (midiManager);
+};
+} // namespace
+
+TEST_F (QXEditorEngineKeyboardTest, CompleteGetAppliesEveryControlOnceAndStops)
+{
+    ModelReports reports (*engine);
+
+    engine->startGet (25);
+    EXPECT_EQ (keyboard.getReadRequestCount(), 0);
+
+    engine->startGet (slot);
+    engine->startGet (slot); // ignored while the first runs
+    ASSERT_TRUE (finishGet());
+
+    EXPECT_EQ (modelData(), keyboardData());
+    EXPECT_TRUE (reports.everyControlReportedOnce());
+    EXPECT_EQ (midiManager.getNumListeners(), 0);
+
+    settle();
+    EXPECT_EQ (keyboard.getReadRequestCount(), requestsForAttempts (1));
+    EXPECT_TRUE (reports.everyControlReportedOnce());
+    EXPECT_TRUE (failures.midiFailures.isEmpty());
+}
+
+TEST_F (QXEditorEngineKeyboardTest, DroppedRepliesRetryTheWholeLoop)
+{
+    keyboard.setReplyBehaviour ({ 0, 0, 0.2 });
+    engine->startGet (slot);
+    keyboard.setReplyBehaviour ({});
+
+    ASSERT_TRUE (finishGet());
+    EXPECT_EQ (keyboard.getReadRequestCount(), requestsForAttempts (2));
+    EXPECT_EQ (modelData(), keyboardData());
+    EXPECT_TRUE (failures.midiFailures.isEmpty());
+}
+
+TEST_F (QXEditorEngineKeyboardTest, SilenceEndsAfterNineAttemptsWithOneFailure)
+{
+    const auto before = modelData();
+    ModelReports reports (*engine);
+    keyboard.setReplyBehaviour ({ 0, 0, 1.0 });
+
+    engine->startGet (slot);
+    ASSERT_TRUE (finishGet());
+    settle();
+
+    EXPECT_EQ (keyboard.getReadRequestCount(), requestsForAttempts (9));
+    EXPECT_EQ (failures.midiFailures, juce::StringArray { "" });
+    EXPECT_EQ (midiManager.getNumListeners(), 0);
+    EXPECT_EQ (modelData(), before);
+    EXPECT_EQ (reports.total(), 0);
+}
+
+TEST_F (QXEditorEngineKeyboardTest, RepeatedRepliesNeverStandInForMissingOnes)
+{
+    // About 1.35 replies per request, yet every attempt misses some address.
+    const auto before = modelData();
+    ModelReports reports (*engine);
+    keyboard.setRandomSeed (7);
+    keyboard.setReplyBehaviour ({ 0, 0, 0.1, 0.5 });
+
+    engine->startGet (slot);
+    ASSERT_TRUE (finishGet());
+
+    EXPECT_EQ (failures.midiFailures.size(), 1);
+    EXPECT_EQ (modelData(), before);
+    EXPECT_EQ (reports.total(), 0);
+}
+
+TEST_F (QXEditorEngineKeyboardTest, LateAndRepeatedRepliesStillGiveTheWholePreset)
+{
+    ModelReports reports (*engine);
+    keyboard.setRandomSeed (11);
+    SimulatedKeyboard::ReplyBehaviour unreliable;
+    unreliable.duplicateShare = 0.3;
+    unreliable.lateShare = 0.2;
+    unreliable.lateDelayMs = timeoutMs + 200;
+    keyboard.setReplyBehaviour (unreliable);
+
+    engine->startGet (slot);
+    keyboard.setReplyBehaviour ({ 0, 0, 0.0, 0.3 });
+
+    ASSERT_TRUE (finishGet());
+    EXPECT_EQ (modelData(), keyboardData());
+    EXPECT_TRUE (reports.everyControlReportedOnce());
+
+    // The replies held back arrive after the preset was applied and change nothing.
+    ASSERT_TRUE (keyboard.waitUntilIdle (5000));
+    settle();
+    EXPECT_TRUE (reports.everyControlReportedOnce());
+    EXPECT_TRUE (failures.midiFailures.isEmpty());
+}
+
+TEST_F (QXEditorEngineKeyboardTest, SendWritesEveryDataByteInAddressOrder)
+{
+    engine->applyPreset (constants.messageAround (constants.distinctData()));
+    TemporaryFolder temp;
+    const auto log = std::make_shared<MidiLog> (temp.file ("midi.log"));
+    midiManager.setLog (log);
+
+    ASSERT_TRUE (engine->sendPreset (7));
+    midiManager.setLog (nullptr);
+    log->flush();
+
+    EXPECT_EQ (keyboard.getSlotData (7), constants.distinctData());
+    EXPECT_EQ (keyboard.getWriteCount(), constants.dataLength());
+
+    juce::StringArray lines;
+    lines.addLines (temp.file ("midi.log").loadFileAsString());
+    lines.removeEmptyStrings();
+    ASSERT_EQ (lines.size(), constants.dataLength());
+
+    for (int address = 0; address < lines.size(); ++address)
+    {
+        const auto expected = SysExMessages::writeMessage (0x40, 7, address, constants.distinctData()[address]);
+        EXPECT_TRUE (lines[address].endsWith ("OUT " + juce::String::toHexString (expected.getRawDataPointer(),
+                                                                                  expected.size()).toUpperCase()))
+            << lines[address];
+    }
+}
+
+TEST_F (QXEditorEngineKeyboardTest, AByteAboveSevenBitsRefusesTheWholeSend)
+{
+    auto data = constants.distinctData();
+    data.set (100, 200);
+    engine->applyPreset (constants.messageAround (data));
+    const auto before = keyboard.getSlotData (7);
+
+    EXPECT_FALSE (engine->sendPreset (7));
+    EXPECT_EQ (failures.midiFailures.size(), 1);
+    EXPECT_TRUE (failures.midiFailures[0].isNotEmpty());
+    EXPECT_EQ (keyboard.getWriteCount(), 0);
+    EXPECT_EQ (keyboard.getSlotData (7), before);
+}
+
+TEST_F (QXEditorEngineKeyboardTest, SyncSendsTheClockSource)
+{
+    EXPECT_TRUE (engine->setSync (true));
+    EXPECT_EQ (keyboard.getLastSync(), std::optional<bool> (true));
+    EXPECT_TRUE (engine->setSync (false));
+    EXPECT_EQ (keyboard.getLastSync(), std::optional<bool> (false));
+    EXPECT_EQ (keyboard.getSyncCount(), 2);
+    EXPECT_TRUE (failures.midiFailures.isEmpty());
+}
+
+TEST_F (QXEditorEngineKeyboardTest, WithoutAnOutputNothingIsSentAndTheFailureIsReported)
+{
+    MidiManager inputOnly (layer);
+    inputOnly.setInputDevice (SimulatedKeyboard::portName);
+    auto other = constants.makeEngine (inputOnly);
+    FailureRecorder otherFailures;
+    other->addListener (&otherFailures);
+
+    EXPECT_FALSE (other->sendPreset (0));
+    EXPECT_FALSE (other->setSync (true));
+    other->startGet (0);
+
+    EXPECT_EQ (otherFailures.midiFailures.size(), 3);
+    EXPECT_EQ (keyboard.getWriteCount() + keyboard.getSyncCount() + keyboard.getReadRequestCount(), 0);
+    EXPECT_EQ (inputOnly.getNumListeners(), 0);
+}
+
+TEST_F (QXEditorEngineKeyboardTest, AnEngineDestroyedDuringAGetHearsAndCallsNothing)
+{
+    ModelReports reports (*engine);
+    keyboard.setReplyBehaviour ({ timeoutMs / 3 });
+
+    engine->startGet (slot);
+    ASSERT_TRUE (engine->isGetRunning());
+    engine = nullptr;
+
+    EXPECT_EQ (midiManager.getNumListeners(), 0);
+    ASSERT_TRUE (keyboard.waitUntilIdle (5000));
+    settle();
+    EXPECT_EQ (reports.total(), 0);
+    EXPECT_TRUE (failures.midiFailures.isEmpty());
+}
+
+TEST_F (QXEditorEngineKeyboardTest, AnEngineDestroyedWithItsCompletionPendingAppliesNothing)
+{
+    ModelReports reports (*engine);
+
+    // Registered before the engine, so called after it: once it has every reply, so has the engine.
+    RecordingListener after;
+    midiManager.addListener (&after);
+
+    engine->startGet (slot);
+    ASSERT_TRUE (waitUntil ([&] { return after.count() == constants.dataLength(); }));
+    engine = nullptr;
+
+    settle();
+    midiManager.removeListener (&after);
+    EXPECT_EQ (reports.total(), 0);
+    EXPECT_TRUE (failures.midiFailures.isEmpty());
+}
+
+TEST (QXEditorEngineReplies, OnlyEveryAddressOfTheDataAnsweredCompletesAGet)
+{
+    // A keyboard that answers only what the test sends.
+    auto layer = std::make_shared<VirtualMidiPortLayer>();
+    auto keys = std::make_shared<VirtualMidiInput> ("Scripted");
+    auto requests = std::make_shared<VirtualMidiOutput> ("Scripted", [] (const juce::MidiMessage&) {});
+    layer->plugIn (keys);
+    layer->plugIn (requests);
+    MidiManager midiManager (layer);
+    midiManager.setInputDevice ("Scripted");
+    midiManager.setOutputDevice ("Scripted");
+
+    QX61Constants constants;
+    auto engine = constants.makeEngine (midiManager);
+    engine->setTiming ({ 0, 0, 60000, 1 });
+    ModelReports reports (*engine);
+
+    // Registered before the engine, so it hears each reply after the engine has.
+    RecordingListener heard;
+    midiManager.addListener (&heard);
+    engine->startGet (0);
+
+    const auto reply = [&] (int address, juce::uint8 value) {
+        keys->send (SysExMessages::toMidiMessage (SysExMessages::readReply (0x40, address, value)));
+    };
+
+    const auto last = constants.dataLength() - 1;
+    for (int address = 0; address < last; ++address)
+        reply (address, 9);
+
+    reply (0, 9);
+    reply (last + 1, 9);
+    auto longer = SysExMessages::readReply (0x40, last, 9);
+    longer.insert (11, 0);
+    keys->send (SysExMessages::toMidiMessage (longer));
+
+    ASSERT_TRUE (dispatchUntil ([&] { return heard.count() == constants.dataLength() + 2; }));
+    dispatchUntil ([] { return false; }, 100);
+    EXPECT_TRUE (engine->isGetRunning());
+    EXPECT_EQ (reports.total(), 0);
+
+    reply (last, 5);
+    ASSERT_TRUE (dispatchUntil ([&] { return ! engine->isGetRunning(); }));
+    EXPECT_TRUE (reports.everyControlReportedOnce());
+    EXPECT_EQ (engine->getModel().collectData()[last], 5);
+    EXPECT_EQ (engine->getModel().collectData()[0], 9);
+
+    midiManager.removeListener (&heard);
+}
