@@ -66,7 +66,6 @@ void GenericControlView::addControlGroup (const juce::String& modeName,
         group->addAndMakeVisible (rows.getUnchecked (i));
     }
 
-    groupRows.add (rows);
     addChildComponent (group);
 }
 
@@ -87,18 +86,7 @@ int GenericControlView::getShownGroup() const
 
 void GenericControlView::comboBoxChanged (juce::ComboBox* comboBox)
 {
-    const auto index = comboBox->getSelectedId() - 1;
-
-    if (juce::isPositiveAndBelow (index, groupRows.size()))
-        refreshRows (index);
-
-    showControlGroup (index);
-}
-
-void GenericControlView::refreshRows (int groupIndex)
-{
-    for (auto* row : groupRows.getReference (groupIndex))
-        row->refreshFromModel();
+    showControlGroup (comboBox->getSelectedId() - 1);
 }
 
 void GenericControlView::buildModes (const QXEditorEngine::Ptr& engine, int groupId, int controlIndex,
@@ -124,4 +112,7 @@ void GenericControlView::buildModes (const QXEditorEngine::Ptr& engine, int grou
 
         addControlGroup (mode.name, rows);
     }
+
+    // The box had no items when it first showed the stored mode; now it can select one.
+    ownedModeComboBox->showStoredValue();
 }

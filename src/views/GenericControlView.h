@@ -61,14 +61,9 @@ protected:
                      std::unique_ptr<DoubleParameterControllerComboBox>& ownedModeComboBox);
 
 private:
-    /** Rows of other modes may address the bytes an edit just wrote without notification; the
-        rows of the group being shown are re-read so they never show a stale value. */
-    void refreshRows (int groupIndex);
-
     std::unique_ptr<juce::Label> titleLabel;
     DoubleParameterControllerComboBox* modeComboBox = nullptr;
     juce::OwnedArray<GenericControlViewControlGroup> controlGroups;
-    juce::Array<juce::Array<DoubleParamterControllerNumberBox*>> groupRows;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (GenericControlView)
 };

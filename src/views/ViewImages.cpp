@@ -14,28 +14,56 @@ struct Picture
 // Indexed by view number; the main and sustain tabs are wider so that the row fills 1200 pixels.
 const Picture tabPictures[] = { { "tab-main", 138, 40 },      { "tab-knobs", 132, 40 },
                                 { "tab-switches", 132, 40 },  { "tab-pads", 132, 40 },
-                                { "tab-rollmode", 132, 40 },  { "tab-transport", 132, 40 },
+                                { "tab-roll-mode", 132, 40 },  { "tab-transport", 132, 40 },
                                 { "tab-keybed", 132, 40 },    { "tab-wheels", 132, 40 },
                                 { "tab-sustain", 138, 40 } };
 
 // Indexed by view number; the main and sustain views have no area on the product picture.
 const Picture productPictures[] = { { nullptr, 0, 0 },
-                                    { "product-knobs", 503, 16 },
-                                    { "product-switches", 511, 56 },
-                                    { "product-pads", 154, 153 },
-                                    { "product-rollmode", 23, 15 },
-                                    { "product-transport", 152, 35 },
-                                    { "product-keybed", 957, 167 },
-                                    { "product-wheels", 63, 85 },
+                                    { "selector-knobs", 503, 16 },
+                                    { "selector-switches", 511, 56 },
+                                    { "selector-pads", 154, 153 },
+                                    { "selector-roll-mode", 23, 15 },
+                                    { "selector-transport", 152, 35 },
+                                    { "selector-keybed", 957, 167 },
+                                    { "selector-wheels", 63, 85 },
                                     { nullptr, 0, 0 } };
 
-const char* const mainButtonNames[] = { "main-get", "main-send", "main-save", "main-load" };
+const char* const mainButtonNames[] = { "main-get-from-hardware", "main-send-to-hardware", "main-save-to-file",
+                                        "main-load-from-file" };
 
 constexpr int mainButtonWidth = 249;
 constexpr int mainButtonHeight = 35;
 constexpr int arrowWidth = 17;
 constexpr int arrowHeight = 26;
 } // namespace
+
+juce::StringArray ViewImages::fileNames()
+{
+    juce::StringArray names { "keyboard-background.png", "product-picture.png", "keybed-divider.png" };
+    const ButtonState states[] = { ButtonState::normal, ButtonState::over, ButtonState::down };
+
+    for (auto state : states)
+    {
+        for (const auto& picture : tabPictures)
+            names.add (picture.name + suffix (state));
+
+        for (const auto& picture : productPictures)
+            if (picture.name != nullptr)
+                names.add (picture.name + suffix (state));
+
+        for (auto* arrow : { "bank-arrow-right", "bank-arrow-left" })
+            names.add (arrow + suffix (state));
+    }
+
+    for (auto* button : mainButtonNames)
+    {
+        names.add (button + suffix (ButtonState::normal));
+        names.add (button + suffix (ButtonState::over));
+    }
+
+    return names;
+}
 
 juce::Image ViewImages::keyboardBackground()
 {
@@ -60,7 +88,7 @@ juce::Image ViewImages::tabButton (int viewNumber, ButtonState state)
         return {};
 
     const auto& picture = tabPictures[viewNumber];
-    return load (juce::String (picture.name) + suffix (state), picture.width, picture.height);
+    return load (juce::String (picture.name) + suffix (state), picture.width, picture.height, state);
 }
 
 juce::Image ViewImages::productButton (int viewNumber, ButtonState state)
@@ -70,7 +98,7 @@ juce::Image ViewImages::productButton (int viewNumber, ButtonState state)
         return {};
 
     const auto& picture = productPictures[viewNumber];
-    return load (juce::String (picture.name) + suffix (state), picture.width, picture.height);
+    return load (juce::String (picture.name) + suffix (state), picture.width, picture.height, state);
 }
 
 juce::Image ViewImages::mainButton (int index, bool mouseOver)
@@ -78,14 +106,14 @@ juce::Image ViewImages::mainButton (int index, bool mouseOver)
     if (! juce::isPositiveAndBelow (index, (int) std::size (mainButtonNames)))
         return {};
 
-    return load (juce::String (mainButtonNames[index]) + (mouseOver ? "-over.png" : "-normal.png"),
+    return load (mainButtonNames[index] + suffix (mouseOver ? ButtonState::over : ButtonState::normal),
                  mainButtonWidth, mainButtonHeight);
 }
 
 juce::Image ViewImages::bankArrow (bool pointsRight, ButtonState state)
 {
-    return load (juce::String (pointsRight ? "arrow-right" : "arrow-left") + suffix (state), arrowWidth,
-                 arrowHeight);
+    return load (juce::String (pointsRight ? "bank-arrow-right" : "bank-arrow-left") + suffix (state), arrowWidth,
+                 arrowHeight, state);
 }
 
 juce::Image ViewImages::keybedDivider()
@@ -117,17 +145,18 @@ juce::Image ViewImages::findResource (const juce::String& fileName)
     return {};
 }
 
-juce::Image ViewImages::load (const juce::String& fileName, int width, int height)
+juce::Image ViewImages::load (const juce::String& fileName, int width, int height, ButtonState state)
 {
     auto image = findResource (fileName);
-    return image.isValid() ? image : placeholder (width, height);
+    return image.isValid() ? image : placeholder (width, height, state);
 }
 
-juce::Image ViewImages::placeholder (int width, int height)
+juce::Image ViewImages::placeholder (int width, int height, ButtonState state)
 {
+    // Pressed placeholders are brighter, so a selection shows even without the pictures.
     juce::Image plain (juce::Image::ARGB, width, height, true);
     juce::Graphics g (plain);
-    g.setColour (juce::Colours::white.withAlpha (0.15f));
+    g.setColour (juce::Colours::white.withAlpha (state == ButtonState::down ? 0.4f : 0.15f));
     g.fillAll();
     g.setColour (juce::Colours::white.withAlpha (0.5f));
     g.drawRect (plain.getBounds());

@@ -38,11 +38,15 @@ public:
     static void setButtonImages (juce::ImageButton& button, const juce::Image& normal,
                                  const juce::Image& over, const juce::Image& down);
 
+    /** The file name of every picture above, for checking that the resources hold them all. */
+    static juce::StringArray fileNames();
+
     /** The decoded resource of that original file name, or an invalid image. */
     static juce::Image findResource (const juce::String& fileName);
 
 private:
-    static juce::Image load (const juce::String& fileName, int width, int height);
-    static juce::Image placeholder (int width, int height);
+    static juce::Image load (const juce::String& fileName, int width, int height,
+                             ButtonState state = ButtonState::normal);
+    static juce::Image placeholder (int width, int height, ButtonState state);
     static juce::String suffix (ButtonState state);
 };
