@@ -9,6 +9,9 @@ public:
     explicit AboutWindow (const juce::Image& image);
     ~AboutWindow() override;
 
+    /** No frame: the picture is the whole window. */
+    juce::BorderSize<int> getBorderThickness() override { return {}; }
+
 private:
     JUCE_DECLARE_WEAK_REFERENCEABLE (AboutWindow)
 };

@@ -4,25 +4,31 @@
 
 juce::Image AppImages::aboutPicture()
 {
-    return named ("about_png");
+    return named ("about-picture.png");
 }
 
 juce::Image AppImages::deviceSetupBackground()
 {
-    return named ("devicesetup_background_png");
+    return named ("device-setup-background.png");
 }
 
 juce::Image AppImages::deviceListFrame()
 {
-    return named ("devicesetup_listframe_png");
+    return named ("device-list-frame.png");
 }
 
-juce::Image AppImages::named (const char* resourceName)
+juce::Image AppImages::named (const char* fileName)
 {
-    int size = 0;
+    for (int i = 0; i < QXResources::namedResourceListSize; ++i)
+    {
+        if (juce::String (QXResources::originalFilenames[i]) != fileName)
+            continue;
 
-    if (const auto* data = QXResources::getNamedResource (resourceName, size))
-        return juce::ImageCache::getFromMemory (data, size);
+        int size = 0;
+
+        if (const auto* data = QXResources::getNamedResource (QXResources::namedResourceList[i], size))
+            return juce::ImageCache::getFromMemory (data, size);
+    }
 
     return {};
 }

@@ -11,7 +11,6 @@ public:
     static juce::Image deviceListFrame();
 
 private:
-    /** The built-in PNG of that resource name (the file name with "." as "_"); a null image when
-        the program holds none of that name. */
-    static juce::Image named (const char* resourceName);
+    /** The built-in PNG of that file name; a null image when the program holds none. */
+    static juce::Image named (const char* fileName);
 };

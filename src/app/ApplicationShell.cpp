@@ -35,6 +35,15 @@ ApplicationShell::ApplicationShell (Setup setupIn)
     mainMenuModel = std::make_unique<MainMenuModel> (commandManager.get());
     commandManager->registerAllCommandsForTarget (this);
 
+    // The editor windows' commands too, so the menus show them (greyed out) before any window
+    // has registered them.
+    for (auto id : CommandTable::editorWindowCommands())
+    {
+        juce::ApplicationCommandInfo info (id);
+        CommandTable::fillCommandInfo (id, info);
+        commandManager->registerCommand (info);
+    }
+
     const EditorWindowServices services { setup.alerts, setup.fileChooser, setup.applicationName,
                                           mainMenuModel.get(), this };
     windowManager = std::make_unique<WindowManager> (commandManager.get(), &lastLocation, services);
