@@ -13,9 +13,9 @@ PresetSlotWindow::~PresetSlotWindow()
 void PresetSlotWindow::showWithContent (PresetSlotComponent* newContent)
 {
     content = newContent;
-    setContentOwned (newContent, true);
     setUsingNativeTitleBar (true);
     setResizable (false, false);
+    setContentOwned (newContent, true);
     centreWithSize (newContent->getWidth(), newContent->getHeight());
     setAlwaysOnTop (false);
     setVisible (true);
