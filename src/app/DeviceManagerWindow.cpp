@@ -1,7 +1,7 @@
 #include "app/DeviceManagerWindow.h"
 
 DeviceManagerWindow::DeviceManagerWindow (const juce::String& title, MidiManager& midiManagerIn)
-    : juce::ResizableWindow (title, true),
+    : juce::ResizableWindow (title, false),
       midiManager (midiManagerIn),
       content (new DeviceManagerComponent (this))
 {
@@ -25,6 +25,7 @@ DeviceManagerWindow::DeviceManagerWindow (const juce::String& title, MidiManager
     content->selectOutputDevice (midiManager.getOutputDeviceName());
 
     setAlwaysOnTop (false);
+    addToDesktop();
     setVisible (true);
     toFront (true);
 }

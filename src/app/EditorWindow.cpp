@@ -16,13 +16,15 @@ EditorWindow::EditorWindow (const juce::String& title, EditorComponent* content,
                             juce::File* lastLocationIn, WindowCloseListener* closeListener,
                             const EditorWindowServices& servicesIn)
     : juce::DocumentWindow (title, windowBackground,
-                            juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton, true),
+                            juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton, false),
       engine (std::move (engineIn)),
       lastLocation (lastLocationIn),
       services (servicesIn)
 {
     content->addMainSectionButtonListener (this);
 
+    // Configured before it gets a native window, so that window is made once (the window
+    // manager puts it on the desktop).
     // Without a global menu bar the menus sit at the top of each window, above the content,
     // which keeps its full size.
     setMenuBar (services.menuModel);

@@ -1,7 +1,7 @@
 #include "app/PresetSlotWindow.h"
 
 PresetSlotWindow::PresetSlotWindow (const juce::String& title, QXEditorEngine::Ptr engineIn)
-    : juce::ResizableWindow (title, true), engine (std::move (engineIn))
+    : juce::ResizableWindow (title, false), engine (std::move (engineIn))
 {
 }
 
@@ -18,6 +18,7 @@ void PresetSlotWindow::showWithContent (PresetSlotComponent* newContent)
     setContentOwned (newContent, true);
     centreWithSize (newContent->getWidth(), newContent->getHeight());
     setAlwaysOnTop (false);
+    addToDesktop();
     setVisible (true);
 }
 
