@@ -26,12 +26,12 @@ public:
     /** How replies go out. Shares are probabilities from 0 to 1, drawn per request. */
     struct ReplyBehaviour
     {
-        int latencyMs = 0;        // every reply waits this long
-        int jitterMs = 0;         // plus a random 0 .. jitterMs
-        double dropShare = 0.0;   // requests left unanswered
+        int latencyMs = 0;           // every reply waits this long
+        int jitterMs = 0;            // plus a random 0 .. jitterMs, never overtaking earlier replies
+        double dropShare = 0.0;      // requests left unanswered
         double duplicateShare = 0.0; // requests answered twice
-        double lateShare = 0.0;   // replies held back a further lateDelayMs
-        int lateDelayMs = 2500;   // longer than the editor waits for an attempt
+        double lateShare = 0.0;      // replies held back a further lateDelayMs, overtaken by later ones
+        int lateDelayMs = 2500;      // longer than the editor waits for an attempt
     };
 
     /** Plugs its ports into the layer, which must outlive it. */

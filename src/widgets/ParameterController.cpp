@@ -36,10 +36,7 @@ void ParameterController::reportNamesSharingByte (const Control& control, const 
 {
     const auto byteIndex = control.getParameterIndex (name);
 
-    // Copied: a listener's report may not change the list, but it is walked while reporting.
-    const auto names = control.getParameterNames();
-
-    for (const auto& other : names)
+    for (const auto& other : control.getParameterNames())
         if (control.getParameterIndex (other) == byteIndex)
             writeToEngine (other, value, true);
 }

@@ -66,7 +66,7 @@ TEST_F (NumberBoxTest, RefusesValuesOutsideTheInclusiveRange)
 
 TEST_F (NumberBoxTest, ReadsTypedTextFromItsStart)
 {
-    makeRange (-12, 12, 3);
+    makeRange (-12, 100, 3);
 
     typeInto (box, "-");
     EXPECT_EQ (box.getValue(), 0.0);
@@ -85,11 +85,8 @@ TEST_F (NumberBoxTest, ReadsTypedTextFromItsStart)
 
     EXPECT_EQ (NumberBox::parseTypedText ("+-5"), 0.0);
     EXPECT_GT (NumberBox::parseTypedText ("99999999999999999999"), 1e19);
-}
 
-TEST_F (NumberBoxTest, InputIsRestrictedToDigitsAndSigns)
-{
-    makeRange (0, 127, 10);
+    // Anything but digits and signs cannot be typed.
     typeInto (box, "4a.2");
     EXPECT_EQ (box.getValue(), 42.0);
 }
@@ -171,25 +168,4 @@ TEST_F (NumberBoxTest, AValueHeldOutsideTheRangeIsShownWithoutNotifying)
     EXPECT_TRUE (log.empty());
     typeInto (box, "8");
     EXPECT_EQ (log, (std::vector<juce::String> { "L=8" }));
-}
-
-TEST_F (NumberBoxTest, PaintsItsValueInTheTextColourOnWhite)
-{
-    makeRange (0, 127, 88);
-    box.setColour (juce::Label::textColourId, juce::Colour (0xFF117FC6));
-    juce::Image image (juce::Image::ARGB, 100, 18, true);
-    {
-        juce::Graphics g (image);
-        box.paintEntireComponent (g, false);
-    }
-
-    EXPECT_EQ (image.getPixelAt (2, 9), juce::Colours::white);
-    EXPECT_EQ (image.getPixelAt (80, 2), juce::Colours::white);
-
-    bool foundText = false;
-    for (int x = 5; x < 30 && ! foundText; ++x)
-        for (int y = 0; y < 18 && ! foundText; ++y)
-            foundText = image.getPixelAt (x, y) == juce::Colour (0xFF117FC6);
-
-    EXPECT_TRUE (foundText);
 }
