@@ -19,8 +19,14 @@ void NativeFileChooserPresenter::chooseFileToSave (const juce::String& title, co
 void NativeFileChooserPresenter::launch (const juce::String& title, const juce::File& startLocation,
                                          const juce::String& pattern, int flags, Callback callback)
 {
+    // Before any file was saved there is no last folder: start where the user keeps documents,
+    // not in whatever folder the program was started from.
+    const auto start = startLocation != juce::File()
+                           ? startLocation
+                           : juce::File::getSpecialLocation (juce::File::userDocumentsDirectory);
+
     // A new chooser replaces one still open, which the framework then closes as cancelled.
-    chooser = std::make_unique<juce::FileChooser> (title, startLocation, pattern);
+    chooser = std::make_unique<juce::FileChooser> (title, start, pattern);
     chooser->launchAsync (flags, [callback = std::move (callback)] (const juce::FileChooser& finished)
                           { callback (finished.getResult()); });
 }
