@@ -188,3 +188,22 @@ TEST (WindowManager, MinimiseAndBringAllToFront)
     for (int i = 0; i < windows.getNumWindows(); ++i)
         EXPECT_FALSE (windows.getWindow (i)->isMinimised());
 }
+
+TEST (WindowManager, AMissingUserGuideIsReportedWithItsPath)
+{
+    ShellHarness harness;
+    const auto locations = harness.shell->userGuideLocations();
+    ASSERT_FALSE (locations.isEmpty());
+    EXPECT_EQ (locations[0].getFileName(), "QX61 Editor - User Guide - v1.1.pdf");
+    EXPECT_EQ (locations[0].getParentDirectory().getFileName(), "QX61 Editor");
+    EXPECT_EQ (locations[0].getParentDirectory().getParentDirectory().getFileName(), "Kavori");
+
+    for (const auto& guide : locations)
+        if (guide.existsAsFile())
+            GTEST_SKIP() << "a user guide is installed here";
+
+    harness.invoke (openUserGuideCommand);
+    ASSERT_EQ (harness.alerts.numOpen(), 1);
+    EXPECT_EQ (harness.alerts.first().title, "Kavori QX61 Editor");
+    EXPECT_EQ (harness.alerts.first().message, "Unable to find User Guide: \r\n" + locations[0].getFullPathName());
+}
