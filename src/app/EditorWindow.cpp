@@ -23,10 +23,9 @@ EditorWindow::EditorWindow (const juce::String& title, EditorComponent* content,
 {
     content->addMainSectionButtonListener (this);
 
-    // Configured before it gets a native window, so that window is made once (the window
-    // manager puts it on the desktop).
-    // Without a global menu bar the menus sit at the top of each window, above the content,
-    // which keeps its full size.
+    // Configured before it has a native window, so that one is made only once, when the window
+    // manager puts it on the desktop. Without a global menu bar the menus sit at the top of
+    // each window, above the content, which keeps its full size.
     setMenuBar (services.menuModel);
     setUsingNativeTitleBar (true);
     setContentOwned (content, true);
