@@ -45,7 +45,9 @@ bool writeSnapshots (const juce::File& folder)
         juce::FileOutputStream stream (file);
         juce::PNGImageFormat png;
 
-        if (! stream.openedOk() || ! png.writeImageToStream (editor.createComponentSnapshot (editor.getLocalBounds()), stream))
+        const auto snapshot = editor.createComponentSnapshot (editor.getLocalBounds());
+
+        if (! stream.openedOk() || ! png.writeImageToStream (snapshot, stream))
         {
             std::cerr << "cannot write " << file.getFullPathName() << std::endl;
             return false;

@@ -197,7 +197,7 @@ void QXEditorEngine::beginAttempt()
 
 void QXEditorEngine::requestPreset (juce::uint8 slot)
 {
-    if (slot > highestSlot || isCompletionPending())
+    if (isCompletionPending())
         return;
 
     beginAttempt();

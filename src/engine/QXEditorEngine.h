@@ -126,8 +126,9 @@ private:
     void reportMidiFailure (const juce::String& message = {});
     bool portsAreOpen() const;
 
-    /** Sends count messages, the n-th (from 0) due at n pauses after the first, so the loop
-        keeps its pace whatever the sleep granularity. False if any could not be sent. */
+    /** Sends count messages, the n-th (from 0) n pauses after the first, and returns one pause
+        after the last. Deadlines rather than fixed sleeps, so oversleeping never accumulates.
+        False if any could not be sent. */
     template <typename MessageForAddress>
     bool sendPaced (int count, int pauseMs, MessageForAddress&& messageForAddress);
 

@@ -35,8 +35,8 @@ ModWheelView::ModWheelView (QXEditorEngine::Ptr engineIn) : engine (std::move (e
     minBox = makeBox (engine, "Min");
     maxBox = makeBox (engine, "Max");
 
-    const auto bottom = ViewLayout::stackRows (*this, { channelComboBox.get(), ccBox.get(), minBox.get(), maxBox.get() },
-                                               titleLabel->getBottom() + 10, 18);
+    const auto bottom = ViewLayout::stackRows (
+        *this, { channelComboBox.get(), ccBox.get(), minBox.get(), maxBox.get() }, titleLabel->getBottom() + 10, 18);
 
     midiToDinButton = std::make_unique<ControlToMidiControllerButton> (engine, "Mod Wheel Midi To DIN");
     midiToDinButton->setBounds (100, bottom + ViewLayout::rowGap, 100, 12);

@@ -1,10 +1,7 @@
 #include "views/ViewSelector.h"
 
-ViewSelector::~ViewSelector()
-{
-    for (auto* button : buttons)
-        button->removeListener (this);
-}
+// The buttons go with their selector, so no click can reach it afterwards.
+ViewSelector::~ViewSelector() = default;
 
 void ViewSelector::buttonClicked (juce::Button* button)
 {

@@ -12,6 +12,13 @@ namespace EngineTestSupport
 {
 using Bytes = QXEditorEngine::Bytes;
 
+inline Bytes zeros (int count)
+{
+    Bytes bytes;
+    bytes.insertMultiple (0, 0, count);
+    return bytes;
+}
+
 /** Counts the reports of one control. */
 struct ReportCounter : public Control::Listener
 {

@@ -12,7 +12,7 @@ using namespace MidiTestSupport;
 
 namespace
 {
-constexpr int timeoutMs = 300;
+constexpr int timeoutMs = 500;
 constexpr juce::uint8 slot = 3;
 
 struct QXEditorEngineKeyboardTest : public ::testing::Test
@@ -103,22 +103,6 @@ TEST_F (QXEditorEngineKeyboardTest, SilenceEndsAfterNineAttemptsWithOneFailure)
     EXPECT_EQ (reports.total(), 0);
 }
 
-TEST_F (QXEditorEngineKeyboardTest, RepeatedRepliesNeverStandInForMissingOnes)
-{
-    // About 1.35 replies per request, yet every attempt misses some address.
-    const auto before = modelData();
-    ModelReports reports (*engine);
-    keyboard.setRandomSeed (7);
-    keyboard.setReplyBehaviour ({ 0, 0, 0.1, 0.5 });
-
-    engine->startGet (slot);
-    ASSERT_TRUE (finishGet());
-
-    EXPECT_EQ (failures.midiFailures.size(), 1);
-    EXPECT_EQ (modelData(), before);
-    EXPECT_EQ (reports.total(), 0);
-}
-
 TEST_F (QXEditorEngineKeyboardTest, LateAndRepeatedRepliesStillGiveTheWholePreset)
 {
     ModelReports reports (*engine);
@@ -195,21 +179,26 @@ TEST_F (QXEditorEngineKeyboardTest, SyncSendsTheClockSource)
     EXPECT_TRUE (failures.midiFailures.isEmpty());
 }
 
-TEST_F (QXEditorEngineKeyboardTest, WithoutAnOutputNothingIsSentAndTheFailureIsReported)
+TEST_F (QXEditorEngineKeyboardTest, WithoutAnInputOrAnOutputNothingIsSentAndTheFailureIsReported)
 {
-    MidiManager inputOnly (layer);
+    MidiManager noPorts (layer), inputOnly (layer);
     inputOnly.setInputDevice (SimulatedKeyboard::portName);
-    auto other = constants.makeEngine (inputOnly);
-    FailureRecorder otherFailures;
-    other->addListener (&otherFailures);
 
-    EXPECT_FALSE (other->sendPreset (0));
-    EXPECT_FALSE (other->setSync (true));
-    other->startGet (0);
+    for (auto* manager : { &noPorts, &inputOnly })
+    {
+        auto other = constants.makeEngine (*manager);
+        FailureRecorder otherFailures;
+        other->addListener (&otherFailures);
 
-    EXPECT_EQ (otherFailures.midiFailures.size(), 3);
+        EXPECT_FALSE (other->sendPreset (0));
+        EXPECT_FALSE (other->setSync (true));
+        other->startGet (0);
+
+        EXPECT_EQ (otherFailures.midiFailures, juce::StringArray ({ "", "", "" }));
+        EXPECT_EQ (manager->getNumListeners(), 0);
+    }
+
     EXPECT_EQ (keyboard.getWriteCount() + keyboard.getSyncCount() + keyboard.getReadRequestCount(), 0);
-    EXPECT_EQ (inputOnly.getNumListeners(), 0);
 }
 
 TEST_F (QXEditorEngineKeyboardTest, AnEngineDestroyedDuringAGetHearsAndCallsNothing)

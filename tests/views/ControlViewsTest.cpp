@@ -91,8 +91,8 @@ TEST_F (ControlViewsTest, EachKindHasItsModesAndRows)
         EXPECT_EQ (findAll<Row> (view).size(), numberBoxes);
     };
 
-    expectModes (knob, { "CC", "Aftertouch" }, { { "MIDI Channel", "CC", "Min", "Max" }, { "MIDI Channel", "Min", "Max" } },
-                 7);
+    expectModes (knob, { "CC", "Aftertouch" },
+                 { { "MIDI Channel", "CC", "Min", "Max" }, { "MIDI Channel", "Min", "Max" } }, 7);
     expectModes (pad, { "Note", "CC Toggle", "CC Momentary", "Program Change" },
                  { { "MIDI Channel", "Note", "Fixed", "Curve" },
                    { "MIDI Channel", "CC", "Toggle On", "Toggle Off" },
@@ -203,23 +203,4 @@ TEST_F (ControlViewsTest, ChannelAndCurveRowsCountFromOne)
     PadControlView pad (engine.engine, 0);
     type (row (pad, 0, "Curve"), "1");
     EXPECT_EQ (engine.stored (padGroup, 0, "Curve"), 0);
-}
-
-TEST_F (ControlViewsTest, EachViewWritesOnlyItsOwnControl)
-{
-    KnobControlView first (engine.engine, 0);
-    KnobControlView second (engine.engine, 1);
-    SwitchControlView switchView (engine.engine, 1);
-    const auto before = engine.data();
-
-    type (row (second, 0, "CC"), "99");
-
-    const auto after = engine.data();
-    const auto& knob = engine.control (knobGroup, 1);
-    const auto ccByte = knob.getImageOffset() + knob.getParameterIndex ("CC");
-
-    for (int i = 0; i < before.size(); ++i)
-        EXPECT_EQ (after[i], i == ccByte ? 99 : before[i]) << "byte " << i;
-
-    EXPECT_EQ (shown (row (first, 0, "CC")), before[engine.control (knobGroup, 0).getImageOffset() + 1]);
 }

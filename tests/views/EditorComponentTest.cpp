@@ -165,8 +165,8 @@ TEST_F (EditorComponentTest, TheRollModeButtonTakesClicksInsideTheTransportArea)
     EXPECT_EQ (shownView(), EditorComponent::rollModeView);
 
     // Outside the roll-mode button the transport area is the transport's.
-    auto* transportHit = product().getComponentAt (picture ("Transport Selector Button").getPosition().translated (5, 5));
-    EXPECT_EQ (transportHit, &picture ("Transport Selector Button"));
+    auto& transport = picture ("Transport Selector Button");
+    EXPECT_EQ (product().getComponentAt (transport.getPosition().translated (5, 5)), &transport);
 }
 
 TEST_F (EditorComponentTest, TheMainViewOffersItsFourButtonsToOneListener)
