@@ -38,7 +38,7 @@ trap cleanup EXIT
 fail()
 {
     echo "FAILED: $*"
-    [ -f "$work/editor.log" ] && grep -v "^ALSA" "$work/editor.log" | tail -20
+    [ -f "$work/editor.log" ] && grep -v "^ALSA" "$work/editor.log" | tail -${QX_E2E_LOG_LINES:-20}
     exit 1
 }
 
