@@ -56,7 +56,7 @@ waitForWindow()
 
 waitForNoWindow()
 {
-    for _ in $(seq 100); do
+    for _ in $(seq 50); do
         xdotool search --name "^$1\$" >/dev/null 2>&1 || return 0
         sleep 0.1
     done
@@ -78,6 +78,22 @@ isAt()
 clickAt() # window x y: a click at window coordinates
 {
     xdotool mousemove --window "$1" "$2" "$3" sleep 0.2 click 1 sleep 0.3
+}
+
+# Clicks until the titled window appears: on a loaded machine the first click can land before
+# the button has taken the pointer's position.
+clickUntilWindow() # window x y title
+{
+    local id
+    for _ in 1 2 3; do
+        clickAt "$1" "$2" "$3"
+        for _ in $(seq 50); do
+            id="$(xdotool search --name "^$4\$" 2>/dev/null | head -1)"
+            [ -n "$id" ] && { echo "$id"; return 0; }
+            sleep 0.1
+        done
+    done
+    return 1
 }
 
 app="Kavori QX61 Editor"
@@ -103,8 +119,7 @@ saved="$(waitForWindow "$app - saved")" || fail "handed-over file not opened"
 [ "$saved" = "$main" ] || fail "the file went to a new window, not the active one"
 
 # "Get From Hardware", slot "3" (index 2), "Get".
-clickAt "$main" 130 $((mainViewTop + 22))
-dialog="$(waitForWindow "Get Preset From Hardware")" || fail "no get dialog"
+dialog="$(clickUntilWindow "$main" 130 $((mainViewTop + 22)) "Get Preset From Hardware")" || fail "no get dialog"
 windowsBefore="$(xdotool search --onlyvisible --name "" | wc -l)"
 clickAt "$dialog" 200 34      # opens the slot list with "1" highlighted
 for _ in $(seq 50); do
@@ -112,9 +127,16 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 xdotool key --delay 200 Down Down Return
+for _ in $(seq 50); do       # the slot list has closed
+    [ "$(xdotool search --onlyvisible --name "" | wc -l)" -le "$windowsBefore" ] && break
+    sleep 0.1
+done
 sleep 0.3
-clickAt "$dialog" 87 77       # "Get"
-waitForNoWindow "Get Preset From Hardware" || fail "get dialog stayed open"
+for _ in 1 2 3; do
+    clickAt "$dialog" 87 77   # "Get"
+    waitForNoWindow "Get Preset From Hardware" && break
+done
+xdotool search --name "^Get Preset From Hardware\$" >/dev/null 2>&1 && fail "get dialog stayed open"
 
 # Every reply in, the preset is applied; then save it.
 for _ in $(seq 100); do
