@@ -3,28 +3,18 @@
 #include "app/ApplicationShell.h"
 #include "app/CommandIds.h"
 #include "app/QX61ModelResources.h"
+#include "engine/EngineTestSupport.h"
 #include "engine/MidiTestSupport.h"
 #include "engine/SimulatedKeyboard.h"
+#include "widgets/WidgetTestSupport.h"
 
 #include <deque>
-#include <dlfcn.h>
 
 namespace AppTestSupport
 {
 using MidiTestSupport::dispatchUntil;
 
-/** Windows on a display without a window manager ask for properties whose atoms do not exist.
-    The running application ignores those X errors; a test program must say so itself, or
-    Xlib's default handler ends the process. */
-inline void ignoreXErrors()
-{
-    using Handler = int (*) (void*, void*);
-    using SetHandler = Handler (*) (Handler);
-
-    if (auto* library = dlopen ("libX11.so.6", RTLD_LAZY))
-        if (auto setHandler = reinterpret_cast<SetHandler> (dlsym (library, "XSetErrorHandler")))
-            setHandler ([] (void*, void*) { return 0; });
-}
+using WidgetTestSupport::ignoreXErrors;
 
 /** Keeps every box that is up, so tests can read and dismiss them. */
 class TestAlertPresenter : public AlertPresenter
@@ -176,18 +166,19 @@ ComponentType* findChild (juce::Component& parent, const juce::String& name)
     return nullptr;
 }
 
-/** A temporary folder removed with its contents at the end of the test. */
-struct TempFolder
+/** Clicks the button of that caption below the component as the user would, and lets the click arrive. */
+inline bool clickButton (juce::Component& parent, const juce::String& caption)
 {
-    TempFolder()
-        : folder (juce::File::getSpecialLocation (juce::File::tempDirectory)
-                      .getNonexistentChildFile ("qx-app-test", {}, false))
-    {
-        folder.createDirectory();
-    }
+    auto* button = findChild<juce::Button> (parent, caption);
 
-    ~TempFolder() { folder.deleteRecursively(); }
+    if (button == nullptr)
+        return false;
 
-    juce::File folder;
-};
+    button->triggerClick();
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
+    return true;
+}
+
+using TempFolder = EngineTestSupport::TemporaryFolder;
+
 } // namespace AppTestSupport

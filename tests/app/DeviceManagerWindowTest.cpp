@@ -25,14 +25,6 @@ struct DeviceSetup : public ::testing::Test
         return *harness.shell->getDeviceManagerWindow();
     }
 
-    void click (const juce::String& caption)
-    {
-        auto* button = findChild<juce::Button> (*harness.shell->getDeviceManagerWindow(), caption);
-        ASSERT_NE (button, nullptr);
-        button->triggerClick();
-        juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
-    }
-
     ShellHarness harness;
     std::vector<std::shared_ptr<VirtualMidiInput>> inputs;
     std::vector<std::shared_ptr<VirtualMidiOutput>> outputs;
@@ -45,13 +37,9 @@ TEST_F (DeviceSetup, ListsThePortsAndSelectsTheCurrentOnes)
     harness.midiManager->setOutputDevice ("B");
 
     auto& content = open().getContent();
-    EXPECT_EQ (content.getWidth(), 360);
-    EXPECT_EQ (content.getHeight(), 425);
     EXPECT_EQ (content.getInputList().getModel()->getNumRows(), 3);
     EXPECT_EQ (content.getSelectedInputDevice(), "A");
     EXPECT_EQ (content.getSelectedOutputDevice(), "B");
-    EXPECT_EQ (content.getInputList().getName(), "Input Devices");
-    EXPECT_EQ (content.getOutputList().getName(), "Output Devices");
 }
 
 TEST_F (DeviceSetup, NothingSelectedWithoutACurrentPort)
@@ -62,7 +50,7 @@ TEST_F (DeviceSetup, NothingSelectedWithoutACurrentPort)
 
     // Apply with nothing selected changes nothing.
     harness.midiManager->setInputDevice ("C");
-    click ("Apply");
+    ASSERT_TRUE (clickButton (*harness.shell->getDeviceManagerWindow(), "Apply"));
     EXPECT_EQ (harness.midiManager->getInputDeviceName(), "C");
 }
 
@@ -73,7 +61,7 @@ TEST_F (DeviceSetup, ApplyHandsTheSelectionOverAndStaysOpen)
     content.getOutputList().selectRow (2);
     EXPECT_EQ (harness.midiManager->getInputDeviceName(), ""); // selecting alone changes nothing
 
-    click ("Apply");
+    ASSERT_TRUE (clickButton (*harness.shell->getDeviceManagerWindow(), "Apply"));
     EXPECT_EQ (harness.midiManager->getInputDeviceName(), "B");
     EXPECT_EQ (harness.midiManager->getOutputDeviceName(), "C");
     EXPECT_TRUE (harness.midiManager->isConnected());
@@ -83,14 +71,14 @@ TEST_F (DeviceSetup, ApplyHandsTheSelectionOverAndStaysOpen)
 TEST_F (DeviceSetup, OkAppliesAndClosesCancelOnlyCloses)
 {
     open().getContent().getInputList().selectRow (0);
-    click ("OK");
+    ASSERT_TRUE (clickButton (*harness.shell->getDeviceManagerWindow(), "OK"));
     EXPECT_EQ (harness.shell->getDeviceManagerWindow(), nullptr);
     EXPECT_EQ (harness.midiManager->getInputDeviceName(), "A");
 
     auto& content = open().getContent();
     EXPECT_EQ (content.getSelectedInputDevice(), "A");
     content.getInputList().selectRow (2);
-    click ("Cancel");
+    ASSERT_TRUE (clickButton (*harness.shell->getDeviceManagerWindow(), "Cancel"));
     EXPECT_EQ (harness.shell->getDeviceManagerWindow(), nullptr);
     EXPECT_EQ (harness.midiManager->getInputDeviceName(), "A");
 }

@@ -59,6 +59,16 @@ std::string menu (ShellHarness& harness, const juce::String& name)
 const juce::String ctrl = juce::KeyPress ('N', juce::ModifierKeys::commandModifier, 0)
                               .getTextDescription()
                               .upToLastOccurrenceOf ("N", false, false);
+
+/** The File menu with the items that need an editor window enabled or not. */
+std::string fileMenu (bool editorItems)
+{
+    const juce::String state = editorItems ? "|on" : "|off";
+    return lines ({ "New Window |" + ctrl + "N|on", "Open|" + ctrl + "O|on", "Close Window|" + ctrl + "W|on",
+                    "Save|" + ctrl + "S" + state, "Save As|" + state, "Hardware||on", "  Get Preset|" + state,
+                    "  Send Preset|" + state, "  ---", "  Set Internal Sync|" + state,
+                    "  Set External Sync|" + state });
+}
 } // namespace
 
 TEST (MainMenuModel, FourMenusWithAboutFirstInHelp)
@@ -76,17 +86,7 @@ TEST (MainMenuModel, FourMenusWithAboutFirstInHelp)
 TEST (MainMenuModel, WithoutAnEditorWindowTheEditorItemsAreDisabled)
 {
     ShellHarness harness;
-    EXPECT_EQ (menu (harness, "File"), lines ({ "New Window |" + ctrl + "N|on",
-                                                            "Open|" + ctrl + "O|on",
-                                                            "Close Window|" + ctrl + "W|on",
-                                                            "Save|" + ctrl + "S|off",
-                                                            "Save As||off",
-                                                            "Hardware||on",
-                                                            "  Get Preset||off",
-                                                            "  Send Preset||off",
-                                                            "  ---",
-                                                            "  Set Internal Sync||off",
-                                                            "  Set External Sync||off" }));
+    EXPECT_EQ (menu (harness, "File"), fileMenu (false));
 
     // "Close Window" is the application's then, and does nothing.
     harness.invoke (CommandIds::closeWindowCommand);
@@ -101,17 +101,7 @@ TEST (MainMenuModel, WithAnEditorWindowInFrontEveryItemIsEnabled)
     window->toFront (true);
     ASSERT_TRUE (dispatchUntil ([&] { return window->isActiveWindow(); }));
 
-    EXPECT_EQ (menu (harness, "File"), lines ({ "New Window |" + ctrl + "N|on",
-                                                            "Open|" + ctrl + "O|on",
-                                                            "Close Window|" + ctrl + "W|on",
-                                                            "Save|" + ctrl + "S|on",
-                                                            "Save As||on",
-                                                            "Hardware||on",
-                                                            "  Get Preset||on",
-                                                            "  Send Preset||on",
-                                                            "  ---",
-                                                            "  Set Internal Sync||on",
-                                                            "  Set External Sync||on" }));
+    EXPECT_EQ (menu (harness, "File"), fileMenu (true));
 
     // Ctrl+W reaches the window through the menu's command routing.
     harness.invoke (CommandIds::closeWindowCommand);

@@ -47,12 +47,8 @@ TEST_F (PresetJsonTest, DumpNamesEveryByteAndReadsBackIdentically)
     const auto root = juce::JSON::parse (text);
 
     EXPECT_EQ (root["name"].toString(), "0000000000000000");
-    EXPECT_EQ (static_cast<int> (root["keybed"]["Keybed Transpose"]), 12);
-    EXPECT_EQ (root["transport"].size(), 6);
     EXPECT_EQ (static_cast<int> (root["transport"][5]["CC"]), 114);
     EXPECT_EQ (root["pads"][0].getDynamicObject()->getProperties().getName (3).toString(), "Curve");
-    EXPECT_EQ (root["switches"].size(), 48);
-    EXPECT_EQ (static_cast<int> (root["midiToDin"]["Switches Midi To DIN"]), 1);
 
     Control::Bytes data;
     ASSERT_TRUE (PresetJson::read (text, model, data).wasOk());

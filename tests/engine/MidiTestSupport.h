@@ -8,9 +8,9 @@
 
 namespace MidiTestSupport
 {
-/** Runs the message loop in short slices until the condition holds or the time is up. */
-template <typename Condition>
-bool dispatchUntil (Condition&& condition, int timeoutMs = 5000)
+/** Calls the step until the condition holds or the time is up. */
+template <typename Condition, typename Step>
+bool pollUntil (Condition&& condition, int timeoutMs, Step&& step)
 {
     const auto deadline = juce::Time::getMillisecondCounter() + static_cast<juce::uint32> (timeoutMs);
 
@@ -19,27 +19,24 @@ bool dispatchUntil (Condition&& condition, int timeoutMs = 5000)
         if (juce::Time::getMillisecondCounter() >= deadline)
             return false;
 
-        juce::MessageManager::getInstance()->runDispatchLoopUntil (5);
+        step();
     }
 
     return true;
+}
+
+/** Runs the message loop in short slices until the condition holds or the time is up. */
+template <typename Condition>
+bool dispatchUntil (Condition&& condition, int timeoutMs = 5000)
+{
+    return pollUntil (condition, timeoutMs, [] { juce::MessageManager::getInstance()->runDispatchLoopUntil (5); });
 }
 
 /** Waits without the message loop, for work done on other threads. */
 template <typename Condition>
 bool waitUntil (Condition&& condition, int timeoutMs = 5000)
 {
-    const auto deadline = juce::Time::getMillisecondCounter() + static_cast<juce::uint32> (timeoutMs);
-
-    while (! condition())
-    {
-        if (juce::Time::getMillisecondCounter() >= deadline)
-            return false;
-
-        juce::Thread::sleep (1);
-    }
-
-    return true;
+    return pollUntil (condition, timeoutMs, [] { juce::Thread::sleep (1); });
 }
 
 inline juce::MidiMessage noteOn (int note)

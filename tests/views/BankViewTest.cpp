@@ -84,8 +84,6 @@ TEST (BankViewTest, PagesStepWithoutWrappingAround)
     EXPECT_EQ (knobs.getNumBanks(), 4);
     EXPECT_EQ (shownControlTitles (knobs), juce::StringArray ({ "Knob 1", "Knob 2", "Knob 3", "Knob 4" }));
     EXPECT_TRUE (arrowsShown (knobs));
-    EXPECT_EQ (knobs.getLeftBankArrow()->getBounds(), juce::Rectangle<int> (1170, 5, 17, 26));
-    EXPECT_EQ (knobs.getRightBankArrow()->getBounds(), juce::Rectangle<int> (10, 5, 17, 26));
 
     step (knobs, false);
     EXPECT_EQ (knobs.getCurrentBank(), 0);
@@ -104,14 +102,13 @@ TEST (BankViewTest, PagesStepWithoutWrappingAround)
     step (knobs, false);
     EXPECT_EQ (shownControlTitles (knobs), juce::StringArray ({ "Knob 9", "Knob 10", "Knob 11", "Knob 12" }));
 
-    // Only the shown bank is a child; its views stand side by side from x = 40.
+    // Only the shown bank is a child; its views stand side by side.
     int banksAsChildren = 0;
 
     for (auto* child : knobs.getChildren())
         banksAsChildren += dynamic_cast<BankView::Bank*> (child) != nullptr ? 1 : 0;
 
     EXPECT_EQ (banksAsChildren, 1);
-    EXPECT_EQ (knobs.getShownBank()->getBounds(), juce::Rectangle<int> (0, 15, 1200, 200));
     EXPECT_EQ (knobs.getShownBank()->getItems()[1]->getPosition(), juce::Point<int> (340, 0));
 
     // An arrow click arrives through the button as for a user.
@@ -136,30 +133,22 @@ TEST (BankViewTest, EverySectionHasItsBanksAndToggle)
         BankView& bank;
         int items, banks;
         juce::String toggle;
-        juce::Point<int> togglePosition;
     };
 
-    const Expected sections[] = { { knobs, 16, 4, "Knobs Midi To DIN", { 140, 0 } },
-                                  { switches, 48, 12, "Switches Midi To DIN", { 272, 0 } },
-                                  { pads, 16, 4, "Pads Midi To DIN", { 405, 0 } },
-                                  { rollMode, 1, 1, {}, {} },
-                                  { transport, 6, 2, "Transport Midi To DIN", { 670, 0 } },
-                                  { wheels, 2, 1, {}, {} },
-                                  { sustain, 1, 1, "Sustain Midi To DIN", { 1065, 0 } } };
+    const Expected sections[] = { { knobs, 16, 4, "Knobs Midi To DIN" },
+                                  { switches, 48, 12, "Switches Midi To DIN" },
+                                  { pads, 16, 4, "Pads Midi To DIN" },
+                                  { rollMode, 1, 1, {} },
+                                  { transport, 6, 2, "Transport Midi To DIN" },
+                                  { wheels, 2, 1, {} },
+                                  { sustain, 1, 1, "Sustain Midi To DIN" } };
 
     for (const auto& section : sections)
     {
-        EXPECT_EQ (section.bank.getBounds(), juce::Rectangle<int> (0, 0, 1200, 200));
         EXPECT_EQ (section.bank.getItems().size(), section.items);
         EXPECT_EQ (section.bank.getNumBanks(), section.banks);
         EXPECT_EQ (arrowsShown (section.bank), section.banks > 1) << section.items;
         EXPECT_EQ (toggleName (section.bank), section.toggle);
-
-        if (section.toggle.isNotEmpty())
-        {
-            EXPECT_EQ (findAll<ControlToMidiControllerButton> (section.bank)[0]->getPosition(),
-                       section.togglePosition);
-        }
     }
 
     juce::StringArray firstTransports;
@@ -172,7 +161,6 @@ TEST (BankViewTest, EverySectionHasItsBanksAndToggle)
     ASSERT_EQ (transport.getShownBank()->getItems().size(), 2);
     EXPECT_EQ (findAll<juce::Label> (*transport.getShownBank()->getItems()[0])[0]->getText(), "Loop");
     EXPECT_EQ (findAll<juce::Label> (*transport.getShownBank()->getItems()[1])[0]->getText(), "Record");
-    EXPECT_EQ (transport.getShownBank()->getItems()[0]->getX(), 40);
 
     auto wheelViews = wheels.getShownBank()->getItems();
     ASSERT_EQ (wheelViews.size(), 2);
@@ -187,7 +175,6 @@ TEST (BankViewTest, TheLastBankHoldsWhatIsLeft)
     EXPECT_EQ (five.getNumBanks(), 2);
     step (five, true);
     EXPECT_EQ (shownTitles (five), juce::StringArray ("4"));
-    EXPECT_EQ (five.getShownBank()->getItems()[0]->getX(), 40);
 
     // Changing the count rebuilds the banks and keeps the page within them.
     five.setItemsPerBank (5);

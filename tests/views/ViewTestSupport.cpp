@@ -41,6 +41,20 @@ void ViewTestEngine::apply (const juce::Array<juce::uint8>& message)
     deliverPendingMessages();
 }
 
+void ViewTestEngine::applyWith (int groupId, int index, const juce::String& parameterName, juce::uint8 value)
+{
+    auto preset = defaultPreset();
+    setInPreset (preset, groupId, index, parameterName, value);
+    apply (preset);
+}
+
+void typeText (NumberBox& box, const juce::String& text)
+{
+    box.showEditor();
+    box.getCurrentTextEditor()->setText (text, false);
+    box.hideEditor (false);
+}
+
 void deliverPendingMessages()
 {
     // Messages are delivered in order, so once a marker posted last has arrived, everything

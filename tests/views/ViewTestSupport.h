@@ -2,6 +2,7 @@
 
 #include "engine/QXEditorEngine.h"
 #include "model/ModelConstants.h"
+#include "widgets/NumberBox.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -24,6 +25,9 @@ public:
     /** Applies the message and delivers the asynchronous notifications it causes. */
     void apply (const juce::Array<juce::uint8>& message);
 
+    /** Applies the default preset with one parameter replaced. */
+    void applyWith (int groupId, int index, const juce::String& parameterName, juce::uint8 value);
+
     Control::Bytes data() const { return engine->getModel().collectData(); }
 
     const ModelConstants constants;
@@ -37,6 +41,9 @@ public:
 
 /** Delivers every message posted so far, and those that they post in turn. */
 void deliverPendingMessages();
+
+/** Types into a number box's editor and commits, as a user would. */
+void typeText (NumberBox& box, const juce::String& text);
 
 /** Every component of that type below the root, depth first in child order. */
 template <typename ComponentType>

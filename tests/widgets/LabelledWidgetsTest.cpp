@@ -1,7 +1,6 @@
 #include "WidgetTestSupport.h"
 
 #include "widgets/ComboBoxWithLabel.h"
-#include "widgets/ControlToMidiTextButton.h"
 #include "widgets/NumberBoxWithLabel.h"
 
 #include <gtest/gtest.h>
@@ -16,11 +15,6 @@ struct CountingNumberListener : NumberBox::Listener
     int calls = 0;
 };
 
-struct RecordingComboListener : juce::ComboBox::Listener
-{
-    void comboBoxChanged (juce::ComboBox* box) override { ids.push_back (box->getSelectedId()); }
-    std::vector<int> ids;
-};
 } // namespace
 
 TEST (NumberBoxWithLabel, StartsAtItsMinimumSilentlyAndShowsEveryValueItIsGiven)
@@ -42,7 +36,7 @@ TEST (NumberBoxWithLabel, StartsAtItsMinimumSilentlyAndShowsEveryValueItIsGiven)
 
 TEST (ComboBoxWithLabel, SelectsByValueAndNotifiesLater)
 {
-    RecordingComboListener listener;
+    WidgetTestSupport::RecordingComboListener listener;
     ComboBoxWithLabel widget ({ "Momentary", "Toggle" }, "Function", &listener);
     auto& combo = widget.getComboBox();
 
@@ -59,22 +53,4 @@ TEST (ComboBoxWithLabel, SelectsByValueAndNotifiesLater)
     widget.setValue (5);
     EXPECT_EQ (combo.getSelectedId(), 0);
     EXPECT_EQ (combo.getText(), "");
-}
-
-TEST (ControlToMidiTextButton, ClicksFlipBetweenOffAndOn)
-{
-    ControlToMidiTextButton widget ("Pitch Wheel Midi To DIN", nullptr);
-    auto& button = widget.getButton();
-    EXPECT_EQ (widget.getCaption().getText(), "MIDI to DIN");
-    EXPECT_EQ (button.getButtonText(), "OFF");
-
-    button.triggerClick();
-    flushMessages();
-    EXPECT_EQ (button.getButtonText(), "ON");
-    EXPECT_TRUE (button.getToggleState());
-
-    button.triggerClick();
-    flushMessages();
-    EXPECT_EQ (button.getButtonText(), "OFF");
-    EXPECT_FALSE (button.getToggleState());
 }

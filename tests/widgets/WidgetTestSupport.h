@@ -8,6 +8,7 @@
 
 #include <dlfcn.h>
 #include <memory>
+#include <vector>
 
 namespace WidgetTestSupport
 {
@@ -19,6 +20,19 @@ inline void flushMessages()
 
     for (int i = 0; i < 500 && ! *done; ++i)
         juce::MessageManager::getInstance()->runDispatchLoopUntil (5);
+}
+
+/** A window on a display without a window manager sets properties whose atoms do not
+    exist; a running application ignores those errors, but outside one (as in this test
+    program) the framework leaves Xlib's handler in place, which ends the process. */
+inline void ignoreXErrors()
+{
+    using Handler = int (*) (void*, void*);
+    using SetHandler = Handler (*) (Handler);
+
+    if (auto* library = dlopen ("libX11.so.6", RTLD_LAZY))
+        if (auto setHandler = reinterpret_cast<SetHandler> (dlsym (library, "XSetErrorHandler")))
+            setHandler ([] (void*, void*) { return 0; });
 }
 
 /** Puts a component on the (virtual) desktop for the life of this object, so that its text
@@ -38,20 +52,6 @@ struct OnDesktop
     ~OnDesktop() { component.removeFromDesktop(); }
 
     juce::Component& component;
-
-private:
-    /** A window on a display without a window manager sets properties whose atoms do not
-        exist; a running application ignores those errors, but outside one (as in this test
-        program) the framework leaves Xlib's handler in place, which ends the process. */
-    static void ignoreXErrors()
-    {
-        using Handler = int (*) (void*, void*);
-        using SetHandler = Handler (*) (Handler);
-
-        if (auto* library = dlopen ("libX11.so.6", RTLD_LAZY))
-            if (auto setHandler = reinterpret_cast<SetHandler> (dlsym (library, "XSetErrorHandler")))
-                setHandler ([] (void*, void*) { return 0; });
-    }
 };
 
 /** Types into the box's own text editor as a user would, then ends with the given key. */
@@ -72,6 +72,13 @@ inline void typeInto (NumberBox& box, const juce::String& text, int finalKey = j
     editor->keyPressed (juce::KeyPress (finalKey));
     flushMessages();
 }
+
+/** Keeps the selected id of every change a combo box reports. */
+struct RecordingComboListener : juce::ComboBox::Listener
+{
+    void comboBoxChanged (juce::ComboBox* box) override { ids.push_back (box->getSelectedId()); }
+    std::vector<int> ids;
+};
 
 /** A QX61 engine with everything its constructor borrows kept alive next to it. */
 struct EngineHolder
