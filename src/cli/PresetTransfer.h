@@ -1,0 +1,42 @@
+#pragma once
+
+#include "engine/QXEditorEngine.h"
+#include "model/ModelConstants.h"
+
+/** Moves presets between the keyboard and files for the command-line tool, through the same
+    engine (messages, pauses and retries) as an editor window, waiting for each transfer. */
+class PresetTransfer : private QXEditorEngine::Listener
+{
+public:
+    PresetTransfer (MidiManager& midiManager, const ModelConstants& constants);
+    ~PresetTransfer() override;
+
+    /** Shortens the pauses; only tests call it. */
+    void setTiming (const QXEditorEngine::Timing& timing);
+
+    /** Reads a slot (0-based) into a file. The file is written only when the whole preset came. */
+    juce::Result getToFile (int slotIndex, const juce::File& target);
+
+    /** Loads a preset file; fails without touching the model when it is not a preset. */
+    juce::Result loadFile (const juce::File& source);
+
+    /** Writes the loaded preset into a slot (0-based). */
+    juce::Result sendLoaded (int slotIndex);
+
+    juce::Result sync (bool external);
+
+private:
+    void midiCommunicationFailed (const juce::String& message) override;
+    void presetFileFailed (const juce::String&) override {}
+
+    void beginTransfer();
+    juce::Result midiFailure (const juce::String& whatFailed) const;
+
+    ModelConstants constants;
+    juce::uint8 highestSplitPoint;
+    QXEditorEngine::Ptr engine;
+    bool failed = false;
+    juce::String failureMessage;
+
+    JUCE_DECLARE_NON_COPYABLE (PresetTransfer)
+};

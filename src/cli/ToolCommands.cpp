@@ -1,0 +1,220 @@
+#include "cli/ToolCommands.h"
+
+#include "cli/PresetJson.h"
+#include "cli/PresetTransfer.h"
+#include "engine/PresetFile.h"
+#include "engine/SysExMessages.h"
+
+#include <ostream>
+
+namespace
+{
+juce::File fileFromArgument (const juce::String& path)
+{
+    return juce::File::getCurrentWorkingDirectory().getChildFile (path);
+}
+
+int slotIndex (int slotNumber)
+{
+    return slotNumber - ToolArguments::firstSlot;
+}
+} // namespace
+
+ToolCommands::ToolCommands (const ModelConstants& constantsIn, MidiManager* midiManagerIn, std::ostream& outIn,
+                            std::ostream& errIn)
+    : constants (constantsIn), midiManager (midiManagerIn), out (outIn), err (errIn)
+{
+}
+
+int ToolCommands::run (const ToolArguments& arguments)
+{
+    if (arguments.error.isNotEmpty())
+    {
+        err << "qx61-tool: " << arguments.error << "\n\n" << ToolArguments::usage();
+        return usageError;
+    }
+
+    if (arguments.command == "help")
+    {
+        out << ToolArguments::usage();
+        return success;
+    }
+
+    if (arguments.command == "version")
+    {
+        out << "qx61-tool " << QX_APP_VERSION << "\n";
+        return success;
+    }
+
+    juce::Result result = juce::Result::ok();
+
+    if (arguments.command == "dump")
+        result = dump (fileFromArgument (arguments.operands[0]));
+    else if (arguments.command == "build")
+        result = build (fileFromArgument (arguments.operands[0]), fileFromArgument (arguments.outputPath));
+    else if (arguments.command == "ports")
+        result = listPorts();
+    else
+        result = runOnKeyboard (arguments);
+
+    if (result.failed())
+    {
+        err << "qx61-tool: " << result.getErrorMessage() << "\n";
+        return failure;
+    }
+
+    return success;
+}
+
+juce::File ToolCommands::slotFile (const juce::File& directory, int slotNumber)
+{
+    return directory.getChildFile ("slot-" + juce::String (slotNumber).paddedLeft ('0', 2) + ".qx6");
+}
+
+juce::Result ToolCommands::dump (const juce::File& source)
+{
+    const auto layout = constants.getLayout();
+    const auto message = PresetFile (source).load (layout.messageLength());
+
+    if (! message)
+        return juce::Result::fail (source.getFullPathName() + " is not a preset file ("
+                                   + juce::String (layout.messageLength()) + " bytes)");
+
+    PresetModel model (layout, constants.getHighestSplitPoint(), constants.maxKeybedOctave);
+    model.applyData ({ message->getRawDataPointer() + PresetLayout::messageDataStart, layout.dataLength() });
+    out << PresetJson::write (model);
+    return juce::Result::ok();
+}
+
+juce::Result ToolCommands::build (const juce::File& source, const juce::File& target)
+{
+    if (! source.existsAsFile())
+        return juce::Result::fail ("cannot read " + source.getFullPathName());
+
+    const PresetModel model (constants.getLayout(), constants.getHighestSplitPoint(), constants.maxKeybedOctave);
+    Control::Bytes data;
+    const auto read = PresetJson::read (source.loadFileAsString(), model, data);
+
+    if (read.failed())
+        return juce::Result::fail (source.getFileName() + ": " + read.getErrorMessage());
+
+    if (! PresetFile (target).save (SysExMessages::presetMessage (constants.modelId, 0, data)))
+        return juce::Result::fail ("could not write " + target.getFullPathName());
+
+    return juce::Result::ok();
+}
+
+juce::Result ToolCommands::listPorts()
+{
+    if (midiManager == nullptr)
+        return juce::Result::fail ("MIDI is not available");
+
+    out << "inputs:\n";
+    for (const auto& name : midiManager->getAvailableInputNames())
+        out << "  " << name << "\n";
+
+    out << "outputs:\n";
+    for (const auto& name : midiManager->getAvailableOutputNames())
+        out << "  " << name << "\n";
+
+    return juce::Result::ok();
+}
+
+juce::Result ToolCommands::selectPorts (const ToolArguments& arguments)
+{
+    if (midiManager == nullptr)
+        return juce::Result::fail ("MIDI is not available");
+
+    if (arguments.inputPortName.isNotEmpty())
+    {
+        if (! midiManager->getAvailableInputNames().contains (arguments.inputPortName))
+            return juce::Result::fail ("unknown MIDI input port \"" + arguments.inputPortName + "\"");
+        midiManager->setInputDevice (arguments.inputPortName);
+    }
+
+    if (arguments.outputPortName.isNotEmpty())
+    {
+        if (! midiManager->getAvailableOutputNames().contains (arguments.outputPortName))
+            return juce::Result::fail ("unknown MIDI output port \"" + arguments.outputPortName + "\"");
+        midiManager->setOutputDevice (arguments.outputPortName);
+    }
+
+    if (! midiManager->isConnected() || ! midiManager->isOutputOpen())
+        return juce::Result::fail ("the MIDI ports could not be opened");
+
+    return juce::Result::ok();
+}
+
+juce::Result ToolCommands::runOnKeyboard (const ToolArguments& arguments)
+{
+    const auto selected = selectPorts (arguments);
+
+    if (selected.failed())
+        return selected;
+
+    PresetTransfer transfer (*midiManager, constants);
+
+    if (testTiming)
+        transfer.setTiming (*testTiming);
+
+    const auto& command = arguments.command;
+
+    if (command == "get")
+        return transfer.getToFile (slotIndex (arguments.slot), fileFromArgument (arguments.outputPath));
+
+    if (command == "send")
+    {
+        const auto loaded = transfer.loadFile (fileFromArgument (arguments.operands[0]));
+        return loaded.failed() ? loaded : transfer.sendLoaded (slotIndex (arguments.slot));
+    }
+
+    if (command == "sync")
+        return transfer.sync (arguments.operands[0] == "external");
+
+    const auto directory = fileFromArgument (arguments.directory);
+    return command == "backup" ? backup (transfer, directory) : restore (transfer, directory);
+}
+
+juce::Result ToolCommands::backup (PresetTransfer& transfer, const juce::File& directory)
+{
+    if (! directory.createDirectory())
+        return juce::Result::fail ("cannot create the folder " + directory.getFullPathName());
+
+    for (int slot = ToolArguments::firstSlot; slot <= ToolArguments::lastSlot; ++slot)
+    {
+        err << "slot " << slot << " of " << ToolArguments::lastSlot << "...\n" << std::flush;
+        const auto result = transfer.getToFile (slotIndex (slot), slotFile (directory, slot));
+
+        if (result.failed())
+            return juce::Result::fail ("slot " + juce::String (slot) + ": " + result.getErrorMessage());
+    }
+
+    return juce::Result::ok();
+}
+
+juce::Result ToolCommands::restore (PresetTransfer& transfer, const juce::File& directory)
+{
+    // Every file is checked before the first is sent, so a bad file cannot leave the keyboard
+    // half restored.
+    for (int slot = ToolArguments::firstSlot; slot <= ToolArguments::lastSlot; ++slot)
+    {
+        const auto checked = transfer.loadFile (slotFile (directory, slot));
+
+        if (checked.failed())
+            return checked;
+    }
+
+    for (int slot = ToolArguments::firstSlot; slot <= ToolArguments::lastSlot; ++slot)
+    {
+        err << "slot " << slot << " of " << ToolArguments::lastSlot << "...\n" << std::flush;
+        auto result = transfer.loadFile (slotFile (directory, slot));
+
+        if (result.wasOk())
+            result = transfer.sendLoaded (slotIndex (slot));
+
+        if (result.failed())
+            return juce::Result::fail ("slot " + juce::String (slot) + ": " + result.getErrorMessage());
+    }
+
+    return juce::Result::ok();
+}

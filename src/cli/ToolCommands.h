@@ -1,0 +1,43 @@
+#pragma once
+
+#include "cli/ToolArguments.h"
+#include "engine/QXEditorEngine.h"
+#include "model/ModelConstants.h"
+
+#include <iosfwd>
+
+/** Carries out one qx61-tool subcommand. Output goes to `out`, progress and the one-line
+    reason for a failure to `err`; the result is the process's exit status. */
+class ToolCommands
+{
+public:
+    static constexpr int success = 0;
+    static constexpr int failure = 1;
+    static constexpr int usageError = 2;
+
+    /** The MIDI manager is used by the keyboard subcommands only and may be null otherwise. */
+    ToolCommands (const ModelConstants& constants, MidiManager* midiManager, std::ostream& out, std::ostream& err);
+
+    /** Shortens the engine's pauses; only tests call it. */
+    void setTiming (const QXEditorEngine::Timing& timing) { testTiming = timing; }
+
+    int run (const ToolArguments& arguments);
+
+    /** DIR/slot-01.qx6 ... DIR/slot-24.qx6. */
+    static juce::File slotFile (const juce::File& directory, int slotNumber);
+
+private:
+    juce::Result dump (const juce::File& source);
+    juce::Result build (const juce::File& source, const juce::File& target);
+    juce::Result listPorts();
+    juce::Result selectPorts (const ToolArguments& arguments);
+    juce::Result runOnKeyboard (const ToolArguments& arguments);
+    juce::Result backup (class PresetTransfer& transfer, const juce::File& directory);
+    juce::Result restore (PresetTransfer& transfer, const juce::File& directory);
+
+    ModelConstants constants;
+    MidiManager* midiManager;
+    std::ostream& out;
+    std::ostream& err;
+    std::optional<QXEditorEngine::Timing> testTiming;
+};

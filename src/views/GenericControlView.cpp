@@ -1,0 +1,118 @@
+#include "views/GenericControlView.h"
+
+#include "views/ViewLayout.h"
+#include "widgets/DoubleParameterControllerComboBox.h"
+#include "widgets/DoubleParamterControllerNumberBox.h"
+
+namespace
+{
+constexpr int rowWidth = ViewLayout::rowWidth;
+constexpr int rowHeight = 18;
+constexpr int rowGap = ViewLayout::rowGap;
+
+struct RowRange
+{
+    int minimum;
+    int maximum;
+    int valueOffset;
+};
+
+// Channels and curves are shown counting from 1.
+RowRange rangeOfRow (const juce::String& rowName)
+{
+    if (rowName == "MIDI Channel")
+        return { 1, 16, 1 };
+    if (rowName == "Curve")
+        return { 1, 8, 1 };
+    return { 0, 127, 0 };
+}
+} // namespace
+
+GenericControlView::GenericControlView (const juce::String& title)
+{
+    setSize (300, 200);
+
+    titleLabel = ViewLayout::createTitle (title, 70, rowHeight, 18.0f);
+    addAndMakeVisible (titleLabel.get());
+}
+
+GenericControlView::~GenericControlView() = default;
+
+juce::String GenericControlView::getTitle() const
+{
+    return titleLabel->getText();
+}
+
+void GenericControlView::setModeComboBox (DoubleParameterControllerComboBox* comboBox)
+{
+    modeComboBox = comboBox;
+    modeComboBox->getComboBox().addListener (this);
+    modeComboBox->setBounds (0, titleLabel->getBottom() + 10, rowWidth, rowHeight);
+    addAndMakeVisible (modeComboBox);
+}
+
+void GenericControlView::addControlGroup (const juce::String& modeName,
+                                          const juce::Array<DoubleParamterControllerNumberBox*>& rows)
+{
+    auto& comboBox = modeComboBox->getComboBox();
+    comboBox.addItem (modeName, comboBox.getNumItems() + 1);
+
+    auto* group = controlGroups.add (new GenericControlViewControlGroup());
+    group->setBounds (0, modeComboBox->getBottom() + rowGap, rowWidth, 180);
+
+    for (int i = 0; i < rows.size(); ++i)
+    {
+        rows.getUnchecked (i)->setBounds (0, i * (rowHeight + rowGap), rowWidth, rowHeight);
+        group->addAndMakeVisible (rows.getUnchecked (i));
+    }
+
+    addChildComponent (group);
+}
+
+void GenericControlView::showControlGroup (int index)
+{
+    for (int i = 0; i < controlGroups.size(); ++i)
+        controlGroups.getUnchecked (i)->setVisible (i == index);
+}
+
+int GenericControlView::getShownGroup() const
+{
+    for (int i = 0; i < controlGroups.size(); ++i)
+        if (controlGroups.getUnchecked (i)->isVisible())
+            return i;
+
+    return -1;
+}
+
+void GenericControlView::comboBoxChanged (juce::ComboBox* comboBox)
+{
+    showControlGroup (comboBox->getSelectedId() - 1);
+}
+
+void GenericControlView::buildModes (const QXEditorEngine::Ptr& engine, int groupId, int controlIndex,
+                                     const std::vector<Mode>& modes,
+                                     juce::OwnedArray<DoubleParamterControllerNumberBox>& numberBoxes,
+                                     std::unique_ptr<DoubleParameterControllerComboBox>& ownedModeComboBox)
+{
+    const auto index = static_cast<juce::uint8> (controlIndex);
+    ownedModeComboBox = std::make_unique<DoubleParameterControllerComboBox> (engine, "Mode", index, groupId,
+                                                                             juce::StringArray(), nullptr);
+    setModeComboBox (ownedModeComboBox.get());
+
+    for (const auto& mode : modes)
+    {
+        juce::Array<DoubleParamterControllerNumberBox*> rows;
+
+        for (const auto& rowName : mode.rows)
+        {
+            const auto range = rangeOfRow (rowName);
+            rows.add (numberBoxes.add (new DoubleParamterControllerNumberBox (
+                engine, rowName, index, groupId, range.minimum, range.maximum, range.valueOffset)));
+        }
+
+        addControlGroup (mode.name, rows);
+    }
+
+    // The box had no items when it first showed the stored mode; now it can select one.
+    ownedModeComboBox->showStoredValue();
+}

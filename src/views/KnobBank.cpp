@@ -1,0 +1,22 @@
+#include "views/KnobBank.h"
+
+#include "views/KnobControlView.h"
+#include "widgets/ControlToMidiControllerButton.h"
+
+KnobBank::KnobBank (QXEditorEngine::Ptr engine, int numKnobs) : BankView ({}, true)
+{
+    juce::Array<juce::Component*> views;
+
+    for (int index = 0; index < numKnobs; ++index)
+        views.add (new KnobControlView (engine, index));
+
+    setItems (views);
+    setItemsPerBank (4);
+    setSize (1200, 200);
+
+    midiToDinButton = std::make_unique<ControlToMidiControllerButton> (engine, "Knobs Midi To DIN");
+    midiToDinButton->setTopLeftPosition (140, 0);
+    addAndMakeVisible (midiToDinButton.get());
+}
+
+KnobBank::~KnobBank() = default;

@@ -1,0 +1,46 @@
+#include "views/MainSectionView.h"
+
+#include "views/ViewImages.h"
+
+MainSectionView::MainSectionView (QXEditorEngine::Ptr engineIn) : engine (std::move (engineIn))
+{
+    const auto& names = buttonNames();
+
+    for (int i = 0; i < names.size(); ++i)
+    {
+        auto* button = buttons.add (new juce::ImageButton (names[i]));
+        const auto normal = ViewImages::mainButton (i, false);
+        ViewImages::setButtonImages (*button, normal, ViewImages::mainButton (i, true), normal);
+        addAndMakeVisible (button);
+    }
+
+    setSize (1200, 200);
+}
+
+MainSectionView::~MainSectionView() = default;
+
+void MainSectionView::resized()
+{
+    constexpr int left = 5;
+    constexpr int gap = 10;
+    int y = 5;
+
+    for (auto* button : buttons)
+    {
+        button->setTopLeftPosition (left, y);
+        y = button->getBottom() + gap;
+    }
+}
+
+void MainSectionView::addButtonListener (juce::Button::Listener* listener)
+{
+    for (auto* button : buttons)
+        button->addListener (listener);
+}
+
+const juce::StringArray& MainSectionView::buttonNames()
+{
+    static const juce::StringArray names { "Get From Hardware", "Send To Hardware", "Save To File",
+                                           "Load From File" };
+    return names;
+}

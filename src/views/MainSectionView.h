@@ -1,0 +1,28 @@
+#pragma once
+
+#include "engine/QXEditorEngine.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+/** View 0: the four whole-preset actions. The buttons do nothing themselves; the editor window
+    listens to them and tells them apart by their component names. */
+class MainSectionView : public juce::Component
+{
+public:
+    explicit MainSectionView (QXEditorEngine::Ptr engine);
+    ~MainSectionView() override;
+
+    void resized() override;
+
+    /** Adds the listener to each of the four buttons. */
+    void addButtonListener (juce::Button::Listener* listener);
+
+    /** The captions, which are the buttons' component names, top to bottom. */
+    static const juce::StringArray& buttonNames();
+
+private:
+    juce::OwnedArray<juce::ImageButton> buttons;
+    QXEditorEngine::Ptr engine;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainSectionView)
+};

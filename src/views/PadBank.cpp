@@ -1,0 +1,22 @@
+#include "views/PadBank.h"
+
+#include "views/PadControlView.h"
+#include "widgets/ControlToMidiControllerButton.h"
+
+PadBank::PadBank (QXEditorEngine::Ptr engine, int numPads) : BankView ({}, true)
+{
+    juce::Array<juce::Component*> views;
+
+    for (int index = 0; index < numPads; ++index)
+        views.add (new PadControlView (engine, index));
+
+    setItems (views);
+    setItemsPerBank (4);
+    setSize (1200, 200);
+
+    midiToDinButton = std::make_unique<ControlToMidiControllerButton> (engine, "Pads Midi To DIN");
+    midiToDinButton->setTopLeftPosition (405, 0);
+    addAndMakeVisible (midiToDinButton.get());
+}
+
+PadBank::~PadBank() = default;

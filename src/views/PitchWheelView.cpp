@@ -1,0 +1,41 @@
+#include "views/PitchWheelView.h"
+
+#include "model/ControlGroup.h"
+#include "views/ViewLayout.h"
+#include "widgets/ControlToMidiControllerButton.h"
+#include "widgets/SingleParameterControllerComboBox.h"
+
+PitchWheelView::PitchWheelView (QXEditorEngine::Ptr engineIn) : engine (std::move (engineIn))
+{
+    setSize (300, 200);
+
+    titleLabel = ViewLayout::createTitle ("Pitch Wheel", 70, 20, 18.0f);
+    addAndMakeVisible (titleLabel.get());
+
+    channelComboBox = std::make_unique<SingleParameterControllerComboBox> (engine, "MIDI Channel",
+                                                                          ControlGroup::wheelsGroup,
+                                                                          channelItems(), nullptr);
+    channelComboBox->parameterName = "Pitch Wheel MIDI Channel";
+    const auto bottom = ViewLayout::stackRows (*this, { channelComboBox.get() }, titleLabel->getBottom() + 10, 18);
+
+    midiToDinButton = std::make_unique<ControlToMidiControllerButton> (engine, "Pitch Wheel Midi To DIN");
+    midiToDinButton->setBounds (100, bottom + ViewLayout::rowGap, 100, 12);
+    addAndMakeVisible (midiToDinButton.get());
+}
+
+PitchWheelView::~PitchWheelView() = default;
+
+const juce::StringArray& PitchWheelView::channelItems()
+{
+    static const juce::StringArray items = []
+    {
+        juce::StringArray channels;
+
+        for (int channel = 1; channel <= 16; ++channel)
+            channels.add (juce::String (channel));
+
+        channels.add ("Omni");
+        return channels;
+    }();
+    return items;
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "views/ViewSelector.h"
+
+/** The product picture, whose sections are buttons that select their views. */
+class Q61ProductProductImageViewSelector : public ViewSelector
+{
+public:
+    Q61ProductProductImageViewSelector();
+
+private:
+    juce::ImageComponent productImage;
+};

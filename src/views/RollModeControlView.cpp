@@ -1,0 +1,37 @@
+#include "views/RollModeControlView.h"
+
+#include "model/ControlGroup.h"
+#include "views/ViewLayout.h"
+#include "widgets/SingleParameterControllerComboBox.h"
+#include "widgets/SingleParameterControllerNumberBox.h"
+
+using ControlGroup::rollModeGroup;
+
+RollModeControlView::RollModeControlView (QXEditorEngine::Ptr engineIn) : engine (std::move (engineIn))
+{
+    setSize (300, 200);
+
+    titleLabel = ViewLayout::createTitle ("Roll Mode", 60, 20, 18.0f);
+    addAndMakeVisible (titleLabel.get());
+
+    functionComboBox = std::make_unique<SingleParameterControllerComboBox> (
+        engine, "Function", rollModeGroup, juce::StringArray { "Toggle", "Momentary" }, nullptr);
+    timeDivComboBox = std::make_unique<SingleParameterControllerComboBox> (engine, "Time Div", rollModeGroup,
+                                                                          timeDivisions(), nullptr);
+
+    // The control keeps swing bytes 0-24, so the box stops at 74 rather than offer a refused 75.
+    auto* gate = numberBoxes.add (new SingleParameterControllerNumberBox (engine, "Gate", rollModeGroup, 1, 99, 1));
+    auto* swing = numberBoxes.add (
+        new SingleParameterControllerNumberBox (engine, "Swing", rollModeGroup, 50, 74, 50));
+
+    ViewLayout::stackRows (*this, { functionComboBox.get(), timeDivComboBox.get(), gate, swing },
+                           titleLabel->getBottom() + 10, 20);
+}
+
+RollModeControlView::~RollModeControlView() = default;
+
+const juce::StringArray& RollModeControlView::timeDivisions()
+{
+    static const juce::StringArray divisions { "1/4", "1/4T", "1/8", "1/8T", "1/16", "1/16T", "1/32", "1/32T" };
+    return divisions;
+}

@@ -1,0 +1,17 @@
+#include "views/SustainBank.h"
+
+#include "views/SustainControlView.h"
+#include "widgets/ControlToMidiControllerButton.h"
+
+SustainBank::SustainBank (QXEditorEngine::Ptr engine) : BankView ({}, true)
+{
+    setItems ({ new SustainControlView (engine) });
+    setItemsPerBank (1);
+    setSize (1200, 200);
+
+    midiToDinButton = std::make_unique<ControlToMidiControllerButton> (engine, "Sustain Midi To DIN");
+    midiToDinButton->setTopLeftPosition (1065, 0);
+    addAndMakeVisible (midiToDinButton.get());
+}
+
+SustainBank::~SustainBank() = default;

@@ -1,0 +1,22 @@
+#include "views/SwitchBank.h"
+
+#include "views/SwitchControlView.h"
+#include "widgets/ControlToMidiControllerButton.h"
+
+SwitchBank::SwitchBank (QXEditorEngine::Ptr engine, int numSwitches) : BankView ({}, true)
+{
+    juce::Array<juce::Component*> views;
+
+    for (int index = 0; index < numSwitches; ++index)
+        views.add (new SwitchControlView (engine, index));
+
+    setItems (views);
+    setItemsPerBank (4);
+    setSize (1200, 200);
+
+    midiToDinButton = std::make_unique<ControlToMidiControllerButton> (engine, "Switches Midi To DIN");
+    midiToDinButton->setTopLeftPosition (272, 0);
+    addAndMakeVisible (midiToDinButton.get());
+}
+
+SwitchBank::~SwitchBank() = default;

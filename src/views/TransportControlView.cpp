@@ -1,0 +1,22 @@
+#include "views/TransportControlView.h"
+
+#include "views/ViewLayout.h"
+#include "widgets/TransportControllerComboBox.h"
+#include "widgets/TransportControllerNumberBox.h"
+
+TransportControlView::TransportControlView (QXEditorEngine::Ptr engine, int transportIndex,
+                                            const juce::String& title)
+{
+    setSize (300, 200);
+
+    titleLabel = ViewLayout::createTitle (title, 70, 20, 18.0f);
+    addAndMakeVisible (titleLabel.get());
+
+    functionComboBox = std::make_unique<TransportControllerComboBox> (engine, "Function", transportIndex,
+                                                                      juce::StringArray { "Momentary", "Toggle" });
+    ccBox = std::make_unique<TransportControllerNumberBox> (engine, "CC", transportIndex, 0, 127);
+
+    ViewLayout::stackRows (*this, { functionComboBox.get(), ccBox.get() }, titleLabel->getBottom() + 10, 22);
+}
+
+TransportControlView::~TransportControlView() = default;

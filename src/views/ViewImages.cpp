@@ -1,0 +1,176 @@
+#include "views/ViewImages.h"
+
+#include <QXResources.h>
+
+namespace
+{
+struct Picture
+{
+    const char* name;
+    int width;
+    int height;
+};
+
+// Indexed by view number; the main and sustain tabs are wider so that the row fills 1200 pixels.
+const Picture tabPictures[] = { { "tab-main", 138, 40 },      { "tab-knobs", 132, 40 },
+                                { "tab-switches", 132, 40 },  { "tab-pads", 132, 40 },
+                                { "tab-roll-mode", 132, 40 },  { "tab-transport", 132, 40 },
+                                { "tab-keybed", 132, 40 },    { "tab-wheels", 132, 40 },
+                                { "tab-sustain", 138, 40 } };
+
+// Indexed by view number; the main and sustain views have no area on the product picture.
+const Picture productPictures[] = { { nullptr, 0, 0 },
+                                    { "selector-knobs", 503, 16 },
+                                    { "selector-switches", 511, 56 },
+                                    { "selector-pads", 154, 153 },
+                                    { "selector-roll-mode", 23, 15 },
+                                    { "selector-transport", 152, 35 },
+                                    { "selector-keybed", 957, 167 },
+                                    { "selector-wheels", 63, 85 },
+                                    { nullptr, 0, 0 } };
+
+const char* const mainButtonNames[] = { "main-get-from-hardware", "main-send-to-hardware", "main-save-to-file",
+                                        "main-load-from-file" };
+
+constexpr int mainButtonWidth = 249;
+constexpr int mainButtonHeight = 35;
+constexpr int arrowWidth = 17;
+constexpr int arrowHeight = 26;
+} // namespace
+
+juce::StringArray ViewImages::fileNames()
+{
+    juce::StringArray names { "keyboard-background.png", "product-picture.png", "keybed-divider.png" };
+    const ButtonState states[] = { ButtonState::normal, ButtonState::over, ButtonState::down };
+
+    for (auto state : states)
+    {
+        for (const auto& picture : tabPictures)
+            names.add (picture.name + suffix (state));
+
+        for (const auto& picture : productPictures)
+            if (picture.name != nullptr)
+                names.add (picture.name + suffix (state));
+
+        for (auto* arrow : { "bank-arrow-right", "bank-arrow-left" })
+            names.add (arrow + suffix (state));
+    }
+
+    for (auto* button : mainButtonNames)
+    {
+        names.add (button + suffix (ButtonState::normal));
+        names.add (button + suffix (ButtonState::over));
+    }
+
+    return names;
+}
+
+juce::Image ViewImages::keyboardBackground()
+{
+    auto image = findResource ("keyboard-background.png");
+
+    if (image.isValid())
+        return image;
+
+    juce::Image plain (juce::Image::RGB, 1200, 700, false);
+    plain.clear (plain.getBounds(), juce::Colour (0xff202428));
+    return plain;
+}
+
+juce::Image ViewImages::productPicture()
+{
+    return load ("product-picture.png", 1150, 286);
+}
+
+juce::Image ViewImages::tabButton (int viewNumber, ButtonState state)
+{
+    if (! juce::isPositiveAndBelow (viewNumber, (int) std::size (tabPictures)))
+        return {};
+
+    const auto& picture = tabPictures[viewNumber];
+    return load (juce::String (picture.name) + suffix (state), picture.width, picture.height, state);
+}
+
+juce::Image ViewImages::productButton (int viewNumber, ButtonState state)
+{
+    if (! juce::isPositiveAndBelow (viewNumber, (int) std::size (productPictures))
+        || productPictures[viewNumber].name == nullptr)
+        return {};
+
+    const auto& picture = productPictures[viewNumber];
+    return load (juce::String (picture.name) + suffix (state), picture.width, picture.height, state);
+}
+
+juce::Image ViewImages::mainButton (int index, bool mouseOver)
+{
+    if (! juce::isPositiveAndBelow (index, (int) std::size (mainButtonNames)))
+        return {};
+
+    return load (mainButtonNames[index] + suffix (mouseOver ? ButtonState::over : ButtonState::normal),
+                 mainButtonWidth, mainButtonHeight);
+}
+
+juce::Image ViewImages::bankArrow (bool pointsRight, ButtonState state)
+{
+    return load (juce::String (pointsRight ? "bank-arrow-right" : "bank-arrow-left") + suffix (state), arrowWidth,
+                 arrowHeight, state);
+}
+
+juce::Image ViewImages::keybedDivider()
+{
+    return load ("keybed-divider.png", 3, 191);
+}
+
+void ViewImages::setButtonImages (juce::ImageButton& button, const juce::Image& normal,
+                                  const juce::Image& over, const juce::Image& down)
+{
+    const juce::Colour noOverlay (juce::Colours::transparentBlack);
+    button.setImages (true, true, true, normal, 1.0f, noOverlay, over, 1.0f, noOverlay, down, 1.0f,
+                      noOverlay);
+}
+
+juce::Image ViewImages::findResource (const juce::String& fileName)
+{
+    for (int i = 0; i < QXResources::namedResourceListSize; ++i)
+    {
+        if (fileName != QXResources::originalFilenames[i])
+            continue;
+
+        int size = 0;
+
+        if (const auto* data = QXResources::getNamedResource (QXResources::namedResourceList[i], size))
+            return juce::ImageCache::getFromMemory (data, size);
+    }
+
+    return {};
+}
+
+juce::Image ViewImages::load (const juce::String& fileName, int width, int height, ButtonState state)
+{
+    auto image = findResource (fileName);
+    return image.isValid() ? image : placeholder (width, height, state);
+}
+
+juce::Image ViewImages::placeholder (int width, int height, ButtonState state)
+{
+    // Pressed placeholders are brighter, so a selection shows even without the pictures.
+    juce::Image plain (juce::Image::ARGB, width, height, true);
+    juce::Graphics g (plain);
+    g.setColour (juce::Colours::white.withAlpha (state == ButtonState::down ? 0.4f : 0.15f));
+    g.fillAll();
+    g.setColour (juce::Colours::white.withAlpha (0.5f));
+    g.drawRect (plain.getBounds());
+    return plain;
+}
+
+juce::String ViewImages::suffix (ButtonState state)
+{
+    switch (state)
+    {
+        case ButtonState::over: return "-over.png";
+        case ButtonState::down: return "-down.png";
+        case ButtonState::normal: break;
+    }
+
+    return "-normal.png";
+}

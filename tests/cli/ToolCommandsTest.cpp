@@ -1,0 +1,137 @@
+#include "cli/ToolCommands.h"
+#include "engine/SimulatedKeyboard.h"
+#include "engine/VirtualMidiPortLayer.h"
+#include "../engine/EngineTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace EngineTestSupport;
+
+namespace
+{
+class ToolCommandsTest : public ::testing::Test
+{
+protected:
+    std::shared_ptr<VirtualMidiPortLayer> ports = std::make_shared<VirtualMidiPortLayer>();
+    SimulatedKeyboard keyboard { *ports };
+    MidiManager midiManager { ports };
+    TemporaryFolder folder;
+    std::ostringstream out, err;
+    ModelConstants constants = ModelConstants::qx61();
+
+    int run (const juce::StringArray& arguments)
+    {
+        out.str ({});
+        err.str ({});
+        ToolCommands commands (constants, &midiManager, out, err);
+        commands.setTiming ({ 0, 0, 300, 3 });
+        return commands.run (ToolArguments::parse (arguments));
+    }
+
+    juce::String path (const juce::String& name) const { return folder.file (name).getFullPathName(); }
+
+    Bytes slotMessage (int slot) const
+    {
+        return SysExMessages::presetMessage (constants.modelId, 0, keyboard.getSlotData (slot));
+    }
+};
+} // namespace
+
+TEST_F (ToolCommandsTest, DumpAndBuildRoundTripAFile)
+{
+    const auto source = folder.fileWith ("in.qx6", slotMessage (4));
+
+    ASSERT_EQ (run ({ "dump", source.getFullPathName() }), ToolCommands::success) << err.str();
+    EXPECT_NE (out.str().find ("\"name\": \"Sim Preset 05   \""), std::string::npos);
+    folder.file ("preset.json").replaceWithText (out.str());
+
+    ASSERT_EQ (run ({ "build", path ("preset.json"), "-o", path ("out.qx6") }), ToolCommands::success) << err.str();
+    EXPECT_EQ (contentsOf (folder.file ("out.qx6")), slotMessage (4));
+}
+
+TEST_F (ToolCommandsTest, RefusedInputWritesNothingAndSaysWhy)
+{
+    folder.file ("bad.json").replaceWithText ("{ \"name\": \"x\" }");
+    EXPECT_EQ (run ({ "build", path ("bad.json"), "-o", path ("out.qx6") }), ToolCommands::failure);
+    EXPECT_EQ (err.str(), "qx61-tool: bad.json: missing block \"keybed\"\n");
+    EXPECT_FALSE (folder.file ("out.qx6").exists());
+
+    folder.fileWith ("short.qx6", zeros (475));
+    EXPECT_EQ (run ({ "dump", path ("short.qx6") }), ToolCommands::failure);
+    EXPECT_EQ (out.str(), "");
+
+    EXPECT_EQ (run ({ "get", "--slot", "30", "-o", path ("x.qx6"), "--simulator" }), ToolCommands::usageError);
+    EXPECT_NE (err.str().find ("Usage: qx61-tool"), std::string::npos);
+}
+
+TEST_F (ToolCommandsTest, GetSendAndSyncGoThroughTheKeyboard)
+{
+    ASSERT_EQ (run ({ "get", "--slot", "2", "-o", path ("two.qx6"), "--in", "QX61 Simulator", "--out", "QX61 Simulator" }),
+               ToolCommands::success)
+        << err.str();
+    EXPECT_EQ (contentsOf (folder.file ("two.qx6")), slotMessage (1));
+
+    auto data = keyboard.getSlotData (5);
+    data.set (100, 99);
+    folder.fileWith ("six.qx6", SysExMessages::presetMessage (constants.modelId, 0, data));
+    ASSERT_EQ (run ({ "send", "--slot", "1", path ("six.qx6"), "--in", "QX61 Simulator", "--out", "QX61 Simulator" }),
+               ToolCommands::success)
+        << err.str();
+    EXPECT_EQ (keyboard.getSlotData (0), data);
+
+    ASSERT_EQ (run ({ "sync", "external", "--in", "QX61 Simulator", "--out", "QX61 Simulator" }), ToolCommands::success);
+    EXPECT_EQ (keyboard.getLastSync(), std::optional<bool> (true));
+
+    ASSERT_EQ (run ({ "ports" }), ToolCommands::success);
+    EXPECT_EQ (out.str(), "inputs:\n  QX61 Simulator\noutputs:\n  QX61 Simulator\n");
+}
+
+TEST_F (ToolCommandsTest, AFailedGetLeavesNoFileAndNamesTheReason)
+{
+    EXPECT_EQ (run ({ "get", "--slot", "1", "-o", path ("x.qx6"), "--in", "Nothing", "--out", "QX61 Simulator" }),
+               ToolCommands::failure);
+    EXPECT_EQ (err.str(), "qx61-tool: unknown MIDI input port \"Nothing\"\n");
+
+    SimulatedKeyboard::ReplyBehaviour silent;
+    silent.dropShare = 1.0;
+    keyboard.setReplyBehaviour (silent);
+
+    EXPECT_EQ (run ({ "get", "--slot", "1", "-o", path ("x.qx6"), "--in", "QX61 Simulator", "--out", "QX61 Simulator" }),
+               ToolCommands::failure);
+    EXPECT_NE (err.str().find ("no complete answer"), std::string::npos);
+    EXPECT_FALSE (folder.file ("x.qx6").exists());
+}
+
+TEST_F (ToolCommandsTest, BackupAndRestoreEverySlot)
+{
+    const auto midi = juce::StringArray { "--in", "QX61 Simulator", "--out", "QX61 Simulator" };
+    auto backupArguments = juce::StringArray { "backup", "--dir", path ("backup") };
+    backupArguments.addArray (midi);
+
+    ASSERT_EQ (run (backupArguments), ToolCommands::success) << err.str();
+    for (int slot = 1; slot <= 24; ++slot)
+        EXPECT_EQ (contentsOf (ToolCommands::slotFile (folder.file ("backup"), slot)), slotMessage (slot - 1)) << slot;
+    EXPECT_NE (err.str().find ("slot 24 of 24"), std::string::npos);
+
+    // Restoring swaps slots 1 and 2 through their files.
+    const auto one = ToolCommands::slotFile (folder.file ("backup"), 1);
+    const auto two = ToolCommands::slotFile (folder.file ("backup"), 2);
+    const auto firstData = keyboard.getSlotData (0), secondData = keyboard.getSlotData (1);
+    one.moveFileTo (folder.file ("swap"));
+    two.moveFileTo (one);
+    folder.file ("swap").moveFileTo (two);
+
+    auto restoreArguments = juce::StringArray { "restore", "--dir", path ("backup") };
+    restoreArguments.addArray (midi);
+    ASSERT_EQ (run (restoreArguments), ToolCommands::success) << err.str();
+    EXPECT_EQ (keyboard.getSlotData (0), secondData);
+    EXPECT_EQ (keyboard.getSlotData (1), firstData);
+
+    // A broken file stops the restore before anything is sent.
+    const auto writesBefore = keyboard.getWriteCount();
+    ToolCommands::slotFile (folder.file ("backup"), 24).replaceWithText ("not a preset");
+    EXPECT_EQ (run (restoreArguments), ToolCommands::failure);
+    EXPECT_EQ (keyboard.getWriteCount(), writesBefore);
+}

@@ -1,0 +1,218 @@
+#include "views/ViewTestSupport.h"
+
+#include "views/BankView.h"
+#include "views/GenericControlView.h"
+#include "views/KnobBank.h"
+#include "views/ModWheelView.h"
+#include "views/PadBank.h"
+#include "views/PitchWheelView.h"
+#include "views/RollModeBank.h"
+#include "views/SustainBank.h"
+#include "views/SwitchBank.h"
+#include "views/TransportBank.h"
+#include "views/WheelBank.h"
+#include "widgets/ControlToMidiControllerButton.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+/** A bank view filled with plain components, as a subclass would fill it. */
+class PlainBank : public BankView
+{
+public:
+    PlainBank (int numItems, int perBank) : BankView ({}, true)
+    {
+        juce::Array<juce::Component*> views;
+
+        for (int i = 0; i < numItems; ++i)
+        {
+            auto* item = new juce::Component (juce::String (i));
+            item->setSize (300, 200);
+            views.add (item);
+        }
+
+        setItems (views);
+        setItemsPerBank (perBank);
+        setSize (1200, 200);
+    }
+};
+
+juce::StringArray shownTitles (const BankView& bank)
+{
+    juce::StringArray titles;
+
+    if (auto* shown = bank.getShownBank())
+        for (auto* item : shown->getItems())
+            titles.add (item->getName());
+
+    return titles;
+}
+
+juce::StringArray shownControlTitles (const BankView& bank)
+{
+    juce::StringArray titles;
+
+    for (auto* item : bank.getShownBank()->getItems())
+        titles.add (dynamic_cast<GenericControlView&> (*item).getTitle());
+
+    return titles;
+}
+
+void step (BankView& bank, bool forward)
+{
+    bank.buttonClicked (forward ? bank.getLeftBankArrow() : bank.getRightBankArrow());
+}
+
+bool arrowsShown (const BankView& bank)
+{
+    return bank.getLeftBankArrow()->isVisible() && bank.getRightBankArrow()->isVisible();
+}
+
+juce::String toggleName (BankView& bank)
+{
+    auto buttons = findAll<ControlToMidiControllerButton> (bank);
+    return buttons.size() == 1 ? buttons[0]->getButton().getName() : juce::String();
+}
+} // namespace
+
+TEST (BankViewTest, PagesStepWithoutWrappingAround)
+{
+    ViewTestEngine engine;
+    KnobBank knobs (engine.engine, 16);
+
+    EXPECT_EQ (knobs.getNumBanks(), 4);
+    EXPECT_EQ (shownControlTitles (knobs), juce::StringArray ({ "Knob 1", "Knob 2", "Knob 3", "Knob 4" }));
+    EXPECT_TRUE (arrowsShown (knobs));
+    EXPECT_EQ (knobs.getLeftBankArrow()->getBounds(), juce::Rectangle<int> (1170, 5, 17, 26));
+    EXPECT_EQ (knobs.getRightBankArrow()->getBounds(), juce::Rectangle<int> (10, 5, 17, 26));
+
+    step (knobs, false);
+    EXPECT_EQ (knobs.getCurrentBank(), 0);
+
+    for (int expected = 1; expected <= 3; ++expected)
+    {
+        step (knobs, true);
+        EXPECT_EQ (knobs.getCurrentBank(), expected);
+    }
+
+    step (knobs, true);
+    EXPECT_EQ (knobs.getCurrentBank(), 3);
+    EXPECT_EQ (shownControlTitles (knobs), juce::StringArray ({ "Knob 13", "Knob 14", "Knob 15", "Knob 16" }));
+    EXPECT_TRUE (arrowsShown (knobs));
+
+    step (knobs, false);
+    EXPECT_EQ (shownControlTitles (knobs), juce::StringArray ({ "Knob 9", "Knob 10", "Knob 11", "Knob 12" }));
+
+    // Only the shown bank is a child; its views stand side by side from x = 40.
+    int banksAsChildren = 0;
+
+    for (auto* child : knobs.getChildren())
+        banksAsChildren += dynamic_cast<BankView::Bank*> (child) != nullptr ? 1 : 0;
+
+    EXPECT_EQ (banksAsChildren, 1);
+    EXPECT_EQ (knobs.getShownBank()->getBounds(), juce::Rectangle<int> (0, 15, 1200, 200));
+    EXPECT_EQ (knobs.getShownBank()->getItems()[1]->getPosition(), juce::Point<int> (340, 0));
+
+    // An arrow click arrives through the button as for a user.
+    knobs.getRightBankArrow()->triggerClick();
+    deliverPendingMessages();
+    EXPECT_EQ (knobs.getCurrentBank(), 1);
+}
+
+TEST (BankViewTest, EverySectionHasItsBanksAndToggle)
+{
+    ViewTestEngine engine;
+    KnobBank knobs (engine.engine, 16);
+    SwitchBank switches (engine.engine, 48);
+    PadBank pads (engine.engine, 16);
+    RollModeBank rollMode (engine.engine);
+    TransportBank transport (engine.engine);
+    WheelBank wheels (engine.engine);
+    SustainBank sustain (engine.engine);
+
+    struct Expected
+    {
+        BankView& bank;
+        int items, banks;
+        juce::String toggle;
+        juce::Point<int> togglePosition;
+    };
+
+    const Expected sections[] = { { knobs, 16, 4, "Knobs Midi To DIN", { 140, 0 } },
+                                  { switches, 48, 12, "Switches Midi To DIN", { 272, 0 } },
+                                  { pads, 16, 4, "Pads Midi To DIN", { 405, 0 } },
+                                  { rollMode, 1, 1, {}, {} },
+                                  { transport, 6, 2, "Transport Midi To DIN", { 670, 0 } },
+                                  { wheels, 2, 1, {}, {} },
+                                  { sustain, 1, 1, "Sustain Midi To DIN", { 1065, 0 } } };
+
+    for (const auto& section : sections)
+    {
+        EXPECT_EQ (section.bank.getBounds(), juce::Rectangle<int> (0, 0, 1200, 200));
+        EXPECT_EQ (section.bank.getItems().size(), section.items);
+        EXPECT_EQ (section.bank.getNumBanks(), section.banks);
+        EXPECT_EQ (arrowsShown (section.bank), section.banks > 1) << section.items;
+        EXPECT_EQ (toggleName (section.bank), section.toggle);
+
+        if (section.toggle.isNotEmpty())
+        {
+            EXPECT_EQ (findAll<ControlToMidiControllerButton> (section.bank)[0]->getPosition(),
+                       section.togglePosition);
+        }
+    }
+
+    juce::StringArray firstTransports;
+
+    for (auto* item : transport.getShownBank()->getItems())
+        firstTransports.add (findAll<juce::Label> (*item)[0]->getText());
+
+    EXPECT_EQ (firstTransports, juce::StringArray ({ "Rewind", "Fast Forward", "Stop", "Play" }));
+    step (transport, true);
+    ASSERT_EQ (transport.getShownBank()->getItems().size(), 2);
+    EXPECT_EQ (findAll<juce::Label> (*transport.getShownBank()->getItems()[0])[0]->getText(), "Loop");
+    EXPECT_EQ (findAll<juce::Label> (*transport.getShownBank()->getItems()[1])[0]->getText(), "Record");
+    EXPECT_EQ (transport.getShownBank()->getItems()[0]->getX(), 40);
+
+    auto wheelViews = wheels.getShownBank()->getItems();
+    ASSERT_EQ (wheelViews.size(), 2);
+    EXPECT_NE (dynamic_cast<ModWheelView*> (wheelViews[0]), nullptr);
+    EXPECT_NE (dynamic_cast<PitchWheelView*> (wheelViews[1]), nullptr);
+    EXPECT_LT (wheelViews[0]->getX(), wheelViews[1]->getX());
+}
+
+TEST (BankViewTest, TheLastBankHoldsWhatIsLeft)
+{
+    PlainBank five (5, 4);
+    EXPECT_EQ (five.getNumBanks(), 2);
+    step (five, true);
+    EXPECT_EQ (shownTitles (five), juce::StringArray ("4"));
+    EXPECT_EQ (five.getShownBank()->getItems()[0]->getX(), 40);
+
+    // Changing the count rebuilds the banks and keeps the page within them.
+    five.setItemsPerBank (5);
+    EXPECT_EQ (five.getNumBanks(), 1);
+    EXPECT_EQ (five.getCurrentBank(), 0);
+    EXPECT_EQ (shownTitles (five).size(), 5);
+    EXPECT_FALSE (arrowsShown (five));
+}
+
+TEST (BankViewTest, AnEmptyBankViewShowsNothingAndIgnoresItsArrows)
+{
+    PlainBank noItems (0, 4);
+    PlainBank noCount (3, 0);
+
+    for (auto* bank : { &noItems, &noCount })
+    {
+        EXPECT_EQ (bank->getNumBanks(), 0);
+        EXPECT_EQ (bank->getShownBank(), nullptr);
+        EXPECT_FALSE (bank->getLeftBankArrow()->isVisible());
+        EXPECT_FALSE (bank->getRightBankArrow()->isVisible());
+        step (*bank, true);
+        step (*bank, false);
+        EXPECT_EQ (bank->getCurrentBank(), 0);
+    }
+
+    // Without a bank, the views are not shown anywhere.
+    EXPECT_EQ (noCount.getItems()[0]->getParentComponent(), nullptr);
+}
