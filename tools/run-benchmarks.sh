@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds the benchmarks and runs them side by side under a virtual display, then prints one
+# table of their figures. Figures vary with the machine's load; run it on a quiet machine.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${QX_BUILD_DIR:-$root/build}"
+QX_BUILD_DIR="$build" "$root/tools/build.sh" -DQX_BUILD_BENCHMARKS=ON >/dev/null
+out="$(mktemp -d)"
+trap 'rm -rf "$out"' EXIT
+
+run() { xvfb-run -a -s "-screen 0 1920x1200x24" "$@"; }
+
+run "$build/bench/qx_engine_bench" >"$out/engine.txt"
+run "$build/bench/qx_editor_bench" 200 >"$out/editor.txt"
+
+# "get : 1.401 s, floor 1.395 s, ratio 1.004" -> "1.004 (1.401 s, floor 1.395 s)"
+ratio() { awk -v name="$1" '$1 == name || $1 == name":" { gsub(/,/, ""); print $NF " (" $3 " s, floor " $6 " s)" }' "$out/engine.txt"; }
+figure() { grep "^$1" "$out/editor.txt" | sed -E 's/.*median ([0-9.]+) ms.*/\1 ms/'; }
+
+printf '%-42s | %-34s | %s\n' "Benchmark" "Figure" "Target"
+printf '%-42s-|-%-34s-|-%s\n' "$(printf -- '-%.0s' {1..42})" "$(printf -- '-%.0s' {1..34})" "------"
+printf '%-42s | %-34s | %s\n' "Get pacing ratio (engine, simulator)" "$(ratio get)" "close to 1"
+printf '%-42s | %-34s | %s\n' "Send pacing ratio (engine, simulator)" "$(ratio send)" "close to 1"
+printf '%-42s | %-34s | %s\n' "Editor content built, preset applied" "$(figure 'editor build')" "-"
+printf '%-42s | %-34s | %s\n' "Preset applied to an open editor (median)" "$(figure 'preset apply')" "< 10 ms"
