@@ -60,6 +60,9 @@ juce::var PresetJson::controlToJson (const Control& control)
 
 juce::Result PresetJson::read (const juce::String& text, const PresetModel& model, Control::Bytes& presetData)
 {
+    if (const auto lengths = checkNumberLengths (text); lengths.failed())
+        return lengths;
+
     juce::var root;
     const auto parsed = juce::JSON::parse (text, root);
 
@@ -67,4 +70,41 @@ juce::Result PresetJson::read (const juce::String& text, const PresetModel& mode
         return juce::Result::fail ("malformed JSON at " + parsed.getErrorMessage());
 
     return PresetJsonReader (model, presetData).read (root);
+}
+
+juce::Result PresetJson::checkNumberLengths (const juce::String& text)
+{
+    // The parser keeps integers in 64 bits and wraps longer ones around, so a number far out of
+    // range could read as a valid byte. Up to 18 digits always fit.
+    constexpr int maxDigits = 18;
+    int line = 1, column = 0, digits = 0;
+    bool inString = false, escaped = false;
+
+    for (auto p = text.getCharPointer(); ! p.isEmpty(); ++p)
+    {
+        const auto c = *p;
+        ++column;
+
+        if (c == '\n')
+        {
+            ++line;
+            column = 0;
+        }
+
+        if (inString)
+        {
+            inString = escaped || c != '"';
+            escaped = ! escaped && c == '\\';
+            continue;
+        }
+
+        inString = c == '"';
+        digits = juce::CharacterFunctions::isDigit (c) ? digits + 1 : 0;
+
+        if (digits > maxDigits)
+            return juce::Result::fail ("malformed JSON at " + juce::String (line) + ":"
+                                       + juce::String (column - maxDigits) + ": error: number too long");
+    }
+
+    return juce::Result::ok();
 }
