@@ -80,7 +80,9 @@ juce::Result PresetJson::checkNumberLengths (const juce::String& text)
     int line = 1, column = 0, digits = 0;
     bool inString = false, escaped = false;
 
-    for (auto p = text.getCharPointer(); ! p.isEmpty(); ++p)
+    // Byte by byte: everything looked for is ASCII, which no byte of a longer UTF-8 sequence
+    // equals, and a malformed sequence cannot carry the walk past the end.
+    for (auto* p = text.toRawUTF8(); *p != 0; ++p)
     {
         const auto c = *p;
         ++column;
@@ -99,7 +101,7 @@ juce::Result PresetJson::checkNumberLengths (const juce::String& text)
         }
 
         inString = c == '"';
-        digits = juce::CharacterFunctions::isDigit (c) ? digits + 1 : 0;
+        digits = c >= '0' && c <= '9' ? digits + 1 : 0;
 
         if (digits > maxDigits)
             return juce::Result::fail ("malformed JSON at " + juce::String (line) + ":"

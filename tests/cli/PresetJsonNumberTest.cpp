@@ -1,4 +1,4 @@
-// Numbers too long for a 64-bit integer, found by fuzzing the JSON reader: the parser underneath
+// Inputs found by fuzzing the JSON reader. Numbers too long for 64 bits: the parser underneath
 // wraps them around, so one could read as a small, valid byte.
 #include "cli/PresetJson.h"
 #include "model/ModelConstants.h"
@@ -31,4 +31,15 @@ TEST (PresetJsonNumberTest, NumbersBeyondAnyByteAreRefusedNotWrappedAround)
     const auto withText = text.replace ("\"Keybed Transpose\": 12", "\"Keybed Transpose\": 12, \"note\": "
                                         "\"1234567890123456789012 \\\" 1234567890123456789012\"");
     EXPECT_FALSE (PresetJson::read (withText, model, data).getErrorMessage().contains ("number too long"));
+}
+
+TEST (PresetJsonNumberTest, TextEndingInsideAUtf8SequenceIsRefusedWithoutReadingPastItsEnd)
+{
+    const auto constants = ModelConstants::qx61();
+    PresetModel model { constants.getLayout(), constants.getHighestSplitPoint(), constants.maxKeybedOctave };
+    const char bytes[] = "{\"nameo\x8e\xce\xce\xce\xce\xce";
+    Control::Bytes data;
+
+    EXPECT_TRUE (PresetJson::read (juce::String::fromUTF8 (bytes, static_cast<int> (sizeof (bytes) - 1)), model, data)
+                     .failed());
 }
