@@ -90,7 +90,9 @@ juce::MidiMessage rawMessage (Reader& reader)
         juce::MemoryBlock payload;
         for (size_t i = 1; i < bytes.getSize() && raw[i] < 0x80; ++i)
             payload.append (raw + i, 1);
-        return juce::MidiMessage::createSysExMessage (payload.getData(), static_cast<int> (payload.getSize()));
+        static const juce::uint8 none = 0; // the copy takes no null pointer, even for no bytes
+        const void* start = payload.getSize() > 0 ? payload.getData() : &none;
+        return juce::MidiMessage::createSysExMessage (start, static_cast<int> (payload.getSize()));
     }
 
     // Short messages as a port would deliver them: a status byte and its data bytes.
