@@ -1,28 +1,25 @@
-#include <juce_gui_basics/juce_gui_basics.h>
+#include "app/KavoriQX61EditorApplication.h"
 
-namespace
-{
-// Stands in until the application shell exists: one empty window.
-class PlaceholderApplication : public juce::JUCEApplication
-{
-public:
-    const juce::String getApplicationName() override { return "Kavori QX61 Editor"; }
-    const juce::String getApplicationVersion() override { return QX_APP_VERSION; }
+JUCE_CREATE_APPLICATION_DEFINE (KavoriQX61EditorApplication)
 
-    void initialise (const juce::String&) override
+int main (int argc, char* argv[])
+{
+    // --help and --version answer before the framework starts, so they work without a display.
+    juce::StringArray arguments;
+
+    for (int i = 1; i < argc; ++i)
     {
-        window = std::make_unique<juce::DocumentWindow> (getApplicationName(), juce::Colours::white,
-                                                         juce::DocumentWindow::allButtons);
-        window->setUsingNativeTitleBar (true);
-        window->setSize (1200, 700);
-        window->setVisible (true);
+        const auto argument = juce::String::fromUTF8 (argv[i]);
+        arguments.add (argument.containsChar (' ') && ! argument.isQuotedString() ? argument.quoted() : argument);
     }
 
-    void shutdown() override { window.reset(); }
+    int exitCode = 0;
 
-private:
-    std::unique_ptr<juce::DocumentWindow> window;
-};
-} // namespace
+    if (KavoriQXEditorApplication::answersWithoutStarting (
+            CommandLineOptions::parse (arguments.joinIntoString (" ")),
+            juce::String::fromUTF8 (argv[0]).fromLastOccurrenceOf ("/", false, false), exitCode))
+        return exitCode;
 
-START_JUCE_APPLICATION (PlaceholderApplication)
+    juce::JUCEApplicationBase::createInstance = &juce_CreateApplication;
+    return juce::JUCEApplicationBase::main (argc, const_cast<const char**> (argv));
+}

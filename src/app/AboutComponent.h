@@ -1,0 +1,24 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+/** The about picture with the version and the maker's notice over it; a click anywhere closes
+    the window that holds it. */
+class AboutComponent : public juce::Component
+{
+public:
+    explicit AboutComponent (const juce::Image& image);
+    ~AboutComponent() override;
+
+    void mouseUp (const juce::MouseEvent&) override;
+    void paint (juce::Graphics&) override {}
+
+    static const juce::String notice;
+
+private:
+    std::unique_ptr<juce::ImageComponent> imageComponent;
+    std::unique_ptr<juce::Label> versionLabel;
+    std::unique_ptr<juce::Label> noticeLabel;
+
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (AboutComponent)
+};

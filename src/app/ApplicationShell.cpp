@@ -1,0 +1,196 @@
+#include "app/ApplicationShell.h"
+
+#include "app/CommandLineOptions.h"
+#include "app/CommandTable.h"
+#include "views/EditorComponent.h"
+#include "views/TabSelectorButtons.h"
+
+using namespace CommandIds;
+
+/** Sends a command to the application when nothing on screen takes it (no editor window in
+    front), also where there is no framework application object, as in the tests. */
+class ApplicationShell::CommandManager : public juce::ApplicationCommandManager
+{
+public:
+    explicit CommandManager (juce::ApplicationCommandTarget& fallbackIn) : fallback (fallbackIn) {}
+
+    juce::ApplicationCommandTarget* getFirstCommandTarget (juce::CommandID commandId) override
+    {
+        if (auto* target = juce::ApplicationCommandManager::getFirstCommandTarget (commandId))
+            return target;
+
+        return &fallback;
+    }
+
+private:
+    juce::ApplicationCommandTarget& fallback;
+};
+
+//==============================================================================
+ApplicationShell::ApplicationShell (Setup setupIn)
+    : setup (std::move (setupIn)),
+      highestSplitPoint (setup.constants.getHighestSplitPoint())
+{
+    commandManager = std::make_unique<CommandManager> (*this);
+    mainMenuModel = std::make_unique<MainMenuModel> (commandManager.get());
+    commandManager->registerAllCommandsForTarget (this);
+
+    // The editor windows' commands too, so the menus show them (greyed out) before any window
+    // has registered them.
+    for (auto id : CommandTable::editorWindowCommands())
+    {
+        juce::ApplicationCommandInfo info (id);
+        CommandTable::fillCommandInfo (id, info);
+        commandManager->registerCommand (info);
+    }
+
+    const EditorWindowServices services { setup.alerts, setup.fileChooser, setup.applicationName,
+                                          mainMenuModel.get(), this };
+    windowManager = std::make_unique<WindowManager> (commandManager.get(), &lastLocation, services);
+}
+
+ApplicationShell::~ApplicationShell()
+{
+    masterReference.clear();
+    closeAuxiliaryWindows();
+    windowManager.reset();
+    mainMenuModel.reset();
+    commandManager.reset();
+}
+
+void ApplicationShell::start (const juce::String& commandLine)
+{
+    const auto options = CommandLineOptions::parse (commandLine);
+
+    if (options.hasPresetFile())
+        anotherInstanceStarted (commandLine);
+    else
+        openNewEditorWindow();
+}
+
+void ApplicationShell::anotherInstanceStarted (const juce::String& commandLine)
+{
+    const auto options = CommandLineOptions::parse (commandLine);
+
+    if (! options.hasPresetFile())
+    {
+        openNewEditorWindow();
+        return;
+    }
+
+    const auto file = options.getPresetFile (juce::File::getCurrentWorkingDirectory());
+
+    // A file handed over while another program is in front would otherwise go nowhere.
+    auto* window = windowManager->getActiveWindow();
+    openFile (file, window != nullptr ? window : openNewEditorWindow());
+}
+
+void ApplicationShell::openFile (const juce::File& file, EditorWindow* window)
+{
+    if (window != nullptr)
+        window->openPresetFile (file);
+}
+
+void ApplicationShell::closeAuxiliaryWindows()
+{
+    delete aboutWindow.get();
+    delete deviceManagerWindow.get();
+}
+
+//==============================================================================
+EditorWindow* ApplicationShell::openNewEditorWindow()
+{
+    const auto& c = setup.constants;
+    QXEditorEngine::Ptr engine (new QXEditorEngine (c.modelId, setup.midiManager, c.presetFilePattern,
+                                                    highestSplitPoint, c.maxKeybedOctave, c.numKnobs, c.numPads,
+                                                    c.numSwitches));
+
+    auto content = std::make_unique<EditorComponent> (std::make_unique<TabSelectorButtons>(),
+                                                      setup.resources.createProductImageSelector(), engine,
+                                                      c.numKnobs, c.numPads, c.numSwitches);
+
+    const auto* data = setup.resources.getDefaultPresetData();
+    engine->applyPreset (QXEditorEngine::Bytes (data, setup.resources.getDefaultPresetSize()));
+
+    return windowManager->createEditorWindow (content.release(), engine);
+}
+
+void ApplicationShell::chooseAndOpenFile()
+{
+    setup.fileChooser.chooseFileToOpen ("Select Filename to open", lastLocation, setup.constants.presetFilePattern,
+                                        [shell = juce::WeakReference<ApplicationShell> (this)] (const juce::File& chosen)
+                                        {
+                                            if (shell != nullptr && chosen != juce::File())
+                                                shell->openFile (chosen, shell->openNewEditorWindow());
+                                        });
+}
+
+juce::Array<juce::File> ApplicationShell::userGuideLocations() const
+{
+    const auto folder = "Kavori/QX" + juce::String (setup.constants.numKeys) + " Editor";
+    const auto fileName = setup.resources.getUserGuideFileName();
+    const auto installed = juce::File::getSpecialLocation (juce::File::currentExecutableFile)
+                               .getParentDirectory()
+                               .getSiblingFile ("share/doc/qx61-editor");
+
+    return { juce::File::getSpecialLocation (juce::File::userDocumentsDirectory).getChildFile (folder).getChildFile (fileName),
+             installed.getChildFile (fileName) };
+}
+
+void ApplicationShell::openUserGuide()
+{
+    const auto locations = userGuideLocations();
+
+    for (const auto& guide : locations)
+        if (guide.existsAsFile())
+            return (void) guide.startAsProcess();
+
+    setup.alerts.showMessageAsync (setup.applicationName,
+                                   "Unable to find User Guide: \r\n" + locations.getFirst().getFullPathName(), nullptr);
+}
+
+void ApplicationShell::showAboutWindow()
+{
+    if (aboutWindow == nullptr)
+        aboutWindow = new AboutWindow (setup.resources.getAboutImage());
+}
+
+void ApplicationShell::showDeviceManagerWindow()
+{
+    if (deviceManagerWindow == nullptr)
+        deviceManagerWindow = new DeviceManagerWindow (
+            "QX" + juce::String (setup.constants.numKeys) + " Editor Device Manager", setup.midiManager);
+}
+
+//==============================================================================
+void ApplicationShell::getAllCommands (juce::Array<juce::CommandID>& commands)
+{
+    commands.addArray (CommandTable::applicationCommands());
+}
+
+void ApplicationShell::getCommandInfo (juce::CommandID commandId, juce::ApplicationCommandInfo& result)
+{
+    CommandTable::fillCommandInfo (commandId, result);
+}
+
+bool ApplicationShell::perform (const InvocationInfo& info)
+{
+    switch (info.commandID)
+    {
+        case newWindowCommand: openNewEditorWindow(); break;
+        case openCommand: chooseAndOpenFile(); break;
+        case quitCommand:
+            closeAuxiliaryWindows();
+            if (setup.quitApplication)
+                setup.quitApplication();
+            break;
+        case aboutCommand: showAboutWindow(); break;
+        case deviceSetupCommand: showDeviceManagerWindow(); break;
+        case minimizeCommand: windowManager->minimiseActiveWindow(); break;
+        case bringAllToFrontCommand: windowManager->bringAllWindowsToFront(); break;
+        case openUserGuideCommand: openUserGuide(); break;
+        default: break; // closeWindowCommand is the editor window's
+    }
+
+    return true;
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "app/AboutWindow.h"
+#include "app/DeviceManagerWindow.h"
+#include "app/MainMenuModel.h"
+#include "app/ModelResources.h"
+#include "app/WindowManager.h"
+#include "model/ModelConstants.h"
+
+/** Everything the application does, apart from the framework's start and event loop: the
+    application commands, the menu, the window manager, and the about and device-setup windows.
+    The application object owns one; tests drive one directly. */
+class ApplicationShell : public juce::ApplicationCommandTarget
+{
+public:
+    struct Setup
+    {
+        juce::String applicationName;
+        ModelConstants constants;
+        ModelResources& resources;
+        MidiManager& midiManager;
+        AlertPresenter& alerts;
+        FileChooserPresenter& fileChooser;
+
+        /** Asked to end the program (after the about and device-setup windows are gone). */
+        std::function<void()> quitApplication;
+    };
+
+    /** Creates the command manager, the menu and the window manager, and registers the
+        application's commands; opens no window yet. */
+    explicit ApplicationShell (Setup setup);
+
+    /** Deletes the about and device-setup windows, then every editor window. */
+    ~ApplicationShell() override;
+
+    /** The start: a new untitled window, or the named preset file in one. */
+    void start (const juce::String& commandLine);
+
+    /** A command line handed over by a second launch or the desktop: its file opens in the
+        active editor window, or in a new one when no editor window is active; without a file
+        a new window opens. Options in it are ignored. */
+    void anotherInstanceStarted (const juce::String& commandLine);
+
+    /** Quit's first half: the about and device-setup windows go. */
+    void closeAuxiliaryWindows();
+
+    EditorWindow* openNewEditorWindow();
+    void chooseAndOpenFile();
+    void openUserGuide();
+    void showAboutWindow();
+    void showDeviceManagerWindow();
+
+    /** Where the user guide is looked for, the first place first. */
+    juce::Array<juce::File> userGuideLocations() const;
+
+    //==============================================================================
+    juce::ApplicationCommandTarget* getNextCommandTarget() override { return nullptr; }
+    void getAllCommands (juce::Array<juce::CommandID>& commands) override;
+    void getCommandInfo (juce::CommandID commandId, juce::ApplicationCommandInfo& result) override;
+    bool perform (const InvocationInfo& info) override;
+
+    WindowManager& getWindowManager() const { return *windowManager; }
+    juce::ApplicationCommandManager& getCommandManager() const { return *commandManager; }
+    MainMenuModel& getMenuModel() const { return *mainMenuModel; }
+    AboutWindow* getAboutWindow() const { return aboutWindow.get(); }
+    DeviceManagerWindow* getDeviceManagerWindow() const { return deviceManagerWindow.get(); }
+    const juce::File& getLastLocation() const { return lastLocation; }
+
+private:
+    class CommandManager;
+
+    void openFile (const juce::File& file, EditorWindow* window);
+
+    Setup setup;
+    const juce::uint8 highestSplitPoint;
+    juce::File lastLocation;
+    std::unique_ptr<juce::ApplicationCommandManager> commandManager;
+    std::unique_ptr<MainMenuModel> mainMenuModel;
+    std::unique_ptr<WindowManager> windowManager;
+    juce::WeakReference<AboutWindow> aboutWindow;
+    juce::WeakReference<DeviceManagerWindow> deviceManagerWindow;
+
+    JUCE_DECLARE_WEAK_REFERENCEABLE (ApplicationShell)
+    JUCE_DECLARE_NON_COPYABLE (ApplicationShell)
+};

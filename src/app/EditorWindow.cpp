@@ -1,0 +1,260 @@
+#include "app/EditorWindow.h"
+
+#include "app/CommandTable.h"
+#include "views/EditorComponent.h"
+
+using namespace CommandIds;
+
+namespace
+{
+const juce::Colour windowBackground (0xFF1B1B1B);
+const juce::String openTitle ("Select Filename to open");
+const juce::String saveTitle ("Select Filename to save");
+} // namespace
+
+EditorWindow::EditorWindow (const juce::String& title, EditorComponent* content, QXEditorEngine::Ptr engineIn,
+                            juce::File* lastLocationIn, WindowCloseListener* closeListener,
+                            const EditorWindowServices& servicesIn)
+    : juce::DocumentWindow (title, windowBackground,
+                            juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton, false),
+      engine (std::move (engineIn)),
+      lastLocation (lastLocationIn),
+      services (servicesIn)
+{
+    content->addMainSectionButtonListener (this);
+
+    // Configured before it has a native window, so that one is made only once, when the window
+    // manager puts it on the desktop. Without a global menu bar the menus sit at the top of
+    // each window, above the content, which keeps its full size.
+    setMenuBar (services.menuModel);
+    setUsingNativeTitleBar (true);
+    setContentOwned (content, true);
+    centreWithSize (getWidth(), getHeight());
+    setResizable (false, false);
+
+    addCloseListener (closeListener);
+}
+
+EditorWindow::~EditorWindow()
+{
+    masterReference.clear();
+    delete sendPresetWindow.get();
+    delete getPresetWindow.get();
+    engine->removeListener (this);
+    setMenuBar (nullptr);
+    clearContentComponent();
+}
+
+EditorComponent& EditorWindow::getEditorComponent() const
+{
+    return *static_cast<EditorComponent*> (getContentComponent());
+}
+
+void EditorWindow::addCloseListener (WindowCloseListener* listener)
+{
+    if (listener != nullptr)
+        closeListeners.addIfNotAlreadyThere (listener);
+}
+
+//==============================================================================
+bool EditorWindow::openPresetFile (const juce::File& file)
+{
+    if (! engine->loadPresetFile (file))
+    {
+        showFileErrorAlert (file.getFileName());
+        return false;
+    }
+
+    takeFile (file);
+    return true;
+}
+
+void EditorWindow::save()
+{
+    if (currentFile.existsAsFile())
+        saveToFile (currentFile, false);
+    else
+        saveAs();
+}
+
+void EditorWindow::saveAs()
+{
+    juce::Component::SafePointer<EditorWindow> window (this);
+
+    services.fileChooser.chooseFileToSave (saveTitle, *lastLocation, engine->getFilePattern(),
+                                           [window] (const juce::File& chosen)
+                                           {
+                                               if (window != nullptr && chosen != juce::File())
+                                                   window->saveToFile (chosen, true);
+                                           });
+}
+
+void EditorWindow::saveToFile (const juce::File& file, bool chosenByUser)
+{
+    // A file that could not be written is not this window's file: title and file stay.
+    if (! engine->savePresetFile (file))
+    {
+        showFileError (FileErrorAlertWindow::savingMessage (file.getFileName()));
+        return;
+    }
+
+    if (chosenByUser)
+        *lastLocation = file.getParentDirectory();
+
+    takeFile (file);
+}
+
+void EditorWindow::loadFromFile()
+{
+    juce::Component::SafePointer<EditorWindow> window (this);
+
+    services.fileChooser.chooseFileToOpen (openTitle, *lastLocation, engine->getFilePattern(),
+                                           [window] (const juce::File& chosen)
+                                           {
+                                               if (window != nullptr && chosen != juce::File())
+                                                   window->openPresetFile (chosen);
+                                           });
+}
+
+void EditorWindow::takeFile (const juce::File& file)
+{
+    currentFile = file;
+    currentFileName = file.getFileNameWithoutExtension();
+    updateTitle();
+}
+
+void EditorWindow::updateTitle()
+{
+    setName (services.applicationName + " - " + currentFileName);
+}
+
+//==============================================================================
+void EditorWindow::openGetPresetWindow()
+{
+    if (getPresetWindow == nullptr)
+        getPresetWindow = new GetPresetWindow (engine);
+}
+
+void EditorWindow::openSendPresetWindow()
+{
+    if (sendPresetWindow == nullptr)
+        sendPresetWindow = new SendPresetWindow (engine);
+}
+
+void EditorWindow::closeWindow()
+{
+    // A listener may delete this window; stop as soon as it has.
+    juce::Component::SafePointer<EditorWindow> window (this);
+    const auto listeners = closeListeners;
+
+    for (int i = listeners.size(); --i >= 0 && window != nullptr;)
+        listeners.getUnchecked (i)->windowClosed (this);
+}
+
+void EditorWindow::closeButtonPressed()
+{
+    closeWindow();
+}
+
+//==============================================================================
+juce::ApplicationCommandTarget* EditorWindow::getNextCommandTarget()
+{
+    if (services.applicationTarget != nullptr)
+        return services.applicationTarget;
+
+    return findFirstTargetParentComponent();
+}
+
+void EditorWindow::getAllCommands (juce::Array<juce::CommandID>& commands)
+{
+    commands.addArray (CommandTable::editorWindowCommands());
+}
+
+void EditorWindow::getCommandInfo (juce::CommandID commandId, juce::ApplicationCommandInfo& result)
+{
+    CommandTable::fillCommandInfo (commandId, result);
+}
+
+bool EditorWindow::perform (const InvocationInfo& info)
+{
+    switch (info.commandID)
+    {
+        case saveCommand: save(); break;
+        case saveAsCommand: saveAs(); break;
+        case getPresetCommand: openGetPresetWindow(); break;
+        case sendPresetCommand: openSendPresetWindow(); break;
+        case closeWindowCommand: closeWindow(); break;
+        case setInternalSyncCommand: engine->setSync (false); break;
+        case setExternalSyncCommand: engine->setSync (true); break;
+        default: break;
+    }
+
+    return true;
+}
+
+void EditorWindow::buttonClicked (juce::Button* button)
+{
+    const auto name = button->getName();
+
+    if (name == "Send To Hardware")
+        openSendPresetWindow();
+    else if (name == "Get From Hardware")
+        openGetPresetWindow();
+    else if (name == "Save To File")
+        saveAs();
+    else if (name == "Load From File")
+        loadFromFile();
+}
+
+//==============================================================================
+void EditorWindow::midiCommunicationFailed (const juce::String&)
+{
+    showMidiErrorAlert();
+}
+
+void EditorWindow::presetFileFailed (const juce::String& fileName)
+{
+    showFileErrorAlert (fileName);
+}
+
+void EditorWindow::showMidiErrorAlert()
+{
+    if (midiErrorAlert == nullptr)
+        midiErrorAlert = MidiErrorAlertWindow::show (services.alerts);
+}
+
+void EditorWindow::showFileErrorAlert (const juce::String& fileName)
+{
+    showFileError (FileErrorAlertWindow::openingMessage (fileName));
+}
+
+void EditorWindow::showFileError (const juce::String& message)
+{
+    if (fileErrorAlert == nullptr)
+        fileErrorAlert = FileErrorAlertWindow::show (services.alerts, message);
+}
+
+//==============================================================================
+bool EditorWindow::isInterestedInFileDrag (const juce::StringArray& files)
+{
+    return firstPresetFile (files).isNotEmpty();
+}
+
+void EditorWindow::filesDropped (const juce::StringArray& files, int, int)
+{
+    const auto path = firstPresetFile (files);
+
+    if (path.isNotEmpty())
+        openPresetFile (juce::File (path));
+}
+
+juce::String EditorWindow::firstPresetFile (const juce::StringArray& files) const
+{
+    const auto pattern = engine->getFilePattern();
+
+    for (const auto& path : files)
+        if (juce::File::isAbsolutePath (path) && juce::File (path).getFileName().matchesWildcard (pattern, true))
+            return path;
+
+    return {};
+}

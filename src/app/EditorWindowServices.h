@@ -1,0 +1,16 @@
+#pragma once
+
+#include "app/AlertPresenter.h"
+#include "app/FileChooserPresenter.h"
+
+/** What every editor window borrows from the application: the way to show alerts and file
+    choosers, the program's name for titles, the menu bar model and the application's command
+    target, which follows each window in the command chain. */
+struct EditorWindowServices
+{
+    AlertPresenter& alerts;
+    FileChooserPresenter& fileChooser;
+    juce::String applicationName;
+    juce::MenuBarModel* menuModel = nullptr;
+    juce::ApplicationCommandTarget* applicationTarget = nullptr;
+};

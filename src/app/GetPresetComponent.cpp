@@ -1,0 +1,7 @@
+#include "app/GetPresetComponent.h"
+
+GetPresetComponent::GetPresetComponent (juce::Button::Listener* buttonListener)
+    : PresetSlotComponent ("Get", buttonListener)
+{
+    slotBox->setValue (0);
+}

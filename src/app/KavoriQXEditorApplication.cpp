@@ -1,0 +1,127 @@
+#include "app/KavoriQXEditorApplication.h"
+
+KavoriQXEditorApplication::KavoriQXEditorApplication (juce::uint8 modelId, int numKnobs, int numPads,
+                                                      int numSwitches, juce::uint8 numKeys,
+                                                      juce::uint8 maxKeybedOctave,
+                                                      const juce::String& presetFilePattern)
+    : constants { modelId, numKnobs, numPads, numSwitches, numKeys, maxKeybedOctave, presetFilePattern }
+{
+}
+
+KavoriQXEditorApplication::~KavoriQXEditorApplication()
+{
+    // Editor windows (and with them every engine) go before the MIDI manager.
+    handOver.reset();
+    shell.reset();
+    midiSetup.reset();
+}
+
+bool KavoriQXEditorApplication::answersWithoutStarting (const CommandLineOptions& options,
+                                                        const juce::String& programName, int& exitCode)
+{
+    if (! options.badOptions.isEmpty())
+    {
+        std::cerr << "Unknown or incomplete option: " << options.badOptions.joinIntoString (" ") << "\n\n"
+                  << CommandLineOptions::getUsage (programName);
+        exitCode = 2;
+        return true;
+    }
+
+    if (options.help)
+        std::cout << CommandLineOptions::getUsage (programName);
+    else if (options.version)
+        std::cout << "Kavori QX61 Editor " << QX_APP_VERSION << "\n";
+    else
+        return false;
+
+    exitCode = 0;
+    return true;
+}
+
+void KavoriQXEditorApplication::initialise (const juce::String& commandLine)
+{
+    const auto options = CommandLineOptions::parse (commandLine);
+
+    if (handOverToRunningInstance (options, commandLine))
+    {
+        quit();
+        return;
+    }
+
+    midiSetup = std::make_unique<MidiSetup> (options.simulator, options.midiLogPath.isEmpty()
+                                                                    ? juce::File()
+                                                                    : juce::File::getCurrentWorkingDirectory()
+                                                                          .getChildFile (options.midiLogPath));
+
+    if (! midiSetup->isLogOpen())
+        std::cerr << "Could not create the MIDI log " << options.midiLogPath << "\n";
+
+    shell = std::make_unique<ApplicationShell> (ApplicationShell::Setup {
+        getApplicationName(), constants, *this, midiSetup->getMidiManager(), alerts, fileChooser,
+        [this] { systemRequestedQuit(); } });
+
+    handOver = std::make_unique<InstanceHandOver> (
+        InstanceHandOver::portForCurrentSession(),
+        [this] (const juce::String& handedOver) { anotherInstanceStarted (handedOver); });
+
+   #if JUCE_MAC
+    juce::PopupMenu extraAppleMenuItems;
+    extraAppleMenuItems.addCommandItem (&shell->getCommandManager(), CommandIds::aboutCommand);
+    juce::MenuBarModel::setMacMainMenu (&shell->getMenuModel(), &extraAppleMenuItems);
+   #endif
+
+    shell->start (options.remainder);
+}
+
+bool KavoriQXEditorApplication::handOverToRunningInstance (const CommandLineOptions& options,
+                                                           const juce::String& commandLine)
+{
+    // A relative path means nothing in the other process's folder.
+    auto line = commandLine;
+
+    if (options.hasPresetFile())
+        line = options.getPresetFile (juce::File::getCurrentWorkingDirectory()).getFullPathName().quoted();
+    else
+        line = {};
+
+    return InstanceHandOver::sendToRunningInstance (InstanceHandOver::portForCurrentSession(), line);
+}
+
+void KavoriQXEditorApplication::shutdown()
+{
+   #if JUCE_MAC
+    juce::MenuBarModel::setMacMainMenu (nullptr);
+   #endif
+    handOver.reset();
+}
+
+void KavoriQXEditorApplication::anotherInstanceStarted (const juce::String& commandLine)
+{
+    if (shell != nullptr)
+        shell->anotherInstanceStarted (commandLine);
+}
+
+void KavoriQXEditorApplication::systemRequestedQuit()
+{
+    if (shell != nullptr)
+        shell->closeAuxiliaryWindows();
+
+    quit();
+}
+
+void KavoriQXEditorApplication::getAllCommands (juce::Array<juce::CommandID>& commands)
+{
+    if (shell != nullptr)
+        shell->getAllCommands (commands);
+}
+
+void KavoriQXEditorApplication::getCommandInfo (juce::CommandID commandId, juce::ApplicationCommandInfo& result)
+{
+    if (shell != nullptr)
+        shell->getCommandInfo (commandId, result);
+}
+
+bool KavoriQXEditorApplication::perform (const InvocationInfo& info)
+{
+    return shell == nullptr || shell->perform (info);
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "engine/MidiLog.h"
+#include "engine/MidiManager.h"
+#include "engine/SimulatedKeyboard.h"
+
+/** The program's MIDI manager with the ports the command line asks for: the system's, with the
+    simulated keyboard's after them and chosen at start when asked, and the MIDI log. */
+class MidiSetup
+{
+public:
+    /** An empty log file means no log. */
+    MidiSetup (bool withSimulator, const juce::File& logFile);
+    ~MidiSetup();
+
+    MidiManager& getMidiManager() { return *midiManager; }
+    SimulatedKeyboard* getSimulator() { return simulator.get(); }
+
+    /** False when a log was asked for and its file could not be created. */
+    bool isLogOpen() const { return log == nullptr || log->isOpen(); }
+
+private:
+    std::shared_ptr<VirtualMidiPortLayer> virtualPorts;
+    std::unique_ptr<SimulatedKeyboard> simulator;
+    std::shared_ptr<MidiLog> log;
+    std::unique_ptr<MidiManager> midiManager;
+
+    JUCE_DECLARE_NON_COPYABLE (MidiSetup)
+};

@@ -1,0 +1,22 @@
+#include "app/SendPresetWindow.h"
+
+#include "app/SendPresetComponent.h"
+
+SendPresetWindow::SendPresetWindow (QXEditorEngine::Ptr engineIn)
+    : PresetSlotWindow ("Send Preset To Hardware", std::move (engineIn))
+{
+    showWithContent (new SendPresetComponent (this));
+}
+
+SendPresetWindow::~SendPresetWindow()
+{
+    masterReference.clear();
+}
+
+void SendPresetWindow::buttonClicked (juce::Button* button)
+{
+    const auto name = button->getName();
+
+    if ((name == "Send" && engine->sendPreset (selectedSlotIndex())) || name == "Cancel")
+        delete this;
+}

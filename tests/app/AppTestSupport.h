@@ -1,0 +1,193 @@
+#pragma once
+
+#include "app/ApplicationShell.h"
+#include "app/CommandIds.h"
+#include "app/QX61ModelResources.h"
+#include "engine/MidiTestSupport.h"
+#include "engine/SimulatedKeyboard.h"
+
+#include <deque>
+#include <dlfcn.h>
+
+namespace AppTestSupport
+{
+using MidiTestSupport::dispatchUntil;
+
+/** Windows on a display without a window manager ask for properties whose atoms do not exist.
+    The running application ignores those X errors; a test program must say so itself, or
+    Xlib's default handler ends the process. */
+inline void ignoreXErrors()
+{
+    using Handler = int (*) (void*, void*);
+    using SetHandler = Handler (*) (Handler);
+
+    if (auto* library = dlopen ("libX11.so.6", RTLD_LAZY))
+        if (auto setHandler = reinterpret_cast<SetHandler> (dlsym (library, "XSetErrorHandler")))
+            setHandler ([] (void*, void*) { return 0; });
+}
+
+/** Keeps every box that is up, so tests can read and dismiss them. */
+class TestAlertPresenter : public AlertPresenter
+{
+public:
+    struct Box
+    {
+        juce::String title;
+        juce::String message;
+        std::unique_ptr<juce::ModalComponentManager::Callback> callback;
+    };
+
+    void showMessageAsync (const juce::String& title, const juce::String& message,
+                           juce::ModalComponentManager::Callback* callback) override
+    {
+        boxes.push_back ({ title, message, std::unique_ptr<juce::ModalComponentManager::Callback> (callback) });
+        ++shownCount;
+    }
+
+    /** As the user pressing "OK" on the oldest box. */
+    void dismissFirst()
+    {
+        auto box = std::move (boxes.front());
+        boxes.pop_front();
+
+        if (box.callback != nullptr)
+            box.callback->modalStateFinished (0);
+    }
+
+    int numOpen() const { return static_cast<int> (boxes.size()); }
+    const Box& first() const { return boxes.front(); }
+
+    std::deque<Box> boxes;
+    int shownCount = 0;
+};
+
+/** Answers file choosers with the files queued by the test; an empty File is a cancel. */
+class TestFileChooser : public FileChooserPresenter
+{
+public:
+    struct Request
+    {
+        bool saving;
+        juce::String title;
+        juce::File startLocation;
+        juce::String pattern;
+    };
+
+    void chooseFileToOpen (const juce::String& title, const juce::File& start, const juce::String& pattern,
+                           Callback callback) override
+    {
+        answer ({ false, title, start, pattern }, std::move (callback));
+    }
+
+    void chooseFileToSave (const juce::String& title, const juce::File& start, const juce::String& pattern,
+                           Callback callback) override
+    {
+        answer ({ true, title, start, pattern }, std::move (callback));
+    }
+
+    std::deque<juce::File> answers;
+    std::vector<Request> requests;
+
+private:
+    void answer (const Request& request, Callback callback)
+    {
+        requests.push_back (request);
+        auto chosen = answers.empty() ? juce::File() : answers.front();
+
+        if (! answers.empty())
+            answers.pop_front();
+
+        callback (chosen);
+    }
+};
+
+/** A shell as the program runs it, on in-process ports, optionally with the simulated keyboard
+    plugged in (but not chosen). */
+struct ShellHarness
+{
+    explicit ShellHarness (bool withKeyboard = false)
+    {
+        ignoreXErrors();
+
+        if (withKeyboard)
+            keyboard = std::make_unique<SimulatedKeyboard> (*ports);
+
+        midiManager = std::make_unique<MidiManager> (ports);
+        shell = std::make_unique<ApplicationShell> (ApplicationShell::Setup {
+            "Kavori QX61 Editor", ModelConstants::qx61(), resources, *midiManager, alerts, chooser,
+            [this] { ++quitRequests; } });
+    }
+
+    ~ShellHarness()
+    {
+        shell.reset();
+        midiManager.reset();
+    }
+
+    void useKeyboard()
+    {
+        midiManager->setInputDevice (SimulatedKeyboard::portName);
+        midiManager->setOutputDevice (SimulatedKeyboard::portName);
+    }
+
+    WindowManager& windows() { return shell->getWindowManager(); }
+
+    void invoke (juce::CommandID command)
+    {
+        shell->getCommandManager().invokeDirectly (command, false);
+    }
+
+    std::shared_ptr<VirtualMidiPortLayer> ports = std::make_shared<VirtualMidiPortLayer>();
+    std::unique_ptr<SimulatedKeyboard> keyboard;
+    std::unique_ptr<MidiManager> midiManager;
+    QX61ModelResources resources;
+    TestAlertPresenter alerts;
+    TestFileChooser chooser;
+    int quitRequests = 0;
+    std::unique_ptr<ApplicationShell> shell;
+};
+
+/** The preset's name as the model holds it. */
+inline juce::String presetName (const QXEditorEngine& engine)
+{
+    const auto data = engine.getModel().collectData();
+    juce::String name;
+
+    for (int i = 0; i < 16 && i < data.size(); ++i)
+        name += juce::String::charToString (static_cast<juce::juce_wchar> (data[i]));
+
+    return name.trimEnd();
+}
+
+/** The child of that component name, searched depth first. */
+template <typename ComponentType = juce::Component>
+ComponentType* findChild (juce::Component& parent, const juce::String& name)
+{
+    for (auto* child : parent.getChildren())
+    {
+        if (child->getName() == name)
+            if (auto* found = dynamic_cast<ComponentType*> (child))
+                return found;
+
+        if (auto* found = findChild<ComponentType> (*child, name))
+            return found;
+    }
+
+    return nullptr;
+}
+
+/** A temporary folder removed with its contents at the end of the test. */
+struct TempFolder
+{
+    TempFolder()
+        : folder (juce::File::getSpecialLocation (juce::File::tempDirectory)
+                      .getNonexistentChildFile ("qx-app-test", {}, false))
+    {
+        folder.createDirectory();
+    }
+
+    ~TempFolder() { folder.deleteRecursively(); }
+
+    juce::File folder;
+};
+} // namespace AppTestSupport

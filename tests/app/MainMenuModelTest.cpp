@@ -1,0 +1,133 @@
+#include "AppTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace AppTestSupport;
+
+namespace
+{
+/** One line per entry: "text|key|enabled" or "---" for a separator; a submenu's entries follow
+    its own line, indented. */
+juce::StringArray describe (const juce::PopupMenu& menu, const juce::String& indent = {})
+{
+    juce::StringArray lines;
+
+    for (juce::PopupMenu::MenuItemIterator it (menu); it.next();)
+    {
+        const auto& item = it.getItem();
+
+        if (item.isSeparator)
+        {
+            lines.add (indent + "---");
+            continue;
+        }
+
+        // The menu shows the key the command manager maps to the item's command.
+        juce::String key;
+
+        if (item.commandManager != nullptr)
+            key = item.commandManager->getKeyMappings()->getKeyPressesAssignedToCommand (item.itemID)
+                      .getFirst()
+                      .getTextDescription();
+
+        lines.add (indent + item.text + "|" + key + "|" + (item.isEnabled ? "on" : "off"));
+
+        if (item.subMenu != nullptr)
+            lines.addArray (describe (*item.subMenu, indent + "  "));
+    }
+
+    return lines;
+}
+
+std::string lines (std::initializer_list<juce::String> texts)
+{
+    juce::StringArray result;
+
+    for (const auto& text : texts)
+        result.add (text);
+
+    return result.joinIntoString ("\n").toStdString();
+}
+
+std::string menu (ShellHarness& harness, const juce::String& name)
+{
+    auto& model = harness.shell->getMenuModel();
+    return describe (model.getMenuForIndex (model.getMenuBarNames().indexOf (name), name)).joinIntoString ("\n").toStdString();
+}
+
+// The command modifier is Ctrl here, Cmd on macOS.
+const juce::String ctrl = juce::KeyPress ('N', juce::ModifierKeys::commandModifier, 0)
+                              .getTextDescription()
+                              .upToLastOccurrenceOf ("N", false, false);
+} // namespace
+
+TEST (MainMenuModel, FourMenusWithAboutFirstInHelp)
+{
+    ShellHarness harness;
+    EXPECT_EQ (ctrl, "ctrl + ");
+    EXPECT_EQ (harness.shell->getMenuModel().getMenuBarNames(), juce::StringArray ("File", "Options", "Window", "Help"));
+    EXPECT_EQ (menu (harness, "Options"), lines ({ "Device Setup||on" }));
+    EXPECT_EQ (menu (harness, "Window"),
+               lines ({ "Minimize|" + ctrl + "M|on", "Bring All to Front||on", "---" }));
+    EXPECT_EQ (menu (harness, "Help"), lines ({ "About||on", "Open User Guide|" + ctrl + "H|on" }));
+    EXPECT_TRUE (harness.shell->getMenuModel().getMenuForIndex (4, "Edit").getNumItems() == 0);
+}
+
+TEST (MainMenuModel, WithoutAnEditorWindowTheEditorItemsAreDisabled)
+{
+    ShellHarness harness;
+    EXPECT_EQ (menu (harness, "File"), lines ({ "New Window |" + ctrl + "N|on",
+                                                            "Open|" + ctrl + "O|on",
+                                                            "Close Window|" + ctrl + "W|on",
+                                                            "Save|" + ctrl + "S|off",
+                                                            "Save As||off",
+                                                            "Hardware||on",
+                                                            "  Get Preset||off",
+                                                            "  Send Preset||off",
+                                                            "  ---",
+                                                            "  Set Internal Sync||off",
+                                                            "  Set External Sync||off" }));
+
+    // "Close Window" is the application's then, and does nothing.
+    harness.invoke (CommandIds::closeWindowCommand);
+    EXPECT_EQ (harness.windows().getNumWindows(), 0);
+}
+
+TEST (MainMenuModel, WithAnEditorWindowInFrontEveryItemIsEnabled)
+{
+    ShellHarness harness;
+    harness.shell->start ({});
+    auto* window = harness.windows().getWindow (0);
+    window->toFront (true);
+    ASSERT_TRUE (dispatchUntil ([&] { return window->isActiveWindow(); }));
+
+    EXPECT_EQ (menu (harness, "File"), lines ({ "New Window |" + ctrl + "N|on",
+                                                            "Open|" + ctrl + "O|on",
+                                                            "Close Window|" + ctrl + "W|on",
+                                                            "Save|" + ctrl + "S|on",
+                                                            "Save As||on",
+                                                            "Hardware||on",
+                                                            "  Get Preset||on",
+                                                            "  Send Preset||on",
+                                                            "  ---",
+                                                            "  Set Internal Sync||on",
+                                                            "  Set External Sync||on" }));
+
+    // Ctrl+W reaches the window through the menu's command routing.
+    harness.invoke (CommandIds::closeWindowCommand);
+    EXPECT_EQ (harness.windows().getNumWindows(), 0);
+}
+
+TEST (MainMenuModel, EveryEditorWindowShowsTheMenuBar)
+{
+    ShellHarness harness;
+    harness.shell->start ({});
+    harness.invoke (CommandIds::newWindowCommand);
+
+    for (int i = 0; i < 2; ++i)
+    {
+        auto* bar = dynamic_cast<juce::MenuBarComponent*> (harness.windows().getWindow (i)->getMenuBarComponent());
+        ASSERT_NE (bar, nullptr);
+        EXPECT_EQ (bar->getModel(), &harness.shell->getMenuModel());
+    }
+}

@@ -1,0 +1,209 @@
+#include "AppTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace AppTestSupport;
+using namespace CommandIds;
+
+TEST (WindowManager, TheFirstWindowIsUntitled1AtItsPlaceBelowItsMenuBar)
+{
+    ShellHarness harness;
+    harness.shell->start ({});
+
+    ASSERT_EQ (harness.windows().getNumWindows(), 1);
+    auto* window = harness.windows().getWindow (0);
+    EXPECT_EQ (window->getName(), "Kavori QX61 Editor - Untitled 1");
+    EXPECT_EQ (window->getScreenPosition(), juce::Point<int> (15, 60));
+    EXPECT_TRUE (window->isOnDesktop());
+    EXPECT_TRUE (window->isVisible());
+
+    // The content keeps its full size under the menu bar.
+    ASSERT_NE (window->getMenuBarComponent(), nullptr);
+    EXPECT_EQ (window->getContentComponent()->getBounds().getWidth(), 1200);
+    EXPECT_EQ (window->getContentComponent()->getBounds().getHeight(), 700);
+    EXPECT_GE (window->getContentComponent()->getY(), window->getMenuBarComponent()->getBottom());
+}
+
+TEST (WindowManager, AnOptionOnlyCommandLineOpensOneUntitledWindow)
+{
+    ShellHarness harness;
+    harness.shell->start ("--simulator");
+    EXPECT_EQ (harness.windows().getNumWindows(), 1);
+    EXPECT_EQ (harness.windows().getWindow (0)->getName(), "Kavori QX61 Editor - Untitled 1");
+}
+
+TEST (WindowManager, WindowsCascadeAndNumbersAreNeverReused)
+{
+    ShellHarness harness;
+    harness.shell->start ({});
+    harness.invoke (newWindowCommand);
+    harness.invoke (newWindowCommand);
+
+    auto& windows = harness.windows();
+    ASSERT_EQ (windows.getNumWindows(), 3);
+
+    for (int n = 0; n < 3; ++n)
+        EXPECT_EQ (windows.getWindow (n)->getScreenPosition(), juce::Point<int> (15 + 15 * n, 60 + 15 * n));
+
+    // Closing "Untitled 3" and opening another: the place is taken from the count of open
+    // windows, the number is new.
+    windows.getWindow (2)->closeWindow();
+    ASSERT_EQ (windows.getNumWindows(), 2);
+    harness.invoke (newWindowCommand);
+    EXPECT_EQ (windows.getWindow (2)->getName(), "Kavori QX61 Editor - Untitled 4");
+    EXPECT_EQ (windows.getWindow (2)->getScreenPosition(), juce::Point<int> (45, 90));
+}
+
+TEST (WindowManager, ClosingTheLastWindowLeavesTheApplicationRunning)
+{
+    ShellHarness harness;
+    harness.shell->start ({});
+    harness.windows().getWindow (0)->closeWindow();
+
+    EXPECT_EQ (harness.windows().getNumWindows(), 0);
+    EXPECT_EQ (harness.quitRequests, 0);
+
+    harness.invoke (newWindowCommand);
+    ASSERT_EQ (harness.windows().getNumWindows(), 1);
+    EXPECT_EQ (harness.windows().getWindow (0)->getName(), "Kavori QX61 Editor - Untitled 2");
+}
+
+TEST (WindowManager, CloseWindowCommandClosesTheWindowItIsSentTo)
+{
+    ShellHarness harness;
+    harness.shell->start ({});
+    harness.invoke (newWindowCommand);
+
+    auto* first = harness.windows().getWindow (0);
+    juce::ApplicationCommandTarget::InvocationInfo info (closeWindowCommand);
+    EXPECT_TRUE (first->perform (info));
+    ASSERT_EQ (harness.windows().getNumWindows(), 1);
+    EXPECT_EQ (harness.windows().getWindow (0)->getName(), "Kavori QX61 Editor - Untitled 2");
+
+    // The application lists it too but leaves it to the editor window.
+    EXPECT_TRUE (harness.shell->perform (info));
+    EXPECT_EQ (harness.windows().getNumWindows(), 1);
+}
+
+TEST (WindowManager, AboutAndDeviceSetupOpenOnce)
+{
+    ShellHarness harness;
+    harness.shell->start ({});
+
+    harness.invoke (aboutCommand);
+    auto* about = harness.shell->getAboutWindow();
+    ASSERT_NE (about, nullptr);
+    harness.invoke (aboutCommand);
+    EXPECT_EQ (harness.shell->getAboutWindow(), about);
+    EXPECT_EQ (about->getWidth(), 484);
+    EXPECT_EQ (about->getHeight(), 267);
+
+    harness.invoke (deviceSetupCommand);
+    auto* setup = harness.shell->getDeviceManagerWindow();
+    ASSERT_NE (setup, nullptr);
+    harness.invoke (deviceSetupCommand);
+    EXPECT_EQ (harness.shell->getDeviceManagerWindow(), setup);
+    EXPECT_EQ (setup->getName(), "QX61 Editor Device Manager");
+
+    int aboutWindows = 0, setupWindows = 0;
+
+    for (int i = 0; i < juce::Desktop::getInstance().getNumComponents(); ++i)
+    {
+        auto* c = juce::Desktop::getInstance().getComponent (i);
+        aboutWindows += dynamic_cast<AboutWindow*> (c) != nullptr ? 1 : 0;
+        setupWindows += dynamic_cast<DeviceManagerWindow*> (c) != nullptr ? 1 : 0;
+    }
+
+    EXPECT_EQ (aboutWindows, 1);
+    EXPECT_EQ (setupWindows, 1);
+}
+
+TEST (WindowManager, AClickOnTheAboutWindowClosesItAndAllowsANewOne)
+{
+    ShellHarness harness;
+    harness.invoke (aboutCommand);
+    auto* about = harness.shell->getAboutWindow();
+    ASSERT_NE (about, nullptr);
+
+    auto* version = findChild<juce::Label> (*about, "Software Version Text");
+    ASSERT_NE (version, nullptr);
+    EXPECT_EQ (version->getText(), "Software Version: 1.0.2");
+
+    const auto centre = version->getLocalBounds().getCentre().toFloat();
+    const juce::MouseEvent up (juce::Desktop::getInstance().getMainMouseSource(), centre, {}, 1.0f, 0.0f, 0.0f, 0.0f,
+                               0.0f, version, version, juce::Time::getCurrentTime(), centre,
+                               juce::Time::getCurrentTime(), 1, false);
+    about->getContentComponent()->mouseUp (up);
+
+    ASSERT_TRUE (dispatchUntil ([&] { return harness.shell->getAboutWindow() == nullptr; }));
+    harness.invoke (aboutCommand);
+    EXPECT_NE (harness.shell->getAboutWindow(), nullptr);
+}
+
+TEST (WindowManager, QuitDeletesTheAboutAndDeviceSetupWindowsFirst)
+{
+    ShellHarness harness;
+    harness.shell->start ({});
+    harness.invoke (aboutCommand);
+    harness.invoke (deviceSetupCommand);
+    ASSERT_NE (harness.shell->getAboutWindow(), nullptr);
+
+    harness.invoke (quitCommand);
+
+    EXPECT_EQ (harness.shell->getAboutWindow(), nullptr);
+    EXPECT_EQ (harness.shell->getDeviceManagerWindow(), nullptr);
+    EXPECT_EQ (harness.quitRequests, 1);
+}
+
+TEST (WindowManager, ApplicationCommandsAreListedInOrderWithTheirKeys)
+{
+    ShellHarness harness;
+    juce::Array<juce::CommandID> commands;
+    harness.shell->getAllCommands (commands);
+    EXPECT_EQ (commands, juce::Array<juce::CommandID> ({ aboutCommand, newWindowCommand, openCommand, deviceSetupCommand,
+                                                          closeWindowCommand, minimizeCommand, bringAllToFrontCommand,
+                                                          openUserGuideCommand, quitCommand }));
+
+    juce::ApplicationCommandInfo info (newWindowCommand);
+    harness.shell->getCommandInfo (newWindowCommand, info);
+    EXPECT_EQ (info.shortName, "New Window ");
+    EXPECT_EQ (info.categoryName, "General");
+    ASSERT_EQ (info.defaultKeypresses.size(), 1);
+    EXPECT_EQ (info.defaultKeypresses[0], juce::KeyPress ('N', juce::ModifierKeys::commandModifier, 0));
+}
+
+TEST (WindowManager, MinimiseAndBringAllToFront)
+{
+    ShellHarness harness;
+    harness.shell->start ({});
+    harness.invoke (newWindowCommand);
+    auto& windows = harness.windows();
+
+    // Without an active editor window Minimize does nothing.
+    for (int i = 0; i < windows.getNumWindows(); ++i)
+        windows.getWindow (i)->setMinimised (true);
+
+    harness.invoke (bringAllToFrontCommand);
+
+    for (int i = 0; i < windows.getNumWindows(); ++i)
+        EXPECT_FALSE (windows.getWindow (i)->isMinimised());
+}
+
+TEST (WindowManager, AMissingUserGuideIsReportedWithItsPath)
+{
+    ShellHarness harness;
+    const auto locations = harness.shell->userGuideLocations();
+    ASSERT_FALSE (locations.isEmpty());
+    EXPECT_EQ (locations[0].getFileName(), "QX61 Editor - User Guide - v1.1.pdf");
+    EXPECT_EQ (locations[0].getParentDirectory().getFileName(), "QX61 Editor");
+    EXPECT_EQ (locations[0].getParentDirectory().getParentDirectory().getFileName(), "Kavori");
+
+    for (const auto& guide : locations)
+        if (guide.existsAsFile())
+            GTEST_SKIP() << "a user guide is installed here";
+
+    harness.invoke (openUserGuideCommand);
+    ASSERT_EQ (harness.alerts.numOpen(), 1);
+    EXPECT_EQ (harness.alerts.first().title, "Kavori QX61 Editor");
+    EXPECT_EQ (harness.alerts.first().message, "Unable to find User Guide: \r\n" + locations[0].getFullPathName());
+}
