@@ -60,6 +60,10 @@ juce::var PresetJson::controlToJson (const Control& control)
 
 juce::Result PresetJson::read (const juce::String& text, const PresetModel& model, Control::Bytes& presetData)
 {
+    // The parser reads a stray byte of a broken sequence as some other character, even a digit.
+    if (! juce::CharPointer_UTF8::isValidString (text.toRawUTF8(), static_cast<int> (text.getNumBytesAsUTF8())))
+        return juce::Result::fail ("malformed JSON: the text is not UTF-8");
+
     if (const auto lengths = checkNumberLengths (text); lengths.failed())
         return lengths;
 
@@ -80,8 +84,7 @@ juce::Result PresetJson::checkNumberLengths (const juce::String& text)
     int line = 1, column = 0, digits = 0;
     bool inString = false, escaped = false;
 
-    // Byte by byte: everything looked for is ASCII, which no byte of a longer UTF-8 sequence
-    // equals, and a malformed sequence cannot carry the walk past the end.
+    // Byte by byte: everything looked for is ASCII, which no byte of a longer UTF-8 sequence equals.
     for (auto* p = text.toRawUTF8(); *p != 0; ++p)
     {
         const auto c = *p;

@@ -33,13 +33,20 @@ TEST (PresetJsonNumberTest, NumbersBeyondAnyByteAreRefusedNotWrappedAround)
     EXPECT_FALSE (PresetJson::read (withText, model, data).getErrorMessage().contains ("number too long"));
 }
 
-TEST (PresetJsonNumberTest, TextEndingInsideAUtf8SequenceIsRefusedWithoutReadingPastItsEnd)
+TEST (PresetJsonNumberTest, TextThatIsNotUtf8IsRefusedWithoutReadingPastItsEnd)
 {
     const auto constants = ModelConstants::qx61();
     PresetModel model { constants.getLayout(), constants.getHighestSplitPoint(), constants.maxKeybedOctave };
-    const char bytes[] = "{\"nameo\x8e\xce\xce\xce\xce\xce";
-    Control::Bytes data;
 
-    EXPECT_TRUE (PresetJson::read (juce::String::fromUTF8 (bytes, static_cast<int> (sizeof (bytes) - 1)), model, data)
-                     .failed());
+    // A text stopping inside a sequence, and lone continuation bytes the parser would read as "2"s.
+    const std::string brokenEnd = "{\"nameo\x8e\xce\xce\xce\xce\xce";
+    const std::string strayBytes = "{\"a\": 1" + std::string (30, '\xb2') + "}";
+
+    for (const auto& bytes : { brokenEnd, strayBytes })
+    {
+        Control::Bytes data;
+        const auto result = PresetJson::read (juce::String::fromUTF8 (bytes.data(), static_cast<int> (bytes.size())),
+                                              model, data);
+        EXPECT_TRUE (result.getErrorMessage().contains ("not UTF-8")) << result.getErrorMessage();
+    }
 }
