@@ -21,8 +21,7 @@ else
     echo "start-up: the application has no --simulator yet" >"$out/app.txt"
 fi
 
-# "get : 1.401 s, floor 1.395 s, ratio 1.004" -> "1.004 (1.401 s, floor 1.395 s)"
-ratio() { awk -v name="$1" '$1 == name || $1 == name":" { gsub(/,/, ""); print $NF " (" $3 " s, floor " $6 " s)" }' "$out/engine.txt"; }
+ratio() { sed -nE "s/^$1 *: ([0-9.]+) s, floor ([0-9.]+) s, ratio ([0-9.]+).*/\3 (\1 s, floor \2 s)/p" "$out/engine.txt"; }
 figure() { grep "^$1" "$out/editor.txt" | sed -E 's/.*median ([0-9.]+) ms.*/\1 ms/'; }
 
 printf '%-42s | %-34s | %s\n' "Benchmark" "Figure" "Target"
