@@ -1,8 +1,57 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test through CTest, under a virtual display.
+#
+# With --all, or when CI=true, the suite then runs again under AddressSanitizer with
+# UndefinedBehaviorSanitizer (build-asan) and under ThreadSanitizer (build-tsan), and each fuzz
+# target runs for a short while (build-fuzz). Any sanitizer report fails the run. Other arguments
+# go to CMake for the first build.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
-"$root/tools/build.sh" "$@"
-build="${QX_BUILD_DIR:-$root/build}"
-cd "$build"
-xvfb-run -a -s "-screen 0 1920x1200x24" ctest --output-on-failure --timeout 600
+
+all=false
+[ "${CI:-}" = true ] && all=true
+args=()
+for arg in "$@"; do
+    if [ "$arg" = --all ]; then all=true; else args+=("$arg"); fi
+done
+
+jobs="${QX_JOBS:-$(nproc)}"
+export QX_JOBS="$jobs"
+
+run_suite()
+{
+    local build="$1"
+    shift
+    QX_BUILD_DIR="$build" "$root/tools/build.sh" "$@"
+    (cd "$build" && xvfb-run -a -s "-screen 0 1920x1200x24" ctest --output-on-failure --timeout 600)
+}
+
+run_suite "${QX_BUILD_DIR:-$root/build}" ${args[@]+"${args[@]}"}
+
+if [ "$all" != true ]; then
+    exit 0
+fi
+
+failed=()
+supp="$root/tools/sanitizers"
+
+echo "== AddressSanitizer + UndefinedBehaviorSanitizer =="
+export ASAN_OPTIONS="halt_on_error=1:abort_on_error=0:exitcode=23:detect_leaks=1:strict_init_order=1"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:exitcode=24"
+export LSAN_OPTIONS="suppressions=$supp/lsan.supp:print_suppressions=0"
+run_suite "$root/build-asan" -DQX_SANITIZE=address -DQX_BUILD_BENCHMARKS=OFF || failed+=(asan)
+unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
+
+echo "== ThreadSanitizer =="
+export TSAN_OPTIONS="halt_on_error=1:exitcode=66:second_deadlock_stack=1:suppressions=$supp/tsan.supp"
+run_suite "$root/build-tsan" -DQX_SANITIZE=thread -DQX_BUILD_BENCHMARKS=OFF || failed+=(tsan)
+unset TSAN_OPTIONS
+
+echo "== Fuzzing =="
+"$root/tools/run-fuzzers.sh" || failed+=(fuzz)
+
+if [ ${#failed[@]} -ne 0 ]; then
+    echo "Failed: ${failed[*]}" >&2
+    exit 1
+fi
+echo "All sanitizer and fuzz runs passed."

@@ -60,6 +60,13 @@ juce::var PresetJson::controlToJson (const Control& control)
 
 juce::Result PresetJson::read (const juce::String& text, const PresetModel& model, Control::Bytes& presetData)
 {
+    // The parser reads a stray byte of a broken sequence as some other character, even a digit.
+    if (! juce::CharPointer_UTF8::isValidString (text.toRawUTF8(), static_cast<int> (text.getNumBytesAsUTF8())))
+        return juce::Result::fail ("malformed JSON: the text is not UTF-8");
+
+    if (const auto lengths = checkNumberLengths (text); lengths.failed())
+        return lengths;
+
     juce::var root;
     const auto parsed = juce::JSON::parse (text, root);
 
@@ -67,4 +74,42 @@ juce::Result PresetJson::read (const juce::String& text, const PresetModel& mode
         return juce::Result::fail ("malformed JSON at " + parsed.getErrorMessage());
 
     return PresetJsonReader (model, presetData).read (root);
+}
+
+juce::Result PresetJson::checkNumberLengths (const juce::String& text)
+{
+    // The parser keeps integers in 64 bits and wraps longer ones around, so a number far out of
+    // range could read as a valid byte. Up to 18 digits always fit.
+    constexpr int maxDigits = 18;
+    int line = 1, column = 0, digits = 0;
+    bool inString = false, escaped = false;
+
+    // Byte by byte: everything looked for is ASCII, which no byte of a longer UTF-8 sequence equals.
+    for (auto* p = text.toRawUTF8(); *p != 0; ++p)
+    {
+        const auto c = *p;
+        ++column;
+
+        if (c == '\n')
+        {
+            ++line;
+            column = 0;
+        }
+
+        if (inString)
+        {
+            inString = escaped || c != '"';
+            escaped = ! escaped && c == '\\';
+            continue;
+        }
+
+        inString = c == '"';
+        digits = c >= '0' && c <= '9' ? digits + 1 : 0;
+
+        if (digits > maxDigits)
+            return juce::Result::fail ("malformed JSON at " + juce::String (line) + ":"
+                                       + juce::String (column - maxDigits) + ": error: number too long");
+    }
+
+    return juce::Result::ok();
 }

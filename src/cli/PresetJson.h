@@ -16,6 +16,9 @@ public:
     static juce::Result read (const juce::String& text, const PresetModel& model, Control::Bytes& presetData);
 
 private:
+    /** Fails, naming the place, at a number with more digits than 64 bits can hold. */
+    static juce::Result checkNumberLengths (const juce::String& text);
+
     static juce::var nameToJson (const Control& nameControl);
     static juce::var controlToJson (const Control& control);
 };

@@ -336,9 +336,14 @@ bool QXEditorEngine::sendPreset (juce::uint8 slot)
         return false;
     }
 
-    const auto sent = sendPaced (data.size(), timing.writePauseMs, [&] (int address) {
+    const auto paced = sendPaced (data.size(), timing.writePauseMs, [&] (int address) {
         return SysExMessages::writeMessage (modelId, slot, address, data[address]);
     });
+
+    // A keyboard unplugged during the loop leaves its port open but deaf, and the device watch
+    // cannot run while the loop blocks; ask now, or a half-written slot would pass as sent.
+    midiManager.checkDevices();
+    const auto sent = paced && midiManager.isOutputOpen();
 
     if (! sent)
         reportMidiFailure();

@@ -1,0 +1,107 @@
+// Times building one editor's content with a preset applied to every widget, and applying a
+// preset to an existing editor, the combo boxes' asynchronous updates included. Prints medians.
+#include "engine/QXEditorEngine.h"
+#include "engine/VirtualMidiPortLayer.h"
+#include "model/ModelConstants.h"
+#include "views/EditorComponent.h"
+#include "views/Q61ProductProductImageViewSelector.h"
+#include "views/TabSelectorButtons.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace
+{
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince (Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli> (Clock::now() - start).count();
+}
+
+double median (std::vector<double> values)
+{
+    std::sort (values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+/** Runs the message loop one message at a time until everything posted so far, and whatever
+    that posts in turn, has been delivered. */
+void deliverPendingMessages()
+{
+    for (int round = 0; round < 3; ++round)
+    {
+        auto arrived = std::make_shared<bool> (false);
+        juce::MessageManager::callAsync ([arrived] { *arrived = true; });
+
+        while (! *arrived)
+            juce::MessageManager::getInstance()->runDispatchLoopUntil (0);
+    }
+}
+
+/** The default preset with every data byte moved by one, so every widget has something to show. */
+juce::Array<juce::uint8> shiftedPreset (const juce::Array<juce::uint8>& preset)
+{
+    auto shifted = preset;
+    for (int i = PresetLayout::messageDataStart; i < shifted.size() - 1; ++i)
+        shifted.set (i, static_cast<juce::uint8> (shifted[i] == 0 ? 1 : shifted[i] - 1));
+    return shifted;
+}
+
+struct Editor
+{
+    explicit Editor (MidiManager& midiManager)
+        : engine (new QXEditorEngine (constants.modelId, midiManager, constants.presetFilePattern,
+                                      highestSplitPoint, constants.maxKeybedOctave, constants.numKnobs,
+                                      constants.numPads, constants.numSwitches)),
+          editor (std::make_unique<TabSelectorButtons>(), std::make_unique<Q61ProductProductImageViewSelector>(),
+                  engine, constants.numKnobs, constants.numPads, constants.numSwitches)
+    {
+    }
+
+    const ModelConstants constants = ModelConstants::qx61();
+    const juce::uint8 highestSplitPoint = constants.getHighestSplitPoint();
+    QXEditorEngine::Ptr engine;
+    EditorComponent editor;
+};
+} // namespace
+
+int main (int argc, char** argv)
+{
+    juce::ScopedJuceInitialiser_GUI juce;
+    const int runs = argc > 1 ? std::max (3, std::atoi (argv[1])) : 50;
+
+    MidiManager midiManager (std::make_shared<VirtualMidiPortLayer>());
+    const auto preset = ModelConstants::qx61DefaultPreset();
+    const auto other = shiftedPreset (preset);
+
+    std::vector<double> builds, applies;
+
+    for (int run = 0; run < std::max (5, runs / 5); ++run)
+    {
+        const auto start = Clock::now();
+        Editor editor (midiManager);
+        editor.engine->applyPreset (preset);
+        deliverPendingMessages();
+        builds.push_back (millisecondsSince (start));
+    }
+
+    Editor editor (midiManager);
+    editor.engine->applyPreset (preset);
+    deliverPendingMessages();
+
+    for (int run = 0; run < runs; ++run)
+    {
+        const auto start = Clock::now();
+        editor.engine->applyPreset (run % 2 == 0 ? other : preset);
+        deliverPendingMessages();
+        applies.push_back (millisecondsSince (start));
+    }
+
+    std::printf ("editor build + preset: median %.2f ms (%zu runs)\n", median (builds), builds.size());
+    std::printf ("preset apply: median %.2f ms, max %.2f ms (%zu runs), target < 10 ms\n", median (applies),
+                 *std::max_element (applies.begin(), applies.end()), applies.size());
+    return 0;
+}

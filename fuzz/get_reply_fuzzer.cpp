@@ -1,0 +1,193 @@
+// Feeds arbitrary incoming messages to a running get, through the MIDI manager's listener path,
+// on the fuzzer's thread standing in for the input port's.
+//
+// Input: a series of records. A record's first byte picks its kind:
+//   even    - a read reply: address high, address low, value (built as the keyboard builds it)
+//   odd     - raw bytes: a length byte, then that many bytes, wrapped as a SysEx message when
+//             the first is F0 and sent as they are otherwise
+#include "FuzzSupport.h"
+#include "engine/SysExMessages.h"
+
+#include <map>
+
+using namespace FuzzSupport;
+
+namespace
+{
+/** One input and one output; the input's callback is called directly by the fuzzer. */
+class FuzzPortLayer : public MidiPortLayer
+{
+public:
+    struct Input : public InputPort
+    {
+        explicit Input (FuzzPortLayer& ownerIn) : owner (ownerIn) {}
+        ~Input() override { owner.callback = nullptr; }
+        void start() override {}
+        bool isAlive() const override { return true; }
+        FuzzPortLayer& owner;
+    };
+
+    struct Output : public OutputPort
+    {
+        void sendMessageNow (const juce::MidiMessage&) override {}
+        bool isAlive() const override { return true; }
+    };
+
+    juce::StringArray getInputNames() const override { return { "Fuzz" }; }
+    juce::StringArray getOutputNames() const override { return { "Fuzz" }; }
+
+    std::unique_ptr<InputPort> openInput (int, Callback callbackIn) override
+    {
+        callback = std::move (callbackIn);
+        return std::make_unique<Input> (*this);
+    }
+
+    std::unique_ptr<OutputPort> openOutput (int) override { return std::make_unique<Output>(); }
+
+    Callback callback;
+};
+
+struct State
+{
+    State()
+    {
+        initialiseMessageManager();
+        midiManager.setInputDevice ("Fuzz");
+        midiManager.setOutputDevice ("Fuzz");
+    }
+
+    std::shared_ptr<FuzzPortLayer> layer = std::make_shared<FuzzPortLayer>();
+    MidiManager midiManager { layer };
+    QX61 qx61;
+};
+
+struct Reader
+{
+    const uint8_t* data;
+    size_t size;
+    size_t position = 0;
+
+    bool atEnd() const { return position >= size; }
+    uint8_t next() { return atEnd() ? 0 : data[position++]; }
+};
+
+juce::MidiMessage rawMessage (Reader& reader)
+{
+    const int length = reader.next() % 40;
+    juce::MemoryBlock bytes;
+
+    for (int i = 0; i < length && ! reader.atEnd(); ++i)
+        bytes.append (reader.data + reader.position++, 1);
+
+    if (bytes.getSize() == 0)
+        return juce::MidiMessage::noteOn (1, 60, static_cast<juce::uint8> (1));
+
+    auto* raw = static_cast<const juce::uint8*> (bytes.getData());
+
+    if (raw[0] == 0xF0)
+    {
+        // A port ends a SysEx message at the first byte with the top bit set.
+        juce::MemoryBlock payload;
+        for (size_t i = 1; i < bytes.getSize() && raw[i] < 0x80; ++i)
+            payload.append (raw + i, 1);
+        static const juce::uint8 none = 0; // the copy takes no null pointer, even for no bytes
+        const void* start = payload.getSize() > 0 ? payload.getData() : &none;
+        return juce::MidiMessage::createSysExMessage (start, static_cast<int> (payload.getSize()));
+    }
+
+    // Short messages as a port would deliver them: a status byte and its data bytes.
+    const auto status = static_cast<juce::uint8> (raw[0] | 0x80);
+    const auto expected = juce::MidiMessage::getMessageLengthFromFirstByte (status);
+    juce::uint8 whole[3] = { status, 0, 0 };
+
+    for (int i = 1; i < expected && i < static_cast<int> (bytes.getSize()); ++i)
+        whole[i] = raw[i] & 0x7F;
+
+    if (status == 0xF0 || status == 0xF7)
+        return juce::MidiMessage::noteOn (1, 60, static_cast<juce::uint8> (1));
+
+    return juce::MidiMessage (whole, expected);
+}
+} // namespace
+
+/** What the engine should make of the replies: the last value per address, up to the reply
+    that answers the last unanswered address. */
+struct ExpectedGet
+{
+    explicit ExpectedGet (int dataLengthIn) : dataLength (dataLengthIn) {}
+
+    void see (const juce::MidiMessage& message)
+    {
+        const auto reply = SysExMessages::parseReadReply (message);
+
+        if (complete || ! reply.has_value() || reply->address < 0 || reply->address >= dataLength)
+            return;
+
+        values[reply->address] = reply->value;
+        complete = static_cast<int> (values.size()) == dataLength;
+    }
+
+    Control::Bytes data() const
+    {
+        Control::Bytes bytes;
+        for (const auto& [address, value] : values)
+            bytes.add (value);
+        return bytes;
+    }
+
+    const int dataLength;
+    std::map<int, juce::uint8> values;
+    bool complete = false;
+};
+
+extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
+{
+    static State state;
+    auto engine = state.qx61.makeEngine (state.midiManager);
+    engine->setTiming ({ 0, 0, 60000, 1 });
+    const auto before = engine->getModel().collectData();
+    ExpectedGet expected (before.size());
+
+    engine->startGet (3);
+    check (engine->isGetRunning(), "the get starts");
+
+    Reader reader { data, size };
+
+    while (! reader.atEnd())
+    {
+        juce::MidiMessage message;
+
+        if (reader.next() % 2 == 0)
+        {
+            const auto address = SysExMessages::joinAddress (reader.next() & 0x7F, reader.next() & 0x7F);
+            const auto value = static_cast<juce::uint8> (reader.next() & 0x7F);
+            message = SysExMessages::toMidiMessage (SysExMessages::readReply (state.qx61.model.modelId, address, value));
+        }
+        else
+        {
+            message = rawMessage (reader);
+        }
+
+        expected.see (message);
+        state.layer->callback (message);
+    }
+
+    // The completed preset is applied by an async update on the message thread.
+    for (int i = 0; i < 200 && engine->isGetRunning() && expected.complete; ++i)
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (1);
+
+    const auto after = engine->getModel().collectData();
+
+    if (expected.complete)
+    {
+        check (! engine->isGetRunning(), "a complete get finishes");
+        check (after == expected.data(), "a complete get applies the last reply for every address");
+    }
+    else
+    {
+        check (engine->isGetRunning(), "an incomplete get keeps waiting");
+        check (after == before, "nothing is applied before every address has been answered");
+    }
+
+    return 0;
+}

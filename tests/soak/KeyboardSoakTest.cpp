@@ -1,0 +1,212 @@
+// Long runs and faults against the simulated keyboard: uneven and lost replies, the keyboard
+// unplugged in the middle of a transfer, engines dropped while their get is in flight.
+#include "engine/EngineTestSupport.h"
+#include "engine/MidiTestSupport.h"
+#include "engine/SimulatedKeyboard.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace EngineTestSupport;
+using namespace MidiTestSupport;
+
+namespace
+{
+/** Runs an action on a thread of its own once a condition holds, while the message thread is
+    blocked in a transfer. */
+class ActionWhen : private juce::Thread
+{
+public:
+    ActionWhen (std::function<bool()> conditionIn, std::function<void()> actionIn)
+        : juce::Thread ("fault"), condition (std::move (conditionIn)), action (std::move (actionIn))
+    {
+        startThread();
+    }
+
+    ~ActionWhen() override { stopThread (10000); }
+
+    bool hasActed() const { return acted; }
+
+private:
+    void run() override
+    {
+        while (! threadShouldExit())
+        {
+            if (condition())
+            {
+                action();
+                acted = true;
+                return;
+            }
+
+            sleep (1);
+        }
+    }
+
+    std::function<bool()> condition;
+    std::function<void()> action;
+    std::atomic<bool> acted { false };
+};
+
+struct KeyboardSoakTest : public ::testing::Test
+{
+    KeyboardSoakTest()
+    {
+        midiManager.setInputDevice (SimulatedKeyboard::portName);
+        midiManager.setOutputDevice (SimulatedKeyboard::portName);
+        engine->addListener (&failures);
+
+        for (int slot = 0; slot < SimulatedKeyboard::numSlots; ++slot)
+            keyboard.setSlotData (slot, slotData (slot));
+    }
+
+    ~KeyboardSoakTest() override { engine->removeListener (&failures); }
+
+    /** Different in every slot and never zero, so a reply from another get or an address never
+        answered would show. */
+    Bytes slotData (int slot) const
+    {
+        Bytes data;
+        for (int i = 0; i < constants.dataLength(); ++i)
+            data.add (static_cast<juce::uint8> ((i * 5 + slot * 11) % 127 + 1));
+        return data;
+    }
+
+    Bytes modelData() const { return engine->getModel().collectData(); }
+
+    bool finishGet() { return dispatchUntil ([this] { return ! engine->isGetRunning(); }, 120000); }
+
+    void plugBackIn()
+    {
+        keyboard.replug();
+        midiManager.checkDevices();
+    }
+
+    std::shared_ptr<VirtualMidiPortLayer> layer = std::make_shared<VirtualMidiPortLayer>();
+    SimulatedKeyboard keyboard { *layer };
+    MidiManager midiManager { layer };
+    QX61Constants constants;
+    FailureRecorder failures;
+    QXEditorEngine::Ptr engine = constants.makeEngine (midiManager);
+};
+} // namespace
+
+TEST_F (KeyboardSoakTest, FiftyGetsWithJitterAndLostRepliesApplyWholePresetsOrReportTheFailure)
+{
+    engine->setTiming ({ 0, 0, 100, 2 });
+    keyboard.setRandomSeed (1234);
+    keyboard.setReplyBehaviour ({ 0, 2, 0.01 });
+
+    int applied = 0, reported = 0;
+
+    for (int get = 0; get < 50; ++get)
+    {
+        const auto slot = static_cast<juce::uint8> (get % SimulatedKeyboard::numSlots);
+        const auto before = modelData();
+        const auto failuresBefore = failures.midiFailures.size();
+
+        engine->startGet (slot);
+        ASSERT_TRUE (finishGet()) << "get " << get;
+
+        if (failures.midiFailures.size() > failuresBefore)
+        {
+            EXPECT_EQ (failures.midiFailures.size(), failuresBefore + 1) << "get " << get;
+            EXPECT_EQ (modelData(), before) << "a failed get changed the model, get " << get;
+            ++reported;
+        }
+        else
+        {
+            EXPECT_EQ (modelData(), slotData (slot)) << "get " << get;
+            ++applied;
+        }
+
+        // Replies still due belong to this get; let them land before the next one starts.
+        ASSERT_TRUE (keyboard.waitUntilIdle (5000));
+    }
+
+    EXPECT_EQ (applied + reported, 50);
+    RecordProperty ("applied", applied);
+    RecordProperty ("reported", reported);
+}
+
+TEST_F (KeyboardSoakTest, UnpluggedDuringAGetTheFailureIsReportedAndTheNextGetSucceeds)
+{
+    engine->setTiming ({ 1, 1, 200, 3 });
+    const auto before = modelData();
+
+    {
+        ActionWhen unplug ([this] { return keyboard.getReadRequestCount() >= 100; }, [this] { keyboard.unplug(); });
+        engine->startGet (4);
+        ASSERT_TRUE (finishGet());
+        EXPECT_TRUE (unplug.hasActed());
+    }
+
+    EXPECT_EQ (failures.midiFailures.size(), 1);
+    EXPECT_EQ (modelData(), before);
+
+    plugBackIn();
+    engine->startGet (5);
+    ASSERT_TRUE (finishGet());
+    EXPECT_EQ (failures.midiFailures.size(), 1);
+    EXPECT_EQ (modelData(), slotData (5));
+}
+
+TEST_F (KeyboardSoakTest, UnpluggedDuringASendTheFailureIsReportedAndTheNextGetSucceeds)
+{
+    engine->setTiming ({ 1, 1, 200, 3 });
+    engine->applyPreset (constants.messageAround (constants.distinctData()));
+
+    {
+        ActionWhen unplug ([this] { return keyboard.getWriteCount() >= 100; }, [this] { keyboard.unplug(); });
+        EXPECT_FALSE (engine->sendPreset (6)) << "a send that lost most of its bytes was reported as done";
+        EXPECT_TRUE (unplug.hasActed());
+    }
+
+    EXPECT_EQ (failures.midiFailures.size(), 1);
+    EXPECT_NE (keyboard.getSlotData (6), constants.distinctData());
+
+    plugBackIn();
+    engine->startGet (7);
+    ASSERT_TRUE (finishGet());
+    EXPECT_EQ (failures.midiFailures.size(), 1);
+    EXPECT_EQ (modelData(), slotData (7));
+
+    ASSERT_TRUE (engine->sendPreset (6));
+    EXPECT_EQ (keyboard.getSlotData (6), slotData (7));
+}
+
+TEST_F (KeyboardSoakTest, EnginesDroppedWithTheirGetInFlightAreNeverCalledAgain)
+{
+    keyboard.setReplyBehaviour ({ 0, 3 });
+
+    for (int window = 0; window < 20; ++window)
+    {
+        auto other = constants.makeEngine (midiManager);
+        FailureRecorder otherFailures;
+        other->addListener (&otherFailures);
+        other->setTiming ({ 0, 0, 200, 2 });
+
+        const auto repliesBefore = keyboard.getRepliesSent();
+        other->startGet (static_cast<juce::uint8> (window % SimulatedKeyboard::numSlots));
+        EXPECT_TRUE (other->isGetRunning());
+
+        // Replies are still arriving on the keyboard's thread while the last reference goes.
+        if (window % 2 == 0)
+            dispatchUntil ([&] { return keyboard.getRepliesSent() - repliesBefore > 100; }, 2000);
+
+        other->removeListener (&otherFailures);
+        other = nullptr;
+        EXPECT_EQ (midiManager.getNumListeners(), 0);
+    }
+
+    ASSERT_TRUE (keyboard.waitUntilIdle (10000));
+    dispatchUntil ([] { return false; }, 300);
+
+    keyboard.setReplyBehaviour ({});
+    engine->setTiming ({ 0, 0, 2000, 3 });
+    engine->startGet (2);
+    ASSERT_TRUE (finishGet());
+    EXPECT_EQ (modelData(), slotData (2));
+    EXPECT_TRUE (failures.midiFailures.isEmpty());
+}

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Builds the benchmarks and runs them side by side under a virtual display, then prints one
+# table of their figures. Figures vary with the machine's load; run it on a quiet machine.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${QX_BUILD_DIR:-$root/build}"
+QX_BUILD_DIR="$build" "$root/tools/build.sh" -DQX_BUILD_BENCHMARKS=ON >/dev/null
+out="$(mktemp -d)"
+trap 'rm -rf "$out"' EXIT
+
+run() { xvfb-run -a -s "-screen 0 1920x1200x24" "$@"; }
+
+run "$build/bench/qx_engine_bench" >"$out/engine.txt"
+run "$build/bench/qx_editor_bench" 200 >"$out/editor.txt"
+editorApp="$build/src/QX61Editor_artefacts/RelWithDebInfo/qx61-editor"
+# The start-up and memory figures need the application with its simulated keyboard.
+if timeout 10 "$editorApp" --help 2>/dev/null </dev/null | grep -q -- --simulator; then
+    run python3 "$root/bench/startup_memory_benchmark.py" "$editorApp" "$build/bench/qx_bare_window" \
+        >"$out/app.txt" || true
+else
+    echo "start-up: the application has no --simulator yet" >"$out/app.txt"
+fi
+
+ratio() { sed -nE "s/^$1 *: ([0-9.]+) s, floor ([0-9.]+) s, ratio ([0-9.]+).*/\3 (\1 s, floor \2 s)/p" "$out/engine.txt"; }
+figure() { grep "^$1" "$out/editor.txt" | sed -E 's/.*median ([0-9.]+) ms.*/\1 ms/'; }
+
+printf '%-42s | %-34s | %s\n' "Benchmark" "Figure" "Target"
+printf '%-42s-|-%-34s-|-%s\n' "$(printf -- '-%.0s' {1..42})" "$(printf -- '-%.0s' {1..34})" "------"
+printf '%-42s | %-34s | %s\n' "Get pacing ratio (engine, simulator)" "$(ratio get)" "close to 1"
+printf '%-42s | %-34s | %s\n' "Send pacing ratio (engine, simulator)" "$(ratio send)" "close to 1"
+printf '%-42s | %-34s | %s\n' "Editor content built, preset applied" "$(figure 'editor build')" "-"
+printf '%-42s | %-34s | %s\n' "Preset applied to an open editor (median)" "$(figure 'preset apply')" "< 10 ms"
+printf '%-42s | %-34s | %s\n' "Start-up, ratio to a bare JUCE window" \
+    "$(sed -nE 's/^start-up: editor ([0-9]+) ms, bare window ([0-9]+) ms, ratio ([0-9.]+).*/\3 (\1 ms vs \2 ms)/p' "$out/app.txt")" "<= 1.5"
+printf '%-42s | %-34s | %s\n' "Resident memory, 1 / 10 editor windows" \
+    "$(sed -nE 's/^memory: 1 window ([0-9.]+) MiB, 10 windows ([0-9.]+) MiB.*/\1 MiB \/ \2 MiB/p' "$out/app.txt")" "-"
+printf '%-42s | %-34s | %s\n' "Resident memory per extra window" \
+    "$(sed -nE 's/.*per extra window ([0-9.]+) MiB.*/\1 MiB/p' "$out/app.txt")" "<= 10 MiB"
+grep -v -E '^(start-up: editor|memory: 1 window)' "$out/app.txt" >&2 || true
