@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test through CTest, under a virtual display.
 #
-# With --all, or when CI=true, the suite then runs again under AddressSanitizer with
+# With --all, the suite then runs again under AddressSanitizer with
 # UndefinedBehaviorSanitizer (build-asan) and under ThreadSanitizer (build-tsan), and each fuzz
 # target runs for a short while (build-fuzz). Any sanitizer report fails the run. Other arguments
 # go to CMake for the first build.
@@ -9,7 +9,6 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
 all=false
-[ "${CI:-}" = true ] && all=true
 args=()
 for arg in "$@"; do
     if [ "$arg" = --all ]; then all=true; else args+=("$arg"); fi
