@@ -7,5 +7,7 @@ build="${QX_BUILD_DIR:-$root/build}"
 # Paths under the parent folder are hashed relative to the build folder, so every checkout
 # (and every worktree) shares the compiler cache and JUCE is compiled once per machine.
 export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(dirname "$root")}"
+# Debug builds would otherwise hash the build folder too, and no two checkouts would share.
+export CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
 cmake --build "$build" --parallel "${QX_JOBS:-$(nproc)}"
