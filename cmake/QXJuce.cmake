@@ -15,7 +15,6 @@ target_link_libraries(qx_juce
         juce::juce_data_structures
         juce::juce_graphics
         juce::juce_gui_basics
-        juce::juce_gui_extra
         juce::juce_audio_basics
         juce::juce_audio_devices
         PNG::PNG

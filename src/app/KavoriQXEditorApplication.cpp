@@ -1,5 +1,7 @@
 #include "app/KavoriQXEditorApplication.h"
 
+#include "views/ViewImages.h"
+
 KavoriQXEditorApplication::KavoriQXEditorApplication (juce::uint8 modelId, int numKnobs, int numPads,
                                                       int numSwitches, juce::uint8 numKeys,
                                                       juce::uint8 maxKeybedOctave,
@@ -71,6 +73,9 @@ void KavoriQXEditorApplication::initialise (const juce::String& commandLine)
    #endif
 
     shell->start (options.remainder);
+
+    // The first window has taken its pictures; nothing is left to decode ahead.
+    ViewImages::stopPreloading();
 }
 
 bool KavoriQXEditorApplication::handOverToRunningInstance (const CommandLineOptions& options,

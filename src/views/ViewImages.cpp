@@ -1,5 +1,7 @@
 #include "views/ViewImages.h"
 
+#include "views/PicturePreloader.h"
+
 #include <QXResources.h>
 
 namespace
@@ -129,20 +131,65 @@ void ViewImages::setButtonImages (juce::ImageButton& button, const juce::Image& 
                       noOverlay);
 }
 
-juce::Image ViewImages::findResource (const juce::String& fileName)
+namespace
+{
+std::unique_ptr<PicturePreloader>& preloader()
+{
+    static std::unique_ptr<PicturePreloader> instance;
+    return instance;
+}
+
+// The key the image cache files a picture decoded from memory under.
+juce::int64 cacheKey (const void* data)
+{
+    return static_cast<juce::int64> (reinterpret_cast<juce::pointer_sized_int> (data));
+}
+} // namespace
+
+const void* ViewImages::resourceData (const juce::String& fileName, int& size)
 {
     for (int i = 0; i < QXResources::namedResourceListSize; ++i)
+        if (fileName == QXResources::originalFilenames[i])
+            return QXResources::getNamedResource (QXResources::namedResourceList[i], size);
+
+    return nullptr;
+}
+
+juce::Image ViewImages::findResource (const juce::String& fileName)
+{
+    int size = 0;
+    const auto* data = resourceData (fileName, size);
+
+    if (data == nullptr)
+        return {};
+
+    if (preloader() != nullptr)
     {
-        if (fileName != QXResources::originalFilenames[i])
-            continue;
+        auto image = preloader()->take (fileName);
 
-        int size = 0;
-
-        if (const auto* data = QXResources::getNamedResource (QXResources::namedResourceList[i], size))
-            return juce::ImageCache::getFromMemory (data, size);
+        if (image.isValid())
+        {
+            // Filed as if decoded here, so later windows share it.
+            juce::ImageCache::addImageToCache (image, cacheKey (data));
+            return image;
+        }
     }
 
-    return {};
+    return juce::ImageCache::getFromMemory (data, size);
+}
+
+void ViewImages::startPreloading()
+{
+    preloader() = std::make_unique<PicturePreloader> (fileNames(), [] (const juce::String& fileName) {
+        int size = 0;
+        const auto* data = resourceData (fileName, size);
+        return data != nullptr ? juce::ImageFileFormat::loadFrom (data, static_cast<size_t> (size)) : juce::Image();
+    });
+}
+
+void ViewImages::stopPreloading()
+{
+    preloader() = nullptr;
 }
 
 juce::Image ViewImages::load (const juce::String& fileName, int width, int height, ButtonState state)

@@ -44,7 +44,16 @@ public:
     /** The decoded resource of that original file name, or an invalid image. */
     static juce::Image findResource (const juce::String& fileName);
 
+    /** Starts decoding every picture above on a thread of its own, so that it overlaps with the
+        framework starting up; the first editor window then takes them ready-made. Call on the
+        thread that becomes the message thread. */
+    static void startPreloading();
+
+    /** Drops the pictures nobody took and ends the preloading thread. */
+    static void stopPreloading();
+
 private:
+    static const void* resourceData (const juce::String& fileName, int& size);
     static juce::Image load (const juce::String& fileName, int width, int height,
                              ButtonState state = ButtonState::normal);
     static juce::Image placeholder (int width, int height, ButtonState state);

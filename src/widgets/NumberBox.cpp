@@ -87,7 +87,10 @@ void NumberBox::editorShown (juce::TextEditor* editor)
     editor->setScrollbarsShown (false);
     editor->setCaretVisible (true);
     editor->moveCaretToTop (true);
-    editor->setLookAndFeel (&editorLook);
+    if (editorLook == nullptr)
+        editorLook = std::make_unique<LookAndFeel>();
+
+    editor->setLookAndFeel (editorLook.get());
     editor->setText (valueToText (value), false);
     editor->selectAll();
 }

@@ -63,7 +63,8 @@ protected:
 private:
     void storeAndShow (double newValue);
 
-    LookAndFeel editorLook;
+    // Made when the editor first opens: a look per box would cost every editor window ~1000 of them.
+    std::unique_ptr<LookAndFeel> editorLook;
     ListenerArray<Listener> listeners;
     double minimum = 0.0;
     double maximum = 0.0;

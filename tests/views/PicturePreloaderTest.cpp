@@ -1,0 +1,162 @@
+#include "views/PicturePreloader.h"
+#include "views/ViewImages.h"
+
+#include <gtest/gtest.h>
+
+#include <future>
+
+namespace
+{
+juce::Colour mark (const juce::String& name)
+{
+    return juce::Colour (static_cast<juce::uint32> (name.hashCode())).withAlpha (1.0f);
+}
+
+/** A decoder that records what it was asked for and can hold a picture until released. */
+struct TestDecoder
+{
+    juce::Image operator() (const juce::String& name)
+    {
+        {
+            std::unique_lock<std::mutex> lock (mutex);
+            started.push_back (name);
+            changed.notify_all();
+            changed.wait (lock, [&] { return ! held.contains (name); });
+        }
+
+        juce::Image image (juce::Image::RGB, 4, 2, true);
+        image.setPixelAt (0, 0, mark (name));
+        return image;
+    }
+
+    void release (const juce::String& name)
+    {
+        const std::lock_guard<std::mutex> lock (mutex);
+        held.removeString (name);
+        changed.notify_all();
+    }
+
+    void waitUntilStarted (const juce::String& name)
+    {
+        std::unique_lock<std::mutex> lock (mutex);
+        changed.wait (lock, [&] { return std::find (started.begin(), started.end(), name) != started.end(); });
+    }
+
+    std::vector<juce::String> startedSoFar()
+    {
+        const std::lock_guard<std::mutex> lock (mutex);
+        return started;
+    }
+
+    std::mutex mutex;
+    std::condition_variable changed;
+    juce::StringArray held;
+    std::vector<juce::String> started;
+};
+
+const juce::StringArray names { "first", "second", "third" };
+
+PicturePreloader::Decoder decodeWith (TestDecoder& decoder)
+{
+    return [&decoder] (const juce::String& name) { return decoder (name); };
+}
+} // namespace
+
+TEST (PicturePreloader, DecodesInOrderAndHandsEachPictureOutOnce)
+{
+    TestDecoder decoder;
+    decoder.held.add ("third"); // so the test sees it being decoded before asking for it
+    PicturePreloader preloader (names, decodeWith (decoder));
+    decoder.waitUntilStarted ("third");
+    decoder.release ("third");
+
+    for (const auto& name : names)
+    {
+        const auto image = preloader.take (name);
+        ASSERT_TRUE (image.isValid()) << name;
+        EXPECT_EQ (image.getPixelAt (0, 0), mark (name)) << "another picture came back for " << name;
+        EXPECT_FALSE (preloader.take (name).isValid()) << name << " handed out twice";
+    }
+
+    EXPECT_EQ (decoder.startedSoFar(), std::vector<juce::String> (names.begin(), names.end()));
+    EXPECT_FALSE (preloader.take ("unknown").isValid());
+}
+
+TEST (PicturePreloader, APictureAskedForBeforeItsTurnIsLeftToTheCaller)
+{
+    TestDecoder decoder;
+    decoder.held.add ("first");
+    PicturePreloader preloader (names, decodeWith (decoder));
+    decoder.waitUntilStarted ("first");
+
+    // Not waiting behind "first": the caller decodes "third" itself, and the preloader skips it.
+    EXPECT_FALSE (preloader.take ("third").isValid());
+
+    decoder.release ("first");
+    decoder.waitUntilStarted ("second");
+    EXPECT_TRUE (preloader.take ("second").isValid());
+    EXPECT_EQ (decoder.startedSoFar(), (std::vector<juce::String> { "first", "second" }));
+}
+
+TEST (PicturePreloader, APictureBeingDecodedIsWaitedFor)
+{
+    TestDecoder decoder;
+    decoder.held.add ("first");
+    PicturePreloader preloader (names, decodeWith (decoder));
+    decoder.waitUntilStarted ("first");
+
+    auto releaser = std::async (std::launch::async, [&] {
+        std::this_thread::sleep_for (std::chrono::milliseconds (30));
+        decoder.release ("first");
+    });
+
+    const auto image = preloader.take ("first");
+    ASSERT_TRUE (image.isValid());
+    EXPECT_EQ (image.getPixelAt (0, 0), mark ("first"));
+    releaser.get();
+}
+
+TEST (PicturePreloader, DestroyedWhileDecodingFinishesThatPictureAndDropsTheRest)
+{
+    TestDecoder decoder;
+    decoder.held.add ("first");
+    std::future<void> releaser;
+
+    {
+        PicturePreloader preloader (names, decodeWith (decoder));
+        decoder.waitUntilStarted ("first");
+
+        // Released only once the preloader is being destroyed.
+        releaser = std::async (std::launch::async, [&] {
+            std::this_thread::sleep_for (std::chrono::milliseconds (30));
+            decoder.release ("first");
+        });
+    }
+
+    releaser.get();
+    EXPECT_EQ (decoder.startedSoFar(), std::vector<juce::String> { "first" });
+}
+
+// The pictures a window takes from the preloader are the ones it would have decoded itself.
+TEST (PicturePreloader, ViewImagesTakeTheSamePicturesFromIt)
+{
+    const auto names = ViewImages::fileNames();
+    std::vector<juce::Image> direct;
+
+    for (const auto& name : names)
+        direct.push_back (ViewImages::findResource (name).createCopy());
+
+    juce::ImageCache::releaseUnusedImages();
+    ViewImages::startPreloading();
+
+    for (int i = 0; i < names.size(); ++i)
+    {
+        const auto image = ViewImages::findResource (names[i]);
+        ASSERT_EQ (image.getBounds(), direct[(size_t) i].getBounds()) << names[i];
+        EXPECT_EQ (image.getPixelAt (image.getWidth() / 2, image.getHeight() / 2),
+                   direct[(size_t) i].getPixelAt (image.getWidth() / 2, image.getHeight() / 2))
+            << names[i];
+    }
+
+    ViewImages::stopPreloading();
+}
