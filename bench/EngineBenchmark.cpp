@@ -79,6 +79,7 @@ int main()
         return 1;
     }
 
+    std::printf ("messages per preset: %d\n", addresses);
     printRatio ("get ", getSeconds, addresses * timing.requestPauseMs / 1000.0);
     printRatio ("send", sendSeconds, addresses * timing.writePauseMs / 1000.0);
     return 0;

@@ -20,6 +20,11 @@ if timeout 10 "$editorApp" --help 2>/dev/null </dev/null | grep -q -- --simulato
 else
     echo "start-up: the application has no --simulator yet" >"$out/app.txt"
 fi
+# The same pacing through the running program, from its MIDI log; the engine's floors give the pauses.
+floor() { sed -nE "s/^$1 *: [0-9.]+ s, floor ([0-9.]+) s.*/\1/p" "$out/engine.txt"; }
+run python3 "$root/bench/transfer_benchmark.py" "$editorApp" "$(floor get)" "$(floor send)" \
+    "$(sed -nE 's/^messages per preset: ([0-9]+)/\1/p' "$out/engine.txt")" \
+    >"$out/transfers.txt" || true
 
 ratio() { sed -nE "s/^$1 *: ([0-9.]+) s, floor ([0-9.]+) s, ratio ([0-9.]+).*/\3 (\1 s, floor \2 s)/p" "$out/engine.txt"; }
 figure() { grep "^$1" "$out/editor.txt" | sed -E 's/.*median ([0-9.]+) ms.*/\1 ms/'; }
@@ -28,6 +33,9 @@ printf '%-42s | %-34s | %s\n' "Benchmark" "Figure" "Target"
 printf '%-42s-|-%-34s-|-%s\n' "$(printf -- '-%.0s' {1..42})" "$(printf -- '-%.0s' {1..34})" "------"
 printf '%-42s | %-34s | %s\n' "Get pacing ratio (engine, simulator)" "$(ratio get)" "close to 1"
 printf '%-42s | %-34s | %s\n' "Send pacing ratio (engine, simulator)" "$(ratio send)" "close to 1"
+appRatio() { sed -nE "s/^app $1 *: ([0-9.]+) s, floor ([0-9.]+) s, ratio ([0-9.]+).*/\3 (\1 s, floor \2 s)/p" "$out/transfers.txt"; }
+printf '%-42s | %-34s | %s\n' "Get pacing ratio (program, from its log)" "$(appRatio get)" "close to 1"
+printf '%-42s | %-34s | %s\n' "Send pacing ratio (program, from its log)" "$(appRatio send)" "close to 1"
 printf '%-42s | %-34s | %s\n' "Editor content built, preset applied" "$(figure 'editor build')" "-"
 printf '%-42s | %-34s | %s\n' "Preset applied to an open editor (median)" "$(figure 'preset apply')" "< 10 ms"
 printf '%-42s | %-34s | %s\n' "Start-up, ratio to a bare JUCE window" \
@@ -37,3 +45,4 @@ printf '%-42s | %-34s | %s\n' "Resident memory, 1 / 10 editor windows" \
 printf '%-42s | %-34s | %s\n' "Resident memory per extra window" \
     "$(sed -nE 's/.*per extra window ([0-9.]+) MiB.*/\1 MiB/p' "$out/app.txt")" "<= 10 MiB"
 grep -v -E '^(start-up: editor|memory: 1 window)' "$out/app.txt" >&2 || true
+grep -v -E '^app (get|send)' "$out/transfers.txt" >&2 || true
