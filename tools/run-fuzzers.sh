@@ -10,8 +10,9 @@ seconds="${QX_FUZZ_SECONDS:-30}"
 targets=(preset_file_fuzzer get_reply_fuzzer preset_json_fuzzer)
 
 export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(dirname "$root")}"
+export CCACHE_NOHASHDIR="${CCACHE_NOHASHDIR:-1}"
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQX_FUZZ=ON \
-    -DBUILD_TESTING=OFF -DQX_BUILD_BENCHMARKS=OFF >/dev/null
+    -DQX_BUILD_BENCHMARKS=OFF >/dev/null
 cmake --build "$build" --parallel "${QX_JOBS:-$(nproc)}" --target "${targets[@]}"
 
 export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1"

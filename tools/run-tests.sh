@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test through CTest, under a virtual display.
 #
-# With --all, the suite then runs again under AddressSanitizer with
-# UndefinedBehaviorSanitizer (build-asan) and under ThreadSanitizer (build-tsan), and each fuzz
-# target runs for a short while (build-fuzz). Any sanitizer report fails the run. Other arguments
-# go to CMake for the first build.
+# With --all (as CI runs it), the suite then runs again under AddressSanitizer with
+# UndefinedBehaviorSanitizer and under ThreadSanitizer, and each fuzz target runs for a short
+# while. Any sanitizer report fails the run. Other arguments go to CMake for the first build.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 
@@ -34,11 +33,12 @@ fi
 failed=()
 supp="$root/tools/sanitizers"
 
+# One clang build serves the AddressSanitizer run and the fuzz targets, saving a JUCE build.
 echo "== AddressSanitizer + UndefinedBehaviorSanitizer =="
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=0:exitcode=23:detect_leaks=1:strict_init_order=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1:exitcode=24"
 export LSAN_OPTIONS="suppressions=$supp/lsan.supp:print_suppressions=0"
-run_suite "$root/build-asan" -DQX_SANITIZE=address -DQX_BUILD_BENCHMARKS=OFF || failed+=(asan)
+CC=clang CXX=clang++ run_suite "$root/build-asan" -DQX_FUZZ=ON -DQX_BUILD_BENCHMARKS=OFF || failed+=(asan)
 unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
 
 echo "== ThreadSanitizer =="
@@ -47,7 +47,7 @@ run_suite "$root/build-tsan" -DQX_SANITIZE=thread -DQX_BUILD_BENCHMARKS=OFF || f
 unset TSAN_OPTIONS
 
 echo "== Fuzzing =="
-"$root/tools/run-fuzzers.sh" || failed+=(fuzz)
+QX_FUZZ_BUILD_DIR="$root/build-asan" "$root/tools/run-fuzzers.sh" || failed+=(fuzz)
 
 if [ ${#failed[@]} -ne 0 ]; then
     echo "Failed: ${failed[*]}" >&2
