@@ -28,7 +28,8 @@ RowRange rangeOfRow (const juce::String& rowName)
 }
 } // namespace
 
-GenericControlView::GenericControlView (const juce::String& title)
+GenericControlView::GenericControlView (const juce::String& title, QXEditorEngine::Ptr engineIn, int controlIndexIn)
+    : engine (std::move (engineIn)), controlIndex (controlIndexIn)
 {
     setSize (300, 200);
 
@@ -89,10 +90,7 @@ void GenericControlView::comboBoxChanged (juce::ComboBox* comboBox)
     showControlGroup (comboBox->getSelectedId() - 1);
 }
 
-void GenericControlView::buildModes (const QXEditorEngine::Ptr& engine, int groupId, int controlIndex,
-                                     const std::vector<Mode>& modes,
-                                     juce::OwnedArray<DoubleParamterControllerNumberBox>& numberBoxes,
-                                     std::unique_ptr<DoubleParameterControllerComboBox>& ownedModeComboBox)
+void GenericControlView::buildModes (int groupId, const std::vector<Mode>& modes)
 {
     const auto index = static_cast<juce::uint8> (controlIndex);
     ownedModeComboBox = std::make_unique<DoubleParameterControllerComboBox> (engine, "Mode", index, groupId,

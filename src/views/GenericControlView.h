@@ -20,7 +20,9 @@ public:
     {
     };
 
-    explicit GenericControlView (const juce::String& title);
+    /** A view of that control of the engine's preset; the subclass constructor then calls
+        createControls. */
+    GenericControlView (const juce::String& title, QXEditorEngine::Ptr engine, int controlIndex);
     ~GenericControlView() override;
 
     /** Builds the mode combo box and the groups; each subclass constructor calls it once. */
@@ -45,6 +47,9 @@ public:
     /** The index of the group shown, or -1 when none is. */
     int getShownGroup() const;
 
+    /** Every row of every mode, in the order they were built. */
+    const juce::OwnedArray<DoubleParamterControllerNumberBox>& getNumberBoxes() const { return numberBoxes; }
+
 protected:
     /** One mode: its combo box item and the parameter names of its rows, top to bottom. */
     struct Mode
@@ -54,16 +59,18 @@ protected:
     };
 
     /** What every subclass's createControls does with its own table of modes: the "Mode" combo
-        box, then per mode one number box per row, bound to that control. */
-    void buildModes (const QXEditorEngine::Ptr& engine, int groupId, int controlIndex,
-                     const std::vector<Mode>& modes,
-                     juce::OwnedArray<DoubleParamterControllerNumberBox>& numberBoxes,
-                     std::unique_ptr<DoubleParameterControllerComboBox>& ownedModeComboBox);
+        box, then per mode one number box per row, bound to this view's control of that group. */
+    void buildModes (int groupId, const std::vector<Mode>& modes);
 
 private:
     std::unique_ptr<juce::Label> titleLabel;
     DoubleParameterControllerComboBox* modeComboBox = nullptr;
     juce::OwnedArray<GenericControlViewControlGroup> controlGroups;
+
+    QXEditorEngine::Ptr engine;
+    const int controlIndex;
+    juce::OwnedArray<DoubleParamterControllerNumberBox> numberBoxes;
+    std::unique_ptr<DoubleParameterControllerComboBox> ownedModeComboBox;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (GenericControlView)
 };
