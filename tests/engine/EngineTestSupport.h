@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/QXEditorEngine.h"
+#include "engine/SimulatedKeyboard.h"
 #include "engine/VirtualMidiPortLayer.h"
 #include "model/ModelConstants.h"
 
@@ -104,6 +105,31 @@ struct QX61Constants
 };
 
 /** A fresh folder under the temporary directory, removed afterwards. */
+/** The simulated keyboard chosen as both ports of a MIDI manager, an engine on them, and what
+    the engine reports as failed. */
+struct KeyboardRig
+{
+    KeyboardRig()
+    {
+        midiManager.setInputDevice (SimulatedKeyboard::portName);
+        midiManager.setOutputDevice (SimulatedKeyboard::portName);
+        engine->addListener (&failures);
+    }
+
+    ~KeyboardRig()
+    {
+        if (engine != nullptr) // a test may have dropped it
+            engine->removeListener (&failures);
+    }
+
+    std::shared_ptr<VirtualMidiPortLayer> layer = std::make_shared<VirtualMidiPortLayer>();
+    SimulatedKeyboard keyboard { *layer };
+    MidiManager midiManager { layer };
+    QX61Constants constants;
+    FailureRecorder failures;
+    QXEditorEngine::Ptr engine = constants.makeEngine (midiManager);
+};
+
 struct TemporaryFolder
 {
     TemporaryFolder()

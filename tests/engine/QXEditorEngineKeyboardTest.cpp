@@ -15,14 +15,11 @@ namespace
 constexpr int timeoutMs = 500;
 constexpr juce::uint8 slot = 3;
 
-struct QXEditorEngineKeyboardTest : public ::testing::Test
+struct QXEditorEngineKeyboardTest : public ::testing::Test, public KeyboardRig
 {
     QXEditorEngineKeyboardTest()
     {
-        midiManager.setInputDevice (SimulatedKeyboard::portName);
-        midiManager.setOutputDevice (SimulatedKeyboard::portName);
         engine->setTiming ({ 0, 0, timeoutMs, 9 });
-        engine->addListener (&failures);
         keyboard.setSlotData (slot, keyboardData());
     }
 
@@ -43,13 +40,6 @@ struct QXEditorEngineKeyboardTest : public ::testing::Test
     void settle() { dispatchUntil ([] { return false; }, 3 * timeoutMs); }
 
     int requestsForAttempts (int attempts) const { return attempts * constants.dataLength(); }
-
-    std::shared_ptr<VirtualMidiPortLayer> layer = std::make_shared<VirtualMidiPortLayer>();
-    SimulatedKeyboard keyboard { *layer };
-    MidiManager midiManager { layer };
-    QX61Constants constants;
-    FailureRecorder failures;
-    QXEditorEngine::Ptr engine = constants.makeEngine (midiManager);
 };
 } // namespace
 

@@ -49,19 +49,13 @@ private:
     std::atomic<bool> acted { false };
 };
 
-struct KeyboardSoakTest : public ::testing::Test
+struct KeyboardSoakTest : public ::testing::Test, public KeyboardRig
 {
     KeyboardSoakTest()
     {
-        midiManager.setInputDevice (SimulatedKeyboard::portName);
-        midiManager.setOutputDevice (SimulatedKeyboard::portName);
-        engine->addListener (&failures);
-
         for (int slot = 0; slot < SimulatedKeyboard::numSlots; ++slot)
             keyboard.setSlotData (slot, slotData (slot));
     }
-
-    ~KeyboardSoakTest() override { engine->removeListener (&failures); }
 
     /** Different in every slot and never zero, so a reply from another get or an address never
         answered would show. */
@@ -82,13 +76,6 @@ struct KeyboardSoakTest : public ::testing::Test
         keyboard.replug();
         midiManager.checkDevices();
     }
-
-    std::shared_ptr<VirtualMidiPortLayer> layer = std::make_shared<VirtualMidiPortLayer>();
-    SimulatedKeyboard keyboard { *layer };
-    MidiManager midiManager { layer };
-    QX61Constants constants;
-    FailureRecorder failures;
-    QXEditorEngine::Ptr engine = constants.makeEngine (midiManager);
 };
 } // namespace
 
