@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang into build-fuzz/ (or $QX_FUZZ_BUILD_DIR) and runs each
-# for QX_FUZZ_SECONDS (default 30) from its seed corpus in fuzz/corpus/. Inputs that crash are
-# written to the build folder; any crash or sanitizer report fails the run.
+# Builds the libFuzzer targets with clang into build-asan/ (or $QX_FUZZ_BUILD_DIR), the build the
+# AddressSanitizer suite runs from, and runs each for QX_FUZZ_SECONDS (default 30) from its seed
+# corpus in fuzz/corpus/. Inputs that crash are written to the build folder; any crash or
+# sanitizer report fails the run.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 "$root/tools/setup.sh"
-build="${QX_FUZZ_BUILD_DIR:-$root/build-fuzz}"
+build="${QX_FUZZ_BUILD_DIR:-$root/build-asan}"
 seconds="${QX_FUZZ_SECONDS:-30}"
 targets=(preset_file_fuzzer get_reply_fuzzer preset_json_fuzzer)
 
