@@ -26,7 +26,7 @@ for target in "${targets[@]}"; do
     echo "== $target: ${seconds} s =="
     if ! "$build/fuzz/$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
             -artifact_prefix="$build/crashes/$target-" -print_final_stats=1 \
-            "$work" "$root/fuzz/corpus/$target" 2>"$build/$target.log"; then
+            "$work" "$root/fuzz/corpus/$target" >"$build/$target.log" 2>&1; then
         tail -n 60 "$build/$target.log" >&2
         failed+=("$target")
     else
