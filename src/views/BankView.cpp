@@ -134,3 +134,10 @@ void BankView::buttonClicked (juce::Button* button)
         showCurrentBank();
     }
 }
+
+void BankView::addSectionToggle (std::unique_ptr<juce::Component> toggle, juce::Point<int> position)
+{
+    sectionToggle = std::move (toggle);
+    sectionToggle->setTopLeftPosition (position);
+    addAndMakeVisible (sectionToggle.get());
+}

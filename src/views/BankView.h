@@ -44,6 +44,10 @@ public:
     juce::ImageButton* getLeftBankArrow() const { return leftBankArrow.get(); }
     juce::ImageButton* getRightBankArrow() const { return rightBankArrow.get(); }
 
+protected:
+    /** Shows a control of the whole section (its MIDI-to-DIN toggle) above the banks. */
+    void addSectionToggle (std::unique_ptr<juce::Component> toggle, juce::Point<int> position);
+
 private:
     std::unique_ptr<juce::ImageButton> makeArrow (const juce::String& name, bool pointsRight);
     void buildBanks();
@@ -55,6 +59,7 @@ private:
     std::unique_ptr<juce::ImageButton> rightBankArrow;
     juce::OwnedArray<juce::Component> items;
     juce::OwnedArray<Bank> banks;
+    std::unique_ptr<juce::Component> sectionToggle;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (BankView)
 };

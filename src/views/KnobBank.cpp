@@ -14,9 +14,5 @@ KnobBank::KnobBank (QXEditorEngine::Ptr engine, int numKnobs) : BankView ({}, tr
     setItemsPerBank (4);
     setSize (1200, 200);
 
-    midiToDinButton = std::make_unique<ControlToMidiControllerButton> (engine, "Knobs Midi To DIN");
-    midiToDinButton->setTopLeftPosition (140, 0);
-    addAndMakeVisible (midiToDinButton.get());
+    addSectionToggle (std::make_unique<ControlToMidiControllerButton> (engine, "Knobs Midi To DIN"), { 140, 0 });
 }
-
-KnobBank::~KnobBank() = default;

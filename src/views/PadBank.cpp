@@ -14,9 +14,5 @@ PadBank::PadBank (QXEditorEngine::Ptr engine, int numPads) : BankView ({}, true)
     setItemsPerBank (4);
     setSize (1200, 200);
 
-    midiToDinButton = std::make_unique<ControlToMidiControllerButton> (engine, "Pads Midi To DIN");
-    midiToDinButton->setTopLeftPosition (405, 0);
-    addAndMakeVisible (midiToDinButton.get());
+    addSectionToggle (std::make_unique<ControlToMidiControllerButton> (engine, "Pads Midi To DIN"), { 405, 0 });
 }
-
-PadBank::~PadBank() = default;

@@ -3,17 +3,12 @@
 #include "engine/QXEditorEngine.h"
 #include "views/BankView.h"
 
-class ControlToMidiControllerButton;
-
 /** The drum pads, four per bank, with the pads' MIDI-to-DIN toggle. */
 class PadBank : public BankView
 {
 public:
     PadBank (QXEditorEngine::Ptr engine, int numPads);
-    ~PadBank() override;
 
 private:
-    std::unique_ptr<ControlToMidiControllerButton> midiToDinButton;
-
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (PadBank)
 };

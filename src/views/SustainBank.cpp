@@ -9,9 +9,5 @@ SustainBank::SustainBank (QXEditorEngine::Ptr engine) : BankView ({}, true)
     setItemsPerBank (1);
     setSize (1200, 200);
 
-    midiToDinButton = std::make_unique<ControlToMidiControllerButton> (engine, "Sustain Midi To DIN");
-    midiToDinButton->setTopLeftPosition (1065, 0);
-    addAndMakeVisible (midiToDinButton.get());
+    addSectionToggle (std::make_unique<ControlToMidiControllerButton> (engine, "Sustain Midi To DIN"), { 1065, 0 });
 }
-
-SustainBank::~SustainBank() = default;

@@ -3,17 +3,12 @@
 #include "engine/QXEditorEngine.h"
 #include "views/BankView.h"
 
-class ControlToMidiControllerButton;
-
 /** The sustain pedal's view with the sustain MIDI-to-DIN toggle. */
 class SustainBank : public BankView
 {
 public:
     explicit SustainBank (QXEditorEngine::Ptr engine);
-    ~SustainBank() override;
 
 private:
-    std::unique_ptr<ControlToMidiControllerButton> midiToDinButton;
-
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (SustainBank)
 };

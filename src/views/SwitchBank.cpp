@@ -14,9 +14,5 @@ SwitchBank::SwitchBank (QXEditorEngine::Ptr engine, int numSwitches) : BankView 
     setItemsPerBank (4);
     setSize (1200, 200);
 
-    midiToDinButton = std::make_unique<ControlToMidiControllerButton> (engine, "Switches Midi To DIN");
-    midiToDinButton->setTopLeftPosition (272, 0);
-    addAndMakeVisible (midiToDinButton.get());
+    addSectionToggle (std::make_unique<ControlToMidiControllerButton> (engine, "Switches Midi To DIN"), { 272, 0 });
 }
-
-SwitchBank::~SwitchBank() = default;

@@ -16,9 +16,5 @@ TransportBank::TransportBank (QXEditorEngine::Ptr engine) : BankView ({}, true)
     setItemsPerBank (4);
     setSize (1200, 200);
 
-    midiToDinButton = std::make_unique<ControlToMidiControllerButton> (engine, "Transport Midi To DIN");
-    midiToDinButton->setTopLeftPosition (670, 0);
-    addAndMakeVisible (midiToDinButton.get());
+    addSectionToggle (std::make_unique<ControlToMidiControllerButton> (engine, "Transport Midi To DIN"), { 670, 0 });
 }
-
-TransportBank::~TransportBank() = default;

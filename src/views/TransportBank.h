@@ -3,17 +3,12 @@
 #include "engine/QXEditorEngine.h"
 #include "views/BankView.h"
 
-class ControlToMidiControllerButton;
-
 /** The six transport buttons, four per bank, with the transport MIDI-to-DIN toggle. */
 class TransportBank : public BankView
 {
 public:
     explicit TransportBank (QXEditorEngine::Ptr engine);
-    ~TransportBank() override;
 
 private:
-    std::unique_ptr<ControlToMidiControllerButton> midiToDinButton;
-
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (TransportBank)
 };
