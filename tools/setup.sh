@@ -11,6 +11,7 @@ packages=(
     xvfb xauth xdotool imagemagick x11-utils
     clang libclang-rt-14-dev
     fonts-dejavu-core librsvg2-bin
+    nlohmann-json3-dev libcli11-dev
 )
 
 missing=()

@@ -3,7 +3,7 @@
 #include "app/ApplicationShell.h"
 #include "app/CommandLineOptions.h"
 #include "app/InstanceHandOver.h"
-#include "app/MidiSetup.h"
+#include "engine/MidiSetup.h"
 #include "app/NativeAlertPresenter.h"
 #include "app/NativeFileChooserPresenter.h"
 

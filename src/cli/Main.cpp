@@ -1,4 +1,4 @@
-#include "app/MidiSetup.h"
+#include "engine/MidiSetup.h"
 #include "cli/ToolCommands.h"
 
 #include <iostream>

@@ -2,7 +2,7 @@
 
 #include "engine/PresetFile.h"
 #include "engine/SysExMessages.h"
-#include "widgets/ParameterUpdater.h"
+#include "model/ParameterUpdater.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/QXEditorEngine.h"
-#include "widgets/ParameterUpdater.h"
+#include "model/ParameterUpdater.h"
 #include "widgets/UIParameterInterface.h"
 
 /** What the three controllers share: one widget, one parameter name, the engine reference and

@@ -1,4 +1,4 @@
-#include "app/MidiSetup.h"
+#include "engine/MidiSetup.h"
 
 #include "engine/CombinedMidiPortLayer.h"
 #include "engine/JuceMidiPortLayer.h"
