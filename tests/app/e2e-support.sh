@@ -1,0 +1,114 @@
+# Shared by the end-to-end scripts: sourced as the first thing a script does, with the script's own
+# arguments (EDITOR ARTIFACT_FOLDER). Gives the script a display of its own, a work folder, and the
+# helpers below; exits 77 (skipped) where no display can be made.
+set -uo pipefail
+
+editor="$1"
+artifacts="$2"
+skip=77
+
+# A display of its own, so the clicks never land on someone's desktop and a running editor
+# there cannot take over the launches.
+if [ -z "${QX_E2E_NESTED:-}" ] && command -v xvfb-run >/dev/null; then
+    QX_E2E_NESTED=1 exec xvfb-run -a -s "-screen 0 1920x1200x24" "$0" "$@"
+fi
+if [ -z "${DISPLAY:-}" ]; then
+    echo "no display: skipped"
+    exit $skip
+fi
+
+for tool in xdotool import; do
+    command -v "$tool" >/dev/null || { echo "$tool missing: skipped"; exit $skip; }
+done
+
+xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "display $DISPLAY unusable: skipped"; exit $skip; }
+
+work="$(mktemp -d)"
+mkdir -p "$artifacts"
+editorPid=""
+
+cleanup()
+{
+    [ -n "$editorPid" ] && kill "$editorPid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail()
+{
+    echo "FAILED: $*"
+    [ -f "$work/editor.log" ] && grep -v "^ALSA" "$work/editor.log" | tail -${QX_E2E_LOG_LINES:-20}
+    exit 1
+}
+
+# The id of the window with exactly that title, waiting for it to appear.
+waitForWindow()
+{
+    local id
+    for _ in $(seq 100); do
+        id="$(xdotool search --name "^$1\$" 2>/dev/null | head -1)"
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+waitForNoWindow()
+{
+    for _ in $(seq 50); do
+        xdotool search --name "^$1\$" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+position() { xdotool getwindowgeometry "$1" | sed -n 's/ *Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p'; }
+
+# True once the window has settled at x y (a new window is mapped before it is moved).
+isAt()
+{
+    for _ in $(seq 30); do
+        [ "$(position "$1")" = "$2 $3" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+clickAt() # window x y: a click at window coordinates
+{
+    xdotool mousemove --window "$1" "$2" "$3" sleep 0.2 click 1 sleep 0.3
+}
+
+# Clicks until the titled window appears: on a loaded machine the first click can land before
+# the button has taken the pointer's position.
+clickUntilWindow() # window x y title
+{
+    local id
+    for _ in 1 2 3; do
+        clickAt "$1" "$2" "$3"
+        for _ in $(seq 50); do
+            id="$(xdotool search --name "^$4\$" 2>/dev/null | head -1)"
+            [ -n "$id" ] && { echo "$id"; return 0; }
+            sleep 0.1
+        done
+    done
+    return 1
+}
+
+# Under AddressSanitizer: JUCE opens the X libraries at run time and closes them at exit, after
+# which LeakSanitizer no longer sees the globals that hold their allocations and reports them all.
+# Loaded up front, they stay mapped, and only our own leaks are reported.
+editorEnv=()
+if [ -n "${ASAN_OPTIONS:-}" ]; then
+    libs=""
+    for lib in libX11.so.6 libXext.so.6 libXcursor.so.1 libXinerama.so.1 libXrender.so.1 libXrandr.so.2; do
+        path="$(/sbin/ldconfig -p | awk -v l="$lib" '$1 == l { print $NF; exit }')"
+        [ -n "$path" ] && libs="$libs${libs:+ }$path"
+    done
+    editorEnv=(env LD_PRELOAD="$libs")
+fi
+
+app="Kavori QX61 Editor"
+menuBar=24 # the menu bar above the 1200 x 700 content
+mainViewTop=$((menuBar + 490))
+
