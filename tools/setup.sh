@@ -12,6 +12,7 @@ packages=(
     clang libclang-rt-14-dev
     fonts-dejavu-core librsvg2-bin
     nlohmann-json3-dev libcli11-dev
+    file
 )
 
 missing=()

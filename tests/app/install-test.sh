@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix and checks that the desktop finds the program, its
-# icon and the .qx6 file type there. Usage: install-test.sh BUILD_FOLDER
+# icon, the .qx6 file type and the user guide there; then packs the build as a Debian package and
+# checks that it holds the same files and declares its libraries. Usage: install-test.sh BUILD_FOLDER
 set -uo pipefail
 build="$1"
 prefix="$(mktemp -d)"
@@ -33,4 +34,26 @@ fi
 if command -v update-mime-database >/dev/null; then
     grep -q "$type:\*\.qx6" "$prefix/share/mime/globs2" || fail "mime database not updated"
 fi
+guide="share/doc/qx61-editor/QX61 Editor - User Guide - v1.1.pdf"
+[ "$(head -c 5 "$prefix/$guide" 2>/dev/null)" = "%PDF-" ] || fail "no user guide in $prefix/$guide"
+installed="$(sed "s|^$prefix/|./usr/|" "$build/install_manifest.txt" | sort)"
+
+# A sanitizer build's programs need the sanitizers' runtimes, so it makes no package worth checking.
+if grep -Eq '^QX_(SANITIZE:[A-Z]+=(address|thread)|FUZZ:BOOL=ON)$' "$build/CMakeCache.txt"; then
+    echo "passed (sanitizer build: package not made)"
+    exit 0
+fi
+
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$prefix/package" >/dev/null || fail "cpack"
+version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
+deb="$prefix/package/qx61-editor_${version}_amd64.deb"
+[ -f "$deb" ] || fail "no $deb"
+packed="$(dpkg-deb --fsys-tarfile "$deb" | tar -t | grep -v '/$' | sort)"
+[ "$packed" = "$installed" ] || fail "the package holds other files than the install:
+$(diff <(echo "$installed") <(echo "$packed"))"
+
+depends="$(dpkg-deb -f "$deb" Depends)"
+for library in libc6 libstdc++6 libasound2 libfreetype6 libpng16-16 libx11-6 libxrandr2; do
+    sed 's/, /\n/g' <<<"$depends" | grep -q "^$library\( \|$\)" || fail "the package does not depend on $library: $depends"
+done
 echo passed

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# "Open User Guide" (Ctrl+H) opens the guide both in the program as built and as installed: a
+# stand-in xdg-open records what the editor asks the desktop to show.
+# Usage: end-to-end-guide.sh EDITOR ARTIFACT_FOLDER. Exits 77 (skipped) where no display can be made.
+source "$(dirname "$0")/e2e-support.sh"
+
+guideName="QX61 Editor - User Guide - v1.1.pdf"
+mkdir -p "$work/bin" "$work/home"
+cat >"$work/bin/xdg-open" <<EOF
+#!/bin/sh
+printf '%s\n' "\$1" >>"$work/opened"
+EOF
+chmod +x "$work/bin/xdg-open"
+
+build="$(dirname "$editor")"
+while [ "$build" != / ] && [ ! -f "$build/CMakeCache.txt" ]; do build="$(dirname "$build")"; done
+cmake --install "$build" --prefix "$work/prefix" >/dev/null || fail "install"
+
+# Opens the guide with Ctrl+H in a fresh run of the program; $work/opened names what was shown.
+openGuide() # program
+{
+    rm -f "$work/opened"
+    # No guide of the user's own in ~/Documents: only the one beside the program counts.
+    HOME="$work/home" PATH="$work/bin:$PATH" ${editorEnv[@]+"${editorEnv[@]}"} "$1" >"$work/editor.log" 2>&1 &
+    editorPid=$!
+    local main
+    main="$(waitForWindow "$app - Untitled 1")" || fail "no window from $1"
+    for _ in 1 2 3; do
+        clickAt "$main" 1100 600
+        xdotool key --clearmodifiers ctrl+h
+        for _ in $(seq 30); do
+            [ -s "$work/opened" ] && break 2
+            sleep 0.1
+        done
+    done
+    kill "$editorPid" 2>/dev/null
+    wait "$editorPid" 2>/dev/null
+    editorPid=""
+    waitForNoWindow "$app - Untitled 1" || fail "the editor did not end"
+}
+
+for program in "$editor" "$work/prefix/bin/qx61-editor"; do
+    openGuide "$program"
+    shown="$(head -1 "$work/opened" 2>/dev/null)"
+    [ -n "$shown" ] || fail "$program opened no user guide"
+    [ "$shown" -ef "$(dirname "$program")/../share/doc/qx61-editor/$guideName" ] \
+        || fail "$program opened $shown, not the guide beside it"
+    [ "$(head -c 5 "$shown")" = "%PDF-" ] || fail "$shown is no PDF"
+done
+echo passed
