@@ -36,7 +36,9 @@ if command -v update-mime-database >/dev/null; then
 fi
 guide="share/doc/qx61-editor/QX61 Editor - User Guide - v1.1.pdf"
 [ "$(head -c 5 "$prefix/$guide" 2>/dev/null)" = "%PDF-" ] || fail "no user guide in $prefix/$guide"
-installed="$(sed "s|^$prefix/|./usr/|" "$build/install_manifest.txt" | sort)"
+# What was installed, without the desktop caches refreshed after the install.
+installed="$(cd "$prefix" && find . -type f ! -path './share/mime/*' ! -name mimeinfo.cache -o -path './share/mime/packages/*' \
+    | sed 's|^\./|./usr/|' | sort)"
 
 # A sanitizer build's programs need the sanitizers' runtimes, so it makes no package worth checking.
 if grep -Eq '^QX_(SANITIZE:[A-Z]+=(address|thread)|FUZZ:BOOL=ON)$' "$build/CMakeCache.txt"; then
@@ -44,7 +46,8 @@ if grep -Eq '^QX_(SANITIZE:[A-Z]+=(address|thread)|FUZZ:BOOL=ON)$' "$build/CMake
     exit 0
 fi
 
-cpack -G DEB --config "$build/CPackConfig.cmake" -B "$prefix/package" >/dev/null || fail "cpack"
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$prefix/package" >"$prefix/cpack.log" 2>&1 \
+    || fail "cpack: $(tail -5 "$prefix/cpack.log")"
 version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")"
 deb="$prefix/package/qx61-editor_${version}_amd64.deb"
 [ -f "$deb" ] || fail "no $deb"
