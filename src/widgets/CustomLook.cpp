@@ -115,7 +115,7 @@ void CustomLook::drawLabel (juce::Graphics& g, juce::Label& label)
 
         // A combo box's choice is read whole, squeezed or smaller; a caption may be cut.
         if (dynamic_cast<juce::ComboBox*> (label.getParentComponent()) != nullptr)
-            drawWholeText (g, label.getText(), label.getLocalBounds());
+            drawWholeText (g, label.getText(), label.getLocalBounds().withTrimmedRight (comboArrowGap));
         else
             g.drawText (label.getText(), 0, 0, label.getWidth(), label.getHeight(),
                         juce::Justification::centredLeft, true);

@@ -32,4 +32,7 @@ public:
 
     static constexpr float minimumWholeTextScale = 0.75f;
     static constexpr float minimumWholeTextHeight = 9.0f;
+
+    /** Kept clear between a combo box's text and its arrow. */
+    static constexpr int comboArrowGap = 4;
 };

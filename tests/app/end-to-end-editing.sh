@@ -18,8 +18,14 @@ clickAt "$main" 1100 600
 timeout 20 ${editorEnv[@]+"${editorEnv[@]}"} "$editor" --simulator "$target" >>"$work/editor.log" 2>&1 || fail "no hand-over"
 waitForWindow "$app - edited" >/dev/null || fail "file not opened"
 
-# "offset old new" for every byte that differs from the factory preset.
-changes() { cmp -l "$original" "$target" | while read -r at a b; do echo "$((at - 1)) $((8#$a)) $((8#$b))"; done; }
+# "offset old new" for every preset data byte (after the 9 header bytes and the slot byte) that
+# differs from the factory preset.
+changes()
+{
+    cmp -l "$original" "$target" | while read -r at a b; do
+        [ "$at" -gt 10 ] && echo "$((at - 1)) $((8#$a)) $((8#$b))"
+    done
+}
 save() { xdotool key --clearmodifiers ctrl+s; sleep 1; }
 
 bankTop=$((mainViewTop + 15))
