@@ -2,6 +2,7 @@
 
 #include "app/CommandLineOptions.h"
 #include "app/CommandTable.h"
+#include "app/UnsavedChangesGuard.h"
 #include "views/EditorComponent.h"
 #include "views/TabSelectorButtons.h"
 
@@ -29,6 +30,7 @@ private:
 //==============================================================================
 ApplicationShell::ApplicationShell (Setup setupIn)
     : setup (std::move (setupIn)),
+      nativeSaveChanges (setup.applicationName),
       highestSplitPoint (setup.constants.getHighestSplitPoint())
 {
     commandManager = std::make_unique<CommandManager> (*this);
@@ -44,8 +46,11 @@ ApplicationShell::ApplicationShell (Setup setupIn)
         commandManager->registerCommand (info);
     }
 
-    const EditorWindowServices services { setup.alerts, setup.fileChooser, setup.applicationName,
-                                          mainMenuModel.get(), this };
+    if (setup.saveChanges == nullptr)
+        setup.saveChanges = &nativeSaveChanges;
+
+    const EditorWindowServices services { setup.alerts,         setup.fileChooser, setup.applicationName,
+                                          mainMenuModel.get(), this,              setup.saveChanges };
     windowManager = std::make_unique<WindowManager> (commandManager.get(), &lastLocation, services);
 }
 
@@ -175,15 +180,13 @@ void ApplicationShell::getCommandInfo (juce::CommandID commandId, juce::Applicat
 
 bool ApplicationShell::perform (const InvocationInfo& info)
 {
+    commitEdits();
+
     switch (info.commandID)
     {
         case newWindowCommand: openNewEditorWindow(); break;
         case openCommand: chooseAndOpenFile(); break;
-        case quitCommand:
-            closeAuxiliaryWindows();
-            if (setup.quitApplication)
-                setup.quitApplication();
-            break;
+        case quitCommand: quitAfterAsking(); break;
         case aboutCommand: showAboutWindow(); break;
         case deviceSetupCommand: showDeviceManagerWindow(); break;
         case minimizeCommand: windowManager->minimiseActiveWindow(); break;
@@ -193,4 +196,30 @@ bool ApplicationShell::perform (const InvocationInfo& info)
     }
 
     return true;
+}
+
+//==============================================================================
+void ApplicationShell::commitEdits()
+{
+    for (int i = 0; i < windowManager->getNumWindows(); ++i)
+        windowManager->getWindow (i)->commitEdits();
+}
+
+void ApplicationShell::quitAfterAsking()
+{
+    juce::Array<EditorWindow*> windows;
+
+    for (int i = 0; i < windowManager->getNumWindows(); ++i)
+        windows.add (windowManager->getWindow (i));
+
+    UnsavedChangesGuard::confirmCloseAll (windows, *setup.saveChanges,
+                                          [shell = juce::WeakReference<ApplicationShell> (this)] (bool mayQuit) {
+                                              if (shell == nullptr || ! mayQuit)
+                                                  return;
+
+                                              shell->closeAuxiliaryWindows();
+
+                                              if (shell->setup.quitApplication)
+                                                  shell->setup.quitApplication();
+                                          });
 }

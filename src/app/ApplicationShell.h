@@ -4,6 +4,7 @@
 #include "app/DeviceManagerWindow.h"
 #include "app/MainMenuModel.h"
 #include "app/ModelResources.h"
+#include "app/NativeSaveChangesPresenter.h"
 #include "app/WindowManager.h"
 #include "model/ModelConstants.h"
 
@@ -24,6 +25,9 @@ public:
 
         /** Asked to end the program (after the about and device-setup windows are gone). */
         std::function<void()> quitApplication;
+
+        /** Asks before edits are lost; the framework's alert window when none is given. */
+        SaveChangesPresenter* saveChanges = nullptr;
     };
 
     /** Creates the command manager, the menu and the window manager, and registers the
@@ -43,6 +47,13 @@ public:
 
     /** Quit's first half: the about and device-setup windows go. */
     void closeAuxiliaryWindows();
+
+    /** Quit: each window holding edits asks first ("Cancel" in any stops the quit); then the
+        about and device-setup windows go and the program is asked to end. */
+    void quitAfterAsking();
+
+    /** Ends typing in every editor window, as every command does before it acts. */
+    void commitEdits();
 
     EditorWindow* openNewEditorWindow();
     void chooseAndOpenFile();
@@ -72,6 +83,7 @@ private:
     void openFile (const juce::File& file, EditorWindow* window);
 
     Setup setup;
+    NativeSaveChangesPresenter nativeSaveChanges;
     const juce::uint8 highestSplitPoint;
     juce::File lastLocation;
     std::unique_ptr<juce::ApplicationCommandManager> commandManager;

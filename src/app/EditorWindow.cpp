@@ -1,6 +1,7 @@
 #include "app/EditorWindow.h"
 
 #include "app/CommandTable.h"
+#include "app/UnsavedChangesGuard.h"
 #include "views/EditorComponent.h"
 
 using namespace CommandIds;
@@ -32,6 +33,9 @@ EditorWindow::EditorWindow (const juce::String& title, EditorComponent* content,
     centreWithSize (getWidth(), getHeight());
     setResizable (false, false);
 
+    // The number boxes tell their ranges as tooltips.
+    tooltips = std::make_unique<juce::TooltipWindow> (getContentComponent());
+
     addCloseListener (closeListener);
 }
 
@@ -41,6 +45,7 @@ EditorWindow::~EditorWindow()
     delete sendPresetWindow.get();
     delete getPresetWindow.get();
     engine->removeListener (this);
+    tooltips.reset();
     setMenuBar (nullptr);
     clearContentComponent();
 }
@@ -59,6 +64,8 @@ void EditorWindow::addCloseListener (WindowCloseListener* listener)
 //==============================================================================
 bool EditorWindow::openPresetFile (const juce::File& file)
 {
+    commitEdits();
+
     if (! engine->loadPresetFile (file))
     {
         showFileErrorAlert (file.getFileName());
@@ -71,41 +78,61 @@ bool EditorWindow::openPresetFile (const juce::File& file)
 
 void EditorWindow::save()
 {
-    if (currentFile.existsAsFile())
-        saveToFile (currentFile, false);
-    else
-        saveAs();
+    saveThen ({});
 }
 
 void EditorWindow::saveAs()
 {
+    saveAsThen ({});
+}
+
+void EditorWindow::saveThen (std::function<void (bool saved)> done)
+{
+    commitEdits();
+
+    if (! currentFile.existsAsFile())
+        return saveAsThen (std::move (done));
+
+    const auto saved = saveToFile (currentFile, false);
+
+    if (done)
+        done (saved);
+}
+
+void EditorWindow::saveAsThen (std::function<void (bool saved)> done)
+{
+    commitEdits();
     juce::Component::SafePointer<EditorWindow> window (this);
 
     services.fileChooser.chooseFileToSave (saveTitle, *lastLocation, engine->getFilePattern(),
-                                           [window] (const juce::File& chosen)
+                                           [window, done] (const juce::File& chosen)
                                            {
-                                               if (window != nullptr && chosen != juce::File())
-                                                   window->saveToFile (chosen, true);
+                                               const auto saved = window != nullptr && chosen != juce::File()
+                                                                  && window->saveToFile (chosen, true);
+                                               if (done)
+                                                   done (saved);
                                            });
 }
 
-void EditorWindow::saveToFile (const juce::File& file, bool chosenByUser)
+bool EditorWindow::saveToFile (const juce::File& file, bool chosenByUser)
 {
     // A file that could not be written is not this window's file: title and file stay.
     if (! engine->savePresetFile (file))
     {
         showFileError (FileErrorAlertWindow::savingMessage (file.getFileName()));
-        return;
+        return false;
     }
 
     if (chosenByUser)
         *lastLocation = file.getParentDirectory();
 
     takeFile (file);
+    return true;
 }
 
 void EditorWindow::loadFromFile()
 {
+    commitEdits();
     juce::Component::SafePointer<EditorWindow> window (this);
 
     services.fileChooser.chooseFileToOpen (openTitle, *lastLocation, engine->getFilePattern(),
@@ -143,6 +170,36 @@ void EditorWindow::openSendPresetWindow()
 
 void EditorWindow::closeWindow()
 {
+    commitEdits();
+
+    if (services.saveChanges == nullptr)
+        return closeNow();
+
+    juce::Component::SafePointer<EditorWindow> window (this);
+    UnsavedChangesGuard::confirmClose (*this, *services.saveChanges, [window] (bool mayClose) {
+        if (window != nullptr && mayClose)
+            window->closeNow();
+    });
+}
+
+bool EditorWindow::hasUnsavedEdits()
+{
+    commitEdits();
+    return engine->hasUnsavedEdits();
+}
+
+juce::String EditorWindow::getDocumentName() const
+{
+    return getName().fromFirstOccurrenceOf (" - ", false, false);
+}
+
+void EditorWindow::commitEdits()
+{
+    getEditorComponent().commitEdits();
+}
+
+void EditorWindow::closeNow()
+{
     // A listener may delete this window; stop as soon as it has.
     juce::Component::SafePointer<EditorWindow> window (this);
     const auto listeners = closeListeners;
@@ -154,6 +211,27 @@ void EditorWindow::closeWindow()
 void EditorWindow::closeButtonPressed()
 {
     closeWindow();
+}
+
+bool EditorWindow::keyPressed (const juce::KeyPress& key)
+{
+    const auto command = juce::ModifierKeys::commandModifier;
+    const bool undoKey = key == juce::KeyPress ('z', command, 0);
+    const bool redoKey = key == juce::KeyPress ('z', command | juce::ModifierKeys::shiftModifier, 0)
+                         || key == juce::KeyPress ('y', command, 0);
+
+    if (! undoKey && ! redoKey)
+        return juce::DocumentWindow::keyPressed (key);
+
+    if (! getEditorComponent().isEditingText())
+    {
+        if (undoKey)
+            engine->undo();
+        else
+            engine->redo();
+    }
+
+    return true;
 }
 
 //==============================================================================
@@ -177,6 +255,8 @@ void EditorWindow::getCommandInfo (juce::CommandID commandId, juce::ApplicationC
 
 bool EditorWindow::perform (const InvocationInfo& info)
 {
+    commitEdits();
+
     switch (info.commandID)
     {
         case saveCommand: save(); break;
@@ -194,6 +274,7 @@ bool EditorWindow::perform (const InvocationInfo& info)
 
 void EditorWindow::buttonClicked (juce::Button* button)
 {
+    commitEdits();
     const auto name = button->getName();
 
     if (name == "Send To Hardware")

@@ -35,12 +35,31 @@ public:
 
     void save();
     void saveAs();
+
+    /** Saves as save does and tells whether the file was written (false when the user
+        cancelled the file chooser or the write failed). */
+    void saveThen (std::function<void (bool saved)> done);
     void loadFromFile();
     void openGetPresetWindow();
     void openSendPresetWindow();
 
-    /** Tells the close listeners, which may delete the window inside the call. */
+    /** Closes unless the preset holds edits the user wants to keep: an edited window asks
+        first (UnsavedChangesGuard). */
     void closeWindow();
+
+    /** Tells the close listeners, which may delete the window inside the call. */
+    void closeNow();
+
+    /** Commits a value being typed, then tells whether the preset differs from what was last
+        loaded, saved, got or sent. */
+    bool hasUnsavedEdits();
+
+    /** The name the window's preset goes by: its file's, or "Untitled N". */
+    juce::String getDocumentName() const;
+
+    /** Ends typing in a number box as leaving it would; every command that reads, writes or
+        replaces the preset does this first. */
+    void commitEdits();
 
     const juce::File& getCurrentFile() const { return currentFile; }
     QXEditorEngine& getEngine() const { return *engine; }
@@ -57,6 +76,9 @@ public:
     void buttonClicked (juce::Button* button) override;
     void closeButtonPressed() override;
 
+    /** Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo; a text box being typed into keeps them. */
+    bool keyPressed (const juce::KeyPress& key) override;
+
     void midiCommunicationFailed (const juce::String& message) override;
     void presetFileFailed (const juce::String& fileName) override;
 
@@ -68,7 +90,8 @@ public:
 
 private:
     void showFileError (const juce::String& message);
-    void saveToFile (const juce::File& file, bool chosenByUser);
+    bool saveToFile (const juce::File& file, bool chosenByUser);
+    void saveAsThen (std::function<void (bool saved)> done);
     void takeFile (const juce::File& file);
     void updateTitle();
     juce::String firstPresetFile (const juce::StringArray& files) const;
@@ -83,6 +106,7 @@ private:
     juce::WeakReference<MidiErrorAlertWindow> midiErrorAlert;
     juce::WeakReference<FileErrorAlertWindow> fileErrorAlert;
     EditorWindowServices services;
+    std::unique_ptr<juce::TooltipWindow> tooltips;
 
     JUCE_DECLARE_WEAK_REFERENCEABLE (EditorWindow)
     JUCE_DECLARE_NON_COPYABLE (EditorWindow)

@@ -2,6 +2,7 @@
 
 #include "app/AlertPresenter.h"
 #include "app/FileChooserPresenter.h"
+#include "app/SaveChangesPresenter.h"
 
 /** What every editor window borrows from the application: the way to show alerts and file
     choosers, the program's name for titles, the menu bar model and the application's command
@@ -13,4 +14,7 @@ struct EditorWindowServices
     juce::String applicationName;
     juce::MenuBarModel* menuModel = nullptr;
     juce::ApplicationCommandTarget* applicationTarget = nullptr;
+
+    /** Asks before an edited preset's window closes; the application always gives one. */
+    SaveChangesPresenter* saveChanges = nullptr;
 };

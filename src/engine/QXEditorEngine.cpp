@@ -70,7 +70,24 @@ void QXEditorEngine::setParameter (int groupId, juce::uint8 index, const juce::S
                                    juce::uint8 value, bool notify)
 {
     if (auto* control = model.getControl (groupId, index))
-        control->setParameter (parameterName, value, notify);
+        writeParameter (*control, parameterName, value, notify);
+}
+
+void QXEditorEngine::writeParameter (Control& control, const juce::String& parameterName, juce::uint8 value,
+                                     bool notify)
+{
+    const auto before = control.getBytes();
+    control.setParameter (parameterName, value, notify);
+
+    if (! hasPreset || control.getBytes() == before)
+        return;
+
+    auto previous = model.collectData();
+
+    for (int i = 0; i < before.size(); ++i)
+        previous.set (control.getImageOffset() + i, before.getUnchecked (i));
+
+    history.record (previous);
 }
 
 void QXEditorEngine::setParameter (int groupId, const juce::String& parameterName, juce::uint8 value,
@@ -84,7 +101,7 @@ void QXEditorEngine::setTransportParameter (int groupId, int index, const juce::
 {
     if (groupId == transportGroup)
         if (auto* control = model.getControl (groupId, index))
-            control->setParameter (parameterName, value, notify);
+            writeParameter (*control, parameterName, value, notify);
 }
 
 juce::uint8 QXEditorEngine::getMinimum (int groupId, const juce::String& parameterName) const
@@ -123,7 +140,45 @@ void QXEditorEngine::distributePreset (const Bytes& presetMessage)
     if (! data.isEmpty())
         data.removeLast (PresetLayout::messageTrailerBytes);
 
-    model.applyData (data);
+    applyWholePreset (data);
+}
+
+void QXEditorEngine::applyWholePreset (const Bytes& presetData)
+{
+    const auto before = model.collectData();
+    model.applyData (presetData);
+
+    if (! hasPreset)
+    {
+        hasPreset = true;
+        markClean();
+    }
+    else if (model.collectData() != before)
+    {
+        history.record (before);
+    }
+}
+
+bool QXEditorEngine::undo()
+{
+    Bytes restored;
+
+    if (! history.undo (model.collectData(), restored))
+        return false;
+
+    model.applyData (restored);
+    return true;
+}
+
+bool QXEditorEngine::redo()
+{
+    Bytes restored;
+
+    if (! history.redo (model.collectData(), restored))
+        return false;
+
+    model.applyData (restored);
+    return true;
 }
 
 QXEditorEngine::Bytes QXEditorEngine::buildPresetMessage (juce::uint8 slot) const
@@ -279,7 +334,8 @@ void QXEditorEngine::handleAsyncUpdate()
         return;
 
     finishGet();
-    model.applyData (presetData);
+    applyWholePreset (presetData);
+    markClean();
 }
 
 void QXEditorEngine::timerCallback()
@@ -347,6 +403,8 @@ bool QXEditorEngine::sendPreset (juce::uint8 slot)
 
     if (! sent)
         reportMidiFailure();
+    else
+        markClean();
 
     return sent;
 }
@@ -366,7 +424,11 @@ bool QXEditorEngine::setSync (bool external)
 //==============================================================================
 bool QXEditorEngine::savePresetFile (const juce::File& file)
 {
-    return PresetFile (file).save (buildPresetMessage (0));
+    if (! PresetFile (file).save (buildPresetMessage (0)))
+        return false;
+
+    markClean();
+    return true;
 }
 
 bool QXEditorEngine::loadPresetFile (const juce::File& file)
@@ -377,5 +439,6 @@ bool QXEditorEngine::loadPresetFile (const juce::File& file)
         return false;
 
     distributePreset (*message);
+    markClean();
     return true;
 }

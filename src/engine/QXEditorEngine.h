@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/EditHistory.h"
 #include "engine/MidiManager.h"
 #include "model/PresetModel.h"
 
@@ -103,6 +104,21 @@ public:
     /** Applies a file of exactly the preset length; false, the model unchanged, otherwise. */
     bool loadPresetFile (const juce::File& file);
 
+    //==============================================================================
+    // Undo and redo: every change of a byte through setParameter is one step, and so is every
+    // whole preset applied (a get or a load). Undo reports every parameter, as applying does.
+
+    bool undo();
+    bool redo();
+    bool canUndo() const { return history.canUndo(); }
+    bool canRedo() const { return history.canRedo(); }
+
+    /** Whether the preset differs from what was last loaded, saved, got or sent. */
+    bool hasUnsavedEdits() const { return history.isEdited (model.collectData()); }
+
+    /** The preset now matches its file or the keyboard. */
+    void markClean() { history.markClean (model.collectData()); }
+
     const PresetModel& getModel() const { return model; }
     int getPresetLength() const { return presetLength; }
 
@@ -115,6 +131,12 @@ private:
     void handleAsyncUpdate() override;
 
     void distributePreset (const Bytes& presetMessage);
+
+    /** Applies the data as one undo step; the first preset an engine gets is its clean start. */
+    void applyWholePreset (const Bytes& presetData);
+
+    /** Writes one parameter, recording the preset as it was when the byte changes. */
+    void writeParameter (Control& control, const juce::String& parameterName, juce::uint8 value, bool notify);
     int dataLength() const { return model.getLayout().dataLength(); }
 
     void requestPreset (juce::uint8 slot);
@@ -139,6 +161,8 @@ private:
     ListenerArray<Listener> listeners;
     juce::String filePattern;
     Timing timing;
+    EditHistory history;
+    bool hasPreset = false;
 
     // Message thread only.
     int attempts = 0;

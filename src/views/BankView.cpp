@@ -46,6 +46,7 @@ std::unique_ptr<juce::ImageButton> BankView::makeArrow (const juce::String& name
     arrow->addListener (this);
     arrow->setAlwaysOnTop (true);
     arrow->setWantsKeyboardFocus (false);
+    arrow->setMouseClickGrabsKeyboardFocus (false);
     return arrow;
 }
 
@@ -93,6 +94,12 @@ void BankView::buildBanks()
 
 void BankView::showCurrentBank()
 {
+    // Removing the bank that holds the focus would hand it to the first widget left, the
+    // section's toggle, where a later Return would flip it unseen. Its edit is committed.
+    for (auto* bank : banks)
+        if (bank->hasKeyboardFocus (true))
+            bank->giveAwayKeyboardFocus();
+
     for (auto* bank : banks)
     {
         bank->setVisible (false);

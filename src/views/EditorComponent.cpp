@@ -10,6 +10,7 @@
 #include "views/TransportBank.h"
 #include "views/ViewImages.h"
 #include "views/WheelBank.h"
+#include "widgets/NumberBox.h"
 
 namespace
 {
@@ -73,6 +74,11 @@ void EditorComponent::viewSelected (int viewNumber)
     for (auto* selector : selectors)
         selector->setSelectedView (viewNumber);
 
+    // As with paging: the focus leaves with the view rather than landing on a widget unseen.
+    for (auto* view : views)
+        if (view->hasKeyboardFocus (true))
+            view->giveAwayKeyboardFocus();
+
     for (int i = 0; i < views.size(); ++i)
     {
         auto* view = views.getUnchecked (i);
@@ -90,4 +96,26 @@ void EditorComponent::addMainSectionButtonListener (juce::Button::Listener* list
 {
     if (auto* mainSection = dynamic_cast<MainSectionView*> (views[mainView]))
         mainSection->addButtonListener (listener);
+}
+
+void EditorComponent::commitEdits()
+{
+    commitEditsBelow (*this);
+}
+
+void EditorComponent::commitEditsBelow (juce::Component& parent)
+{
+    for (auto* child : parent.getChildren())
+    {
+        if (auto* box = dynamic_cast<NumberBox*> (child))
+            box->commitEdit();
+        else
+            commitEditsBelow (*child);
+    }
+}
+
+bool EditorComponent::isEditingText() const
+{
+    auto* focused = juce::Component::getCurrentlyFocusedComponent();
+    return focused != nullptr && isParentOf (focused) && dynamic_cast<juce::TextEditor*> (focused) != nullptr;
 }

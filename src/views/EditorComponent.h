@@ -36,10 +36,20 @@ public:
     /** The editor window's hook into the main view's four buttons. */
     void addMainSectionButtonListener (juce::Button::Listener* listener);
 
+    /** Ends any typing in a number box as leaving the box would, so a command that reads or
+        replaces the preset sees the typed value (or its refusal). */
+    void commitEdits();
+
+    /** Whether a text box of this content holds the keyboard focus (its own undo keys then
+        belong to it). */
+    bool isEditingText() const;
+
     juce::Component* getView (int viewNumber) const { return views[viewNumber]; }
     ViewSelector* getSelector (int index) const { return selectors[index]; }
 
 private:
+    static void commitEditsBelow (juce::Component& parent);
+
     std::unique_ptr<juce::ImageComponent> background;
     juce::OwnedArray<ViewSelector> selectors;
     juce::OwnedArray<juce::Component> views;

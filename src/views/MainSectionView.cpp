@@ -11,6 +11,10 @@ MainSectionView::MainSectionView (QXEditorEngine::Ptr engineIn) : engine (std::m
         auto* button = buttons.add (new juce::ImageButton (names[i]));
         const auto normal = ViewImages::mainButton (i, false);
         ViewImages::setButtonImages (*button, normal, ViewImages::mainButton (i, true), normal);
+
+        // Their commands are in the menu; as pictures they could not show the focus.
+        button->setWantsKeyboardFocus (false);
+        button->setMouseClickGrabsKeyboardFocus (false);
         addAndMakeVisible (button);
     }
 

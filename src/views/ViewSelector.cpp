@@ -18,6 +18,10 @@ void ViewSelector::setSelectedView (int viewNumber)
 
 void ViewSelector::addSelectorButton (int viewNumber, juce::Button* button)
 {
+    // A picture is chosen with the mouse; holding the focus it would show nothing and let
+    // Return switch the view, and a click would hand the focus on to some toggle.
+    button->setWantsKeyboardFocus (false);
+    button->setMouseClickGrabsKeyboardFocus (false);
     buttons.add (button);
     entries.add ({ viewNumber, button });
 }

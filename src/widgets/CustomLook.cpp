@@ -36,9 +36,12 @@ void CustomLook::drawTextEditorOutline (juce::Graphics&, int, int, juce::TextEdi
 {
 }
 
-void CustomLook::drawPopupMenuBackground (juce::Graphics& g, int, int)
+void CustomLook::drawPopupMenuBackground (juce::Graphics& g, int width, int height)
 {
+    // The frame keeps the list apart from the blue panel and rows it opens over.
     g.fillAll (WidgetColours::accent);
+    g.setColour (juce::Colours::white);
+    g.drawRect (0, 0, width, height, 1);
 }
 
 void CustomLook::drawPopupMenuItem (juce::Graphics& g, const juce::Rectangle<int>& area, bool, bool,
@@ -95,6 +98,9 @@ void CustomLook::drawComboBox (juce::Graphics& g, int width, int height, bool, i
 
     g.setColour (box.findColour (juce::ComboBox::arrowColourId));
     g.fillPath (arrow);
+
+    if (box.hasKeyboardFocus (true))
+        WidgetColours::drawFocusOutline (g, box.getLocalBounds());
 }
 
 void CustomLook::drawLabel (juce::Graphics& g, juce::Label& label)
@@ -106,8 +112,13 @@ void CustomLook::drawLabel (juce::Graphics& g, juce::Label& label)
         const auto alpha = label.isEnabled() ? 1.0f : 0.5f;
         g.setFont (getLabelFont (label));
         g.setColour (label.findColour (juce::Label::textColourId).withMultipliedAlpha (alpha));
-        g.drawText (label.getText(), 0, 0, label.getWidth(), label.getHeight(),
-                    juce::Justification::centredLeft, true);
+
+        // A combo box's choice is read whole, squeezed or smaller; a caption may be cut.
+        if (dynamic_cast<juce::ComboBox*> (label.getParentComponent()) != nullptr)
+            drawWholeText (g, label.getText(), label.getLocalBounds().withTrimmedRight (comboArrowGap));
+        else
+            g.drawText (label.getText(), 0, 0, label.getWidth(), label.getHeight(),
+                        juce::Justification::centredLeft, true);
         g.setColour (label.findColour (juce::Label::outlineColourId).withMultipliedAlpha (alpha));
     }
     else if (label.isEnabled())
@@ -116,4 +127,16 @@ void CustomLook::drawLabel (juce::Graphics& g, juce::Label& label)
     }
 
     g.drawRect (label.getLocalBounds(), 1);
+}
+
+void CustomLook::drawWholeText (juce::Graphics& g, const juce::String& text, juce::Rectangle<int> area)
+{
+    auto font = g.getCurrentFont();
+
+    while (font.getHeight() > minimumWholeTextHeight
+           && font.getStringWidthFloat (text) * minimumWholeTextScale > (float) area.getWidth())
+        font.setHeight (font.getHeight() - 0.5f);
+
+    g.setFont (font);
+    g.drawFittedText (text, area, juce::Justification::centredLeft, 1, minimumWholeTextScale);
 }

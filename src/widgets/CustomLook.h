@@ -25,4 +25,14 @@ public:
     void drawComboBox (juce::Graphics& g, int width, int height, bool isButtonDown, int buttonX, int buttonY,
                        int buttonW, int buttonH, juce::ComboBox& box) override;
     void drawLabel (juce::Graphics& g, juce::Label& label) override;
+
+    /** Draws one line of text whole in the area: squeezed sideways down to
+        minimumWholeTextScale, and in a smaller font where that is not enough. */
+    static void drawWholeText (juce::Graphics& g, const juce::String& text, juce::Rectangle<int> area);
+
+    static constexpr float minimumWholeTextScale = 0.75f;
+    static constexpr float minimumWholeTextHeight = 9.0f;
+
+    /** Kept clear between a combo box's text and its arrow. */
+    static constexpr int comboArrowGap = 4;
 };

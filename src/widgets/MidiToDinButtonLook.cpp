@@ -1,5 +1,6 @@
 #include "widgets/MidiToDinButtonLook.h"
 
+#include "widgets/CustomLook.h"
 #include "widgets/WidgetColours.h"
 
 void MidiToDinButtonLook::drawButtonBackground (juce::Graphics& g, juce::Button& button, const juce::Colour&,
@@ -12,11 +13,22 @@ void MidiToDinButtonLook::drawButtonBackground (juce::Graphics& g, juce::Button&
         g.fillRoundedRectangle (bounds, 2.0f);
     else
         g.drawRect (button.getLocalBounds(), 1);
+
+    // On the blue panel an accent frame alone would not show: a white one goes round it.
+    if (button.hasKeyboardFocus (false))
+    {
+        g.setColour (juce::Colours::white);
+        g.drawRect (button.getLocalBounds(), 2);
+        g.setColour (WidgetColours::accent);
+        g.drawRect (button.getLocalBounds().reduced (2), 1);
+    }
 }
 
 void MidiToDinButtonLook::drawButtonText (juce::Graphics& g, juce::TextButton& button, bool, bool)
 {
     g.setColour (button.getToggleState() ? WidgetColours::accent : juce::Colours::white);
     g.setFont (juce::Font (12.0f));
-    g.drawText (button.getButtonText(), button.getLocalBounds(), juce::Justification::left, false);
+
+    // "OFF" is wider than the 20-pixel toggle at this size; it is squeezed inside the frame.
+    CustomLook::drawWholeText (g, button.getButtonText(), button.getLocalBounds().reduced (2, 0));
 }

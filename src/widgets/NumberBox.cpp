@@ -1,5 +1,7 @@
 #include "widgets/NumberBox.h"
 
+#include "widgets/WidgetColours.h"
+
 void NumberBox::LookAndFeel::fillTextEditorBackground (juce::Graphics& g, int width, int height,
                                                        juce::TextEditor&)
 {
@@ -75,9 +77,52 @@ juce::String NumberBox::valueToText (double v)
 
 void NumberBox::paint (juce::Graphics& g)
 {
-    g.fillAll (juce::Colours::white);
-    g.setColour (findColour (juce::Label::textColourId));
-    g.drawText (valueToText (value), 5, 0, getWidth(), getHeight(), juce::Justification::left, false);
+    const auto refused = isShowingRefusal();
+    g.fillAll (refused ? WidgetColours::refusal : juce::Colours::white);
+    g.setColour (refused ? WidgetColours::refusalText : findColour (juce::Label::textColourId));
+    g.drawText (refused ? refusedText : valueToText (value), 5, 0, getWidth(), getHeight(),
+                juce::Justification::left, false);
+}
+
+void NumberBox::paintOverChildren (juce::Graphics& g)
+{
+    // Over the editor too, so the box being typed into is marked like any focused widget.
+    if (hasKeyboardFocus (true))
+        WidgetColours::drawFocusOutline (g, getLocalBounds());
+}
+
+void NumberBox::focusGained (FocusChangeType cause)
+{
+    juce::Label::focusGained (cause);
+    repaint();
+}
+
+void NumberBox::focusLost (FocusChangeType cause)
+{
+    juce::Label::focusLost (cause);
+    repaint();
+}
+
+void NumberBox::commitEdit()
+{
+    // Discarding the editor's text keeps the label's own, which editorAboutToBeHidden has just
+    // set from the value it took or kept.
+    if (isBeingEdited())
+        hideEditor (true);
+}
+
+void NumberBox::showRefusal (const juce::String& typed)
+{
+    refusedText = typed;
+    repaint();
+    startTimer (refusalMs);
+}
+
+void NumberBox::timerCallback()
+{
+    stopTimer();
+    refusedText.clear();
+    repaint();
 }
 
 void NumberBox::editorShown (juce::TextEditor* editor)
@@ -105,5 +150,10 @@ void NumberBox::editorAboutToBeHidden (juce::TextEditor* editor)
         return;
     }
 
-    setValue (parseTypedText (typed), true);
+    const auto typedValue = parseTypedText (typed);
+
+    if (! isInRange (typedValue) && typedValue != value)
+        showRefusal (typed);
+
+    setValue (typedValue, true);
 }

@@ -20,6 +20,7 @@ NumberBoxWithLabel::NumberBoxWithLabel (int minimum, int maximum, const juce::St
     numberBox->setEditable (true, false, false);
     numberBox->setBounds (100, 0, 100, 18);
     numberBox->setName (captionText);
+    numberBox->setTooltip (rangeText (minimum, maximum));
 
     addAndMakeVisible (*numberBox);
     addAndMakeVisible (*caption);
@@ -33,4 +34,9 @@ void NumberBoxWithLabel::setValue (int shownValue)
         numberBox->setValue (shownValue, true);
     else
         numberBox->showValueOutsideRange (shownValue);
+}
+
+juce::String NumberBoxWithLabel::rangeText (int minimum, int maximum)
+{
+    return juce::String (minimum) + juce::String::charToString (0x2013) + juce::String (maximum);
 }

@@ -13,6 +13,9 @@ public:
         preset holds) is shown as it is, without notification. */
     void setValue (int shownValue) override;
 
+    /** The accepted range as the box's tooltip reads it, e.g. "1–16". */
+    static juce::String rangeText (int minimum, int maximum);
+
     NumberBox& getNumberBox() { return *numberBox; }
     juce::Label& getCaption() { return *caption; }
 

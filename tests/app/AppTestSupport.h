@@ -91,6 +91,26 @@ private:
     }
 };
 
+/** Answers the save-changes question with the queued answers (Cancel when none is left) and
+    keeps every question asked. */
+class TestSaveChanges : public SaveChangesPresenter
+{
+public:
+    void askToSaveChanges (const juce::String& documentName, Callback callback) override
+    {
+        questions.add (question (documentName));
+        const auto answer = answers.empty() ? Answer::cancel : answers.front();
+
+        if (! answers.empty())
+            answers.pop_front();
+
+        callback (answer);
+    }
+
+    std::deque<Answer> answers;
+    juce::StringArray questions;
+};
+
 /** A shell as the program runs it, on in-process ports, optionally with the simulated keyboard
     plugged in (but not chosen). */
 struct ShellHarness
@@ -105,7 +125,7 @@ struct ShellHarness
         midiManager = std::make_unique<MidiManager> (ports);
         shell = std::make_unique<ApplicationShell> (ApplicationShell::Setup {
             "Kavori QX61 Editor", ModelConstants::qx61(), resources, *midiManager, alerts, chooser,
-            [this] { ++quitRequests; } });
+            [this] { ++quitRequests; }, &saveChanges });
     }
 
     ~ShellHarness()
@@ -133,6 +153,7 @@ struct ShellHarness
     QX61ModelResources resources;
     TestAlertPresenter alerts;
     TestFileChooser chooser;
+    TestSaveChanges saveChanges;
     int quitRequests = 0;
     std::unique_ptr<ApplicationShell> shell;
 };

@@ -1,5 +1,6 @@
 #include "widgets/ControlToMidiTextButton.h"
 #include "widgets/CustomLook.h"
+#include "WidgetTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -104,6 +105,28 @@ TEST_F (LookDrawingTest, ComboBoxIsWhiteWithASmallArrowInItsArrowColour)
     EXPECT_EQ (image.getPixelAt (90, 5), juce::Colours::white);
 }
 
+TEST_F (LookDrawingTest, PopUpListsHaveAnEdgeAndAFocusedComboBoxAnOutline)
+{
+    const auto popUp = draw (60, 40, [&] (juce::Graphics& g) { look.drawPopupMenuBackground (g, 60, 40); });
+    EXPECT_EQ (popUp.getPixelAt (0, 20), juce::Colours::white);
+    EXPECT_EQ (popUp.getPixelAt (30, 20), accent);
+
+    juce::ComboBox box;
+    styledWith (box).setSize (100, 18);
+    box.setWantsKeyboardFocus (true);
+    WidgetTestSupport::OnDesktop desktop (box);
+    const auto edge = [&] {
+        return draw (100, 18, [&] (juce::Graphics& g) { look.drawComboBox (g, 100, 18, false, 0, 0, 0, 0, box); })
+            .getPixelAt (2, 9);
+    };
+
+    box.giveAwayKeyboardFocus();
+    EXPECT_EQ (edge(), juce::Colours::white);
+    box.grabKeyboardFocus();
+    ASSERT_TRUE (box.hasKeyboardFocus (false));
+    EXPECT_EQ (edge(), accent);
+}
+
 TEST_F (LookDrawingTest, LabelsDrawLeftAlignedOnOneLineWithAnEllipsis)
 {
     juce::Label label ({}, "Pitch Wheel MIDI Channel Caption");
@@ -168,4 +191,8 @@ TEST (MidiToDinButtonLook, OnIsAFilledWhiteBoxAndOffAWhiteOutline)
             transparent += image.getPixelAt (x, y).getAlpha() == 0 ? 1 : 0;
         }
     EXPECT_GT (transparent, 60);
+
+    // "OFF" fits inside the frame: nothing of it touches the column next to the right edge.
+    for (int y = 2; y < 10; ++y)
+        EXPECT_FALSE (isWhite (image.getPixelAt (18, y))) << y;
 }

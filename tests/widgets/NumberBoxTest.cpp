@@ -1,6 +1,8 @@
 #include "WidgetTestSupport.h"
 
 #include "widgets/NumberBox.h"
+#include "widgets/NumberBoxWithLabel.h"
+#include "widgets/WidgetColours.h"
 
 #include <gtest/gtest.h>
 
@@ -149,4 +151,25 @@ TEST_F (NumberBoxTest, AValueHeldOutsideTheRangeIsShownWithoutNotifying)
     EXPECT_TRUE (log.empty());
     typeInto (box, "8");
     EXPECT_EQ (log, (std::vector<juce::String> { "L=8" }));
+}
+
+TEST_F (NumberBoxTest, TellsItsRangeAndMarksARefusedValueBeforeTheStoredOneComesBack)
+{
+    EXPECT_EQ (NumberBoxWithLabel (1, 16, "MIDI Channel", nullptr).getNumberBox().getTooltip(),
+               juce::String::fromUTF8 ("1\xe2\x80\x93" "16"));
+
+    makeRange (1, 16, 5);
+    typeInto (box, "0");
+    EXPECT_TRUE (box.isShowingRefusal());
+    juce::Image image (juce::Image::ARGB, 100, 18, true);
+    {
+        juce::Graphics g (image);
+        box.paintEntireComponent (g, false);
+    }
+    EXPECT_EQ (image.getPixelAt (90, 9), WidgetColours::refusal);
+
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (NumberBox::refusalMs + 300);
+    EXPECT_FALSE (box.isShowingRefusal());
+    EXPECT_EQ (box.getText(), "5");
+    EXPECT_TRUE (log.empty());
 }

@@ -308,10 +308,10 @@ def tab_button(caption, w, state, separator):
     colour = ACCENT if state == "down" else "#FFFFFF"
     weight = "bold" if state == "down" else "normal"
     parts = [rect(0, 0, w, h, fills[state])]
-    if state != "down" and separator:
-        parts.append(line(w - 0.5, 8, w - 0.5, h - 8, "#FFFFFF", opacity=0.3))
-    else:
+    if state == "down":
         parts.append(rect(0, h - 3, w, 3, ACCENT))
+    elif separator:
+        parts.append(line(w - 0.5, 8, w - 0.5, h - 8, "#FFFFFF", opacity=0.3))
     parts.append(text(w / 2, 25, caption, 14, colour, anchor="middle", weight=weight))
     return svg(w, h, "\n".join(parts))
 

@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Drives the built editor with real X events through typing, paging, undo and closing with edits:
+# a typed value reaches the file on Ctrl+S, Return after paging leaves the section's flag alone,
+# Ctrl+Z takes an edit back, and closing an edited window asks first (Cancel keeps it).
+# Keeps screenshots of a focused box, an open pop-up list and the mode combo boxes.
+# Usage: end-to-end-editing.sh EDITOR ARTIFACT_FOLDER. Exits 77 (skipped) where no display can be made.
+source "$(dirname "$0")/e2e-support.sh"
+
+${editorEnv[@]+"${editorEnv[@]}"} "$editor" --simulator >"$work/editor.log" 2>&1 &
+editorPid=$!
+main="$(waitForWindow "$app - Untitled 1")" || fail "no first window"
+sleep 1
+
+original="$(dirname "$0")/../../src/resources/QX61DefaultPreset.qx6"
+target="$work/edited.qx6"
+cp "$original" "$target" || fail "no preset to start from"
+clickAt "$main" 1100 600
+timeout 20 ${editorEnv[@]+"${editorEnv[@]}"} "$editor" --simulator "$target" >>"$work/editor.log" 2>&1 || fail "no hand-over"
+waitForWindow "$app - edited" >/dev/null || fail "file not opened"
+
+# "offset old new" for every preset data byte (after the 9 header bytes and the slot byte) that
+# differs from the factory preset.
+changes()
+{
+    cmp -l "$original" "$target" | while read -r at a b; do
+        [ "$at" -gt 10 ] && echo "$((at - 1)) $((8#$a)) $((8#$b))"
+    done
+}
+save() { xdotool key --clearmodifiers ctrl+s; sleep 1; }
+
+bankTop=$((mainViewTop + 15))
+ccBox() { clickAt "$main" 190 $((bankTop + 83)); }   # Knob 1's "CC" row, its box half
+
+clickAt "$main" 204 $((menuBar + 470))                 # the "Knobs" tab
+ccBox
+import -window "$main" "$artifacts/editing-focused-box.png" || fail "no screenshot"
+xdotool type --delay 100 99
+save
+read -r offset old new <<<"$(changes)"
+[ "$(changes | wc -l)" -eq 1 ] && [ "$new" -eq 99 ] || fail "Ctrl+S while typing saved: $(changes | tr '\n' ';')"
+
+# Page on with a value still being typed, then Return: the value is kept, no flag flips.
+ccBox
+xdotool type --delay 100 55
+clickAt "$main" 1178 $((mainViewTop + 18))           # the next-bank arrow
+xdotool key Return
+sleep 0.5
+save
+[ "$(changes)" = "$offset $old 55" ] || fail "after paging and Return: $(changes | tr '\n' ';')"
+
+# Ctrl+Z takes the last edit back (to 99), Ctrl+Y brings it again, Ctrl+Z once more.
+xdotool key --clearmodifiers ctrl+z ctrl+y ctrl+z
+sleep 0.5
+save
+[ "$(changes)" = "$offset $old 99" ] || fail "after undo: $(changes | tr '\n' ';')"
+
+# The pads' mode boxes with their longest names, and one list open.
+clickAt "$main" 468 $((menuBar + 470))               # the "Drum Pads" tab
+for pad in 1 2; do
+    clickAt "$main" $((40 + 300 * (pad - 1) + 150)) $((bankTop + 37))
+    xdotool key --delay 150 $( [ "$pad" -eq 1 ] && echo Down Down || echo Down Down Down ) Return
+done
+sleep 0.5
+import -window "$main" -crop 700x80+0+$((bankTop + 10)) "$artifacts/editing-mode-boxes.png" || fail "no screenshot"
+clickAt "$main" 790 $((bankTop + 37))
+sleep 0.5
+import -window root -crop 1000x400+0+$((bankTop + 40)) "$artifacts/editing-pop-up-list.png" || fail "no screenshot"
+xdotool key Escape
+sleep 0.3
+
+# Closing the edited window asks; Cancel keeps it.
+xdotool key --clearmodifiers ctrl+w
+question="$(waitForWindow "$app")" || fail "no question on closing an edited window"
+import -window "$question" "$artifacts/editing-save-question.png"
+xdotool key Escape
+waitForNoWindow "$app" || fail "the question stayed up"
+sleep 0.5
+xdotool search --name "^$app - edited\$" >/dev/null || fail "Cancel closed the window"
+
+echo "passed; screenshots in $artifacts/editing-*.png"
