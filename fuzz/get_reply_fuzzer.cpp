@@ -23,26 +23,24 @@ public:
         explicit Input (FuzzPortLayer& ownerIn) : owner (ownerIn) {}
         ~Input() override { owner.callback = nullptr; }
         void start() override {}
-        bool isAlive() const override { return true; }
         FuzzPortLayer& owner;
     };
 
     struct Output : public OutputPort
     {
         void sendMessageNow (const juce::MidiMessage&) override {}
-        bool isAlive() const override { return true; }
     };
 
-    juce::StringArray getInputNames() const override { return { "Fuzz" }; }
-    juce::StringArray getOutputNames() const override { return { "Fuzz" }; }
+    Devices getInputDevices() const override { return { { "Fuzz", "fuzz" } }; }
+    Devices getOutputDevices() const override { return { { "Fuzz", "fuzz" } }; }
 
-    std::unique_ptr<InputPort> openInput (int, Callback callbackIn) override
+    std::unique_ptr<InputPort> openInput (const Device&, Callback callbackIn) override
     {
         callback = std::move (callbackIn);
         return std::make_unique<Input> (*this);
     }
 
-    std::unique_ptr<OutputPort> openOutput (int) override { return std::make_unique<Output>(); }
+    std::unique_ptr<OutputPort> openOutput (const Device&) override { return std::make_unique<Output>(); }
 
     Callback callback;
 };

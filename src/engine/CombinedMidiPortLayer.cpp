@@ -1,57 +1,68 @@
 #include "engine/CombinedMidiPortLayer.h"
 
+#include <algorithm>
+
 CombinedMidiPortLayer::CombinedMidiPortLayer (std::vector<std::shared_ptr<MidiPortLayer>> layersIn)
     : layers (std::move (layersIn))
 {
 }
 
-juce::StringArray CombinedMidiPortLayer::getInputNames() const
+MidiPortLayer::Devices CombinedMidiPortLayer::getInputDevices() const
 {
-    juce::StringArray names;
+    Devices devices;
 
     for (const auto& layer : layers)
-        names.addArray (layer->getInputNames());
+        for (const auto& device : layer->getInputDevices())
+            devices.push_back (device);
 
-    return names;
+    return devices;
 }
 
-juce::StringArray CombinedMidiPortLayer::getOutputNames() const
+MidiPortLayer::Devices CombinedMidiPortLayer::getOutputDevices() const
 {
-    juce::StringArray names;
+    Devices devices;
 
     for (const auto& layer : layers)
-        names.addArray (layer->getOutputNames());
+        for (const auto& device : layer->getOutputDevices())
+            devices.push_back (device);
 
-    return names;
+    return devices;
 }
 
-template <typename ListNames>
-std::pair<MidiPortLayer*, int> CombinedMidiPortLayer::locate (int index, ListNames&& listNames) const
+template <typename ListDevices>
+MidiPortLayer* CombinedMidiPortLayer::layerListing (const Device& device, ListDevices&& listDevices) const
 {
-    if (index < 0)
-        return { nullptr, 0 };
-
     for (const auto& layer : layers)
     {
-        const auto count = listNames (*layer).size();
+        const auto listed = listDevices (*layer);
 
-        if (index < count)
-            return { layer.get(), index };
-
-        index -= count;
+        if (std::find (listed.begin(), listed.end(), device) != listed.end())
+            return layer.get();
     }
 
-    return { nullptr, 0 };
+    return nullptr;
 }
 
-std::unique_ptr<MidiPortLayer::InputPort> CombinedMidiPortLayer::openInput (int index, Callback callback)
+std::unique_ptr<MidiPortLayer::InputPort> CombinedMidiPortLayer::openInput (const Device& device, Callback callback)
 {
-    const auto [layer, position] = locate (index, [] (const MidiPortLayer& l) { return l.getInputNames(); });
-    return layer != nullptr ? layer->openInput (position, std::move (callback)) : nullptr;
+    auto* layer = layerListing (device, [] (const MidiPortLayer& l) { return l.getInputDevices(); });
+    return layer != nullptr ? layer->openInput (device, std::move (callback)) : nullptr;
 }
 
-std::unique_ptr<MidiPortLayer::OutputPort> CombinedMidiPortLayer::openOutput (int index)
+std::unique_ptr<MidiPortLayer::OutputPort> CombinedMidiPortLayer::openOutput (const Device& device)
 {
-    const auto [layer, position] = locate (index, [] (const MidiPortLayer& l) { return l.getOutputNames(); });
-    return layer != nullptr ? layer->openOutput (position) : nullptr;
+    auto* layer = layerListing (device, [] (const MidiPortLayer& l) { return l.getOutputDevices(); });
+    return layer != nullptr ? layer->openOutput (device) : nullptr;
+}
+
+void CombinedMidiPortLayer::addListener (Listener* listener)
+{
+    for (const auto& layer : layers)
+        layer->addListener (listener);
+}
+
+void CombinedMidiPortLayer::removeListener (Listener* listener)
+{
+    for (const auto& layer : layers)
+        layer->removeListener (listener);
 }

@@ -4,32 +4,22 @@
 
 namespace
 {
-bool containsIdentifier (const juce::Array<juce::MidiDeviceInfo>& devices, const juce::String& identifier)
+MidiPortLayer::Devices listOf (const juce::Array<juce::MidiDeviceInfo>& infos)
 {
-    for (const auto& device : devices)
-        if (device.identifier == identifier)
-            return true;
+    MidiPortLayer::Devices devices;
 
-    return false;
-}
+    for (const auto& info : infos)
+        devices.push_back ({ info.name, info.identifier });
 
-juce::StringArray namesOf (const juce::Array<juce::MidiDeviceInfo>& devices)
-{
-    juce::StringArray names;
-
-    for (const auto& device : devices)
-        names.add (device.name);
-
-    return names;
+    return devices;
 }
 
 class JuceInputPort : public MidiPortLayer::InputPort,
                       private juce::MidiInputCallback
 {
 public:
-    JuceInputPort (const juce::String& identifierIn, MidiPortLayer::Callback callbackIn)
-        : identifier (identifierIn),
-          callback (std::move (callbackIn)),
+    JuceInputPort (const juce::String& identifier, MidiPortLayer::Callback callbackIn)
+        : callback (std::move (callbackIn)),
           input (juce::MidiInput::openDevice (identifier, this))
     {
     }
@@ -43,9 +33,9 @@ public:
         input.reset();
     }
 
-    bool isOpen() const { return input != nullptr; }
+    /** False when nothing opened, or what opened under the identifier is another device. */
+    bool opened (const juce::String& name) const { return input != nullptr && input->getName() == name; }
     void start() override { input->start(); }
-    bool isAlive() const override { return containsIdentifier (juce::MidiInput::getAvailableDevices(), identifier); }
 
 private:
     void handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMessage& message) override
@@ -53,7 +43,6 @@ private:
         callback (message);
     }
 
-    const juce::String identifier;
     MidiPortLayer::Callback callback;
     std::unique_ptr<juce::MidiInput> input;
 };
@@ -65,52 +54,76 @@ public:
 
     void sendMessageNow (const juce::MidiMessage& message) override { output->sendMessageNow (message); }
 
-    bool isAlive() const override
-    {
-        return containsIdentifier (juce::MidiOutput::getAvailableDevices(), output->getIdentifier());
-    }
-
 private:
     std::unique_ptr<juce::MidiOutput> output;
 };
 } // namespace
 
-juce::StringArray JuceMidiPortLayer::getInputNames() const
+JuceMidiPortLayer::JuceMidiPortLayer()
 {
-    return namesOf (juce::MidiInput::getAvailableDevices());
+    AlsaDeviceWatcher::silenceAlsaErrors();
+    watcher = std::make_unique<AlsaDeviceWatcher> ([this] (int client, int port) { announceGone (client, port); },
+                                                   [this] { announcer.announceChanged(); });
 }
 
-juce::StringArray JuceMidiPortLayer::getOutputNames() const
+JuceMidiPortLayer::~JuceMidiPortLayer()
 {
-    return namesOf (juce::MidiOutput::getAvailableDevices());
+    watcher.reset();
 }
 
-std::unique_ptr<MidiPortLayer::InputPort> JuceMidiPortLayer::openInput (int index, Callback callback)
+MidiPortLayer::Devices JuceMidiPortLayer::getInputDevices() const
 {
-    const auto devices = juce::MidiInput::getAvailableDevices();
-
-    if (! juce::isPositiveAndBelow (index, devices.size()))
-        return nullptr;
-
-    auto port = std::make_unique<JuceInputPort> (devices[index].identifier, std::move (callback));
-
-    if (! port->isOpen())
-        return nullptr;
-
-    return port;
+    return listOf (juce::MidiInput::getAvailableDevices());
 }
 
-std::unique_ptr<MidiPortLayer::OutputPort> JuceMidiPortLayer::openOutput (int index)
+MidiPortLayer::Devices JuceMidiPortLayer::getOutputDevices() const
 {
-    const auto devices = juce::MidiOutput::getAvailableDevices();
+    return listOf (juce::MidiOutput::getAvailableDevices());
+}
 
-    if (! juce::isPositiveAndBelow (index, devices.size()))
-        return nullptr;
+std::unique_ptr<MidiPortLayer::InputPort> JuceMidiPortLayer::openInput (const Device& device, Callback callback)
+{
+    remember (device.identifier);
+    auto port = std::make_unique<JuceInputPort> (device.identifier, std::move (callback));
+    return port->opened (device.name) ? std::move (port) : nullptr;
+}
 
-    auto output = juce::MidiOutput::openDevice (devices[index].identifier);
+std::unique_ptr<MidiPortLayer::OutputPort> JuceMidiPortLayer::openOutput (const Device& device)
+{
+    remember (device.identifier);
+    auto output = juce::MidiOutput::openDevice (device.identifier);
 
-    if (output == nullptr)
+    if (output == nullptr || output->getName() != device.name)
         return nullptr;
 
     return std::make_unique<JuceOutputPort> (std::move (output));
+}
+
+void JuceMidiPortLayer::remember (const juce::String& identifier)
+{
+    const juce::ScopedLock sl (openedLock);
+    opened.insert (identifier);
+}
+
+// JUCE names an ALSA port "client-port".
+void JuceMidiPortLayer::announceGone (int client, int port)
+{
+    juce::StringArray identifiers;
+
+    if (port != AlsaDeviceWatcher::anyPort)
+    {
+        identifiers.add (juce::String (client) + "-" + juce::String (port));
+    }
+    else
+    {
+        const juce::ScopedLock sl (openedLock);
+        const auto prefix = juce::String (client) + "-";
+
+        for (const auto& identifier : opened)
+            if (client == AlsaDeviceWatcher::anyClient || identifier.startsWith (prefix))
+                identifiers.add (identifier);
+    }
+
+    for (const auto& identifier : identifiers)
+        announcer.announceGone (identifier);
 }

@@ -3,6 +3,9 @@
 #include "engine/JuceMidiPortLayer.h"
 #include "engine/MidiLog.h"
 
+#include <algorithm>
+#include <type_traits>
+
 MidiManager::MidiManager() : MidiManager (std::make_shared<JuceMidiPortLayer>())
 {
 }
@@ -10,84 +13,98 @@ MidiManager::MidiManager() : MidiManager (std::make_shared<JuceMidiPortLayer>())
 MidiManager::MidiManager (std::shared_ptr<MidiPortLayer> portsIn) : ports (std::move (portsIn))
 {
     jassert (ports != nullptr);
+    ports->addListener (this);
     startTimer (deviceWatchIntervalMs);
 }
 
 MidiManager::~MidiManager()
 {
+    ports->removeListener (this);
+    cancelPendingUpdate();
     stopTimer();
-    closeOutput();
-    closeInput();
+    close (output);
+    close (input);
 }
+
+namespace
+{
+bool isListed (const MidiPortLayer::Devices& devices, const MidiPortLayer::Device& device)
+{
+    return std::find (devices.begin(), devices.end(), device) != devices.end();
+}
+} // namespace
 
 void MidiManager::setInputDevice (const juce::String& name)
 {
-    {
-        const juce::ScopedLock sl (portLock);
-
-        if (midiInput != nullptr && name == inputDeviceName)
-            return;
-    }
-
-    const auto index = ports->getInputNames().indexOf (name);
-
-    if (index < 0)
-        return;
-
-    auto opened = ports->openInput (index, [this] (const juce::MidiMessage& message)
-                                    { handleIncomingMidiMessage (message); });
-    std::unique_ptr<MidiPortLayer::InputPort> previous;
-
-    {
-        const juce::ScopedLock sl (portLock);
-        inputDeviceName = name;
-        previous = std::move (midiInput);
-        midiInput = std::move (opened);
-    }
-
-    previous.reset();
-
-    const juce::ScopedLock sl (portLock);
-
-    if (midiInput != nullptr)
-        midiInput->start();
+    choose (input, name, ports->getInputDevices(), [this] (const auto& device) { return openInput (device); });
 }
 
 void MidiManager::setOutputDevice (const juce::String& name)
 {
+    choose (output, name, ports->getOutputDevices(), [this] (const auto& device) { return openOutput (device); });
+}
+
+// Opens by the identifier listed with the name, so a device that comes or goes meanwhile cannot
+// put another device under the chosen name.
+template <typename Port, typename Open>
+void MidiManager::choose (PortState<Port>& state, const juce::String& name, const MidiPortLayer::Devices& devices, Open&& open)
+{
     {
         const juce::ScopedLock sl (portLock);
 
-        if (midiOutput != nullptr && name == outputDeviceName)
+        if (state.isWorking() && name == state.chosenName && isListed (devices, state.device))
             return;
     }
 
-    const auto index = ports->getOutputNames().indexOf (name);
+    const auto found = std::find_if (devices.begin(), devices.end(), [&name] (const auto& device) { return device.name == name; });
 
-    if (index < 0)
+    if (found == devices.end())
         return;
 
-    auto opened = ports->openOutput (index);
-    std::unique_ptr<MidiPortLayer::OutputPort> previous;
+    auto opened = open (*found);
+    std::unique_ptr<Port> previous;
 
     {
         const juce::ScopedLock sl (portLock);
-        outputDeviceName = name;
-        previous = std::move (midiOutput);
-        midiOutput = std::move (opened);
+        state.chosenName = name;
+        state.device = *found;
+        state.lost = false;
+        previous = std::exchange (state.port, std::move (opened));
+        ++connectionEpoch;
     }
+
+    // The old input is silent before the new one starts, so nothing arrives twice.
+    previous.reset();
+
+    if constexpr (std::is_same_v<Port, MidiPortLayer::InputPort>)
+    {
+        const juce::ScopedLock sl (portLock);
+
+        if (state.port != nullptr)
+            state.port->start();
+    }
+}
+
+std::unique_ptr<MidiPortLayer::InputPort> MidiManager::openInput (const MidiPortLayer::Device& device)
+{
+    return ports->openInput (device, [this] (const juce::MidiMessage& message) { handleIncomingMidiMessage (message); });
+}
+
+std::unique_ptr<MidiPortLayer::OutputPort> MidiManager::openOutput (const MidiPortLayer::Device& device)
+{
+    return ports->openOutput (device);
 }
 
 juce::String MidiManager::getInputDeviceName() const
 {
     const juce::ScopedLock sl (portLock);
-    return inputDeviceName;
+    return input.chosenName;
 }
 
 juce::String MidiManager::getOutputDeviceName() const
 {
     const juce::ScopedLock sl (portLock);
-    return outputDeviceName;
+    return output.chosenName;
 }
 
 void MidiManager::addListener (MidiManagerListener* listener)
@@ -111,26 +128,26 @@ int MidiManager::getNumListeners() const
 bool MidiManager::isConnected() const
 {
     const juce::ScopedLock sl (portLock);
-    return midiInput != nullptr;
+    return input.isWorking();
 }
 
 bool MidiManager::isOutputOpen() const
 {
     const juce::ScopedLock sl (portLock);
-    return midiOutput != nullptr;
+    return output.isWorking();
 }
 
 bool MidiManager::sendMessage (const juce::MidiMessage& message)
 {
     const juce::ScopedLock sl (portLock);
 
-    if (midiOutput == nullptr)
+    if (! output.isWorking())
         return false;
 
     if (auto currentLog = getLog())
         currentLog->logOutgoing (message);
 
-    midiOutput->sendMessageNow (message);
+    output.port->sendMessageNow (message);
     return true;
 }
 
@@ -148,51 +165,76 @@ std::shared_ptr<MidiLog> MidiManager::getLog() const
 
 void MidiManager::checkDevices()
 {
-    watchOutput();
-    watchInput();
+    watch (output, ports->getOutputDevices(), [this] (const auto& device) { return openOutput (device); });
+    watch (input, ports->getInputDevices(), [this] (const auto& device) { return openInput (device); });
 }
 
-// A port whose device went and came back between two checks is dead though its name is listed:
-// it is reopened like a closed one.
-void MidiManager::watchOutput()
+// A port is kept while its device is listed and has not been announced gone; otherwise it is
+// closed and the chosen name opened afresh if it is listed.
+template <typename Port, typename Open>
+void MidiManager::watch (PortState<Port>& state, const MidiPortLayer::Devices& devices, Open&& open)
 {
-    const auto name = getOutputDeviceName();
+    juce::String name;
 
-    if (! ports->getOutputNames().contains (name))
     {
-        closeOutput();
-        return;
+        const juce::ScopedLock sl (portLock);
+
+        if (state.isWorking() && isListed (devices, state.device))
+            return;
+
+        name = state.chosenName;
     }
 
-    if (isAlive (midiOutput))
-        return;
+    close (state);
 
-    closeOutput();
-    setOutputDevice (name);
-}
-
-void MidiManager::watchInput()
-{
-    const auto name = getInputDeviceName();
-
-    if (! ports->getInputNames().contains (name))
-    {
-        closeInput();
-        return;
-    }
-
-    if (isAlive (midiInput))
-        return;
-
-    closeInput();
-    setInputDevice (name);
+    if (name.isNotEmpty())
+        choose (state, name, devices, open);
 }
 
 template <typename Port>
-bool MidiManager::isAlive (const std::unique_ptr<Port>& port) const
+void MidiManager::close (PortState<Port>& state)
 {
-    const juce::ScopedLock sl (portLock);
-    return port != nullptr && port->isAlive();
+    std::unique_ptr<Port> closing;
+
+    {
+        const juce::ScopedLock sl (portLock);
+        closing = std::move (state.port);
+        state.lost = false;
+
+        if (closing != nullptr)
+            ++connectionEpoch;
+    }
+}
+
+void MidiManager::midiDeviceGone (const juce::String& identifier)
+{
+    {
+        const juce::ScopedLock sl (portLock);
+        markLost (input, identifier);
+        markLost (output, identifier);
+    }
+
+    triggerAsyncUpdate();
+}
+
+template <typename Port>
+void MidiManager::markLost (PortState<Port>& state, const juce::String& identifier)
+{
+    if (state.isWorking() && state.device.identifier == identifier)
+    {
+        state.lost = true;
+        ++connectionEpoch;
+    }
+}
+
+void MidiManager::midiDevicesChanged()
+{
+    triggerAsyncUpdate();
+}
+
+void MidiManager::handleAsyncUpdate()
+{
+    checkDevices();
 }
 
 void MidiManager::timerCallback()
@@ -207,24 +249,4 @@ void MidiManager::handleIncomingMidiMessage (const juce::MidiMessage& message)
 
     const juce::ScopedLock sl (listenerLock);
     listeners.call ([&message] (MidiManagerListener& listener) { listener.handleMidiMessage (message); });
-}
-
-void MidiManager::closeInput()
-{
-    std::unique_ptr<MidiPortLayer::InputPort> closing;
-
-    {
-        const juce::ScopedLock sl (portLock);
-        closing = std::move (midiInput);
-    }
-}
-
-void MidiManager::closeOutput()
-{
-    std::unique_ptr<MidiPortLayer::OutputPort> closing;
-
-    {
-        const juce::ScopedLock sl (portLock);
-        closing = std::move (midiOutput);
-    }
 }

@@ -4,19 +4,32 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
-/** What the MIDI manager needs from the system's MIDI ports: list them by name, open one by its
-    position in the list. The real ports sit behind JuceMidiPortLayer; VirtualMidiPortLayer holds
-    in-process ports for the simulator and the tests.
+/** What the MIDI manager needs from the system's MIDI ports: list them as name and identifier,
+    open one by the identifier listed with its name, and hear of devices coming and going. The
+    real ports sit behind JuceMidiPortLayer; VirtualMidiPortLayer holds in-process ones for the
+    simulator and the tests.
 
-    Lists and opening may be called from the message thread while ports come and go; a position
-    that no longer exists opens nothing.
+    An identifier names a place, not a device: like ALSA's "client-port", it may be given to a
+    new device once the old one has gone. Lists and opening may be called from the message thread
+    while ports come and go; a device that is no longer listed opens nothing.
 */
 class MidiPortLayer
 {
 public:
     /** Called on the input port's own thread with every whole message that arrives. */
     using Callback = std::function<void (const juce::MidiMessage&)>;
+
+    struct Device
+    {
+        juce::String name;
+        juce::String identifier;
+
+        bool operator== (const Device& other) const { return name == other.name && identifier == other.identifier; }
+    };
+
+    using Devices = std::vector<Device>;
 
     class InputPort
     {
@@ -26,10 +39,6 @@ public:
 
         /** Messages reach the callback only after this. */
         virtual void start() = 0;
-
-        /** False once the device behind the port has gone, even if a device of the same name
-            has appeared since (a port opened on the old one would stay silent). */
-        virtual bool isAlive() const = 0;
     };
 
     class OutputPort
@@ -37,18 +46,47 @@ public:
     public:
         virtual ~OutputPort() = default;
         virtual void sendMessageNow (const juce::MidiMessage& message) = 0;
+    };
 
-        /** As InputPort::isAlive. */
-        virtual bool isAlive() const = 0;
+    /** Hears of device changes as they happen, on whatever thread the layer learns of them. */
+    class Listener
+    {
+    public:
+        virtual ~Listener() = default;
+
+        /** The device under that identifier has gone; another may already have taken its place,
+            and a port opened on the old one stays deaf and mute for good. */
+        virtual void midiDeviceGone (const juce::String& identifier) = 0;
+
+        /** A device appeared or went. */
+        virtual void midiDevicesChanged() = 0;
     };
 
     virtual ~MidiPortLayer() = default;
 
-    /** Names in the system's order; the same name may appear twice. */
-    virtual juce::StringArray getInputNames() const = 0;
-    virtual juce::StringArray getOutputNames() const = 0;
+    /** In the system's order; the same name may appear twice, an identifier only once. */
+    virtual Devices getInputDevices() const = 0;
+    virtual Devices getOutputDevices() const = 0;
 
-    /** Null when there is no port at that position or it cannot be opened. */
-    virtual std::unique_ptr<InputPort> openInput (int index, Callback callback) = 0;
-    virtual std::unique_ptr<OutputPort> openOutput (int index) = 0;
+    /** Null when no device of that name is listed under that identifier or it cannot be opened. */
+    virtual std::unique_ptr<InputPort> openInput (const Device& device, Callback callback) = 0;
+    virtual std::unique_ptr<OutputPort> openOutput (const Device& device) = 0;
+
+    /** A layer that cannot tell of changes leaves them to the manager's periodic watch. Once
+        removeListener has returned, that listener is never called again. */
+    virtual void addListener (Listener*) {}
+    virtual void removeListener (Listener*) {}
+
+    juce::StringArray getInputNames() const { return namesOf (getInputDevices()); }
+    juce::StringArray getOutputNames() const { return namesOf (getOutputDevices()); }
+
+    static juce::StringArray namesOf (const Devices& devices)
+    {
+        juce::StringArray names;
+
+        for (const auto& device : devices)
+            names.add (device.name);
+
+        return names;
+    }
 };

@@ -27,9 +27,9 @@ SimulatedKeyboard::SimulatedKeyboard (VirtualMidiPortLayer& layerIn)
       constants (ModelConstants::qx61()),
       dataLength (constants.getLayout().dataLength()),
       layer (layerIn),
-      input (std::make_shared<VirtualMidiInput> (portName)),
+      input (std::make_shared<VirtualMidiInput> (portName, portIdentifier)),
       output (std::make_shared<VirtualMidiOutput> (portName, [this] (const juce::MidiMessage& message)
-                                                    { receive (message); }))
+                                                    { receive (message); }, portIdentifier))
 {
     for (int slot = 0; slot < numSlots; ++slot)
         slots.push_back (initialSlotData (slot));
@@ -77,19 +77,26 @@ void SimulatedKeyboard::setRandomSeed (juce::int64 seed)
     random.setSeed (seed);
 }
 
+// The layer is called outside the lock: its listeners may be sending to this keyboard.
 void SimulatedKeyboard::unplug()
 {
-    const juce::ScopedLock sl (lock);
-    pluggedIn = false;
-    pending.clear();
+    {
+        const juce::ScopedLock sl (lock);
+        pluggedIn = false;
+        pending.clear();
+    }
+
     layer.unplug (input);
     layer.unplug (output);
 }
 
 void SimulatedKeyboard::replug()
 {
-    const juce::ScopedLock sl (lock);
-    pluggedIn = true;
+    {
+        const juce::ScopedLock sl (lock);
+        pluggedIn = true;
+    }
+
     layer.plugIn (input);
     layer.plugIn (output);
 }

@@ -21,6 +21,9 @@ public:
     using Bytes = SysExMessages::Bytes;
 
     static constexpr const char* portName = "QX61 Simulator";
+
+    /** Its input and output are one port, as a USB keyboard's are on ALSA. */
+    static constexpr const char* portIdentifier = "simulator-0";
     static constexpr int numSlots = 25;
 
     /** How replies go out. Shares are probabilities from 0 to 1, drawn per request. */
@@ -42,7 +45,8 @@ public:
     ReplyBehaviour getReplyBehaviour() const;
     void setRandomSeed (juce::int64 seed);
 
-    /** The ports disappear from the layer (replies not yet sent are lost) and come back. */
+    /** The ports disappear from the layer (replies not yet sent are lost) and come back under
+        the same identifier; as with ALSA, ports opened before stay dead. */
     void unplug();
     void replug();
     bool isPluggedIn() const;

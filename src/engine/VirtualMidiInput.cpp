@@ -4,7 +4,7 @@ class VirtualMidiInput::Port : public MidiPortLayer::InputPort
 {
 public:
     Port (std::shared_ptr<VirtualMidiInput> deviceIn, MidiPortLayer::Callback callbackIn)
-        : device (std::move (deviceIn)), callback (std::move (callbackIn))
+        : device (std::move (deviceIn)), callback (std::move (callbackIn)), plugCount (device->plugCount)
     {
         const juce::ScopedLock sl (device->portLock);
         device->ports.add (this);
@@ -17,22 +17,24 @@ public:
     }
 
     void start() override { started = true; }
-    bool isAlive() const override { return device->isPluggedIn(); }
 
     void deliver (const juce::MidiMessage& message)
     {
-        if (started)
+        if (started && plugCount == device->plugCount)
             callback (message);
     }
 
 private:
     std::shared_ptr<VirtualMidiInput> device;
     MidiPortLayer::Callback callback;
+    const int plugCount;
     std::atomic<bool> started { false };
 };
 
-VirtualMidiInput::VirtualMidiInput (const juce::String& nameIn)
-    : juce::Thread ("Virtual MIDI input " + nameIn), name (nameIn)
+VirtualMidiInput::VirtualMidiInput (const juce::String& nameIn, const juce::String& identifierIn)
+    : juce::Thread ("Virtual MIDI input " + nameIn),
+      name (nameIn),
+      identifier (identifierIn.isNotEmpty() ? identifierIn : juce::Uuid().toString())
 {
     startThread();
 }
@@ -59,6 +61,9 @@ void VirtualMidiInput::send (const juce::MidiMessage& message)
 
 void VirtualMidiInput::setPluggedIn (bool shouldBePluggedIn)
 {
+    if (shouldBePluggedIn && ! pluggedIn)
+        ++plugCount;
+
     pluggedIn = shouldBePluggedIn;
 
     if (! shouldBePluggedIn)

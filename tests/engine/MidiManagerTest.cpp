@@ -11,38 +11,53 @@ using namespace MidiTestSupport;
 
 namespace
 {
-/** Counts how often ports are opened, to tell a reopen from keeping a port. */
+/** Counts how often ports are opened, to tell a reopen from keeping a port; can change the
+    listing just before a port is opened, and can keep the layer's announcements to itself. */
 class CountingLayer : public MidiPortLayer
 {
 public:
-    explicit CountingLayer (std::shared_ptr<MidiPortLayer> innerIn) : inner (std::move (innerIn)) {}
+    CountingLayer (std::shared_ptr<MidiPortLayer> innerIn, bool announcesIn = true)
+        : inner (std::move (innerIn)), announces (announcesIn)
+    {
+    }
 
-    juce::StringArray getInputNames() const override { return inner->getInputNames(); }
-    juce::StringArray getOutputNames() const override { return inner->getOutputNames(); }
+    Devices getInputDevices() const override { return inner->getInputDevices(); }
+    Devices getOutputDevices() const override { return inner->getOutputDevices(); }
 
-    std::unique_ptr<InputPort> openInput (int index, Callback callback) override
+    std::unique_ptr<InputPort> openInput (const Device& device, Callback callback) override
     {
         ++inputsOpened;
-        return inner->openInput (index, std::move (callback));
+        std::exchange (beforeOpen, [] {}) ();
+        return inner->openInput (device, std::move (callback));
     }
 
-    std::unique_ptr<OutputPort> openOutput (int index) override
+    std::unique_ptr<OutputPort> openOutput (const Device& device) override
     {
         ++outputsOpened;
-        return inner->openOutput (index);
+        return inner->openOutput (device);
     }
 
+    void addListener (Listener* listener) override
+    {
+        if (announces)
+            inner->addListener (listener);
+    }
+
+    void removeListener (Listener* listener) override { inner->removeListener (listener); }
+
     std::atomic<int> inputsOpened { 0 }, outputsOpened { 0 };
+    std::function<void()> beforeOpen = [] {};
 
 private:
     std::shared_ptr<MidiPortLayer> inner;
+    const bool announces;
 };
 
 /** A device that counts what the manager sends it. */
 struct OutputSink
 {
-    explicit OutputSink (const juce::String& name)
-        : device (std::make_shared<VirtualMidiOutput> (name, [this] (const juce::MidiMessage&) { ++received; }))
+    explicit OutputSink (const juce::String& name, const juce::String& identifier = {})
+        : device (std::make_shared<VirtualMidiOutput> (name, [this] (const juce::MidiMessage&) { ++received; }, identifier))
     {
     }
 
@@ -150,61 +165,169 @@ TEST_F (MidiManagerTest, OfTwoPortsWithTheSameNameOnlyTheFirstIsOpened)
     EXPECT_EQ (roundTrip (*secondIn, 61), -1);
 }
 
-TEST_F (MidiManagerTest, TheWatchClosesVanishedPortsAndReopensThemUnderTheChosenName)
+// ALSA gives a keyboard plugged back in the same identifier, and the port opened on it before
+// stays deaf and mute; only the announcement of its exit tells the two apart.
+TEST_F (MidiManagerTest, APortWhoseDeviceWentIsReopenedWhenTheDeviceIsBackEvenUnderTheSameIdentifier)
 {
-    openBoth ("Keys");
-    ports->unplug (keysIn);
-    ports->unplug (keysOut.device);
-    manager.checkDevices();
-    EXPECT_FALSE (manager.isConnected());
-    EXPECT_FALSE (manager.isOutputOpen());
-    EXPECT_FALSE (manager.sendMessage (noteOn (60)));
-    EXPECT_EQ (manager.getInputDeviceName(), "Keys");
+    enum class Back { sameDevice, newDeviceSameIdentifier };
+    enum class Mend { watch, chooseAgain, announcement };
 
-    manager.checkDevices();
-    EXPECT_EQ (counting->inputsOpened, 1);
+    const struct
+    {
+        const char* what;
+        bool watchWhileGone;
+        Back back;
+        Mend mend;
+    } cases[] = {
+        { "gone for a watch, back, watch", true, Back::sameDevice, Mend::watch },
+        { "replugged within one tick, watch", false, Back::sameDevice, Mend::watch },
+        { "new device under the identifier, watch", false, Back::newDeviceSameIdentifier, Mend::watch },
+        { "new device under the identifier, chosen again", false, Back::newDeviceSameIdentifier, Mend::chooseAgain },
+        { "new device under the identifier, announcement alone", false, Back::newDeviceSameIdentifier, Mend::announcement },
+    };
 
-    ports->plugIn (keysOut.device);
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.what);
+        auto backIn = std::make_shared<VirtualMidiInput> ("Keys", keysIn->getIdentifier());
+        OutputSink backOut { "Keys", keysOut.device->getIdentifier() };
+        auto& liveIn = c.back == Back::sameDevice ? keysIn : backIn;
+        auto& liveOut = c.back == Back::sameDevice ? keysOut : backOut;
+
+        openBoth ("Keys");
+        ASSERT_TRUE (manager.isConnected() && manager.isOutputOpen());
+        const auto epochOpen = manager.getConnectionEpoch();
+        const auto sentBefore = liveOut.received.load();
+
+        ports->unplug (keysIn);
+        ports->unplug (keysOut.device);
+
+        if (c.watchWhileGone)
+        {
+            manager.checkDevices();
+            EXPECT_EQ (manager.getInputDeviceName(), "Keys");
+        }
+
+        ports->plugIn (liveIn);
+        ports->plugIn (liveOut.device);
+
+        // Marked lost the moment the layer tells of the exit, before any watch.
+        EXPECT_FALSE (manager.isConnected());
+        EXPECT_FALSE (manager.sendMessage (noteOn (60)));
+        const auto epochLost = manager.getConnectionEpoch();
+        EXPECT_NE (epochLost, epochOpen);
+
+        if (c.mend == Mend::watch)
+            manager.checkDevices();
+        else if (c.mend == Mend::chooseAgain)
+            openBoth ("Keys");
+        else
+            EXPECT_TRUE (dispatchUntil ([&] { return manager.isConnected() && manager.isOutputOpen(); }, 500));
+
+        EXPECT_TRUE (manager.sendMessage (noteOn (61)));
+        EXPECT_EQ (liveOut.received, sentBefore + 1);
+        EXPECT_EQ (roundTrip (*liveIn, 62), 62);
+        EXPECT_NE (manager.getConnectionEpoch(), epochLost);
+
+        ports->unplug (backIn);
+        ports->unplug (backOut.device);
+        ports->plugIn (keysIn);
+        ports->plugIn (keysOut.device);
+        manager.checkDevices();
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
+    }
+}
+
+// A transfer compares the epoch at its start and end: it must move with every loss or reopen of
+// the chosen ports, and with nothing else.
+TEST_F (MidiManagerTest, TheConnectionEpochChangesWhenAPortIsLostClosedOrOpenedAndOnlyThen)
+{
+    auto sameIdIn = std::make_shared<VirtualMidiInput> ("Keys", keysIn->getIdentifier());
+    OutputSink sameIdOut { "Keys", keysOut.device->getIdentifier() };
+    auto strangerIn = std::make_shared<VirtualMidiInput> ("Stranger");
+
+    const struct
+    {
+        const char* what;
+        std::function<void()> act;
+        bool changes;
+    } steps[] = {
+        { "open", [&] { openBoth ("Keys"); }, true },
+        { "send and receive", [&] { manager.sendMessage (noteOn (1)); roundTrip (*keysIn, 2); }, false },
+        { "choose the open ports again, watch", [&] { openBoth ("Keys"); manager.checkDevices(); }, false },
+        { "choose an unknown name", [&] { openBoth ("Nobody"); }, false },
+        { "another device comes and goes", [&] { ports->plugIn (strangerIn); ports->unplug (strangerIn); manager.checkDevices(); }, false },
+        { "listeners come and go", [&] { RecordingListener other; manager.addListener (&other); manager.removeListener (&other); }, false },
+        { "input replaced under its identifier", [&] { ports->plugIn (sameIdIn); }, true },
+        { "reopened by the watch", [&] { manager.checkDevices(); }, true },
+        { "output replaced under its identifier", [&] { ports->plugIn (sameIdOut.device); }, true },
+        { "output reopened by choosing it", [&] { manager.setOutputDevice ("Keys"); }, true },
+        { "another input chosen", [&] { manager.setInputDevice ("Other"); }, true },
+        { "output unplugged, watch", [&] { ports->unplug (sameIdOut.device); manager.checkDevices(); }, true },
+        { "watch with the output still gone", [&] { manager.checkDevices(); }, false },
+    };
+
+    for (const auto& step : steps)
+    {
+        const auto before = manager.getConnectionEpoch();
+        step.act();
+        EXPECT_EQ (manager.getConnectionEpoch() != before, step.changes) << step.what;
+    }
+}
+
+// The device chosen by name must be the one opened though the list changed in between.
+TEST_F (MidiManagerTest, OpensTheDeviceListedUnderTheChosenNameThoughTheListChangesBeforeTheOpen)
+{
+    auto thirdIn = std::make_shared<VirtualMidiInput> ("Third");
+    auto renamedIn = std::make_shared<VirtualMidiInput> ("Renamed", otherIn->getIdentifier());
+    ports->plugIn (thirdIn);
+
+    const struct
+    {
+        const char* what;
+        std::function<void()> change;
+        bool opensOther;
+    } cases[] = {
+        { "a device before it leaves", [&] { ports->unplug (keysIn); }, true },
+        { "its identifier now names another device", [&] { ports->plugIn (renamedIn); }, false },
+    };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.what);
+        counting->beforeOpen = c.change;
+        manager.setInputDevice ("Other");
+        EXPECT_EQ (manager.isConnected(), c.opensOther);
+        EXPECT_EQ (roundTrip (*otherIn, 60), c.opensOther ? 60 : -1);
+        EXPECT_EQ (roundTrip (*thirdIn, 61), -1); // the neighbour an index would have opened
+
+        manager.setInputDevice ("Third");
+        ports->plugIn (keysIn);
+        ports->plugIn (otherIn);
+    }
+}
+
+TEST (MidiManagerWatch, RunsEverySecondForALayerThatCannotTellOfChanges)
+{
+    auto ports = std::make_shared<VirtualMidiPortLayer>();
+    auto keysIn = std::make_shared<VirtualMidiInput> ("Keys");
+    OutputSink keysOut { "Keys" };
     ports->plugIn (keysIn);
-    manager.checkDevices();
-    EXPECT_TRUE (manager.sendMessage (noteOn (61)));
-    EXPECT_EQ (keysOut.received, 1);
-    EXPECT_EQ (roundTrip (*keysIn, 62), 62);
-}
+    ports->plugIn (keysOut.device);
+    MidiManager manager { std::make_shared<CountingLayer> (ports, false) };
+    manager.setInputDevice ("Keys");
+    manager.setOutputDevice ("Keys");
 
-TEST_F (MidiManagerTest, ADeviceReplacedBetweenTwoChecksIsReopened)
-{
-    openBoth ("Keys");
-
-    // The name never left the list, but the open ports belong to the device that went.
-    auto newIn = std::make_shared<VirtualMidiInput> ("Keys");
-    OutputSink newOut { "Keys" };
     ports->unplug (keysIn);
     ports->unplug (keysOut.device);
-    ports->plugIn (newIn);
-    ports->plugIn (newOut.device);
-    manager.checkDevices();
-
-    EXPECT_TRUE (manager.sendMessage (noteOn (60)));
-    EXPECT_EQ (newOut.received, 1);
-    EXPECT_EQ (roundTrip (*newIn, 61), 61);
-
-    // A live port is left alone.
-    manager.checkDevices();
-    EXPECT_EQ (counting->inputsOpened, 2);
-    EXPECT_EQ (counting->outputsOpened, 2);
-}
-
-TEST_F (MidiManagerTest, TheWatchRunsEverySecondWithoutAnyUserAction)
-{
-    openBoth ("Keys");
-    ports->unplug (keysIn);
-    ports->unplug (keysOut.device);
+    EXPECT_TRUE (manager.isConnected()); // nobody told it yet
     EXPECT_TRUE (dispatchUntil ([&] { return ! manager.isConnected() && ! manager.isOutputOpen(); }));
 
     ports->plugIn (keysIn);
     ports->plugIn (keysOut.device);
     EXPECT_TRUE (dispatchUntil ([&] { return manager.isConnected() && manager.isOutputOpen(); }));
+    EXPECT_TRUE (manager.sendMessage (noteOn (60)));
+    EXPECT_EQ (keysOut.received, 1);
 }
 
 TEST_F (MidiManagerTest, ListenersHearEachMessageOnceMostRecentlyAddedFirst)
@@ -305,7 +428,7 @@ TEST (CombinedMidiPortLayer, OffersEveryLayersPortsInOneList)
         std::vector<std::shared_ptr<MidiPortLayer>> { system, simulator }) };
     EXPECT_EQ (manager.getAvailableInputNames(), (juce::StringArray { "A", "B" }));
     EXPECT_EQ (manager.getAvailableOutputNames(), (juce::StringArray { "B" }));
-    EXPECT_EQ (manager.getPortLayer().openInput (2, [] (const juce::MidiMessage&) {}), nullptr);
+    EXPECT_EQ (manager.getPortLayer().openInput ({ "A", "elsewhere" }, [] (const juce::MidiMessage&) {}), nullptr);
 
     RecordingListener listener;
     manager.addListener (&listener);
@@ -323,6 +446,6 @@ TEST (CombinedMidiPortLayer, OffersEveryLayersPortsInOneList)
 TEST (JuceMidiPortLayer, OpensNothingThatIsNotListed)
 {
     MidiManager manager;
-    EXPECT_EQ (manager.getPortLayer().openInput (manager.getAvailableInputNames().size(), [] (const juce::MidiMessage&) {}), nullptr);
-    EXPECT_EQ (manager.getPortLayer().openOutput (-1), nullptr);
+    EXPECT_EQ (manager.getPortLayer().openInput ({ "Nobody", "999-0" }, [] (const juce::MidiMessage&) {}), nullptr);
+    EXPECT_EQ (manager.getPortLayer().openOutput ({ "Nobody", "" }), nullptr);
 }

@@ -165,20 +165,29 @@ TEST_F (SimulatedKeyboardTest, CanDropDuplicateDelayAndHoldBackReplies)
     EXPECT_EQ (collector.count(), 0);
 }
 
-TEST_F (SimulatedKeyboardTest, UnplugRemovesItsPortsAndReplugBringsThemBack)
+TEST_F (SimulatedKeyboardTest, UnplugRemovesItsPortsAndReplugBringsThemBackAsANewDevice)
 {
-    keyboard.unplug();
-    EXPECT_FALSE (keyboard.isPluggedIn());
-    EXPECT_FALSE (ports->getInputNames().contains (SimulatedKeyboard::portName));
-    EXPECT_FALSE (ports->getOutputNames().contains (SimulatedKeyboard::portName));
+    for (const bool watchWhileUnplugged : { true, false })
+    {
+        SCOPED_TRACE (watchWhileUnplugged ? "watched while unplugged" : "replugged within one tick");
+        keyboard.unplug();
+        EXPECT_FALSE (keyboard.isPluggedIn());
+        EXPECT_FALSE (ports->getInputNames().contains (SimulatedKeyboard::portName));
+        EXPECT_FALSE (ports->getOutputNames().contains (SimulatedKeyboard::portName));
+        EXPECT_FALSE (manager.isConnected());
 
-    manager.checkDevices();
-    EXPECT_FALSE (manager.isConnected());
-    EXPECT_FALSE (manager.sendMessage (SysExMessages::toMidiMessage (SysExMessages::readRequest (modelId, 0, 0))));
+        if (watchWhileUnplugged)
+        {
+            manager.checkDevices();
+            EXPECT_FALSE (manager.sendMessage (SysExMessages::toMidiMessage (SysExMessages::readRequest (modelId, 0, 0))));
+        }
 
-    keyboard.replug();
-    manager.checkDevices();
-    ASSERT_TRUE (manager.isConnected());
-    requestRead (0, 5);
-    EXPECT_TRUE (waitUntil ([&] { return collector.count() == 1; }));
+        keyboard.replug();
+        EXPECT_FALSE (manager.isConnected()); // the old ports are dead, as on ALSA
+        manager.checkDevices();
+        ASSERT_TRUE (manager.isConnected());
+        requestRead (0, 5);
+        EXPECT_TRUE (waitUntil ([&] { return collector.count() == 1; }));
+        collector.take();
+    }
 }
