@@ -79,14 +79,35 @@ void EditorWindow::save()
 
 void EditorWindow::saveAs()
 {
+    chooseFileToSave (*lastLocation);
+}
+
+void EditorWindow::chooseFileToSave (const juce::File& start)
+{
     juce::Component::SafePointer<EditorWindow> window (this);
 
-    services.fileChooser.chooseFileToSave (saveTitle, *lastLocation, engine->getFilePattern(),
+    services.fileChooser.chooseFileToSave (saveTitle, start, engine->getFilePattern(),
                                            [window] (const juce::File& chosen)
                                            {
                                                if (window != nullptr && chosen != juce::File())
-                                                   window->saveToFile (chosen, true);
+                                                   window->saveChosenFile (chosen);
                                            });
+}
+
+void EditorWindow::saveChosenFile (const juce::File& chosen)
+{
+    if (chosen.getFileExtension().isNotEmpty())
+        return saveToFile (chosen, true);
+
+    // A name typed without an extension would make a file the open dialog then hides.
+    const auto named = chosen.withFileExtension (engine->getFilePattern().fromLastOccurrenceOf (".", false, false));
+
+    // The chooser warned only about the name as typed: an existing file is offered again by its
+    // full name, where the chooser asks before overwriting it.
+    if (named.exists())
+        chooseFileToSave (named);
+    else
+        saveToFile (named, true);
 }
 
 void EditorWindow::saveToFile (const juce::File& file, bool chosenByUser)
@@ -132,13 +153,18 @@ void EditorWindow::updateTitle()
 void EditorWindow::openGetPresetWindow()
 {
     if (getPresetWindow == nullptr)
-        getPresetWindow = new GetPresetWindow (engine);
+        getPresetWindow = new GetPresetWindow (engine, dialogContext());
 }
 
 void EditorWindow::openSendPresetWindow()
 {
     if (sendPresetWindow == nullptr)
-        sendPresetWindow = new SendPresetWindow (engine);
+        sendPresetWindow = new SendPresetWindow (engine, dialogContext());
+}
+
+DesktopDialogWindow::Context EditorWindow::dialogContext()
+{
+    return { this, services.commandManager };
 }
 
 void EditorWindow::closeWindow()
@@ -204,6 +230,11 @@ void EditorWindow::buttonClicked (juce::Button* button)
         saveAs();
     else if (name == "Load From File")
         loadFromFile();
+}
+
+float EditorWindow::getDesktopScaleFactor() const
+{
+    return fitScale * juce::DocumentWindow::getDesktopScaleFactor();
 }
 
 //==============================================================================

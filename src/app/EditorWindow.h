@@ -63,11 +63,18 @@ public:
     bool isInterestedInFileDrag (const juce::StringArray& files) override;
     void filesDropped (const juce::StringArray& files, int x, int y) override;
 
+    /** Scales the whole window down where the screen is too small for it (see ScreenFit). */
+    void setFitScale (float scale) { fitScale = scale; }
+    float getDesktopScaleFactor() const override;
+
     virtual void showMidiErrorAlert();
     virtual void showFileErrorAlert (const juce::String& fileName);
 
 private:
     void showFileError (const juce::String& message);
+    DesktopDialogWindow::Context dialogContext();
+    void chooseFileToSave (const juce::File& start);
+    void saveChosenFile (const juce::File& chosen);
     void saveToFile (const juce::File& file, bool chosenByUser);
     void takeFile (const juce::File& file);
     void updateTitle();
@@ -83,6 +90,7 @@ private:
     juce::WeakReference<MidiErrorAlertWindow> midiErrorAlert;
     juce::WeakReference<FileErrorAlertWindow> fileErrorAlert;
     EditorWindowServices services;
+    float fitScale = 1.0f;
 
     JUCE_DECLARE_WEAK_REFERENCEABLE (EditorWindow)
     JUCE_DECLARE_NON_COPYABLE (EditorWindow)

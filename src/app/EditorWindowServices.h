@@ -4,8 +4,9 @@
 #include "app/FileChooserPresenter.h"
 
 /** What every editor window borrows from the application: the way to show alerts and file
-    choosers, the program's name for titles, the menu bar model and the application's command
-    target, which follows each window in the command chain. */
+    choosers, the program's name for titles, the menu bar model, the application's command
+    target, which follows each window in the command chain, and the command manager, whose keys
+    work in the window's dialogs too. */
 struct EditorWindowServices
 {
     AlertPresenter& alerts;
@@ -13,4 +14,5 @@ struct EditorWindowServices
     juce::String applicationName;
     juce::MenuBarModel* menuModel = nullptr;
     juce::ApplicationCommandTarget* applicationTarget = nullptr;
+    juce::ApplicationCommandManager* commandManager = nullptr;
 };
