@@ -149,6 +149,7 @@ TEST_F (DesktopDialogs, WindowsCarryTheProgramIconAndTheAboutWindowATitle)
 
 TEST (MessageAlertWindow, EachLineOfTheMidiErrorStaysOneLine)
 {
+    ignoreXErrors();
     const MessageAlertWindow alert ("MIDI Error", "MIDI Communication Unsuccessful.\r\n"
                                                   "Verify MIDI Connection and Device Settings.\r\n"
                                                   "Verify no other applications are using the MIDI Port.");
