@@ -43,6 +43,12 @@ ScreenFit::Placement ScreenFit::fit (juce::Rectangle<int> wanted, juce::BorderSi
     return { { x + frame.getLeft(), y + frame.getTop() }, scale };
 }
 
+void ScreenFit::keepOnScreen (EditorWindow& window)
+{
+    if (auto* peer = window.getPeer())
+        place (window, peer->getBounds().getPosition());
+}
+
 void ScreenFit::place (EditorWindow& window, juce::Point<int> wanted)
 {
     const auto* display = juce::Desktop::getInstance().getDisplays().getDisplayForPoint (wanted);

@@ -24,4 +24,7 @@ public:
 
     /** Places the editor window at the wanted top-left or where it fits, on the display there. */
     static void place (EditorWindow& window, juce::Point<int> wanted);
+
+    /** Places the window where it fits, from where it is now. */
+    static void keepOnScreen (EditorWindow& window);
 };

@@ -37,10 +37,10 @@ EditorWindow* WindowManager::createEditorWindow (EditorComponent* content, QXEdi
 
     // The window manager's frame is known once the window is shown; it may push the window
     // off the bottom of a small screen.
-    juce::Timer::callAfterDelay (frameSettleMs, [window = juce::Component::SafePointer<EditorWindow> (window), place]
+    juce::Timer::callAfterDelay (frameSettleMs, [window = juce::Component::SafePointer<EditorWindow> (window)]
                                  {
                                      if (window != nullptr)
-                                         ScreenFit::place (*window, place);
+                                         ScreenFit::keepOnScreen (*window);
                                  });
 
     commandManager->registerAllCommandsForTarget (window);
