@@ -1,5 +1,6 @@
 // Times building one editor's content with a preset applied to every widget, and applying a
 // preset to an existing editor, the combo boxes' asynchronous updates included. Prints medians.
+#include "app/CommandLineOptions.h"
 #include "engine/QXEditorEngine.h"
 #include "engine/VirtualMidiPortLayer.h"
 #include "model/ModelConstants.h"
@@ -99,6 +100,26 @@ int main (int argc, char** argv)
         deliverPendingMessages();
         applies.push_back (millisecondsSince (start));
     }
+
+    // A handed-over command line is parsed on the message thread: its cost must grow with its
+    // length, not with its square.
+    const auto parseMs = [] (int length)
+    {
+        const auto line = ("\"/tmp/" + juce::String::repeatedString ("a b ", length / 4) + "\"").substring (0, length);
+        std::vector<double> times;
+
+        for (int i = 0; i < 5; ++i)
+        {
+            const auto start = Clock::now();
+            CommandLineOptions::parse (line);
+            times.push_back (millisecondsSince (start));
+        }
+
+        return median (times);
+    };
+    const auto small = parseMs (8 * 1024), large = parseMs (64 * 1024);
+    std::printf ("command-line parse: 8 KiB %.3f ms, 64 KiB %.3f ms, ratio %.1f (linear: 8)\n", small, large,
+                 large / small);
 
     std::printf ("editor build + preset: median %.2f ms (%zu runs)\n", median (builds), builds.size());
     std::printf ("preset apply: median %.2f ms, max %.2f ms (%zu runs), target < 10 ms\n", median (applies),

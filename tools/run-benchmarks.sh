@@ -38,6 +38,8 @@ printf '%-42s | %-34s | %s\n' "Get pacing ratio (program, from its log)" "$(appR
 printf '%-42s | %-34s | %s\n' "Send pacing ratio (program, from its log)" "$(appRatio send)" "close to 1"
 printf '%-42s | %-34s | %s\n' "Editor content built, preset applied" "$(figure 'editor build')" "-"
 printf '%-42s | %-34s | %s\n' "Preset applied to an open editor (median)" "$(figure 'preset apply')" "< 10 ms"
+printf '%-42s | %-34s | %s\n' "Command line parsed, 64 KiB to 8 KiB" \
+    "$(sed -nE 's/^command-line parse: 8 KiB ([0-9.]+) ms, 64 KiB ([0-9.]+) ms, ratio ([0-9.]+).*/\3 (\2 ms vs \1 ms)/p' "$out/editor.txt")" "about 8 (linear)"
 printf '%-42s | %-34s | %s\n' "Start-up, ratio to a bare JUCE window" \
     "$(sed -nE 's/^start-up: editor ([0-9]+) ms, bare window ([0-9]+) ms, ratio ([0-9.]+).*/\3 (\1 ms vs \2 ms)/p' "$out/app.txt")" "<= 1.5"
 printf '%-42s | %-34s | %s\n' "Resident memory, 1 / 10 editor windows" \

@@ -2,14 +2,20 @@
 
 #include "app/AboutComponent.h"
 
-AboutWindow::AboutWindow (const juce::Image& image) : juce::ResizableWindow ({}, true)
+AboutWindow::AboutWindow (const juce::Image& image, const juce::String& title, const Context& context)
+    : DesktopDialogWindow (title, context)
 {
     setUsingNativeTitleBar (false);
     setResizable (false, false);
     setContentOwned (new AboutComponent (image), true);
-    centreWithSize (getWidth(), getHeight());
-    setAlwaysOnTop (false);
-    setVisible (true);
+    showOnDesktop ({});
+}
+
+void AboutWindow::close()
+{
+    // After the key or close event has finished with the window.
+    juce::MessageManager::callAsync ([window = juce::Component::SafePointer<AboutWindow> (this)]
+                                     { delete window.getComponent(); });
 }
 
 AboutWindow::~AboutWindow()

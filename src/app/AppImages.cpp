@@ -17,6 +17,11 @@ juce::Image AppImages::deviceListFrame()
     return named ("device-list-frame.png");
 }
 
+juce::Image AppImages::programIcon()
+{
+    return named ("program-icon.png");
+}
+
 juce::Image AppImages::named (const char* fileName)
 {
     for (int i = 0; i < QXResources::namedResourceListSize; ++i)

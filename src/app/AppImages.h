@@ -9,6 +9,7 @@ public:
     static juce::Image aboutPicture();
     static juce::Image deviceSetupBackground();
     static juce::Image deviceListFrame();
+    static juce::Image programIcon();
 
 private:
     /** The built-in PNG of that file name; a null image when the program holds none. */

@@ -49,9 +49,21 @@ ApplicationShell::ApplicationShell (Setup setupIn)
     if (setup.saveChanges == nullptr)
         setup.saveChanges = &nativeSaveChanges;
 
-    const EditorWindowServices services { setup.alerts,         setup.fileChooser, setup.applicationName,
-                                          mainMenuModel.get(), this,              setup.saveChanges };
+    const EditorWindowServices services { setup.alerts,       setup.fileChooser, setup.applicationName,
+                                          mainMenuModel.get(), this,             commandManager.get(),
+                                          setup.saveChanges };
     windowManager = std::make_unique<WindowManager> (commandManager.get(), &lastLocation, services);
+    quitWithTheLastWindow();
+}
+
+void ApplicationShell::quitWithTheLastWindow()
+{
+   #if ! JUCE_MAC
+    // Without a global menu bar nothing of the program would stay on screen, only its hold on the
+    // MIDI ports. Quitting goes the way of the "Quit" command, so whatever that asks first applies.
+    windowManager->setLastWindowClosedAction (
+        [manager = commandManager.get()] { manager->invokeDirectly (quitCommand, true); });
+   #endif
 }
 
 ApplicationShell::~ApplicationShell()
@@ -79,7 +91,12 @@ void ApplicationShell::anotherInstanceStarted (const juce::String& commandLine)
 
     if (! options.hasPresetFile())
     {
-        openNewEditorWindow();
+        // A plain second launch means "show me the editor".
+        if (windowManager->getNumWindows() == 0)
+            openNewEditorWindow();
+        else
+            windowManager->bringAllWindowsToFront();
+
         return;
     }
 
@@ -157,14 +174,16 @@ void ApplicationShell::openUserGuide()
 void ApplicationShell::showAboutWindow()
 {
     if (aboutWindow == nullptr)
-        aboutWindow = new AboutWindow (setup.resources.getAboutImage());
+        aboutWindow = new AboutWindow (setup.resources.getAboutImage(), "About " + setup.applicationName,
+                                       { nullptr, commandManager.get() });
 }
 
 void ApplicationShell::showDeviceManagerWindow()
 {
     if (deviceManagerWindow == nullptr)
         deviceManagerWindow = new DeviceManagerWindow (
-            "QX" + juce::String (setup.constants.numKeys) + " Editor Device Manager", setup.midiManager);
+            "QX" + juce::String (setup.constants.numKeys) + " Editor Device Manager", setup.midiManager,
+            { nullptr, commandManager.get() });
 }
 
 //==============================================================================

@@ -42,7 +42,8 @@ public:
 
     /** A command line handed over by a second launch or the desktop: its file opens in the
         active editor window, or in a new one when no editor window is active; without a file
-        a new window opens. Options in it are ignored. */
+        the editor windows come to the front (a new one opens when there is none). Options in
+        it are ignored. */
     void anotherInstanceStarted (const juce::String& commandLine);
 
     /** Quit's first half: the about and device-setup windows go. */
@@ -81,6 +82,7 @@ private:
     class CommandManager;
 
     void openFile (const juce::File& file, EditorWindow* window);
+    void quitWithTheLastWindow();
 
     Setup setup;
     NativeSaveChangesPresenter nativeSaveChanges;

@@ -1,5 +1,7 @@
 #include "app/CommandLineOptions.h"
 
+#include <vector>
+
 namespace
 {
 bool isQuote (juce::juce_wchar c)
@@ -7,13 +9,38 @@ bool isQuote (juce::juce_wchar c)
     return c == '"' || c == '\'';
 }
 
+/** The line as code points, so that walking it costs one step per character (indexing a
+    juce::String walks its UTF-8 from the start, which made a long line quadratic). */
+using CodePoints = std::vector<juce::juce_wchar>;
+
+CodePoints codePointsOf (const juce::String& text)
+{
+    CodePoints points;
+    points.reserve (static_cast<size_t> (text.getNumBytesAsUTF8()));
+
+    for (auto c : text)
+        points.push_back (c);
+
+    return points;
+}
+
+juce::String textOf (const CodePoints& points, size_t start, size_t end)
+{
+    if (start >= end)
+        return {};
+
+    using Pointer = juce::CharPointer_UTF32;
+    const auto* first = reinterpret_cast<const Pointer::CharType*> (points.data());
+    return juce::String (Pointer (first + start), Pointer (first + end));
+}
+
 /** The end of the blank-separated token starting at start; a quoted stretch may hold blanks. */
-int endOfToken (const juce::String& text, int start)
+size_t endOfToken (const CodePoints& text, size_t start)
 {
     juce::juce_wchar openQuote = 0;
     auto position = start;
 
-    for (; position < text.length(); ++position)
+    for (; position < text.size(); ++position)
     {
         const auto c = text[position];
 
@@ -35,9 +62,9 @@ int endOfToken (const juce::String& text, int start)
     return position;
 }
 
-int skipWhitespace (const juce::String& text, int position)
+size_t skipWhitespace (const CodePoints& text, size_t position)
 {
-    while (position < text.length() && juce::CharacterFunctions::isWhitespace (text[position]))
+    while (position < text.size() && juce::CharacterFunctions::isWhitespace (text[position]))
         ++position;
 
     return position;
@@ -47,21 +74,22 @@ int skipWhitespace (const juce::String& text, int position)
 CommandLineOptions CommandLineOptions::parse (const juce::String& commandLine)
 {
     CommandLineOptions options;
-    auto position = skipWhitespace (commandLine, 0);
+    const auto text = codePointsOf (commandLine);
+    auto position = skipWhitespace (text, 0);
 
-    while (position < commandLine.length())
+    while (position < text.size())
     {
-        const auto end = endOfToken (commandLine, position);
-        const auto token = removeEnclosingQuotes (commandLine.substring (position, end));
+        const auto end = endOfToken (text, position);
+        const auto token = removeEnclosingQuotes (textOf (text, position, end));
 
         if (! token.startsWith ("--"))
             break;
 
         options.takeOption (token);
-        position = skipWhitespace (commandLine, end);
+        position = skipWhitespace (text, end);
     }
 
-    options.remainder = commandLine.substring (position);
+    options.remainder = textOf (text, position, text.size());
     return options;
 }
 

@@ -56,6 +56,22 @@ void DeviceManagerComponent::paint (juce::Graphics& g)
     g.setFont (juce::Font (15.0f, juce::Font::plain));
     g.drawText ("INPUT", 25, 44, 41, 18, juce::Justification::centredLeft, true);
     g.drawText ("OUTPUT", 23, 216, 57, 11, juce::Justification::centredLeft, true);
+
+    // Behind the transparent lists, where their first row would be: nothing to select.
+    paintIfEmpty (g, inputList, inputListModel, "No MIDI inputs found");
+    paintIfEmpty (g, outputList, outputListModel, "No MIDI outputs found");
+}
+
+void DeviceManagerComponent::paintIfEmpty (juce::Graphics& g, const juce::ListBox& list, const DeviceListModel& model,
+                                           const juce::String& text)
+{
+    if (! model.getNames().isEmpty())
+        return;
+
+    const auto height = list.getRowHeight();
+    g.setColour (juce::Colours::white);
+    g.setFont (juce::Font (0.7f * static_cast<float> (height), juce::Font::italic));
+    g.drawText (text, list.getX() + 5, list.getY(), list.getWidth() - 5, height, juce::Justification::centredLeft, true);
 }
 
 void DeviceManagerComponent::updateLists()

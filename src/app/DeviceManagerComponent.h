@@ -34,6 +34,8 @@ public:
 private:
     static void selectByName (juce::ListBox& list, const DeviceListModel& model, const juce::String& name);
     static juce::String selectedName (const juce::ListBox& list, const DeviceListModel& model);
+    static void paintIfEmpty (juce::Graphics& g, const juce::ListBox& list, const DeviceListModel& model,
+                              const juce::String& text);
 
     juce::TextButton okButton { "OK" };
     juce::TextButton applyButton { "Apply" };

@@ -1,7 +1,8 @@
 #include "app/DeviceManagerWindow.h"
 
-DeviceManagerWindow::DeviceManagerWindow (const juce::String& title, MidiManager& midiManagerIn)
-    : juce::ResizableWindow (title, false),
+DeviceManagerWindow::DeviceManagerWindow (const juce::String& title, MidiManager& midiManagerIn,
+                                          const Context& context)
+    : DesktopDialogWindow (title, context),
       midiManager (midiManagerIn),
       content (new DeviceManagerComponent (this))
 {
@@ -19,15 +20,11 @@ DeviceManagerWindow::DeviceManagerWindow (const juce::String& title, MidiManager
     content->updateLists();
 
     setContentOwned (content, true);
-    centreWithSize (content->getWidth(), content->getHeight());
 
     content->selectInputDevice (midiManager.getInputDeviceName());
     content->selectOutputDevice (midiManager.getOutputDeviceName());
 
-    setAlwaysOnTop (false);
-    addToDesktop();
-    setVisible (true);
-    toFront (true);
+    showOnDesktop ({ &content->getInputList(), &content->getOutputList() });
 }
 
 DeviceManagerWindow::~DeviceManagerWindow()

@@ -1,16 +1,17 @@
 #pragma once
 
+#include "app/DesktopDialogWindow.h"
 #include "app/DeviceManagerComponent.h"
 #include "engine/MidiManager.h"
 
 /** The device setup: lists the ports offered when it opens, shows the MIDI manager's current
-    choice, and hands the selection over on "Apply" or "OK". Not modal; only "OK" and "Cancel"
-    end it. */
-class DeviceManagerWindow : public juce::ResizableWindow,
+    choice, and hands the selection over on "Apply" or "OK". Not modal; "OK" ends it, and so do
+    "Cancel", the close button and Escape without applying. */
+class DeviceManagerWindow : public DesktopDialogWindow,
                             public juce::Button::Listener
 {
 public:
-    DeviceManagerWindow (const juce::String& title, MidiManager& midiManager);
+    DeviceManagerWindow (const juce::String& title, MidiManager& midiManager, const Context& context = {});
     ~DeviceManagerWindow() override;
 
     void buttonClicked (juce::Button* button) override;
@@ -18,6 +19,8 @@ public:
     DeviceManagerComponent& getContent() const { return *content; }
 
 private:
+    void confirm() override { clickButton ("OK"); }
+    void dismiss() override { clickButton ("Cancel"); }
     void applySelection();
 
     MidiManager& midiManager;

@@ -102,16 +102,42 @@ void EditorWindow::saveThen (std::function<void (bool saved)> done)
 void EditorWindow::saveAsThen (std::function<void (bool saved)> done)
 {
     commitEdits();
+    chooseFileToSave (*lastLocation, std::move (done));
+}
+
+void EditorWindow::chooseFileToSave (const juce::File& start, std::function<void (bool saved)> done)
+{
     juce::Component::SafePointer<EditorWindow> window (this);
 
-    services.fileChooser.chooseFileToSave (saveTitle, *lastLocation, engine->getFilePattern(),
+    services.fileChooser.chooseFileToSave (saveTitle, start, engine->getFilePattern(),
                                            [window, done] (const juce::File& chosen)
                                            {
-                                               const auto saved = window != nullptr && chosen != juce::File()
-                                                                  && window->saveToFile (chosen, true);
+                                               if (window != nullptr && chosen != juce::File())
+                                                   return window->saveChosenFile (chosen, done);
                                                if (done)
-                                                   done (saved);
+                                                   done (false);
                                            });
+}
+
+void EditorWindow::saveChosenFile (const juce::File& chosen, std::function<void (bool saved)> done)
+{
+    auto named = chosen;
+
+    if (chosen.getFileExtension().isEmpty())
+    {
+        // A name typed without an extension would make a file the open dialog then hides.
+        named = chosen.withFileExtension (engine->getFilePattern().fromLastOccurrenceOf (".", false, false));
+
+        // The chooser warned only about the name as typed: an existing file is offered again by
+        // its full name, where the chooser asks before overwriting it.
+        if (named.exists())
+            return chooseFileToSave (named, std::move (done));
+    }
+
+    const auto saved = saveToFile (named, true);
+
+    if (done)
+        done (saved);
 }
 
 bool EditorWindow::saveToFile (const juce::File& file, bool chosenByUser)
@@ -159,13 +185,18 @@ void EditorWindow::updateTitle()
 void EditorWindow::openGetPresetWindow()
 {
     if (getPresetWindow == nullptr)
-        getPresetWindow = new GetPresetWindow (engine);
+        getPresetWindow = new GetPresetWindow (engine, dialogContext());
 }
 
 void EditorWindow::openSendPresetWindow()
 {
     if (sendPresetWindow == nullptr)
-        sendPresetWindow = new SendPresetWindow (engine);
+        sendPresetWindow = new SendPresetWindow (engine, dialogContext());
+}
+
+DesktopDialogWindow::Context EditorWindow::dialogContext()
+{
+    return { this, services.commandManager };
 }
 
 void EditorWindow::closeWindow()
@@ -285,6 +316,11 @@ void EditorWindow::buttonClicked (juce::Button* button)
         saveAs();
     else if (name == "Load From File")
         loadFromFile();
+}
+
+float EditorWindow::getDesktopScaleFactor() const
+{
+    return fitScale * juce::DocumentWindow::getDesktopScaleFactor();
 }
 
 //==============================================================================

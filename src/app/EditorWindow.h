@@ -85,11 +85,18 @@ public:
     bool isInterestedInFileDrag (const juce::StringArray& files) override;
     void filesDropped (const juce::StringArray& files, int x, int y) override;
 
+    /** Scales the whole window down where the screen is too small for it (see ScreenFit). */
+    void setFitScale (float scale) { fitScale = scale; }
+    float getDesktopScaleFactor() const override;
+
     virtual void showMidiErrorAlert();
     virtual void showFileErrorAlert (const juce::String& fileName);
 
 private:
     void showFileError (const juce::String& message);
+    DesktopDialogWindow::Context dialogContext();
+    void chooseFileToSave (const juce::File& start, std::function<void (bool saved)> done);
+    void saveChosenFile (const juce::File& chosen, std::function<void (bool saved)> done);
     bool saveToFile (const juce::File& file, bool chosenByUser);
     void saveAsThen (std::function<void (bool saved)> done);
     void takeFile (const juce::File& file);
@@ -106,6 +113,7 @@ private:
     juce::WeakReference<MidiErrorAlertWindow> midiErrorAlert;
     juce::WeakReference<FileErrorAlertWindow> fileErrorAlert;
     EditorWindowServices services;
+    float fitScale = 1.0f;
     std::unique_ptr<juce::TooltipWindow> tooltips;
 
     JUCE_DECLARE_WEAK_REFERENCEABLE (EditorWindow)

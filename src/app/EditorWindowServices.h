@@ -5,8 +5,9 @@
 #include "app/SaveChangesPresenter.h"
 
 /** What every editor window borrows from the application: the way to show alerts and file
-    choosers, the program's name for titles, the menu bar model and the application's command
-    target, which follows each window in the command chain. */
+    choosers, the program's name for titles, the menu bar model, the application's command
+    target, which follows each window in the command chain, and the command manager, whose keys
+    work in the window's dialogs too. */
 struct EditorWindowServices
 {
     AlertPresenter& alerts;
@@ -14,6 +15,7 @@ struct EditorWindowServices
     juce::String applicationName;
     juce::MenuBarModel* menuModel = nullptr;
     juce::ApplicationCommandTarget* applicationTarget = nullptr;
+    juce::ApplicationCommandManager* commandManager = nullptr;
 
     /** Asks before an edited preset's window closes; the application always gives one. */
     SaveChangesPresenter* saveChanges = nullptr;

@@ -2,10 +2,10 @@
 
 #include "app/GetPresetComponent.h"
 
-GetPresetWindow::GetPresetWindow (QXEditorEngine::Ptr engineIn)
-    : PresetSlotWindow ("Get Preset From Hardware", std::move (engineIn))
+GetPresetWindow::GetPresetWindow (QXEditorEngine::Ptr engineIn, const Context& context)
+    : PresetSlotWindow ("Get Preset From Hardware", std::move (engineIn), context)
 {
-    showWithContent (new GetPresetComponent (this));
+    showWithContent (new GetPresetComponent (this), "Get");
 }
 
 GetPresetWindow::~GetPresetWindow()

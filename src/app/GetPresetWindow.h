@@ -7,7 +7,7 @@
 class GetPresetWindow : public PresetSlotWindow
 {
 public:
-    explicit GetPresetWindow (QXEditorEngine::Ptr engine);
+    explicit GetPresetWindow (QXEditorEngine::Ptr engine, const Context& context = {});
     ~GetPresetWindow() override;
 
     void buttonClicked (juce::Button* button) override;

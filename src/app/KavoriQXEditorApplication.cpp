@@ -44,7 +44,7 @@ void KavoriQXEditorApplication::initialise (const juce::String& commandLine)
 {
     const auto options = CommandLineOptions::parse (commandLine);
 
-    if (handOverToRunningInstance (options, commandLine))
+    if (handOverToRunningInstance (options))
     {
         quit();
         return;
@@ -60,10 +60,11 @@ void KavoriQXEditorApplication::initialise (const juce::String& commandLine)
 
     shell = std::make_unique<ApplicationShell> (ApplicationShell::Setup {
         getApplicationName(), constants, *this, midiSetup->getMidiManager(), alerts, fileChooser,
-        [this] { systemRequestedQuit(); } });
+        [this] { quit(); } });
+    alerts.setCommandManager (&shell->getCommandManager());
 
     handOver = std::make_unique<InstanceHandOver> (
-        InstanceHandOver::portForCurrentSession(),
+        InstanceHandOver::socketForCurrentSession(),
         [this] (const juce::String& handedOver) { anotherInstanceStarted (handedOver); });
 
    #if JUCE_MAC
@@ -78,18 +79,15 @@ void KavoriQXEditorApplication::initialise (const juce::String& commandLine)
     ViewImages::stopPreloading();
 }
 
-bool KavoriQXEditorApplication::handOverToRunningInstance (const CommandLineOptions& options,
-                                                           const juce::String& commandLine)
+bool KavoriQXEditorApplication::handOverToRunningInstance (const CommandLineOptions& options)
 {
-    // A relative path means nothing in the other process's folder.
-    auto line = commandLine;
+    // Every launch is handed over, with or without a file (the running instance then comes to
+    // the front). A relative path means nothing in the other process's folder.
+    const auto line = options.hasPresetFile()
+                          ? options.getPresetFile (juce::File::getCurrentWorkingDirectory()).getFullPathName().quoted()
+                          : juce::String();
 
-    if (options.hasPresetFile())
-        line = options.getPresetFile (juce::File::getCurrentWorkingDirectory()).getFullPathName().quoted();
-    else
-        line = {};
-
-    return InstanceHandOver::sendToRunningInstance (InstanceHandOver::portForCurrentSession(), line);
+    return InstanceHandOver::sendToRunningInstance (InstanceHandOver::socketForCurrentSession(), line);
 }
 
 void KavoriQXEditorApplication::shutdown()
@@ -108,8 +106,9 @@ void KavoriQXEditorApplication::anotherInstanceStarted (const juce::String& comm
 
 void KavoriQXEditorApplication::systemRequestedQuit()
 {
+    // The desktop asking the program to end is a quit like any other: edited presets are asked about.
     if (shell != nullptr)
-        shell->closeAuxiliaryWindows();
+        return shell->quitAfterAsking();
 
     quit();
 }

@@ -40,7 +40,7 @@ public:
                                         int& exitCode);
 
 private:
-    bool handOverToRunningInstance (const CommandLineOptions& options, const juce::String& commandLine);
+    static bool handOverToRunningInstance (const CommandLineOptions& options);
 
     const ModelConstants constants;
     NativeAlertPresenter alerts;

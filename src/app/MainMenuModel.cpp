@@ -36,6 +36,13 @@ juce::PopupMenu MainMenuModel::fileMenu()
         menu.addCommandItem (commandManager, id);
 
     menu.addSubMenu ("Hardware", hardwareMenu(), true);
+
+   #if ! JUCE_MAC
+    // macOS shows "Quit" in its application menu; elsewhere it ends the "File" menu.
+    menu.addSeparator();
+    menu.addCommandItem (commandManager, quitCommand);
+   #endif
+
     return menu;
 }
 

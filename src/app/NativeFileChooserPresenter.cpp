@@ -16,14 +16,21 @@ void NativeFileChooserPresenter::chooseFileToSave (const juce::String& title, co
             std::move (callback));
 }
 
+juce::File NativeFileChooserPresenter::startFor (const juce::File& startLocation)
+{
+    if (startLocation != juce::File())
+        return startLocation;
+
+    // Before any file was saved there is no last folder: start where the user keeps documents,
+    // not in whatever folder the program was started from.
+    const auto documents = juce::File::getSpecialLocation (juce::File::userDocumentsDirectory);
+    return documents.isDirectory() ? documents : juce::File::getSpecialLocation (juce::File::userHomeDirectory);
+}
+
 void NativeFileChooserPresenter::launch (const juce::String& title, const juce::File& startLocation,
                                          const juce::String& pattern, int flags, Callback callback)
 {
-    // Before any file was saved there is no last folder: start where the user keeps documents,
-    // not in whatever folder the program was started from.
-    const auto start = startLocation != juce::File()
-                           ? startLocation
-                           : juce::File::getSpecialLocation (juce::File::userDocumentsDirectory);
+    const auto start = startFor (startLocation);
 
     // A new chooser replaces one still open, which the framework then closes as cancelled.
     chooser = std::make_unique<juce::FileChooser> (title, start, pattern);

@@ -1,7 +1,7 @@
 #include "app/PresetSlotWindow.h"
 
-PresetSlotWindow::PresetSlotWindow (const juce::String& title, QXEditorEngine::Ptr engineIn)
-    : juce::ResizableWindow (title, false), engine (std::move (engineIn))
+PresetSlotWindow::PresetSlotWindow (const juce::String& title, QXEditorEngine::Ptr engineIn, const Context& context)
+    : DesktopDialogWindow (title, context), engine (std::move (engineIn))
 {
 }
 
@@ -10,16 +10,24 @@ PresetSlotWindow::~PresetSlotWindow()
     clearContentComponent();
 }
 
-void PresetSlotWindow::showWithContent (PresetSlotComponent* newContent)
+void PresetSlotWindow::showWithContent (PresetSlotComponent* newContent, const juce::String& confirmCaptionIn)
 {
     content = newContent;
+    confirmCaption = confirmCaptionIn;
     setUsingNativeTitleBar (true);
     setResizable (false, false);
     setContentOwned (newContent, true);
-    centreWithSize (newContent->getWidth(), newContent->getHeight());
-    setAlwaysOnTop (false);
-    addToDesktop();
-    setVisible (true);
+    showOnDesktop ({ &newContent->getSlotComboBox() });
+}
+
+void PresetSlotWindow::confirm()
+{
+    clickButton (confirmCaption);
+}
+
+void PresetSlotWindow::dismiss()
+{
+    clickButton ("Cancel");
 }
 
 juce::uint8 PresetSlotWindow::selectedSlotIndex() const

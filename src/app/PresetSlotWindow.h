@@ -1,11 +1,12 @@
 #pragma once
 
+#include "app/DesktopDialogWindow.h"
 #include "app/PresetSlotComponent.h"
 #include "engine/QXEditorEngine.h"
 
-/** What both preset-slot dialogs share: a fixed-size, centred, non-modal window holding one
-    engine reference, with no window buttons, so only its own buttons end it. */
-class PresetSlotWindow : public juce::ResizableWindow,
+/** What both preset-slot dialogs share: a fixed-size, non-modal window over its editor window,
+    holding one engine reference; closing it is its "Cancel", Return its confirming button. */
+class PresetSlotWindow : public DesktopDialogWindow,
                          public juce::Button::Listener
 {
 public:
@@ -14,10 +15,13 @@ public:
     PresetSlotComponent& getContent() const { return *content; }
 
 protected:
-    PresetSlotWindow (const juce::String& title, QXEditorEngine::Ptr engine);
+    PresetSlotWindow (const juce::String& title, QXEditorEngine::Ptr engine, const Context& context);
+
+    void confirm() override;
+    void dismiss() override;
 
     /** Takes ownership of the content and shows the window. */
-    void showWithContent (PresetSlotComponent* newContent);
+    void showWithContent (PresetSlotComponent* newContent, const juce::String& confirmCaption);
 
     /** The slot index the engine expects: 0 for slot "1". */
     juce::uint8 selectedSlotIndex() const;
@@ -26,6 +30,7 @@ protected:
 
 private:
     PresetSlotComponent* content = nullptr;
+    juce::String confirmCaption;
 
     JUCE_DECLARE_NON_COPYABLE (PresetSlotWindow)
 };

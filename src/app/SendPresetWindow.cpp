@@ -2,10 +2,10 @@
 
 #include "app/SendPresetComponent.h"
 
-SendPresetWindow::SendPresetWindow (QXEditorEngine::Ptr engineIn)
-    : PresetSlotWindow ("Send Preset To Hardware", std::move (engineIn))
+SendPresetWindow::SendPresetWindow (QXEditorEngine::Ptr engineIn, const Context& context)
+    : PresetSlotWindow ("Send Preset To Hardware", std::move (engineIn), context)
 {
-    showWithContent (new SendPresetComponent (this));
+    showWithContent (new SendPresetComponent (this), "Send");
 }
 
 SendPresetWindow::~SendPresetWindow()

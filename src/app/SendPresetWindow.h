@@ -7,7 +7,7 @@
 class SendPresetWindow : public PresetSlotWindow
 {
 public:
-    explicit SendPresetWindow (QXEditorEngine::Ptr engine);
+    explicit SendPresetWindow (QXEditorEngine::Ptr engine, const Context& context = {});
     ~SendPresetWindow() override;
 
     void buttonClicked (juce::Button* button) override;

@@ -1,5 +1,7 @@
 #include "app/WindowManager.h"
 
+#include "app/DesktopWindowHints.h"
+#include "app/ScreenFit.h"
 #include "views/EditorComponent.h"
 
 WindowManager::WindowManager (juce::ApplicationCommandManager* commandManagerIn, juce::File* lastLocationIn,
@@ -24,11 +26,22 @@ EditorWindow* WindowManager::createEditorWindow (EditorComponent* content, QXEdi
     engine->addListener (window);
 
     const auto n = windows.size();
-    window->setTopLeftPosition (cascadeStep + cascadeStep * n, 60 + cascadeStep * n);
+    const juce::Point<int> place (cascadeStep + cascadeStep * n, 60 + cascadeStep * n);
+    ScreenFit::place (*window, place);
     window->setVisible (true);
 
     if (! window->isOnDesktop())
         window->addToDesktop();
+
+    DesktopWindowHints::showProgramIcon (*window);
+
+    // The window manager's frame is known once the window is shown; it may push the window
+    // off the bottom of a small screen.
+    juce::Timer::callAfterDelay (frameSettleMs, [window = juce::Component::SafePointer<EditorWindow> (window)]
+                                 {
+                                     if (window != nullptr)
+                                         ScreenFit::keepOnScreen (*window);
+                                 });
 
     commandManager->registerAllCommandsForTarget (window);
     window->addKeyListener (commandManager->getKeyMappings());
@@ -41,8 +54,15 @@ EditorWindow* WindowManager::createEditorWindow (EditorComponent* content, QXEdi
 
 void WindowManager::windowClosed (juce::TopLevelWindow* window)
 {
-    if (auto* editorWindow = dynamic_cast<EditorWindow*> (window))
-        windows.removeObject (editorWindow);
+    auto* editorWindow = dynamic_cast<EditorWindow*> (window);
+
+    if (editorWindow == nullptr || ! windows.contains (editorWindow))
+        return;
+
+    windows.removeObject (editorWindow);
+
+    if (windows.isEmpty() && lastWindowClosed)
+        lastWindowClosed();
 }
 
 EditorWindow* WindowManager::getActiveWindow() const

@@ -17,6 +17,10 @@ public:
 
     void windowClosed (juce::TopLevelWindow* window) override;
 
+    /** Run once the last editor window has closed; where nothing else of the program stays on
+        screen (no global menu bar) the shell quits there, as "Quit" does. */
+    void setLastWindowClosedAction (std::function<void()> action) { lastWindowClosed = std::move (action); }
+
     void minimiseActiveWindow();
     void bringAllWindowsToFront();
 
@@ -30,6 +34,7 @@ public:
     EditorWindow* getWindow (int index) const { return windows[index]; }
 
     static constexpr int cascadeStep = 15;
+    static constexpr int frameSettleMs = 300;
 
 private:
     juce::OwnedArray<EditorWindow> windows;
@@ -37,6 +42,7 @@ private:
     juce::ApplicationCommandManager* commandManager;
     int untitledCount = 0;
     EditorWindowServices services;
+    std::function<void()> lastWindowClosed;
 
     JUCE_DECLARE_NON_COPYABLE (WindowManager)
 };

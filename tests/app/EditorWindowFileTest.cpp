@@ -1,4 +1,5 @@
 #include "AppTestSupport.h"
+#include "app/NativeFileChooserPresenter.h"
 #include "views/EditorComponent.h"
 
 #include <gtest/gtest.h>
@@ -85,6 +86,39 @@ TEST_F (EditorWindowFiles, SaveAsThenSaveThenLoadFollowTheCurrentFile)
     EXPECT_TRUE (harness.alerts.boxes.empty());
 }
 
+TEST_F (EditorWindowFiles, SaveAsAddsTheExtensionToANameTypedWithoutOne)
+{
+    // name → name.qx6; an existing name.qx6 is offered again by its full name before it is overwritten.
+    const auto typed = temp.folder.getChildFile ("typed");
+    const auto saved = temp.folder.getChildFile ("typed.qx6");
+    harness.chooser.answers = { typed };
+    window->saveAs();
+    EXPECT_EQ (saved.getSize(), 476);
+    EXPECT_FALSE (typed.exists());
+    EXPECT_EQ (title(), "Kavori QX61 Editor - typed");
+
+    saved.replaceWithText ("older");
+    harness.chooser.answers = { typed, {} };
+    window->saveAs();
+    ASSERT_EQ (harness.chooser.requests.size(), 3u);
+    EXPECT_EQ (harness.chooser.requests[2].startLocation, saved);
+    EXPECT_EQ (saved.loadFileAsString(), "older");
+}
+
+TEST_F (EditorWindowFiles, WithoutADocumentsFolderTheChooserStartsAtHome)
+{
+    const auto home = juce::SystemStats::getEnvironmentVariable ("HOME", {});
+    setenv ("HOME", temp.folder.getFullPathName().toRawUTF8(), 1);
+    const auto withoutDocuments = NativeFileChooserPresenter::startFor ({});
+    temp.folder.getChildFile ("Documents").createDirectory();
+    const auto withDocuments = NativeFileChooserPresenter::startFor ({});
+    setenv ("HOME", home.toRawUTF8(), 1);
+
+    EXPECT_EQ (withoutDocuments, temp.folder);
+    EXPECT_EQ (withDocuments, temp.folder.getChildFile ("Documents"));
+    EXPECT_EQ (NativeFileChooserPresenter::startFor (temp.folder), temp.folder);
+}
+
 TEST_F (EditorWindowFiles, AFailedLoadShowsOneFileErrorAndKeepsPresetAndTitle)
 {
     const auto c = temp.folder.getChildFile ("c.qx6");
@@ -167,9 +201,17 @@ TEST_F (EditorWindowFiles, AHandedOverFileOpensInTheActiveWindowOrANewOne)
     ASSERT_EQ (harness.windows().getNumWindows(), 2);
     EXPECT_EQ (harness.windows().getWindow (1)->getName(), "Kavori QX61 Editor - with space");
 
-    // A second launch without a file asks for a new window.
+    // A second launch without a file brings the windows to the front; with none, opens one.
+    harness.windows().getWindow (0)->setMinimised (true);
     harness.shell->anotherInstanceStarted ({});
-    EXPECT_EQ (harness.windows().getNumWindows(), 3);
+    EXPECT_EQ (harness.windows().getNumWindows(), 2);
+    EXPECT_FALSE (harness.windows().getWindow (0)->isMinimised());
+
+    while (harness.windows().getNumWindows() > 0)
+        harness.windows().getWindow (0)->closeWindow();
+
+    harness.shell->anotherInstanceStarted ({});
+    EXPECT_EQ (harness.windows().getNumWindows(), 1);
 }
 
 TEST_F (EditorWindowFiles, AStartWithAFileOpensItInTheFirstWindow)

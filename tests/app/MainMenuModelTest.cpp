@@ -67,7 +67,7 @@ std::string fileMenu (bool editorItems)
     return lines ({ "New Window |" + ctrl + "N|on", "Open|" + ctrl + "O|on", "Close Window|" + ctrl + "W|on",
                     "Save|" + ctrl + "S" + state, "Save As|" + state, "Hardware||on", "  Get Preset|" + state,
                     "  Send Preset|" + state, "  ---", "  Set Internal Sync|" + state,
-                    "  Set External Sync|" + state });
+                    "  Set External Sync|" + state, "---", "Quit|" + ctrl + "Q|on" });
 }
 } // namespace
 

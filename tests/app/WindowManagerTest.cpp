@@ -1,4 +1,5 @@
 #include "AppTestSupport.h"
+#include "app/ScreenFit.h"
 
 #include <gtest/gtest.h>
 
@@ -47,17 +48,21 @@ TEST (WindowManager, WindowsCascadeAndNumbersAreNeverReused)
     EXPECT_EQ (windows.getWindow (2)->getScreenPosition(), juce::Point<int> (45, 90));
 }
 
-TEST (WindowManager, ClosingTheLastWindowLeavesTheApplicationRunning)
+TEST (WindowManager, ClosingTheLastWindowQuitsAsQuitDoes)
 {
     ShellHarness harness;
     harness.shell->start ({});
-    harness.windows().getWindow (0)->closeWindow();
+    harness.invoke (newWindowCommand);
+    harness.invoke (aboutCommand);
 
-    EXPECT_EQ (harness.windows().getNumWindows(), 0);
+    harness.windows().getWindow (0)->closeWindow();
+    dispatchUntil ([] { return false; }, 50);
     EXPECT_EQ (harness.quitRequests, 0);
 
-    harness.invoke (newWindowCommand);
-    EXPECT_EQ (harness.windows().getNumWindows(), 1);
+    harness.windows().getWindow (0)->closeWindow();
+    ASSERT_TRUE (dispatchUntil ([&] { return harness.quitRequests == 1; }));
+    EXPECT_EQ (harness.windows().getNumWindows(), 0);
+    EXPECT_EQ (harness.shell->getAboutWindow(), nullptr);
 }
 
 TEST (WindowManager, CloseWindowCommandClosesTheWindowItIsSentTo)
@@ -176,4 +181,30 @@ TEST (WindowManager, AMissingUserGuideIsReportedWithItsPath)
     ASSERT_EQ (harness.alerts.numOpen(), 1);
     EXPECT_EQ (harness.alerts.first().title, "Kavori QX61 Editor");
     EXPECT_EQ (harness.alerts.first().message, "Unable to find User Guide: \r\n" + locations[0].getFullPathName());
+}
+
+TEST (ScreenFit, AWindowThatDoesNotFitMovesUpAndOnlyThenShrinks)
+{
+    const juce::Rectangle<int> editor (15, 60, 1200, 724);
+    const juce::BorderSize<int> noFrame, titleBar (30, 0, 0, 0);
+    const struct
+    {
+        juce::Rectangle<int> workArea;
+        juce::BorderSize<int> frame;
+        ScreenFit::Placement expected;
+    } cases[] = {
+        { { 0, 0, 1920, 1200 }, titleBar, { { 15, 60 }, 1.0f } },  // fits: as specified
+        { { 0, 0, 1366, 768 }, noFrame, { { 15, 44 }, 1.0f } },    // higher
+        { { 0, 0, 1366, 768 }, titleBar, { { 15, 44 }, 1.0f } },   // higher, title bar on screen
+        { { 0, 27, 1366, 741 }, noFrame, { { 15, 44 }, 1.0f } },   // below a panel
+        { { 0, 0, 1024, 600 }, noFrame, { { 15, 0 }, 600.0f / 724.0f } }, // scaled, aspect kept
+        { { 0, 0, 1024, 600 }, titleBar, { { 15, 30 }, 570.0f / 724.0f } },
+    };
+
+    for (const auto& c : cases)
+    {
+        const auto placement = ScreenFit::fit (editor, c.frame, c.workArea);
+        EXPECT_EQ (placement.topLeft, c.expected.topLeft) << c.workArea.toString();
+        EXPECT_FLOAT_EQ (placement.scale, c.expected.scale) << c.workArea.toString();
+    }
 }

@@ -405,6 +405,12 @@ def about_picture():
     return svg(w, h, body)
 
 
+def program_icon(size):
+    """The desktop entry's icon at the size the windows carry it."""
+    source = (pathlib.Path(__file__).resolve().parents[2] / "src/resources/linux/qx61-editor.svg").read_text()
+    return source.replace('width="256" height="256"', f'width="{size}" height="{size}"', 1)
+
+
 # ---------------------------------------------------------------------------------------------
 
 def pictures():
@@ -428,6 +434,7 @@ def pictures():
     yield "device-setup-background.png", 360, 425, device_setup_background()
     yield "device-list-frame.png", 327, 141, list_frame()
     yield "about-picture.png", 484, 267, about_picture()
+    yield "program-icon.png", 64, 64, program_icon(64)
 
 
 def png_size(path):

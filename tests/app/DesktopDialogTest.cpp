@@ -1,0 +1,160 @@
+#include "AppTestSupport.h"
+#include "app/DesktopWindowHints.h"
+#include "app/MessageAlertWindow.h"
+
+#include <gtest/gtest.h>
+
+using namespace AppTestSupport;
+using namespace CommandIds;
+
+namespace
+{
+enum class Kind { get, send, deviceSetup, about };
+const Kind kinds[] = { Kind::get, Kind::send, Kind::deviceSetup, Kind::about };
+const char* const kindNames[] = { "get", "send", "device setup", "about" };
+
+/** A shell with the simulated keyboard in use and a second input port to choose. */
+struct DesktopDialogs : public ::testing::Test
+{
+    DesktopDialogs()
+    {
+        harness.ports->plugIn (std::make_shared<VirtualMidiInput> ("Other"));
+        harness.useKeyboard();
+        harness.shell->start ({});
+        window = harness.windows().getWindow (0);
+        window->getEngine().setTiming ({ 1, 1, 2000, 9 });
+    }
+
+    /** Opens the dialog with "Other" chosen in the device setup, and slot 3 in the slot box. */
+    juce::Component* open (Kind kind)
+    {
+        switch (kind)
+        {
+            case Kind::get: window->openGetPresetWindow(); return choose (window->getGetPresetWindow());
+            case Kind::send: window->openSendPresetWindow(); return choose (window->getSendPresetWindow());
+            case Kind::deviceSetup:
+                harness.invoke (deviceSetupCommand);
+                harness.shell->getDeviceManagerWindow()->getContent().selectInputDevice ("Other");
+                return harness.shell->getDeviceManagerWindow();
+            case Kind::about: harness.invoke (aboutCommand); return harness.shell->getAboutWindow();
+        }
+
+        return nullptr;
+    }
+
+    static juce::Component* choose (PresetSlotWindow* dialog)
+    {
+        dialog->getContent().getSlotComboBox().setSelectedId (3, juce::sendNotificationSync);
+        return dialog;
+    }
+
+    /** The key as the desktop delivers it to the window with the focus. */
+    static void press (juce::Component& dialog, const juce::KeyPress& key) { dialog.getPeer()->handleKeyPress (key); }
+
+    /** What the dialog's confirmation did: a read or a write began, or the port changed. */
+    bool confirmed (Kind kind) const
+    {
+        switch (kind)
+        {
+            case Kind::get: return window->getEngine().isGetRunning() || harness.keyboard->getReadRequestCount() > 0;
+            case Kind::send: return harness.keyboard->getWriteCount() > 0;
+            case Kind::deviceSetup: return harness.midiManager->getInputDeviceName() == "Other";
+            case Kind::about: return false;
+        }
+
+        return false;
+    }
+
+    ShellHarness harness { true };
+    EditorWindow* window = nullptr;
+};
+} // namespace
+
+TEST_F (DesktopDialogs, CloseButtonEscapeAndAltF4CancelEveryDialog)
+{
+    const std::pair<const char*, std::function<void (juce::Component&)>> ways[] = {
+        { "close button", [] (juce::Component& d) { d.userTriedToCloseWindow(); } },
+        { "Escape", [] (juce::Component& d) { press (d, juce::KeyPress (juce::KeyPress::escapeKey)); } },
+        { "Alt+F4", [] (juce::Component& d) { press (d, juce::KeyPress (juce::KeyPress::F4Key, juce::ModifierKeys::altModifier, 0)); } },
+    };
+
+    for (auto kind : kinds)
+    {
+        for (const auto& [way, act] : ways)
+        {
+            SCOPED_TRACE (std::string (kindNames[(int) kind]) + ", " + way);
+            juce::Component::SafePointer<juce::Component> dialog (open (kind));
+            ASSERT_NE (dialog, nullptr);
+            act (*dialog);
+            EXPECT_TRUE (dispatchUntil ([&] { return dialog == nullptr; }));
+            EXPECT_FALSE (confirmed (kind));
+        }
+    }
+}
+
+TEST_F (DesktopDialogs, DialogsOpenWithTheFocusOnTheirBoxAndReturnPressesTheFirstButton)
+{
+    for (auto kind : kinds)
+    {
+        SCOPED_TRACE (kindNames[(int) kind]);
+        juce::Component::SafePointer<juce::Component> dialog (open (kind));
+        auto* focused = juce::Component::getCurrentlyFocusedComponent();
+        ASSERT_NE (focused, nullptr);
+
+        if (auto* slotDialog = dynamic_cast<PresetSlotWindow*> (dialog.getComponent()))
+            EXPECT_EQ (focused, &slotDialog->getContent().getSlotComboBox());
+        else if (auto* setup = dynamic_cast<DeviceManagerWindow*> (dialog.getComponent()))
+            EXPECT_TRUE (focused == &setup->getContent().getInputList()
+                         || setup->getContent().getInputList().isParentOf (focused));
+        else
+            EXPECT_EQ (focused, dialog.getComponent());
+
+        press (*dialog, juce::KeyPress (juce::KeyPress::returnKey));
+        EXPECT_TRUE (dispatchUntil ([&] { return dialog == nullptr; }));
+        EXPECT_EQ (confirmed (kind), kind != Kind::about);
+    }
+}
+
+TEST_F (DesktopDialogs, CtrlQInEveryDialogQuits)
+{
+    for (auto kind : kinds)
+    {
+        SCOPED_TRACE (kindNames[(int) kind]);
+        const auto before = harness.quitRequests;
+        press (*open (kind), juce::KeyPress ('q', juce::ModifierKeys::commandModifier, 0));
+        EXPECT_TRUE (dispatchUntil ([&] { return harness.quitRequests == before + 1; }));
+    }
+}
+
+TEST_F (DesktopDialogs, EachDialogSitsOverItsOwnWindowAndBelongsToIt)
+{
+    harness.invoke (newWindowCommand);
+    auto* second = harness.windows().getWindow (1);
+    second->setTopLeftPosition (400, 300);
+
+    for (auto* owner : { window, second })
+    {
+        owner->openGetPresetWindow();
+        auto* dialog = owner->getGetPresetWindow();
+        EXPECT_LE (dialog->getScreenBounds().getCentre().getDistanceFrom (owner->getScreenBounds().getCentre()), 1);
+        EXPECT_EQ (DesktopWindowHints::getTransientFor (*dialog), (juce::uint64) (juce::pointer_sized_uint) owner->getPeer()->getNativeHandle());
+    }
+}
+
+TEST_F (DesktopDialogs, WindowsCarryTheProgramIconAndTheAboutWindowATitle)
+{
+    EXPECT_EQ (DesktopWindowHints::programIcon().getWidth(), 64);
+    EXPECT_EQ (open (Kind::about)->getName(), "About Kavori QX61 Editor");
+}
+
+TEST (MessageAlertWindow, EachLineOfTheMidiErrorStaysOneLine)
+{
+    ignoreXErrors();
+    const MessageAlertWindow alert ("MIDI Error", "MIDI Communication Unsuccessful.\r\n"
+                                                  "Verify MIDI Connection and Device Settings.\r\n"
+                                                  "Verify no other applications are using the MIDI Port.");
+    EXPECT_EQ (alert.getLines().size(), 3);
+    EXPECT_EQ (alert.getLines()[2], "Verify no other applications are using the MIDI Port.");
+    const auto font = juce::LookAndFeel::getDefaultLookAndFeel().getAlertWindowMessageFont();
+    EXPECT_GT ((float) alert.getWidth() * 0.8f, font.getStringWidthFloat (alert.getLines()[2]));
+}

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# The editor as a Linux desktop program, driven with real X events on a 1366 x 768 screen: the
+# window fits it, no TCP port is open, a second plain launch leaves one process with one window,
+# Escape closes the get dialog (which belongs to its window), Ctrl+Q quits from a dialog, and
+# closing the last window ends the process. Keeps screenshots of the get dialog and the window.
+# Usage: end-to-end-desktop.sh EDITOR ARTIFACT_FOLDER. Exits 77 (skipped) where no display can be made.
+if [ -z "${QX_E2E_NESTED:-}" ] && command -v xvfb-run >/dev/null; then
+    QX_E2E_NESTED=1 exec xvfb-run -a -s "-screen 0 1366x768x24" "$0" "$@"
+fi
+source "$(dirname "$0")/e2e-support.sh"
+
+start()
+{
+    ${editorEnv[@]+"${editorEnv[@]}"} "$editor" --simulator --midi-log="$work/midi.log" >>"$work/editor.log" 2>&1 &
+    editorPid=$!
+}
+
+# Waits for the editor to end and checks it ended cleanly.
+ended()
+{
+    for _ in $(seq 100); do kill -0 "$editorPid" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$editorPid" 2>/dev/null && return 1
+    wait "$editorPid"
+    local status=$?
+    editorPid=""
+    [ "$status" -eq 0 ] || fail "exit status $status"
+}
+
+geometry() { xdotool getwindowgeometry "$1" | sed -n 's/ *Geometry: \([0-9]*\)x\([0-9]*\).*/\1 \2/p'; }
+
+start
+main="$(waitForWindow "$app - Untitled 1")" || fail "no first window"
+sleep 1
+import -window "$main" "$artifacts/desktop-main-window.png" || fail "no screenshot"
+
+# The whole window is on the small screen.
+read -r x y <<<"$(position "$main")"
+read -r w h <<<"$(geometry "$main")"
+[ $((y + h)) -le 768 ] && [ $((x + w)) -le 1366 ] && [ "$y" -ge 0 ] || fail "window at $x,$y size ${w}x$h is off the 1366x768 screen"
+
+# The hand-over listens on no TCP port.
+if command -v ss >/dev/null; then
+    ss -ltnp | grep -q "pid=$editorPid," && fail "a TCP port is open: $(ss -ltnp | grep "pid=$editorPid,")"
+fi
+
+# A second launch without a file hands over and quits; the running one keeps its one window.
+timeout 20 ${editorEnv[@]+"${editorEnv[@]}"} "$editor" --simulator >>"$work/editor.log" 2>&1 || fail "second launch did not hand over"
+kill -0 "$editorPid" 2>/dev/null || fail "the first instance ended"
+[ "$(xdotool search --name "^$app - " | wc -l)" -eq 1 ] || fail "$(xdotool search --name "^$app - " | wc -l) editor windows"
+
+# The get dialog: over its window and transient for it; Escape closes it without reading.
+dialog="$(clickUntilWindow "$main" 130 $((mainViewTop + 22)) "Get Preset From Hardware")" || fail "no get dialog"
+sleep 0.5
+import -window "$dialog" "$artifacts/desktop-get-dialog.png" || fail "no dialog screenshot"
+if command -v xprop >/dev/null; then
+    owner="$(xprop -id "$dialog" WM_TRANSIENT_FOR | sed -n 's/.*window id # \(0x[0-9a-f]*\).*/\1/p')"
+    [ -n "$owner" ] && [ $((owner)) -eq "$main" ] || fail "get dialog transient for '$owner', not its window $main"
+fi
+xdotool key Escape
+waitForNoWindow "Get Preset From Hardware" || fail "Escape left the get dialog open"
+[ "$(grep -c " OUT " "$work/midi.log" 2>/dev/null)" -eq 0 ] || fail "Escape started a get"
+
+# Ctrl+Q with the dialog in front quits.
+dialog="$(clickUntilWindow "$main" 130 $((mainViewTop + 22)) "Get Preset From Hardware")" || fail "no second get dialog"
+sleep 0.3
+xdotool key --clearmodifiers ctrl+q
+ended || fail "still running after Ctrl+Q in the get dialog"
+
+# Closing the last window ends the program.
+start
+main="$(waitForWindow "$app - Untitled 1")" || fail "no window after restart"
+sleep 0.5
+clickAt "$main" 1100 600
+xdotool key --clearmodifiers ctrl+w
+ended || fail "still running after its last window closed"
+
+echo "passed; screenshots in $artifacts/desktop-*.png"
