@@ -5,6 +5,7 @@
 
 #include <juce_events/juce_events.h>
 
+#include <iostream>
 #include <vector>
 
 class ParameterUpdater;
@@ -106,6 +107,9 @@ public:
     const PresetModel& getModel() const { return model; }
     int getPresetLength() const { return presetLength; }
 
+    /** Where the two lines written when a get starts go; standard output unless changed. */
+    void setDiagnosticStream (std::ostream& stream) { diagnostics = &stream; }
+
     /** Tests only: shorter pauses and timeout. */
     void setTiming (const Timing& newTiming) { timing = newTiming; }
 
@@ -139,6 +143,7 @@ private:
     ListenerArray<Listener> listeners;
     juce::String filePattern;
     Timing timing;
+    std::ostream* diagnostics = &std::cout;
 
     // Message thread only.
     int attempts = 0;
