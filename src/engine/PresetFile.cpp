@@ -10,11 +10,11 @@
 namespace
 {
 // A write beyond the file-size limit then fails with EFBIG like any other write, instead of
-// killing the process and leaving the temporary file behind. Set on the first save, so every
-// program that saves presets gets it without each remembering to.
+// killing the process and leaving the temporary file behind. Set by every save (one cheap call),
+// so every program that saves presets gets it without each remembering to.
 void ignoreFileSizeSignal()
 {
-    [[maybe_unused]] static const auto previous = std::signal (SIGXFSZ, SIG_IGN);
+    std::signal (SIGXFSZ, SIG_IGN);
 }
 
 bool writeAll (int fd, const juce::uint8* data, size_t size)

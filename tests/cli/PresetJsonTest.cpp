@@ -140,10 +140,10 @@ TEST_F (PresetJsonTest, RefusalsNameThePlace)
     const std::pair<juce::String, juce::String> cases[] {
         { "{ \"name\": ", "malformed JSON at 1:10: syntax error while parsing value - unexpected end of input; "
                           "expected '[', '{', or a literal" },
-        { dump + "{}", "malformed JSON at " + juce::String (lines.size() + 1) + ":1: syntax error while parsing value - "
+        { dump + "{}", "malformed JSON at " + juce::String (lines.size()) + ":1: syntax error while parsing value - "
                        "unexpected '{'; expected end of input" },
         { dump.replaceFirstOccurrenceOf ("\"Gate\": 49", "\"Gate\": 49, \"Gate\": 49"),
-          "malformed JSON at " + lineOf ("    \"Gate\": 49,") + ":23: \"Gate\" is given twice in one object" },
+          "malformed JSON at " + lineOf ("    \"Gate\": 49,") + ":22: \"Gate\" is given twice in one object" },
         { juce::String::repeatedString ("[", 65), "malformed JSON at 1:65: nested deeper than 64 levels" },
         { "[]", "the top level must be an object" },
         { dump.replaceFirstOccurrenceOf ("\"rollMode\"", "\"rollmode\""), "unknown block \"rollmode\"" },

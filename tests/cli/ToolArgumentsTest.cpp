@@ -65,7 +65,7 @@ TEST (ToolArguments, BadCommandLinesSayWhatIsWrong)
         { "sync sideways --simulator", "sideways" },
         { "backup --dir d --in a", "backup needs --in NAME --out NAME, or --simulator" },
         { "dump x --verbose", "--verbose" },
-        { "get --slot 1 -o x --simulator --midi-log=", "must not be empty" },
+        { "get --slot 1 -o x --simulator --midi-log=", "--midi-log" },
         { "get --slot 1 -o x --simulator --midi-log \"\"", "--midi-log" },
         { "get --slot 1 -o x --simulator --midi-log", "--midi-log" },
     };
@@ -75,4 +75,7 @@ TEST (ToolArguments, BadCommandLinesSayWhatIsWrong)
         const auto error = parse (line).error;
         EXPECT_TRUE (error.contains (expected)) << line << ": " << error;
     }
+
+    EXPECT_TRUE (ToolArguments::parse ({ "get", "--slot", "1", "-o", "x", "--simulator", "--midi-log", "" })
+                     .error.contains ("must not be empty"));
 }

@@ -208,6 +208,8 @@ TEST_F (PresetFileTest, RefusalsSayWhy)
         PresetFile::Bytes read;
         EXPECT_EQ (reasonFor (PresetFile (c.file).read (476, read)), c.reading) << c.file.getFullPathName();
         if (c.saving != nullptr)
+        {
             EXPECT_EQ (reasonFor (PresetFile (c.file).save (zeros (476))), c.saving) << c.file.getFullPathName();
+        }
     }
 }
