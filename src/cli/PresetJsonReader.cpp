@@ -13,8 +13,10 @@ std::optional<juce::int64> wholeNumber (const PresetJsonReader::Json& value)
 {
     // Anything above the int64 range is far out of every byte's range too.
     if (value.is_number_unsigned())
-        return static_cast<juce::int64> (std::min (value.get<std::uint64_t>(),
-                                                   static_cast<std::uint64_t> (std::numeric_limits<juce::int64>::max())));
+    {
+        constexpr auto largest = static_cast<std::uint64_t> (std::numeric_limits<juce::int64>::max());
+        return static_cast<juce::int64> (std::min (value.get<std::uint64_t>(), largest));
+    }
     if (value.is_number_integer())
         return value.get<std::int64_t>();
     return std::nullopt;
@@ -52,8 +54,12 @@ juce::Result PresetJsonReader::read (const Json& root)
         return juce::Result::fail (error);
 
     for (const auto& block : PresetJsonKeys::blocks())
-        if (! (block.isArray ? readArray (root, block.key, block.groupId) : readSingle (root, block.key, block.groupId)))
+    {
+        const auto read = block.isArray ? readArray (root, block.key, block.groupId)
+                                        : readSingle (root, block.key, block.groupId);
+        if (! read)
             return juce::Result::fail (error);
+    }
 
     return juce::Result::ok();
 }

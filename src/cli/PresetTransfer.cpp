@@ -56,7 +56,8 @@ juce::Result PresetTransfer::loadFile (const juce::File& source)
     const auto& model = engine->getModel();
     const auto dataLength = model.getLayout().dataLength();
     const auto* data = message.getRawDataPointer() + PresetLayout::messageDataStart;
-    const auto* tooLarge = std::find_if (data, data + dataLength, [] (auto b) { return b > SysExMessages::highestDataByte; });
+    const auto* tooLarge = std::find_if (data, data + dataLength,
+                                         [] (auto b) { return b > SysExMessages::highestDataByte; });
 
     if (tooLarge != data + dataLength)
     {

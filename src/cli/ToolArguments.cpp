@@ -25,8 +25,12 @@ void addMidiOptions (CLI::App& command, Values& values, bool needsPorts)
 {
     if (needsPorts)
     {
-        command.add_option ("--in", values.input, "the MIDI input port the keyboard is on")->check (notEmpty);
-        command.add_option ("--out", values.outputPort, "the MIDI output port the keyboard is on")->check (notEmpty);
+        command.add_option ("--in", values.input, "the MIDI input port the keyboard is on")
+            ->type_name ("NAME")
+            ->check (notEmpty);
+        command.add_option ("--out", values.outputPort, "the MIDI output port the keyboard is on")
+            ->type_name ("NAME")
+            ->check (notEmpty);
     }
     command.add_flag ("--simulator", values.simulator, "use the built-in simulated keyboard");
     command.add_option ("--midi-log", values.midiLog,
@@ -45,7 +49,10 @@ CLI::App* addCommand (CLI::App& app, const char* name, const char* description)
 
 void addSlot (CLI::App& command, Values& values)
 {
-    command.add_option ("--slot", values.slot, "the preset slot")->required()->check (CLI::Range (1, 24))->type_name ("1-24");
+    command.add_option ("--slot", values.slot, "the preset slot")
+        ->required()
+        ->check (CLI::Range (ToolArguments::firstSlot, ToolArguments::lastSlot))
+        ->type_name ("N");
 }
 
 void addCommands (CLI::App& app, Values& values)

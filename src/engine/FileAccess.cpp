@@ -55,7 +55,8 @@ juce::File FileAccess::resolveLinks (const juce::File& file)
         if (length < 0)
             break;
 
-        current = current.getParentDirectory().getChildFile (juce::String::fromUTF8 (target, static_cast<int> (length)));
+        const auto linked = juce::String::fromUTF8 (target, static_cast<int> (length));
+        current = current.getParentDirectory().getChildFile (linked);
     }
 
     return current;

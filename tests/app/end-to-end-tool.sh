@@ -14,7 +14,7 @@ tool="$tool/qx61-tool"
 run()
 {
     local prefix=()
-    [ "$1" = as ] && { prefix=(setpriv --reuid="$2" --regid="$2" --clear-groups); shift 2; }
+    [ "$1" = as ] && { prefix=(setpriv --reuid="$2" --regid="$(id -g "$2")" --clear-groups); shift 2; }
     timeout 60 "${prefix[@]}" "$tool" "$@" >"$work/out" 2>"$work/err"
     status=$?
 }
@@ -70,8 +70,9 @@ chmod 0644 "$work/preset.json"
 run as nobody build "$work/preset.json" -o "$work/readonly.qx6"
 expect 1 "Permission denied" "save over a read-only file"
 
-( ulimit -f 0; exec "$tool" build "$work/preset.json" -o "$work/limited.qx6" ) >"$work/out" 2>"$work/err"
-status=$?
+# The limit binds every file the tool writes, so its standard error goes through a pipe.
+( ulimit -f 0; exec "$tool" build "$work/preset.json" -o "$work/limited.qx6" ) 2>&1 >/dev/null | cat >"$work/err"
+status=${PIPESTATUS[0]}
 expect 1 "File too large" "save beyond the file-size limit"
 [ -z "$(find "$work" -name '.*.tmp')" ] || fail "a temporary file was left behind"
 
