@@ -61,7 +61,7 @@ juce::Result PresetJson::read (const std::string& text, const PresetModel& model
         return checked;
 
     // Cannot fail once the check has passed; parse without exceptions all the same.
-    const auto root = Json::parse (text, nullptr, false);
+    const auto root = PresetJsonReader::Json::parse (text, nullptr, false);
     return PresetJsonReader (model, presetData).read (root);
 }
 

@@ -9,7 +9,8 @@
 class PresetJsonReader
 {
 public:
-    using Json = nlohmann::ordered_json;
+    // Keys sorted, so a text with many keys in one object still reads in n log n.
+    using Json = nlohmann::json;
 
     PresetJsonReader (const PresetModel& model, Control::Bytes& presetData);
 
