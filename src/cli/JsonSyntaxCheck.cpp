@@ -74,7 +74,7 @@ public:
     {
         // The parser's message without its own "[json.exception…] parse error at line…: " prefix.
         const juce::String message (error.what());
-        problem = placeOf (position) + ": " + message.fromLastOccurrenceOf (": ", false, false);
+        problem = placeOf (position) + ": " + message.fromFirstOccurrenceOf (": ", false, false);
         return false;
     }
 

@@ -140,6 +140,8 @@ TEST_F (PresetJsonTest, RefusalsNameThePlace)
     const std::pair<juce::String, juce::String> cases[] {
         { "{ \"name\": ", "malformed JSON at 1:10: syntax error while parsing value - unexpected end of input; "
                           "expected '[', '{', or a literal" },
+        { "{\"a\": tru}", "malformed JSON at 1:10: syntax error while parsing value - invalid literal; last read: "
+                            "'\"a\": tru}'" },
         { dump + "{}", "malformed JSON at " + juce::String (lines.size()) + ":1: syntax error while parsing value - "
                        "unexpected '{'; expected end of input" },
         { dump.replaceFirstOccurrenceOf ("\"Gate\": 49", "\"Gate\": 49, \"Gate\": 49"),
