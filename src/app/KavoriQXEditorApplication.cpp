@@ -1,5 +1,6 @@
 #include "app/KavoriQXEditorApplication.h"
 
+#include "engine/FileAccess.h"
 #include "views/ViewImages.h"
 
 KavoriQXEditorApplication::KavoriQXEditorApplication (juce::uint8 modelId, int numKnobs, int numPads,
@@ -55,8 +56,17 @@ void KavoriQXEditorApplication::initialise (const juce::String& commandLine)
                                                                     : juce::File::getCurrentWorkingDirectory()
                                                                           .getChildFile (options.midiLogPath));
 
+    // Asked for a log it cannot keep, the editor would run without the record the user wanted.
     if (! midiSetup->isLogOpen())
-        std::cerr << "Could not create the MIDI log " << options.midiLogPath << "\n";
+    {
+        const auto log = juce::File::getCurrentWorkingDirectory().getChildFile (options.midiLogPath);
+        const auto why = FileAccess::checkWritable (log);
+        std::cerr << "Could not create the MIDI log "
+                  << (why.failed() ? why.getErrorMessage() : log.getFullPathName()) << "\n";
+        setApplicationReturnValue (1);
+        quit();
+        return;
+    }
 
     shell = std::make_unique<ApplicationShell> (ApplicationShell::Setup {
         getApplicationName(), constants, *this, midiSetup->getMidiManager(), alerts, fileChooser,

@@ -1,7 +1,16 @@
-#include "engine/MidiSetup.h"
 #include "cli/ToolCommands.h"
+#include "engine/FileAccess.h"
+#include "engine/MidiSetup.h"
 
 #include <iostream>
+
+namespace
+{
+juce::File fromWorkingDirectory (const juce::String& path)
+{
+    return path.isEmpty() ? juce::File() : juce::File::getCurrentWorkingDirectory().getChildFile (path);
+}
+} // namespace
 
 int main (int argc, char* argv[])
 {
@@ -15,15 +24,15 @@ int main (int argc, char* argv[])
     juce::ScopedJuceInitialiser_GUI juce;
 
     std::unique_ptr<MidiSetup> midi;
-    if (parsed.usesMidi())
-        midi = std::make_unique<MidiSetup> (parsed.useSimulator, parsed.midiLogPath.isEmpty()
-                                                                     ? juce::File()
-                                                                     : juce::File::getCurrentWorkingDirectory()
-                                                                           .getChildFile (parsed.midiLogPath));
+    if (parsed.usesMidi() && parsed.error.isEmpty())
+        midi = std::make_unique<MidiSetup> (parsed.useSimulator, fromWorkingDirectory (parsed.midiLogPath));
 
     if (midi != nullptr && ! midi->isLogOpen())
     {
-        std::cerr << "qx61-tool: cannot write the MIDI log " << parsed.midiLogPath << "\n";
+        const auto log = fromWorkingDirectory (parsed.midiLogPath);
+        const auto why = FileAccess::checkWritable (log);
+        std::cerr << "qx61-tool: cannot write the MIDI log "
+                  << (why.failed() ? why.getErrorMessage() : log.getFullPathName()) << "\n";
         return ToolCommands::failure;
     }
 

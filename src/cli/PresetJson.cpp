@@ -1,115 +1,88 @@
 #include "cli/PresetJson.h"
 
+#include "cli/JsonSyntaxCheck.h"
 #include "cli/PresetJsonKeys.h"
 #include "cli/PresetJsonReader.h"
 
-juce::String PresetJson::write (const PresetModel& model)
+#include <nlohmann/json.hpp>
+
+namespace
 {
-    auto* root = new juce::DynamicObject();
+using Json = nlohmann::ordered_json;
 
-    root->setProperty (PresetJsonKeys::name, nameToJson (*model.getControl (ControlGroup::presetNameGroup)));
-
-    for (const auto& block : PresetJsonKeys::blocks())
-    {
-        if (block.isArray)
-        {
-            juce::Array<juce::var> controls;
-            for (int i = 0; i < model.getNumControls (block.groupId); ++i)
-                controls.add (controlToJson (*model.getControl (block.groupId, i)));
-            root->setProperty (block.key, controls);
-        }
-        else
-        {
-            root->setProperty (block.key, controlToJson (*model.getControl (block.groupId)));
-        }
-    }
-
-    return juce::JSON::toString (juce::var (root), false) + "\n";
-}
-
-juce::var PresetJson::nameToJson (const Control& nameControl)
+Json nameToJson (const Control& nameControl)
 {
     const auto bytes = nameControl.getBytes();
     const auto printable = std::all_of (bytes.begin(), bytes.end(), [] (auto b) { return b >= 32 && b < 127; });
 
     // A name the keyboard could not show as text still round-trips, as its character codes.
     if (! printable)
-    {
-        juce::Array<juce::var> codes;
-        for (auto byte : bytes)
-            codes.add (static_cast<int> (byte));
-        return codes;
-    }
+        return Json (std::vector<int> (bytes.begin(), bytes.end()));
 
-    juce::String name;
-    for (auto byte : bytes)
-        name += juce::String::charToString (static_cast<juce::juce_wchar> (byte));
-    return name;
+    return Json (std::string (bytes.begin(), bytes.end()));
 }
 
-juce::var PresetJson::controlToJson (const Control& control)
+Json controlToJson (const Control& control)
 {
-    auto* object = new juce::DynamicObject();
+    auto object = Json::object();
     const auto bytes = control.getBytes();
 
     for (int i = 0; i < bytes.size(); ++i)
-        object->setProperty (control.getByteName (i), static_cast<int> (bytes[i]));
+        object[control.getShownByteName (i).toStdString()] = static_cast<int> (bytes[i]);
 
-    return juce::var (object);
+    return object;
 }
+} // namespace
 
-juce::Result PresetJson::read (const juce::String& text, const PresetModel& model, Control::Bytes& presetData)
+std::string PresetJson::write (const PresetModel& model)
 {
-    // The parser reads a stray byte of a broken sequence as some other character, even a digit.
-    if (! juce::CharPointer_UTF8::isValidString (text.toRawUTF8(), static_cast<int> (text.getNumBytesAsUTF8())))
-        return juce::Result::fail ("malformed JSON: the text is not UTF-8");
+    auto root = Json::object();
+    root[PresetJsonKeys::name] = nameToJson (*model.getControl (ControlGroup::presetNameGroup));
 
-    if (const auto lengths = checkNumberLengths (text); lengths.failed())
-        return lengths;
-
-    juce::var root;
-    const auto parsed = juce::JSON::parse (text, root);
-
-    if (parsed.failed())
-        return juce::Result::fail ("malformed JSON at " + parsed.getErrorMessage());
-
-    return PresetJsonReader (model, presetData).read (root);
-}
-
-juce::Result PresetJson::checkNumberLengths (const juce::String& text)
-{
-    // The parser keeps integers in 64 bits and wraps longer ones around, so a number far out of
-    // range could read as a valid byte. Up to 18 digits always fit.
-    constexpr int maxDigits = 18;
-    int line = 1, column = 0, digits = 0;
-    bool inString = false, escaped = false;
-
-    // Byte by byte: everything looked for is ASCII, which no byte of a longer UTF-8 sequence equals.
-    for (auto* p = text.toRawUTF8(); *p != 0; ++p)
+    for (const auto& block : PresetJsonKeys::blocks())
     {
-        const auto c = *p;
-        ++column;
-
-        if (c == '\n')
+        if (! block.isArray)
         {
-            ++line;
-            column = 0;
-        }
-
-        if (inString)
-        {
-            inString = escaped || c != '"';
-            escaped = ! escaped && c == '\\';
+            root[block.key] = controlToJson (*model.getControl (block.groupId));
             continue;
         }
 
-        inString = c == '"';
-        digits = c >= '0' && c <= '9' ? digits + 1 : 0;
-
-        if (digits > maxDigits)
-            return juce::Result::fail ("malformed JSON at " + juce::String (line) + ":"
-                                       + juce::String (column - maxDigits) + ": error: number too long");
+        auto& controls = root[block.key] = Json::array();
+        for (int i = 0; i < model.getNumControls (block.groupId); ++i)
+            controls.push_back (controlToJson (*model.getControl (block.groupId, i)));
     }
 
-    return juce::Result::ok();
+    return root.dump (2) + "\n";
+}
+
+juce::Result PresetJson::read (const std::string& text, const PresetModel& model, Control::Bytes& presetData)
+{
+    if (const auto checked = JsonSyntaxCheck::check (text); checked.failed())
+        return checked;
+
+    // Cannot fail once the check has passed; parse without exceptions all the same.
+    const auto root = PresetJsonReader::Json::parse (text, nullptr, false);
+    return PresetJsonReader (model, presetData).read (root);
+}
+
+juce::String PresetJson::placeOf (const PresetModel& model, int dataOffset)
+{
+    const auto* nameControl = model.getControl (ControlGroup::presetNameGroup);
+    const auto inName = dataOffset - nameControl->getImageOffset();
+
+    if (juce::isPositiveAndBelow (inName, nameControl->getByteCount()))
+        return juce::String (PresetJsonKeys::name) + " character " + juce::String (inName + 1);
+
+    for (const auto& block : PresetJsonKeys::blocks())
+        for (int i = 0; i < (block.isArray ? model.getNumControls (block.groupId) : 1); ++i)
+        {
+            const auto* control = model.getControl (block.groupId, i);
+            const auto byteIndex = dataOffset - control->getImageOffset();
+
+            if (juce::isPositiveAndBelow (byteIndex, control->getByteCount()))
+                return block.key + (block.isArray ? "[" + juce::String (i) + "]" : juce::String())
+                       + " \"" + control->getShownByteName (byteIndex) + "\"";
+        }
+
+    return "byte " + juce::String (dataOffset);
 }

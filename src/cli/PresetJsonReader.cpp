@@ -2,19 +2,29 @@
 
 #include "cli/PresetJsonKeys.h"
 
+#include <nlohmann/json.hpp>
+
+#include <limits>
+#include <optional>
+
 namespace
 {
-// A byte may be written under any of its names; it holds what its widest name allows (a pad's
-// byte 3 is a 0-7 curve in one mode and a 0-127 value in others), so a dump always reads back.
-int byteMaximum (const Control& control, int byteIndex)
+std::optional<juce::int64> wholeNumber (const PresetJsonReader::Json& value)
 {
-    int maximum = 0;
+    // Anything above the int64 range is far out of every byte's range too.
+    if (value.is_number_unsigned())
+    {
+        constexpr auto largest = static_cast<std::uint64_t> (std::numeric_limits<juce::int64>::max());
+        return static_cast<juce::int64> (std::min (value.get<std::uint64_t>(), largest));
+    }
+    if (value.is_number_integer())
+        return value.get<std::int64_t>();
+    return std::nullopt;
+}
 
-    for (const auto& name : control.getParameterNames())
-        if (control.getParameterIndex (name) == byteIndex)
-            maximum = juce::jmax (maximum, static_cast<int> (control.getMaximum (name)));
-
-    return maximum;
+juce::String quoted (const std::string& key)
+{
+    return "\"" + juce::String::fromUTF8 (key.c_str()) + "\"";
 }
 } // namespace
 
@@ -25,52 +35,57 @@ PresetJsonReader::PresetJsonReader (const PresetModel& modelIn, Control::Bytes& 
     data.insertMultiple (0, 0, model.getLayout().dataLength());
 }
 
-juce::Result PresetJsonReader::read (const juce::var& root)
+juce::Result PresetJsonReader::read (const Json& root)
 {
-    if (root.getDynamicObject() == nullptr)
+    if (! root.is_object())
         return juce::Result::fail ("the top level must be an object");
 
-    for (const auto& property : root.getDynamicObject()->getProperties())
+    for (const auto& property : root.items())
     {
-        const auto key = property.name.toString();
+        const auto& key = property.key();
         const auto& blocks = PresetJsonKeys::blocks();
         const auto known = key == PresetJsonKeys::name
                            || std::any_of (blocks.begin(), blocks.end(), [&] (auto& b) { return key == b.key; });
         if (! known)
-            return juce::Result::fail ("unknown block \"" + key + "\"");
+            return juce::Result::fail ("unknown block " + quoted (key));
     }
 
     if (! readName (root))
         return juce::Result::fail (error);
 
     for (const auto& block : PresetJsonKeys::blocks())
-        if (! (block.isArray ? readArray (root, block.key, block.groupId) : readSingle (root, block.key, block.groupId)))
+    {
+        const auto read = block.isArray ? readArray (root, block.key, block.groupId)
+                                        : readSingle (root, block.key, block.groupId);
+        if (! read)
             return juce::Result::fail (error);
+    }
 
     return juce::Result::ok();
 }
 
-bool PresetJsonReader::readName (const juce::var& root)
+bool PresetJsonReader::readName (const Json& root)
 {
-    const auto& value = root[PresetJsonKeys::name];
+    const auto found = root.find (PresetJsonKeys::name);
 
-    if (value.isVoid())
+    if (found == root.end())
         return fail ("missing block \"name\"");
 
     juce::Array<juce::int64> codes;
 
-    if (value.isString())
+    if (found->is_string())
     {
-        for (auto character : value.toString())
+        for (auto character : juce::String::fromUTF8 (found->get_ref<const std::string&>().c_str()))
             codes.add (character);
     }
-    else if (value.isArray())
+    else if (found->is_array())
     {
-        for (const auto& code : *value.getArray())
+        for (const auto& code : *found)
         {
-            if (! (code.isInt() || code.isInt64()))
+            const auto number = wholeNumber (code);
+            if (! number)
                 return fail ("\"name\" character codes must be whole numbers");
-            codes.add (static_cast<juce::int64> (code));
+            codes.add (*number);
         }
     }
     else
@@ -93,7 +108,7 @@ bool PresetJsonReader::readNameCodes (const juce::Array<juce::int64>& codes)
     {
         const auto code = i < codes.size() ? codes[i] : juce::int64 { ' ' };
 
-        if (code < 0 || code > byteMaximum (*nameControl, i))
+        if (code < 0 || code > nameControl->getMaximum (nameControl->getByteName (i)))
             return fail ("\"name\" character " + juce::String (i + 1) + " is not ASCII");
 
         data.set (nameControl->getImageOffset() + i, static_cast<juce::uint8> (code));
@@ -102,77 +117,86 @@ bool PresetJsonReader::readNameCodes (const juce::Array<juce::int64>& codes)
     return true;
 }
 
-bool PresetJsonReader::readSingle (const juce::var& root, const char* key, int groupId)
+bool PresetJsonReader::readSingle (const Json& root, const char* key, int groupId)
 {
-    const auto& object = root[key];
+    const auto found = root.find (key);
 
-    if (object.isVoid())
-        return fail ("missing block \"" + juce::String (key) + "\"");
+    if (found == root.end())
+        return fail ("missing block " + quoted (key));
 
-    return readControl (object, *model.getControl (groupId), "\"" + juce::String (key) + "\"");
+    return readControl (*found, *model.getControl (groupId), quoted (key));
 }
 
-bool PresetJsonReader::readArray (const juce::var& root, const char* key, int groupId)
+bool PresetJsonReader::readArray (const Json& root, const char* key, int groupId)
 {
-    const auto& array = root[key];
-    const auto place = "\"" + juce::String (key) + "\"";
+    const auto found = root.find (key);
+    const auto place = quoted (key);
 
-    if (array.isVoid())
+    if (found == root.end())
         return fail ("missing block " + place);
-    if (! array.isArray())
+    if (! found->is_array())
         return fail (place + " must be an array");
-    if (array.size() != model.getNumControls (groupId))
-        return fail (place + " must hold " + juce::String (model.getNumControls (groupId)) + " entries, not "
-                     + juce::String (array.size()));
 
-    for (int i = 0; i < array.size(); ++i)
-        if (! readControl (array[i], *model.getControl (groupId, i), place + "[" + juce::String (i) + "]"))
+    const auto count = static_cast<int> (found->size());
+
+    if (count != model.getNumControls (groupId))
+        return fail (place + " must hold " + juce::String (model.getNumControls (groupId)) + " entries, not "
+                     + juce::String (count));
+
+    for (int i = 0; i < count; ++i)
+        if (! readControl ((*found)[static_cast<size_t> (i)], *model.getControl (groupId, i),
+                           place + "[" + juce::String (i) + "]"))
             return false;
 
     return true;
 }
 
-bool PresetJsonReader::readControl (const juce::var& object, const Control& control, const juce::String& place)
+bool PresetJsonReader::readControl (const Json& object, const Control& control, const juce::String& place)
 {
-    if (object.getDynamicObject() == nullptr)
+    if (! object.is_object())
         return fail (place + " must be an object");
 
     juce::Array<bool> given;
     given.insertMultiple (0, false, control.getByteCount());
 
-    for (const auto& property : object.getDynamicObject()->getProperties())
-        if (! readByte (property.name, property.value, control, place, given))
+    for (const auto& property : object.items())
+        if (! readByte (property.key(), property.value(), control, place, given))
             return false;
 
     for (int i = 0; i < control.getByteCount(); ++i)
         if (! given[i])
-            return fail (place + ": missing \"" + control.getByteName (i) + "\"");
+            return fail (place + ": missing \"" + control.getShownByteName (i) + "\"");
 
     return true;
 }
 
-bool PresetJsonReader::readByte (const juce::Identifier& name, const juce::var& value, const Control& control,
+bool PresetJsonReader::readByte (const std::string& key, const Json& value, const Control& control,
                                  const juce::String& place, juce::Array<bool>& given)
 {
-    const auto entry = place + ".\"" + name.toString() + "\"";
-    const auto byteIndex = control.getParameterIndex (name.toString());
+    const auto name = juce::String::fromUTF8 (key.c_str());
+    const auto entry = place + "." + quoted (key);
+    const auto byteIndex = control.getParameterIndex (name);
 
     if (! juce::isPositiveAndBelow (byteIndex, control.getByteCount()))
         return fail (entry + ": unknown name");
     if (given[byteIndex])
         return fail (entry + ": byte " + juce::String (byteIndex) + " is already given as \""
                      + control.getByteName (byteIndex) + "\" or another of its names");
-    if (! (value.isInt() || value.isInt64()))
+
+    const auto number = wholeNumber (value);
+
+    if (! number)
         return fail (entry + ": must be a whole number");
 
-    const auto number = static_cast<juce::int64> (value);
-    const auto maximum = byteMaximum (control, byteIndex);
+    // Each name has the range the editor gives it: a note pad's "Curve" is 0-7, though the
+    // same byte may hold up to 127 under the names of other modes.
+    const auto maximum = static_cast<int> (control.getMaximum (name));
 
-    if (number < 0 || number > maximum)
-        return fail (entry + ": " + juce::String (number) + " is outside 0.." + juce::String (maximum));
+    if (*number < 0 || *number > maximum)
+        return fail (entry + ": " + juce::String (*number) + " is outside 0.." + juce::String (maximum));
 
     given.set (byteIndex, true);
-    data.set (control.getImageOffset() + byteIndex, static_cast<juce::uint8> (number));
+    data.set (control.getImageOffset() + byteIndex, static_cast<juce::uint8> (*number));
     return true;
 }
 

@@ -1,6 +1,10 @@
 #include "cli/PresetTransfer.h"
 
-PresetTransfer::PresetTransfer (MidiManager& midiManager, const ModelConstants& constantsIn)
+#include "cli/PresetJson.h"
+#include "engine/PresetFile.h"
+#include "engine/SysExMessages.h"
+
+PresetTransfer::PresetTransfer (MidiManager& midiManager, const ModelConstants& constantsIn, std::ostream& diagnostics)
     : constants (constantsIn),
       highestSplitPoint (constants.getHighestSplitPoint()),
       engine (new QXEditorEngine (constants.modelId, midiManager, constants.presetFilePattern,
@@ -8,6 +12,7 @@ PresetTransfer::PresetTransfer (MidiManager& midiManager, const ModelConstants& 
                                   constants.numPads, constants.numSwitches))
 {
     engine->addListener (this);
+    engine->setDiagnosticStream (diagnostics);
 }
 
 PresetTransfer::~PresetTransfer()
@@ -22,6 +27,11 @@ void PresetTransfer::setTiming (const QXEditorEngine::Timing& timing)
 
 juce::Result PresetTransfer::getToFile (int slotIndex, const juce::File& target)
 {
+    const PresetFile file (target);
+
+    if (const auto savable = file.checkSavable(); savable.failed())
+        return savable;
+
     beginTransfer();
     engine->startGet (static_cast<juce::uint8> (slotIndex));
 
@@ -32,18 +42,34 @@ juce::Result PresetTransfer::getToFile (int slotIndex, const juce::File& target)
     if (failed)
         return midiFailure ("no complete answer from the keyboard after every retry");
 
-    if (! engine->savePresetFile (target))
-        return juce::Result::fail ("could not write " + target.getFullPathName());
-
-    return juce::Result::ok();
+    return file.save (engine->buildPresetMessage (0));
 }
 
 juce::Result PresetTransfer::loadFile (const juce::File& source)
 {
-    if (! engine->loadPresetFile (source))
-        return juce::Result::fail (source.getFullPathName() + " is not a preset file ("
-                                   + juce::String (engine->getPresetLength()) + " bytes)");
+    PresetFile::Bytes message;
 
+    if (const auto read = PresetFile (source).read (engine->getPresetLength(), message); read.failed())
+        return read;
+
+    // The engine would refuse to send such a byte; find it now, before anything is sent.
+    const auto& model = engine->getModel();
+    const auto dataLength = model.getLayout().dataLength();
+    const auto* data = message.getRawDataPointer() + PresetLayout::messageDataStart;
+    const auto* tooLarge = std::find_if (data, data + dataLength,
+                                         [] (auto b) { return b > SysExMessages::highestDataByte; });
+
+    if (tooLarge != data + dataLength)
+    {
+        PresetModel named (model.getLayout(), highestSplitPoint, constants.maxKeybedOctave);
+        named.applyData ({ data, dataLength });
+        return juce::Result::fail (source.getFullPathName() + ": "
+                                   + PresetJson::placeOf (named, static_cast<int> (tooLarge - data)) + " is "
+                                   + juce::String (*tooLarge) + ", above the "
+                                   + juce::String (SysExMessages::highestDataByte) + " that MIDI can carry");
+    }
+
+    engine->applyPreset (message);
     return juce::Result::ok();
 }
 

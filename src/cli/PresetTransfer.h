@@ -8,16 +8,19 @@
 class PresetTransfer : private QXEditorEngine::Listener
 {
 public:
-    PresetTransfer (MidiManager& midiManager, const ModelConstants& constants);
+    /** The engine's notes on a get go to the diagnostics stream. */
+    PresetTransfer (MidiManager& midiManager, const ModelConstants& constants, std::ostream& diagnostics);
     ~PresetTransfer() override;
 
     /** Shortens the pauses; only tests call it. */
     void setTiming (const QXEditorEngine::Timing& timing);
 
-    /** Reads a slot (0-based) into a file. The file is written only when the whole preset came. */
+    /** Reads a slot (0-based) into a file, once the file is known to be writable. The file is
+        written only when the whole preset came. */
     juce::Result getToFile (int slotIndex, const juce::File& target);
 
-    /** Loads a preset file; fails without touching the model when it is not a preset. */
+    /** Loads a preset file; fails without touching the model when it is not a preset or holds
+        a byte that could not be sent, naming the byte. */
     juce::Result loadFile (const juce::File& source);
 
     /** Writes the loaded preset into a slot (0-based). */

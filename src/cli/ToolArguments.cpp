@@ -1,152 +1,174 @@
 #include "cli/ToolArguments.h"
 
+#include <CLI/CLI.hpp>
+
 namespace
 {
 const juce::StringArray midiCommands { "ports", "get", "send", "sync", "backup", "restore" };
-const juce::StringArray allCommands { "dump", "build", "ports", "get", "send", "sync", "backup", "restore" };
 
-// How many operands each subcommand takes.
-int operandCount (const juce::String& command)
+constexpr const char* exitStatuses = "Exit status: 0 on success; 1 when the work failed, with the reason on "
+                                     "standard error; 2 when the command line is wrong.";
+
+/** Plain strings for CLI11 to fill, turned into the arguments afterwards. */
+struct Values
 {
-    if (command == "dump" || command == "build" || command == "send" || command == "sync")
-        return 1;
-    return 0;
+    std::string operand, output, directory, input, outputPort, midiLog;
+    int slot = 0;
+    bool simulator = false, version = false;
+};
+
+const CLI::Validator notEmpty ([] (std::string& value) { return value.empty() ? std::string ("must not be empty")
+                                                                               : std::string(); },
+                               "", "not empty");
+
+void addMidiOptions (CLI::App& command, Values& values, bool needsPorts)
+{
+    if (needsPorts)
+    {
+        command.add_option ("--in", values.input, "the MIDI input port the keyboard is on")
+            ->type_name ("NAME")
+            ->check (notEmpty);
+        command.add_option ("--out", values.outputPort, "the MIDI output port the keyboard is on")
+            ->type_name ("NAME")
+            ->check (notEmpty);
+    }
+    command.add_flag ("--simulator", values.simulator, "use the built-in simulated keyboard");
+    command.add_option ("--midi-log", values.midiLog,
+                        "write every MIDI message sent and received to FILE; the log starts afresh each run")
+        ->type_name ("FILE")
+        ->check (notEmpty);
+    command.footer (exitStatuses);
 }
 
-class Parser
+CLI::App* addCommand (CLI::App& app, const char* name, const char* description)
 {
-public:
-    explicit Parser (const juce::StringArray& argumentsIn) : arguments (argumentsIn) {}
+    auto* command = app.add_subcommand (name, description);
+    command->footer (exitStatuses);
+    return command;
+}
 
-    ToolArguments run()
-    {
-        while (position < arguments.size() && result.error.isEmpty())
-            take (arguments[position++]);
+void addSlot (CLI::App& command, Values& values)
+{
+    command.add_option ("--slot", values.slot, "the preset slot")
+        ->required()
+        ->check (CLI::Range (ToolArguments::firstSlot, ToolArguments::lastSlot))
+        ->type_name ("N");
+}
 
-        if (result.error.isEmpty())
-            check();
+void addCommands (CLI::App& app, Values& values)
+{
+    addCommand (app, "dump", "print the preset of a file as JSON")
+        ->add_option ("FILE", values.operand, "a .qx6 preset file")->required();
 
-        return result;
-    }
+    auto* build = addCommand (app, "build", "write the preset that a JSON file describes");
+    build->add_option ("FILE", values.operand, "a JSON file as dump prints it")->required();
+    build->add_option ("-o", values.output, "the .qx6 file to write")->required()->type_name ("FILE")->check (notEmpty);
 
-private:
-    void take (const juce::String& argument)
-    {
-        if (argument == "--help" || argument == "-h")
-            result.command = "help";
-        else if (argument == "--version")
-            result.command = "version";
-        else if (argument == "-o")
-            result.outputPath = value (argument);
-        else if (argument == "--dir")
-            result.directory = value (argument);
-        else if (argument == "--in")
-            result.inputPortName = value (argument);
-        else if (argument == "--out")
-            result.outputPortName = value (argument);
-        else if (argument == "--slot")
-            takeSlot (value (argument));
-        else if (argument == "--simulator")
-            result.useSimulator = true;
-        else if (argument.startsWith ("--midi-log="))
-            result.midiLogPath = argument.fromFirstOccurrenceOf ("=", false, false);
-        else if (argument.startsWith ("-") && argument != "-")
-            result.error = "unknown option " + argument;
-        else if (result.command.isEmpty())
-            result.command = argument;
-        else
-            result.operands.add (argument);
-    }
+    addMidiOptions (*addCommand (app, "ports", "list the MIDI input and output ports"), values, false);
 
-    juce::String value (const juce::String& option)
-    {
-        if (position >= arguments.size())
-        {
-            result.error = option + " needs a value";
-            return {};
-        }
+    auto* get = addCommand (app, "get", "read a preset slot of the keyboard into a file");
+    addSlot (*get, values);
+    get->add_option ("-o", values.output, "the .qx6 file to write")->required()->type_name ("FILE")->check (notEmpty);
+    addMidiOptions (*get, values, true);
 
-        return arguments[position++];
-    }
+    auto* send = addCommand (app, "send", "write a preset file into a slot of the keyboard");
+    addSlot (*send, values);
+    send->add_option ("FILE", values.operand, "a .qx6 preset file")->required();
+    addMidiOptions (*send, values, true);
 
-    void takeSlot (const juce::String& text)
-    {
-        if (result.error.isNotEmpty())
-            return;
+    auto* sync = addCommand (app, "sync", "switch the keyboard's clock source");
+    sync->add_option ("SOURCE", values.operand, "internal or external")
+        ->required()
+        ->check (CLI::IsMember ({ "internal", "external" }));
+    addMidiOptions (*sync, values, true);
 
-        const auto trimmed = text.trim();
-        const auto number = trimmed.getIntValue();
+    auto* backup = addCommand (app, "backup", "read every slot into DIR/slot-01.qx6 ... slot-24.qx6");
+    backup->add_option ("--dir", values.directory, "the folder")->required()->type_name ("DIR")->check (notEmpty);
+    addMidiOptions (*backup, values, true);
 
-        if (! trimmed.containsOnly ("0123456789") || trimmed.isEmpty()
-            || number < ToolArguments::firstSlot || number > ToolArguments::lastSlot)
-            result.error = "the slot must be a number from 1 to 24, not \"" + text + "\"";
-        else
-            result.slot = number;
-    }
+    auto* restore = addCommand (app, "restore",
+                                "write DIR/slot-01.qx6 ... slot-24.qx6 into the slots, once every file is checked");
+    restore->add_option ("--dir", values.directory, "the folder")->required()->type_name ("DIR")->check (notEmpty);
+    addMidiOptions (*restore, values, true);
+}
 
-    void check()
-    {
-        const auto& command = result.command;
+juce::String fromStd (const std::string& text)
+{
+    return juce::String::fromUTF8 (text.c_str());
+}
 
-        if (command == "help" || command == "version")
-            return;
-        if (command.isEmpty())
-            result.error = "no subcommand given";
-        else if (! allCommands.contains (command))
-            result.error = "unknown subcommand \"" + command + "\"";
-        else if (result.operands.size() != operandCount (command))
-            result.error = command + " takes " + juce::String (operandCount (command)) + " operand(s)";
-        else if ((command == "build" || command == "get") && result.outputPath.isEmpty())
-            result.error = command + " needs -o FILE";
-        else if ((command == "get" || command == "send") && result.slot == 0)
-            result.error = command + " needs --slot N";
-        else if ((command == "backup" || command == "restore") && result.directory.isEmpty())
-            result.error = command + " needs --dir DIR";
-        else if (command == "sync" && result.operands[0] != "internal" && result.operands[0] != "external")
-            result.error = "sync takes internal or external";
-        else if (result.usesMidi() && ! result.useSimulator && command != "ports"
-                 && (result.inputPortName.isEmpty() || result.outputPortName.isEmpty()))
-            result.error = command + " needs --in NAME --out NAME, or --simulator";
-    }
+void take (ToolArguments& result, const Values& values)
+{
+    if (! values.operand.empty())
+        result.operands.add (fromStd (values.operand));
+    result.outputPath = fromStd (values.output);
+    result.directory = fromStd (values.directory);
+    result.slot = values.slot;
+    result.inputPortName = fromStd (values.input);
+    result.outputPortName = fromStd (values.outputPort);
+    result.useSimulator = values.simulator;
+    result.midiLogPath = fromStd (values.midiLog);
+}
 
-    const juce::StringArray& arguments;
-    int position = 0;
-    ToolArguments result;
-};
+juce::String checkPorts (const ToolArguments& result)
+{
+    if (result.usesMidi() && result.command != "ports" && ! result.useSimulator
+        && (result.inputPortName.isEmpty() || result.outputPortName.isEmpty()))
+        return result.command + " needs --in NAME --out NAME, or --simulator";
+    return {};
+}
 } // namespace
 
 ToolArguments ToolArguments::parse (const juce::StringArray& arguments)
 {
-    return Parser (arguments).run();
+    ToolArguments result;
+    Values values;
+
+    CLI::App app ("Scripts the QX61 keyboard and converts its presets.", "qx61-tool");
+    app.add_flag ("--version", values.version, "print the version");
+    app.footer (exitStatuses);
+    app.require_subcommand (0, 1);
+    addCommands (app, values);
+
+    // CLI11 takes the arguments last first.
+    std::vector<std::string> reversed;
+    for (int i = arguments.size(); --i >= 0;)
+        reversed.push_back (arguments[i].toStdString());
+
+    try
+    {
+        app.parse (reversed);
+    }
+    catch (const CLI::CallForHelp&)
+    {
+        result.command = "help";
+        result.helpText = fromStd (app.help());
+        return result;
+    }
+    catch (const CLI::ParseError& error)
+    {
+        result.error = fromStd (error.what());
+        return result;
+    }
+
+    const auto chosen = app.get_subcommands();
+
+    if (values.version)
+        result.command = "version";
+    else if (chosen.empty())
+        result.error = "no subcommand given";
+    else
+        result.command = fromStd (chosen.front()->get_name());
+
+    take (result, values);
+
+    if (result.error.isEmpty())
+        result.error = checkPorts (result);
+
+    return result;
 }
 
 bool ToolArguments::usesMidi() const
 {
     return midiCommands.contains (command);
-}
-
-juce::String ToolArguments::usage()
-{
-    return "Usage: qx61-tool SUBCOMMAND [OPTIONS]\n"
-           "\n"
-           "Presets and files:\n"
-           "  dump FILE.qx6                 print the preset as JSON\n"
-           "  build FILE.json -o FILE.qx6   write the preset that a JSON describes\n"
-           "\n"
-           "The keyboard (slots are 1 to 24):\n"
-           "  ports                         list the MIDI input and output ports\n"
-           "  get --slot N -o FILE.qx6      read a preset slot into a file\n"
-           "  send --slot N FILE.qx6        write a file into a preset slot\n"
-           "  sync internal|external        switch the keyboard's clock source\n"
-           "  backup --dir DIR              read every slot into DIR/slot-01.qx6 ... slot-24.qx6\n"
-           "  restore --dir DIR             write DIR/slot-01.qx6 ... slot-24.qx6 into the slots\n"
-           "\n"
-           "Options for the keyboard subcommands:\n"
-           "  --in NAME --out NAME          the MIDI ports the keyboard is on\n"
-           "  --simulator                   use the built-in simulated keyboard instead\n"
-           "  --midi-log=FILE               append every MIDI message sent and received to FILE\n"
-           "\n"
-           "  --help, --version\n"
-           "\n"
-           "Exit status: 0 on success; otherwise 1, with the reason on standard error.\n";
 }

@@ -13,10 +13,13 @@ struct ToolArguments
     juce::String inputPortName;    // --in
     juce::String outputPortName;   // --out
     bool useSimulator = false;     // --simulator
-    juce::String midiLogPath;      // --midi-log=FILE
+    juce::String midiLogPath;      // --midi-log
 
     /** Empty when the command line made sense; otherwise what was wrong, in one line. */
     juce::String error;
+
+    /** For "help": the help of the subcommand asked about, or of the whole tool. */
+    juce::String helpText;
 
     static constexpr int firstSlot = 1;
     static constexpr int lastSlot = 24;
@@ -24,6 +27,4 @@ struct ToolArguments
     static ToolArguments parse (const juce::StringArray& arguments);
 
     bool usesMidi() const;
-
-    static juce::String usage();
 };

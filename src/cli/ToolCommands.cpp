@@ -2,6 +2,7 @@
 
 #include "cli/PresetJson.h"
 #include "cli/PresetTransfer.h"
+#include "engine/FileAccess.h"
 #include "engine/PresetFile.h"
 #include "engine/SysExMessages.h"
 
@@ -30,13 +31,14 @@ int ToolCommands::run (const ToolArguments& arguments)
 {
     if (arguments.error.isNotEmpty())
     {
-        err << "qx61-tool: " << arguments.error << "\n\n" << ToolArguments::usage();
+        err << "qx61-tool: " << arguments.error << "\n"
+            << "Run \"qx61-tool --help\" or \"qx61-tool SUBCOMMAND --help\" for the usage.\n";
         return usageError;
     }
 
     if (arguments.command == "help")
     {
-        out << ToolArguments::usage();
+        out << arguments.helpText;
         return success;
     }
 
@@ -74,34 +76,36 @@ juce::File ToolCommands::slotFile (const juce::File& directory, int slotNumber)
 juce::Result ToolCommands::dump (const juce::File& source)
 {
     const auto layout = constants.getLayout();
-    const auto message = PresetFile (source).load (layout.messageLength());
+    PresetFile::Bytes message;
 
-    if (! message)
-        return juce::Result::fail (source.getFullPathName() + " is not a preset file ("
-                                   + juce::String (layout.messageLength()) + " bytes)");
+    if (const auto read = PresetFile (source).read (layout.messageLength(), message); read.failed())
+        return read;
 
     PresetModel model (layout, constants.getHighestSplitPoint(), constants.maxKeybedOctave);
-    model.applyData ({ message->getRawDataPointer() + PresetLayout::messageDataStart, layout.dataLength() });
-    out << PresetJson::write (model);
+    model.applyData ({ message.getRawDataPointer() + PresetLayout::messageDataStart, layout.dataLength() });
+    out << PresetJson::write (model) << std::flush;
+
+    if (! out.good())
+        return juce::Result::fail ("could not write to standard output");
+
     return juce::Result::ok();
 }
 
 juce::Result ToolCommands::build (const juce::File& source, const juce::File& target)
 {
-    if (! source.existsAsFile())
-        return juce::Result::fail ("cannot read " + source.getFullPathName());
+    std::string text;
+
+    if (const auto loaded = FileAccess::readRegular (source, maxJsonBytes, text); loaded.failed())
+        return loaded;
 
     const PresetModel model (constants.getLayout(), constants.getHighestSplitPoint(), constants.maxKeybedOctave);
     Control::Bytes data;
-    const auto read = PresetJson::read (source.loadFileAsString(), model, data);
+    const auto read = PresetJson::read (text, model, data);
 
     if (read.failed())
         return juce::Result::fail (source.getFileName() + ": " + read.getErrorMessage());
 
-    if (! PresetFile (target).save (SysExMessages::presetMessage (constants.modelId, 0, data)))
-        return juce::Result::fail ("could not write " + target.getFullPathName());
-
-    return juce::Result::ok();
+    return PresetFile (target).save (SysExMessages::presetMessage (constants.modelId, 0, data));
 }
 
 juce::Result ToolCommands::listPorts()
@@ -152,7 +156,7 @@ juce::Result ToolCommands::runOnKeyboard (const ToolArguments& arguments)
     if (selected.failed())
         return selected;
 
-    PresetTransfer transfer (*midiManager, constants);
+    PresetTransfer transfer (*midiManager, constants, err);
 
     if (testTiming)
         transfer.setTiming (*testTiming);
@@ -177,8 +181,13 @@ juce::Result ToolCommands::runOnKeyboard (const ToolArguments& arguments)
 
 juce::Result ToolCommands::backup (PresetTransfer& transfer, const juce::File& directory)
 {
-    if (! directory.createDirectory())
-        return juce::Result::fail ("cannot create the folder " + directory.getFullPathName());
+    if (const auto created = directory.createDirectory(); created.failed())
+        return FileAccess::failure (directory, created.getErrorMessage());
+
+    // Every file must be writable before the keyboard is read for an hour.
+    for (int slot = ToolArguments::firstSlot; slot <= ToolArguments::lastSlot; ++slot)
+        if (const auto savable = PresetFile (slotFile (directory, slot)).checkSavable(); savable.failed())
+            return savable;
 
     for (int slot = ToolArguments::firstSlot; slot <= ToolArguments::lastSlot; ++slot)
     {
@@ -197,12 +206,8 @@ juce::Result ToolCommands::restore (PresetTransfer& transfer, const juce::File& 
     // Every file is checked before the first is sent, so a bad file cannot leave the keyboard
     // half restored.
     for (int slot = ToolArguments::firstSlot; slot <= ToolArguments::lastSlot; ++slot)
-    {
-        const auto checked = transfer.loadFile (slotFile (directory, slot));
-
-        if (checked.failed())
-            return checked;
-    }
+        if (const auto checked = transfer.loadFile (slotFile (directory, slot)); checked.failed())
+            return juce::Result::fail ("slot " + juce::String (slot) + ": " + checked.getErrorMessage());
 
     for (int slot = ToolArguments::firstSlot; slot <= ToolArguments::lastSlot; ++slot)
     {

@@ -15,6 +15,9 @@ public:
     static constexpr int failure = 1;
     static constexpr int usageError = 2;
 
+    /** A preset JSON is about 12 KiB; anything this large is not one. */
+    static constexpr size_t maxJsonBytes = 1 << 20;
+
     /** The MIDI manager is used by the keyboard subcommands only and may be null otherwise. */
     ToolCommands (const ModelConstants& constants, MidiManager* midiManager, std::ostream& out, std::ostream& err);
 

@@ -6,7 +6,8 @@
 
 #include <optional>
 
-/** A preset file on disk: exactly one preset message, no other framing. */
+/** A preset file on disk: exactly one preset message, no other framing. The editor and the
+    command-line tool both read and write presets through this class. */
 class PresetFile
 {
 public:
@@ -14,13 +15,21 @@ public:
 
     explicit PresetFile (const juce::File& fileIn) : file (fileIn) {}
 
-    /** The whole contents, or nothing when the file is missing, a folder, unreadable or not
-        exactly the expected length. The contents are not otherwise checked. */
+    /** The whole contents, or the reason there are none: the file is missing, not a regular
+        file, unreadable or not exactly the expected length. The contents are not otherwise
+        checked. */
+    juce::Result read (int expectedLength, Bytes& message) const;
+
+    /** read() without the reason. */
     std::optional<Bytes> load (int expectedLength) const;
 
-    /** Replaces the contents with the message. The bytes go to a temporary file beside the
-        target, which is then renamed over it, so a failed save leaves any old file whole. */
-    bool save (const Bytes& message) const;
+    /** Whether save() could replace or create the file. */
+    juce::Result checkSavable() const;
+
+    /** Replaces the contents of the file, or of the file a symbolic link leads to, keeping its
+        permissions. The bytes go to a temporary file beside it, which is then renamed over it,
+        so a failed save leaves any old file whole and no temporary file behind. */
+    juce::Result save (const Bytes& message) const;
 
     const juce::File& getFile() const { return file; }
 

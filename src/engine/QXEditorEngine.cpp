@@ -233,7 +233,7 @@ void QXEditorEngine::startGet (juce::uint8 slot)
     requestSlot = slot;
     beginAttempt();
 
-    std::cout << "number of gets : " << countAnswered() << "\r\n"
+    *diagnostics << "number of gets : " << countAnswered() << "\r\n"
               << "starting get\r\n"
               << std::flush;
 

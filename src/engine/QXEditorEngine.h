@@ -6,6 +6,7 @@
 
 #include <juce_events/juce_events.h>
 
+#include <iostream>
 #include <vector>
 
 class ParameterUpdater;
@@ -122,6 +123,9 @@ public:
     const PresetModel& getModel() const { return model; }
     int getPresetLength() const { return presetLength; }
 
+    /** Where the two lines written when a get starts go; standard output unless changed. */
+    void setDiagnosticStream (std::ostream& stream) { diagnostics = &stream; }
+
     /** Tests only: shorter pauses and timeout. */
     void setTiming (const Timing& newTiming) { timing = newTiming; }
 
@@ -163,6 +167,7 @@ private:
     Timing timing;
     EditHistory history;
     bool hasPreset = false;
+    std::ostream* diagnostics = &std::cout;
 
     // Message thread only.
     int attempts = 0;

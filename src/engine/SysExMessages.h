@@ -22,6 +22,9 @@ public:
     static constexpr juce::uint8 readReplyCommand = 0x66;
     static constexpr juce::uint8 syncCommand = 0x67;
 
+    /** The highest value a SysEx data byte can carry. */
+    static constexpr juce::uint8 highestDataByte = 0x7F;
+
     static constexpr int readRequestLength = 13;
     static constexpr int readReplyLength = 13;
     static constexpr int writeMessageLength = 14;

@@ -106,6 +106,25 @@ juce::String Control::getByteName (int byteIndex) const
     return position < 0 ? juce::String() : parameterNames[position];
 }
 
+const std::vector<ControlMode>& Control::getModes() const
+{
+    static const std::vector<ControlMode> none;
+    return none;
+}
+
+juce::String Control::getShownByteName (int byteIndex) const
+{
+    const auto& modes = getModes();
+    const auto mode = static_cast<size_t> (getParameter ("Mode"));
+
+    if (mode < modes.size())
+        for (const auto& row : modes[mode].rows)
+            if (getParameterIndex (row) == byteIndex)
+                return row;
+
+    return getByteName (byteIndex);
+}
+
 juce::uint8 Control::getBaseMaximum (const juce::String& parameterName) const
 {
     if (! parameterNames.contains (parameterName))

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "model/ControlMode.h"
 #include "model/ListenerArray.h"
 
 #include <juce_core/juce_core.h>
+
+#include <vector>
 
 /** One control of the keyboard (or one fixed set of settings): it owns a run of bytes of the
     preset data and addresses each byte by a parameter name. Values outside a parameter's range
@@ -39,6 +42,13 @@ public:
 
     /** The name a byte is best known by: the first of the names that address it. */
     virtual juce::String getByteName (int byteIndex) const;
+
+    /** The modes the editor shows, indexed by the "Mode" value; empty for a kind without modes. */
+    virtual const std::vector<ControlMode>& getModes() const;
+
+    /** The name the byte has among the rows of the current mode; the byte name when the mode is
+        not one of getModes() or does not show the byte. */
+    juce::String getShownByteName (int byteIndex) const;
 
     /** Position of the last entry of the names equal to the name, or -1. */
     int findParameterName (const juce::String& parameterName) const;

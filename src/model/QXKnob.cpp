@@ -17,3 +17,12 @@ int QXKnob::getParameterIndex (const juce::String& parameterName) const
 {
     return findByteIndex (parameterName);
 }
+
+const std::vector<ControlMode>& QXKnob::modes()
+{
+    static const std::vector<ControlMode> all {
+        { "CC", { "MIDI Channel", "CC", "Min", "Max" } },
+        { "Aftertouch", { "MIDI Channel", "Min", "Max" } },
+    };
+    return all;
+}

@@ -37,3 +37,14 @@ juce::String QXPad::getByteName (int byteIndex) const
 {
     return byteIndex == 3 ? "Curve" : Control::getByteName (byteIndex);
 }
+
+const std::vector<ControlMode>& QXPad::modes()
+{
+    static const std::vector<ControlMode> all {
+        { "Note", { "MIDI Channel", "Note", "Fixed", "Curve" } },
+        { "CC Toggle", { "MIDI Channel", "CC", "Toggle On", "Toggle Off" } },
+        { "CC Momentary", { "MIDI Channel", "CC", "Pressed", "Released" } },
+        { "Program Change", { "MIDI Channel", "Bank LSB", "Bank MSB", "Program" } },
+    };
+    return all;
+}

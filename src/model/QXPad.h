@@ -10,6 +10,10 @@ public:
 
     juce::uint8 getMaximum (const juce::String& parameterName) const override;
     int getParameterIndex (const juce::String& parameterName) const override;
+    const std::vector<ControlMode>& getModes() const override { return modes(); }
+
+    /** The modes in the order of their "Mode" values, with the rows the editor shows for each. */
+    static const std::vector<ControlMode>& modes();
 
     /** Byte 3 is best known as the velocity "Curve", its meaning in the default note mode. */
     juce::String getByteName (int byteIndex) const override;

@@ -25,3 +25,13 @@ int QXSwitch::getParameterIndex (const juce::String& parameterName) const
 {
     return findByteIndex (parameterName);
 }
+
+const std::vector<ControlMode>& QXSwitch::modes()
+{
+    static const std::vector<ControlMode> all {
+        { "CC Toggle", { "MIDI Channel", "CC", "Toggle On", "Toggle Off" } },
+        { "CC Momentary", { "MIDI Channel", "CC", "Pressed", "Released" } },
+        { "Program Change", { "MIDI Channel", "Bank LSB", "Bank MSB", "Program" } },
+    };
+    return all;
+}

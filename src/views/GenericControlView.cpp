@@ -90,7 +90,7 @@ void GenericControlView::comboBoxChanged (juce::ComboBox* comboBox)
     showControlGroup (comboBox->getSelectedId() - 1);
 }
 
-void GenericControlView::buildModes (int groupId, const std::vector<Mode>& modes)
+void GenericControlView::buildModes (int groupId, const std::vector<ControlMode>& modes)
 {
     const auto index = static_cast<juce::uint8> (controlIndex);
     ownedModeComboBox = std::make_unique<DoubleParameterControllerComboBox> (engine, "Mode", index, groupId,

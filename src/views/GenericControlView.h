@@ -51,16 +51,9 @@ public:
     const juce::OwnedArray<DoubleParamterControllerNumberBox>& getNumberBoxes() const { return numberBoxes; }
 
 protected:
-    /** One mode: its combo box item and the parameter names of its rows, top to bottom. */
-    struct Mode
-    {
-        juce::String name;
-        juce::StringArray rows;
-    };
-
     /** What every subclass's createControls does with its own table of modes: the "Mode" combo
         box, then per mode one number box per row, bound to this view's control of that group. */
-    void buildModes (int groupId, const std::vector<Mode>& modes);
+    void buildModes (int groupId, const std::vector<ControlMode>& modes);
 
 private:
     std::unique_ptr<juce::Label> titleLabel;

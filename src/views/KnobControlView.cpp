@@ -1,6 +1,7 @@
 #include "views/KnobControlView.h"
 
 #include "model/ControlGroup.h"
+#include "model/QXKnob.h"
 
 KnobControlView::KnobControlView (QXEditorEngine::Ptr engineIn, int controlIndexIn)
     : GenericControlView ("Knob " + juce::String (controlIndexIn + 1), std::move (engineIn), controlIndexIn)
@@ -11,7 +12,5 @@ KnobControlView::KnobControlView (QXEditorEngine::Ptr engineIn, int controlIndex
 
 void KnobControlView::createControls()
 {
-    buildModes (ControlGroup::knobGroup,
-                { { "CC", { "MIDI Channel", "CC", "Min", "Max" } },
-                  { "Aftertouch", { "MIDI Channel", "Min", "Max" } } });
+    buildModes (ControlGroup::knobGroup, QXKnob::modes());
 }

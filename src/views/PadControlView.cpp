@@ -1,6 +1,7 @@
 #include "views/PadControlView.h"
 
 #include "model/ControlGroup.h"
+#include "model/QXPad.h"
 
 PadControlView::PadControlView (QXEditorEngine::Ptr engineIn, int controlIndexIn)
     : GenericControlView ("Pad " + juce::String (controlIndexIn + 1), std::move (engineIn), controlIndexIn)
@@ -11,9 +12,5 @@ PadControlView::PadControlView (QXEditorEngine::Ptr engineIn, int controlIndexIn
 
 void PadControlView::createControls()
 {
-    buildModes (ControlGroup::padGroup,
-                { { "Note", { "MIDI Channel", "Note", "Fixed", "Curve" } },
-                  { "CC Toggle", { "MIDI Channel", "CC", "Toggle On", "Toggle Off" } },
-                  { "CC Momentary", { "MIDI Channel", "CC", "Pressed", "Released" } },
-                  { "Program Change", { "MIDI Channel", "Bank LSB", "Bank MSB", "Program" } } });
+    buildModes (ControlGroup::padGroup, QXPad::modes());
 }

@@ -1,6 +1,7 @@
 #include "views/SwitchControlView.h"
 
 #include "model/ControlGroup.h"
+#include "model/QXSwitch.h"
 
 SwitchControlView::SwitchControlView (QXEditorEngine::Ptr engineIn, int controlIndexIn)
     : GenericControlView ("Switch " + juce::String (controlIndexIn + 1), std::move (engineIn), controlIndexIn)
@@ -11,8 +12,5 @@ SwitchControlView::SwitchControlView (QXEditorEngine::Ptr engineIn, int controlI
 
 void SwitchControlView::createControls()
 {
-    buildModes (ControlGroup::switchGroup,
-                { { "CC Toggle", { "MIDI Channel", "CC", "Toggle On", "Toggle Off" } },
-                  { "CC Momentary", { "MIDI Channel", "CC", "Pressed", "Released" } },
-                  { "Program Change", { "MIDI Channel", "Bank LSB", "Bank MSB", "Program" } } });
+    buildModes (ControlGroup::switchGroup, QXSwitch::modes());
 }

@@ -23,10 +23,15 @@ protected:
         return PresetJson::write (model);
     }
 
+    juce::Result readBack (const juce::String& text, Control::Bytes& data)
+    {
+        return PresetJson::read (text.toStdString(), model, data);
+    }
+
     juce::String errorFor (const juce::String& text)
     {
         Control::Bytes data;
-        const auto result = PresetJson::read (text, model, data);
+        const auto result = readBack (text, data);
         EXPECT_TRUE (result.failed()) << text;
         return result.getErrorMessage();
     }
@@ -51,8 +56,45 @@ TEST_F (PresetJsonTest, DumpNamesEveryByteAndReadsBackIdentically)
     EXPECT_EQ (root["pads"][0].getDynamicObject()->getProperties().getName (3).toString(), "Curve");
 
     Control::Bytes data;
-    ASSERT_TRUE (PresetJson::read (text, model, data).wasOk());
+    ASSERT_TRUE (readBack (text, data).wasOk());
     EXPECT_EQ (data, defaultData());
+}
+
+TEST_F (PresetJsonTest, BytesAreNamedAsTheModeShowsThemAndReadBack)
+{
+    const struct
+    {
+        int groupId;
+        juce::uint8 mode;
+        juce::StringArray names; // bytes 1 to 3
+    } cases[] {
+        { ControlGroup::padGroup, 0, { "Note", "Fixed", "Curve" } },
+        { ControlGroup::padGroup, 1, { "CC", "Toggle On", "Toggle Off" } },
+        { ControlGroup::padGroup, 2, { "CC", "Pressed", "Released" } },
+        { ControlGroup::padGroup, 3, { "Program", "Bank LSB", "Bank MSB" } },
+        { ControlGroup::switchGroup, 0, { "CC", "Toggle On", "Toggle Off" } },
+        { ControlGroup::switchGroup, 2, { "Program", "Bank LSB", "Bank MSB" } },
+        { ControlGroup::switchGroup, 3, { "CC", "Toggle On", "Toggle Off" } }, // not a mode the editor shows
+        { ControlGroup::knobGroup, 1, { "CC", "Min", "Max" } },
+    };
+
+    for (const auto& c : cases)
+    {
+        model.applyData (defaultData());
+        auto* control = model.getControl (c.groupId, 5);
+        control->setBytes ({ c.mode, 7, 7, 7, 0 });
+        const auto text = juce::String (PresetJson::write (model));
+        const auto entry = juce::JSON::parse (text)[c.groupId == ControlGroup::padGroup ? "pads"
+                                                    : c.groupId == ControlGroup::knobGroup ? "knobs" : "switches"][5];
+        const auto& names = entry.getDynamicObject()->getProperties();
+
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ (names.getName (i + 1).toString(), c.names[i]) << c.groupId << " " << int (c.mode);
+
+        Control::Bytes data;
+        ASSERT_TRUE (readBack (text, data).wasOk());
+        EXPECT_EQ (data, model.collectData());
+    }
 }
 
 TEST_F (PresetJsonTest, VariedPresetsRoundTrip)
@@ -69,7 +111,7 @@ TEST_F (PresetJsonTest, VariedPresetsRoundTrip)
         const auto expected = model.collectData();
 
         Control::Bytes data;
-        ASSERT_TRUE (PresetJson::read (PresetJson::write (model), model, data).wasOk());
+        ASSERT_TRUE (readBack (PresetJson::write (model), data).wasOk());
         EXPECT_EQ (data, expected);
     }
 }
@@ -80,33 +122,52 @@ TEST_F (PresetJsonTest, AnyNameOfAByteIsAcceptedAndAShortNameIsPadded)
     text = text.replaceFirstOccurrenceOf ("\"0000000000000000\"", "\"Live\"");
 
     Control::Bytes data;
-    ASSERT_TRUE (PresetJson::read (text, model, data).wasOk());
+    ASSERT_TRUE (readBack (text, data).wasOk());
     EXPECT_EQ (data[model.getLayout().padOffset (0) + 1], 5);
     EXPECT_EQ (juce::String::fromUTF8 (reinterpret_cast<const char*> (data.getRawDataPointer()), 16), "Live            ");
+
+    // A byte takes the range of the name it is given under.
+    ASSERT_TRUE (readBack (defaultDumpWith ("\"Curve\": 0", "\"Toggle Off\": 100"), data).wasOk());
+    EXPECT_EQ (data[model.getLayout().padOffset (0) + 3], 100);
 }
 
 TEST_F (PresetJsonTest, RefusalsNameThePlace)
 {
-    EXPECT_TRUE (errorFor ("{ \"name\": ").startsWith ("malformed JSON at 1:"));
-    EXPECT_EQ (errorFor ("[]"), "the top level must be an object");
-    EXPECT_EQ (errorFor (defaultDumpWith ("\"rollMode\"", "\"rollmode\"")), "unknown block \"rollmode\"");
-    EXPECT_EQ (errorFor (defaultDumpWith ("\"Gate\": 49", "\"Gat\": 49")), "\"rollMode\".\"Gat\": unknown name");
-    EXPECT_EQ (errorFor (defaultDumpWith ("\"Gate\": 49", "\"Gate\": 99")), "\"rollMode\".\"Gate\": 99 is outside 0..98");
-    EXPECT_EQ (errorFor (defaultDumpWith ("\"Gate\": 49", "\"Gate\": 4.5")), "\"rollMode\".\"Gate\": must be a whole number");
-    EXPECT_EQ (errorFor (defaultDumpWith ("\"Note\": 48", "\"CC\": 48, \"Note\": 48")),
-               "\"pads\"[0].\"Note\": byte 1 is already given as \"Note\" or another of its names");
-    EXPECT_EQ (errorFor (defaultDumpWith ("\"Mode\": 0,", "")), "\"knobs\"[0]: missing \"Mode\"");
-    EXPECT_EQ (errorFor (defaultDumpWith ("\"0000000000000000\"", "\"00000000000000000\"")),
-               "\"name\" is longer than 16 characters");
+    const auto dump = dumpOf (defaultData());
+    const auto lines = juce::StringArray::fromLines (dump);
+    const auto lineOf = [&] (const juce::String& text) { return juce::String (lines.indexOf (text) + 1); };
 
-    const auto withoutWheels = [&] {
-        auto root = juce::JSON::parse (dumpOf (defaultData()));
-        root.getDynamicObject()->removeProperty ("wheels");
-        return juce::JSON::toString (root);
-    }();
-    EXPECT_EQ (errorFor (withoutWheels), "missing block \"wheels\"");
+    const std::pair<juce::String, juce::String> cases[] {
+        { "{ \"name\": ", "malformed JSON at 1:10: syntax error while parsing value - unexpected end of input; "
+                          "expected '[', '{', or a literal" },
+        { "{\"a\": tru}", "malformed JSON at 1:10: syntax error while parsing value - invalid literal; last read: "
+                            "'\"a\": tru}'" },
+        { dump + "{}", "malformed JSON at " + juce::String (lines.size()) + ":1: syntax error while parsing value - "
+                       "unexpected '{'; expected end of input" },
+        { dump.replaceFirstOccurrenceOf ("\"Gate\": 49", "\"Gate\": 49, \"Gate\": 49"),
+          "malformed JSON at " + lineOf ("    \"Gate\": 49,") + ":22: \"Gate\" is given twice in one object" },
+        { juce::String::repeatedString ("[", 65), "malformed JSON at 1:65: nested deeper than 64 levels" },
+        { "[]", "the top level must be an object" },
+        { dump.replaceFirstOccurrenceOf ("\"rollMode\"", "\"rollmode\""), "unknown block \"rollmode\"" },
+        { dump.replaceFirstOccurrenceOf ("\"Gate\": 49", "\"Gat\": 49"), "\"rollMode\".\"Gat\": unknown name" },
+        { dump.replaceFirstOccurrenceOf ("\"Gate\": 49", "\"Gate\": 99"), "\"rollMode\".\"Gate\": 99 is outside 0..98" },
+        { dump.replaceFirstOccurrenceOf ("\"Gate\": 49", "\"Gate\": 4.5"), "\"rollMode\".\"Gate\": must be a whole number" },
+        { dump.replaceFirstOccurrenceOf ("\"Curve\": 0", "\"Curve\": 8"), "\"pads\"[0].\"Curve\": 8 is outside 0..7" },
+        { dump.replaceFirstOccurrenceOf ("\"Note\": 48", "\"CC\": 48, \"Note\": 48"),
+          "\"pads\"[0].\"Note\": byte 1 is already given as \"Note\" or another of its names" },
+        { dump.replaceFirstOccurrenceOf ("\"Mode\": 0,", ""), "\"knobs\"[0]: missing \"Mode\"" },
+        { dump.replaceFirstOccurrenceOf ("\"0000000000000000\"", "\"00000000000000000\""),
+          "\"name\" is longer than 16 characters" },
+    };
 
-    auto shortKnobs = juce::JSON::parse (dumpOf (defaultData()));
-    shortKnobs.getDynamicObject()->getProperty ("knobs").getArray()->remove (3);
-    EXPECT_EQ (errorFor (juce::JSON::toString (shortKnobs)), "\"knobs\" must hold 16 entries, not 15");
+    for (const auto& [text, error] : cases)
+        EXPECT_EQ (errorFor (text), error);
+
+    auto root = juce::JSON::parse (dump);
+    root.getDynamicObject()->removeProperty ("wheels");
+    EXPECT_EQ (errorFor (juce::JSON::toString (root)), "missing block \"wheels\"");
+
+    root = juce::JSON::parse (dump);
+    root.getDynamicObject()->getProperty ("knobs").getArray()->remove (3);
+    EXPECT_EQ (errorFor (juce::JSON::toString (root)), "\"knobs\" must hold 16 entries, not 15");
 }

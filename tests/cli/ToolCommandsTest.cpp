@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <sys/stat.h>
 
 using namespace EngineTestSupport;
 
@@ -31,6 +32,14 @@ protected:
     }
 
     juce::String path (const juce::String& name) const { return folder.file (name).getFullPathName(); }
+
+    const juce::StringArray simulatorPorts { "--in", "QX61 Simulator", "--out", "QX61 Simulator" };
+
+    int runOnKeyboard (juce::StringArray arguments)
+    {
+        arguments.addArray (simulatorPorts);
+        return run (arguments);
+    }
 
     Bytes slotMessage (int slot) const
     {
@@ -63,25 +72,58 @@ TEST_F (ToolCommandsTest, RefusedInputWritesNothingAndSaysWhy)
     EXPECT_EQ (out.str(), "");
 
     EXPECT_EQ (run ({ "get", "--slot", "30", "-o", path ("x.qx6"), "--simulator" }), ToolCommands::usageError);
-    EXPECT_NE (err.str().find ("Usage: qx61-tool"), std::string::npos);
+    EXPECT_NE (err.str().find ("qx61-tool --help"), std::string::npos);
+}
+
+TEST_F (ToolCommandsTest, HostileInputIsRefusedWithAReason)
+{
+    const auto dump = [this] {
+        run ({ "dump", folder.fileWith ("in.qx6", slotMessage (0)).getFullPathName() });
+        return juce::String (out.str());
+    }();
+    folder.file ("deep.json").replaceWithText (juce::String::repeatedString ("[", 50000));
+    folder.file ("trailing.json").replaceWithText (dump + "x");
+    folder.file ("twice.json").replaceWithText (dump.replaceFirstOccurrenceOf ("\"Gate\": ", "\"Gate\": 1, \"Gate\": "));
+    folder.file ("huge.json").replaceWithText (dump + juce::String::repeatedString (" ", 1 << 20));
+    folder.file ("folder").createDirectory();
+    mkfifo (path ("fifo").toRawUTF8(), 0600);
+
+    const std::pair<juce::String, const char*> cases[] {
+        { path ("deep.json"), "nested deeper than 64 levels" },
+        { "/dev/zero", "/dev/zero: not a regular file" },
+        { path ("fifo"), "not a regular file" },
+        { path ("trailing.json"), "expected end of input" },
+        { path ("twice.json"), "\"Gate\" is given twice in one object" },
+        { path ("huge.json"), "larger than 1048576 bytes" },
+        { path ("missing.json"), "No such file or directory" },
+        { path ("folder"), "is a directory" },
+    };
+
+    for (const auto& [source, reason] : cases)
+    {
+        EXPECT_EQ (run ({ "build", source, "-o", path ("out.qx6") }), ToolCommands::failure) << source;
+        EXPECT_NE (err.str().find (reason), std::string::npos) << err.str();
+        EXPECT_FALSE (folder.file ("out.qx6").exists());
+
+        EXPECT_EQ (run ({ "dump", source }), ToolCommands::failure) << source;
+        EXPECT_EQ (out.str(), "");
+    }
 }
 
 TEST_F (ToolCommandsTest, GetSendAndSyncGoThroughTheKeyboard)
 {
-    ASSERT_EQ (run ({ "get", "--slot", "2", "-o", path ("two.qx6"), "--in", "QX61 Simulator", "--out", "QX61 Simulator" }),
-               ToolCommands::success)
-        << err.str();
+    ASSERT_EQ (runOnKeyboard ({ "get", "--slot", "2", "-o", path ("two.qx6") }), ToolCommands::success) << err.str();
     EXPECT_EQ (contentsOf (folder.file ("two.qx6")), slotMessage (1));
+    EXPECT_EQ (out.str(), "") << "the engine's notes on a get go to standard error";
+    EXPECT_NE (err.str().find ("starting get"), std::string::npos);
 
     auto data = keyboard.getSlotData (5);
     data.set (100, 99);
     folder.fileWith ("six.qx6", SysExMessages::presetMessage (constants.modelId, 0, data));
-    ASSERT_EQ (run ({ "send", "--slot", "1", path ("six.qx6"), "--in", "QX61 Simulator", "--out", "QX61 Simulator" }),
-               ToolCommands::success)
-        << err.str();
+    ASSERT_EQ (runOnKeyboard ({ "send", "--slot", "1", path ("six.qx6") }), ToolCommands::success) << err.str();
     EXPECT_EQ (keyboard.getSlotData (0), data);
 
-    ASSERT_EQ (run ({ "sync", "external", "--in", "QX61 Simulator", "--out", "QX61 Simulator" }), ToolCommands::success);
+    ASSERT_EQ (runOnKeyboard ({ "sync", "external" }), ToolCommands::success);
     EXPECT_EQ (keyboard.getLastSync(), std::optional<bool> (true));
 
     ASSERT_EQ (run ({ "ports" }), ToolCommands::success);
@@ -98,10 +140,30 @@ TEST_F (ToolCommandsTest, AFailedGetLeavesNoFileAndNamesTheReason)
     silent.dropShare = 1.0;
     keyboard.setReplyBehaviour (silent);
 
-    EXPECT_EQ (run ({ "get", "--slot", "1", "-o", path ("x.qx6"), "--in", "QX61 Simulator", "--out", "QX61 Simulator" }),
-               ToolCommands::failure);
+    EXPECT_EQ (runOnKeyboard ({ "get", "--slot", "1", "-o", path ("x.qx6") }), ToolCommands::failure);
     EXPECT_NE (err.str().find ("no complete answer"), std::string::npos);
     EXPECT_FALSE (folder.file ("x.qx6").exists());
+}
+
+TEST_F (ToolCommandsTest, OutputThatCannotBeWrittenIsFoundBeforeTheKeyboardIsRead)
+{
+    folder.file ("folder").createDirectory();
+    folder.fileWith ("file", zeros (1));
+
+    const std::pair<juce::StringArray, juce::String> cases[] {
+        { { "get", "--slot", "1", "-o", path ("folder") }, path ("folder") + ": is a directory" },
+        { { "get", "--slot", "1", "-o", path ("missing/x.qx6") }, path ("missing/x.qx6") + ": No such file or directory" },
+        { { "backup", "--dir", path ("file") }, path ("file") },
+        { { "backup", "--dir", path ("folder/slot-07.qx6/..") }, path ("folder/slot-07.qx6") },
+    };
+    folder.file ("folder/slot-07.qx6").createDirectory();
+
+    for (const auto& [arguments, reason] : cases)
+    {
+        EXPECT_EQ (runOnKeyboard (arguments), ToolCommands::failure);
+        EXPECT_NE (err.str().find (reason.toStdString()), std::string::npos) << err.str();
+        EXPECT_EQ (keyboard.getReadRequestCount(), 0);
+    }
 }
 
 TEST_F (ToolCommandsTest, BackupAndRestoreEverySlot)
@@ -129,8 +191,16 @@ TEST_F (ToolCommandsTest, BackupAndRestoreEverySlot)
     EXPECT_EQ (keyboard.getSlotData (0), secondData);
     EXPECT_EQ (keyboard.getSlotData (1), firstData);
 
-    // A broken file stops the restore before anything is sent.
+    // A file the send would refuse stops the restore before anything is sent.
     const auto writesBefore = keyboard.getWriteCount();
+    auto data = keyboard.getSlotData (19);
+    data.set (constants.getLayout().knobOffset (2) + 1, 200);
+    const auto twenty = ToolCommands::slotFile (folder.file ("backup"), 20);
+    twenty.replaceWithData (SysExMessages::presetMessage (constants.modelId, 0, data).getRawDataPointer(), 476);
+    EXPECT_EQ (run (restoreArguments), ToolCommands::failure);
+    EXPECT_EQ (err.str(), "qx61-tool: slot 20: " + twenty.getFullPathName()
+                              + ": knobs[2] \"CC\" is 200, above the 127 that MIDI can carry\n");
+
     ToolCommands::slotFile (folder.file ("backup"), 24).replaceWithText ("not a preset");
     EXPECT_EQ (run (restoreArguments), ToolCommands::failure);
     EXPECT_EQ (keyboard.getWriteCount(), writesBefore);

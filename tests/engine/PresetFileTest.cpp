@@ -24,27 +24,34 @@ struct PresetFileTest : public ::testing::Test
     TemporaryFolder temp;
 };
 
-/** Lets no file of this process grow beyond a few bytes, as a full disk would. */
+/** Lets no file of this process grow beyond a few bytes, as a full disk would. The signal the
+    system sends then is left as it is: by default it ends the process, which a save must prevent. */
 struct FileSizeLimit
 {
     explicit FileSizeLimit (rlim_t bytes)
     {
         getrlimit (RLIMIT_FSIZE, &saved);
-        previousHandler = std::signal (SIGXFSZ, SIG_IGN);
         auto limited = saved;
         limited.rlim_cur = bytes;
         setrlimit (RLIMIT_FSIZE, &limited);
     }
 
-    ~FileSizeLimit()
-    {
-        setrlimit (RLIMIT_FSIZE, &saved);
-        std::signal (SIGXFSZ, previousHandler);
-    }
+    ~FileSizeLimit() { setrlimit (RLIMIT_FSIZE, &saved); }
 
     rlimit saved {};
-    void (*previousHandler) (int) = nullptr;
 };
+
+mode_t modeOf (const juce::File& file)
+{
+    struct stat info {};
+    lstat (file.getFullPathName().toRawUTF8(), &info);
+    return info.st_mode;
+}
+
+juce::String reasonFor (const juce::Result& result)
+{
+    return result.getErrorMessage().fromLastOccurrenceOf (": ", false, false);
+}
 } // namespace
 
 TEST_F (PresetFileTest, SavedFileLoadsIntoANewEngineWithEveryParameter)
@@ -126,8 +133,9 @@ TEST_F (PresetFileTest, FailedSaveReportsFalseAndKeepsTheOldFile)
     const auto file = temp.fileWith ("old.qx6", old);
 
     {
+        std::signal (SIGXFSZ, SIG_DFL);
         const FileSizeLimit diskAlmostFull (100);
-        EXPECT_FALSE (engine->savePresetFile (file));
+        EXPECT_EQ (reasonFor (PresetFile (file).save (engine->buildPresetMessage (0))), "File too large");
     }
 
     EXPECT_EQ (contentsOf (file), old);
@@ -141,4 +149,67 @@ TEST_F (PresetFileTest, FailedSaveReportsFalseAndKeepsTheOldFile)
     folder.createDirectory();
     EXPECT_FALSE (engine->savePresetFile (folder));
     EXPECT_TRUE (folder.isDirectory());
+}
+
+TEST_F (PresetFileTest, SavesGoThroughLinksAndKeepThePermissions)
+{
+    const auto message = engine->buildPresetMessage (0);
+    const auto target = temp.fileWith ("target.qx6", zeros (10));
+    const auto link = temp.file ("link.qx6");
+    symlink ("target.qx6", link.getFullPathName().toRawUTF8());
+    symlink ("new.qx6", temp.file ("dangling.qx6").getFullPathName().toRawUTF8());
+
+    ASSERT_TRUE (PresetFile (link).save (message).wasOk());
+    EXPECT_TRUE (S_ISLNK (modeOf (link)));
+    EXPECT_EQ (contentsOf (target), message);
+
+    ASSERT_TRUE (PresetFile (temp.file ("dangling.qx6")).save (message).wasOk());
+    EXPECT_EQ (contentsOf (temp.file ("new.qx6")), message);
+
+    // Root may write a read-only file; anyone else is refused with the system's reason.
+    for (const auto mode : { 0640, 0604, 0444 })
+    {
+        chmod (target.getFullPathName().toRawUTF8(), static_cast<mode_t> (mode));
+        const auto saved = PresetFile (target).save (message);
+        const auto mayWrite = (mode & 0200) != 0 || geteuid() == 0;
+        EXPECT_EQ (saved.getErrorMessage(), mayWrite ? "" : target.getFullPathName() + ": Permission denied") << mode;
+        EXPECT_EQ (modeOf (target) & 07777, static_cast<mode_t> (mode)) << mode;
+    }
+
+    EXPECT_EQ (temp.folder.getNumberOfChildFiles (juce::File::findFilesAndDirectories, ".*"), 0);
+}
+
+TEST_F (PresetFileTest, RefusalsSayWhy)
+{
+    const auto file = temp.fileWith ("file.qx6", zeros (476));
+    temp.file ("folder.qx6").createDirectory();
+    mkfifo (temp.file ("fifo.qx6").getFullPathName().toRawUTF8(), 0600);
+    temp.fileWith ("short.qx6", zeros (475));
+    temp.fileWith ("long.qx6", zeros (477));
+
+    const struct
+    {
+        juce::File file;
+        const char* reading;
+        const char* saving;
+    } cases[] {
+        { temp.file ("missing.qx6"), "No such file or directory", nullptr },
+        { temp.file ("missing/x.qx6"), "No such file or directory", "No such file or directory" },
+        { file.getChildFile ("x.qx6"), "Not a directory", "Not a directory" },
+        { temp.file ("folder.qx6"), "is a directory", "is a directory" },
+        { temp.file ("fifo.qx6"), "not a regular file", "not a regular file" },
+        { juce::File ("/dev/zero"), "not a regular file", "not a regular file" },
+        { temp.file ("short.qx6"), "not a preset file (476 bytes)", nullptr },
+        { temp.file ("long.qx6"), "larger than 476 bytes", nullptr },
+    };
+
+    for (const auto& c : cases)
+    {
+        PresetFile::Bytes read;
+        EXPECT_EQ (reasonFor (PresetFile (c.file).read (476, read)), c.reading) << c.file.getFullPathName();
+        if (c.saving != nullptr)
+        {
+            EXPECT_EQ (reasonFor (PresetFile (c.file).save (zeros (476))), c.saving) << c.file.getFullPathName();
+        }
+    }
 }

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <juce_core/juce_core.h>
+
+#include <string>
+
+/** File checks that give the reason a file cannot be read or written, in the words the system
+    uses, and never block: a FIFO or a device is refused before it is opened. */
+class FileAccess
+{
+public:
+    /** The file a path finally names, following symbolic links, even to a file not there yet. */
+    static juce::File resolveLinks (const juce::File& file);
+
+    /** The whole of a regular file of at most maxBytes. */
+    static juce::Result readRegular (const juce::File& file, std::size_t maxBytes, std::string& contents);
+
+    /** Whether the file (links followed) could be replaced or created by this process. */
+    static juce::Result checkWritable (const juce::File& file);
+
+    /** "PATH: reason". */
+    static juce::Result failure (const juce::File& file, const juce::String& reason);
+
+    /** The system's message for an error number. */
+    static juce::String systemMessage (int errorNumber);
+
+    static constexpr const char* isDirectory = "is a directory";
+    static constexpr const char* notRegular = "not a regular file";
+};
