@@ -43,6 +43,7 @@ void MidiManager::setInputDevice (const juce::String& name)
         inputDeviceName = name;
         previous = std::move (midiInput);
         midiInput = std::move (opened);
+        ++connectionEpoch;
     }
 
     previous.reset();
@@ -75,6 +76,7 @@ void MidiManager::setOutputDevice (const juce::String& name)
         outputDeviceName = name;
         previous = std::move (midiOutput);
         midiOutput = std::move (opened);
+        ++connectionEpoch;
     }
 }
 
@@ -216,6 +218,9 @@ void MidiManager::closeInput()
     {
         const juce::ScopedLock sl (portLock);
         closing = std::move (midiInput);
+
+        if (closing != nullptr)
+            ++connectionEpoch;
     }
 }
 
@@ -226,5 +231,8 @@ void MidiManager::closeOutput()
     {
         const juce::ScopedLock sl (portLock);
         closing = std::move (midiOutput);
+
+        if (closing != nullptr)
+            ++connectionEpoch;
     }
 }

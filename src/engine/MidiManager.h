@@ -5,6 +5,9 @@
 
 #include <juce_events/juce_events.h>
 
+#include <atomic>
+#include <cstdint>
+
 class MidiLog;
 
 /** The program's one link to the MIDI ports: at most one open input and one open output, chosen
@@ -60,6 +63,11 @@ public:
     bool isConnected() const;
     bool isOutputOpen() const;
 
+    /** Changes whenever the open input or output port is lost, closed or (re)opened, so a
+        transfer can tell that its messages may have gone to a port that no longer exists.
+        Safe from any thread. */
+    std::uint64_t getConnectionEpoch() const { return connectionEpoch.load(); }
+
     /** Sends at once through the open output; false (and the message dropped) when none is open. */
     bool sendMessage (const juce::MidiMessage& message);
 
@@ -98,6 +106,8 @@ private:
     // Held for a whole dispatch and in add/remove, so a removed listener is never called again.
     mutable juce::CriticalSection listenerLock;
     ListenerArray<MidiManagerListener> listeners;
+
+    std::atomic<std::uint64_t> connectionEpoch { 0 };
 
     mutable juce::CriticalSection logLock;
     std::shared_ptr<MidiLog> log;
