@@ -1,9 +1,10 @@
 #include "views/SwitchControlView.h"
 
 #include "model/ControlGroup.h"
+#include "model/ControlNames.h"
 
 SwitchControlView::SwitchControlView (QXEditorEngine::Ptr engineIn, int controlIndexIn)
-    : GenericControlView ("Switch " + juce::String (controlIndexIn + 1), std::move (engineIn), controlIndexIn)
+    : GenericControlView (ControlNames::title (ControlGroup::switchGroup, controlIndexIn), std::move (engineIn), controlIndexIn)
 {
     createControls();
     showControlGroup (0);
