@@ -15,7 +15,7 @@ struct TransferStatus
 
     enum class State
     {
-        waiting, // behind another window's transfer to the same keyboard
+        waiting, // behind another transfer to the same keyboard
         running,
         succeeded,
         failed,

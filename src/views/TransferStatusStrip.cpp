@@ -52,7 +52,7 @@ juce::String TransferStatusStrip::describe (const TransferStatus& status)
 {
     switch (status.state)
     {
-        case State::waiting: return "Waiting for another window's transfer to end";
+        case State::waiting: return "Waiting for another transfer to end";
         case State::running:
             switch (status.kind)
             {
