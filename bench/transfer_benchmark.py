@@ -77,9 +77,15 @@ def span(lines):
     return (max(times) - min(times)) / 1000.0
 
 
+def smallest_gap(lines):
+    """Milliseconds between the two closest consecutive lines."""
+    times = [float(line[0]) for line in lines]
+    return min(b - a for a, b in zip(times, times[1:]))
+
+
 def main():
-    editor, get_floor, send_floor, messages = sys.argv[1], float(sys.argv[2]), float(sys.argv[3]), int(sys.argv[4])
-    get_pause, send_pause = get_floor / messages, send_floor / messages
+    editor, messages = sys.argv[1], int(sys.argv[4])
+    get_pause, send_pause = float(sys.argv[2]) / 1000.0, float(sys.argv[3]) / 1000.0
 
     with tempfile.TemporaryDirectory() as work:
         log = os.path.join(work, "midi.log")
@@ -100,9 +106,9 @@ def main():
             process.terminate()
             process.wait(10)
 
-    get_lines = after_get
+    get_lines = [line for line in after_get if line[1] == "OUT"]
     send_lines = [line for line in after_send[len(after_get):] if line[1] == "OUT"]
-    requests = sum(1 for line in get_lines if line[1] == "OUT")
+    requests = len(get_lines)
     if requests != messages or len(send_lines) != messages:
         print(f"transfers: expected {messages} messages each, got {requests} requests and "
               f"{len(send_lines)} writes")
@@ -110,8 +116,10 @@ def main():
 
     get_span, send_span = span(get_lines), span(send_lines)
     get_floor_span, send_floor_span = get_pause * (messages - 1), send_pause * (messages - 1)
-    print(f"app get : {get_span:.3f} s, floor {get_floor_span:.3f} s, ratio {get_span / get_floor_span:.3f}")
-    print(f"app send: {send_span:.3f} s, floor {send_floor_span:.3f} s, ratio {send_span / send_floor_span:.3f}")
+    print(f"app get : {get_span:.3f} s, floor {get_floor_span:.3f} s, ratio {get_span / get_floor_span:.4f}, "
+          f"smallest gap {smallest_gap(get_lines):.3f} ms")
+    print(f"app send: {send_span:.3f} s, floor {send_floor_span:.3f} s, ratio {send_span / send_floor_span:.4f}, "
+          f"smallest gap {smallest_gap(send_lines):.3f} ms")
     return 0
 
 

@@ -8,6 +8,7 @@
 #include "FuzzSupport.h"
 #include "engine/SysExMessages.h"
 
+#include <atomic>
 #include <map>
 
 using namespace FuzzSupport;
@@ -28,7 +29,10 @@ public:
 
     struct Output : public OutputPort
     {
-        void sendMessageNow (const juce::MidiMessage&) override {}
+        explicit Output (FuzzPortLayer& ownerIn) : owner (ownerIn) {}
+        void sendMessageNow (const juce::MidiMessage&) override { ++owner.sent; }
+
+        FuzzPortLayer& owner;
     };
 
     Devices getInputDevices() const override { return { { "Fuzz", "fuzz" } }; }
@@ -40,9 +44,10 @@ public:
         return std::make_unique<Input> (*this);
     }
 
-    std::unique_ptr<OutputPort> openOutput (const Device&) override { return std::make_unique<Output>(); }
+    std::unique_ptr<OutputPort> openOutput (const Device&) override { return std::make_unique<Output> (*this); }
 
     Callback callback;
+    std::atomic<int> sent { 0 };
 };
 
 struct State
@@ -142,12 +147,19 @@ extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
 {
     static State state;
     auto engine = state.qx61.makeEngine (state.midiManager);
-    engine->setTiming ({ 0, 0, 60000, 1 });
+    engine->setTiming ({ 0, 0, 60000, 1, 0 });
     const auto before = engine->getModel().collectData();
     ExpectedGet expected (before.size());
 
+    // A reply counts only once its request has gone; the requests go on the transfer thread.
+    state.layer->sent = 0;
     engine->startGet (3);
     check (engine->isGetRunning(), "the get starts");
+
+    for (int i = 0; i < 5000 && state.layer->sent < before.size(); ++i)
+        juce::Thread::sleep (1);
+
+    check (state.layer->sent == before.size(), "every request goes out");
 
     Reader reader { data, size };
 

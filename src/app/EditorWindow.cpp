@@ -23,6 +23,9 @@ EditorWindow::EditorWindow (const juce::String& title, EditorComponent* content,
       services (servicesIn)
 {
     content->addMainSectionButtonListener (this);
+    transferStatus = std::make_unique<TransferStatusStrip> (engine);
+    content->addChildComponent (*transferStatus);
+    transferStatus->setBounds (content->getLocalBounds().removeFromBottom (TransferStatusStrip::height).reduced (300, 0));
 
     // Configured before it has a native window, so that one is made only once, when the window
     // manager puts it on the desktop. Without a global menu bar the menus sit at the top of
@@ -46,6 +49,8 @@ EditorWindow::~EditorWindow()
     delete getPresetWindow.get();
     engine->removeListener (this);
     tooltips.reset();
+    transferStatus.reset();
+    engine->cancelTransfers();
     setMenuBar (nullptr);
     clearContentComponent();
 }
@@ -332,6 +337,12 @@ void EditorWindow::midiCommunicationFailed (const juce::String&)
 void EditorWindow::presetFileFailed (const juce::String& fileName)
 {
     showFileErrorAlert (fileName);
+}
+
+void EditorWindow::sendRefused (const juce::String& reason)
+{
+    if (sendRefusedAlert == nullptr)
+        sendRefusedAlert = SendRefusedAlertWindow::show (services.alerts, reason);
 }
 
 void EditorWindow::showMidiErrorAlert()

@@ -5,8 +5,10 @@
 #include "app/GetPresetWindow.h"
 #include "app/MidiErrorAlertWindow.h"
 #include "app/SendPresetWindow.h"
+#include "app/SendRefusedAlertWindow.h"
 #include "app/WindowCloseListener.h"
 #include "engine/QXEditorEngine.h"
+#include "views/TransferStatusStrip.h"
 
 class EditorComponent;
 
@@ -66,6 +68,7 @@ public:
     EditorComponent& getEditorComponent() const;
     GetPresetWindow* getGetPresetWindow() const { return getPresetWindow.get(); }
     SendPresetWindow* getSendPresetWindow() const { return sendPresetWindow.get(); }
+    TransferStatusStrip& getTransferStatus() const { return *transferStatus; }
 
     //==============================================================================
     juce::ApplicationCommandTarget* getNextCommandTarget() override;
@@ -81,6 +84,7 @@ public:
 
     void midiCommunicationFailed (const juce::String& message) override;
     void presetFileFailed (const juce::String& fileName) override;
+    void sendRefused (const juce::String& reason) override;
 
     bool isInterestedInFileDrag (const juce::StringArray& files) override;
     void filesDropped (const juce::StringArray& files, int x, int y) override;
@@ -112,6 +116,8 @@ private:
     juce::WeakReference<GetPresetWindow> getPresetWindow;
     juce::WeakReference<MidiErrorAlertWindow> midiErrorAlert;
     juce::WeakReference<FileErrorAlertWindow> fileErrorAlert;
+    juce::WeakReference<SendRefusedAlertWindow> sendRefusedAlert;
+    std::unique_ptr<TransferStatusStrip> transferStatus;
     EditorWindowServices services;
     float fitScale = 1.0f;
     std::unique_ptr<juce::TooltipWindow> tooltips;

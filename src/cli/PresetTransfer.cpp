@@ -34,10 +34,7 @@ juce::Result PresetTransfer::getToFile (int slotIndex, const juce::File& target)
 
     beginTransfer();
     engine->startGet (static_cast<juce::uint8> (slotIndex));
-
-    // The engine applies a completed preset on the message thread, so keep it running.
-    while (engine->isGetRunning() && ! failed)
-        juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
+    waitForTransfer();
 
     if (failed)
         return midiFailure ("no complete answer from the keyboard after every retry");
@@ -80,6 +77,11 @@ juce::Result PresetTransfer::sendLoaded (int slotIndex)
     if (! engine->sendPreset (static_cast<juce::uint8> (slotIndex)))
         return midiFailure ("the preset could not be sent");
 
+    waitForTransfer();
+
+    if (failed)
+        return midiFailure ("the preset could not be sent");
+
     return juce::Result::ok();
 }
 
@@ -90,6 +92,11 @@ juce::Result PresetTransfer::sync (bool external)
     if (! engine->setSync (external))
         return midiFailure ("the sync message could not be sent");
 
+    waitForTransfer();
+
+    if (failed)
+        return midiFailure ("the sync message could not be sent");
+
     return juce::Result::ok();
 }
 
@@ -97,6 +104,19 @@ void PresetTransfer::beginTransfer()
 {
     failed = false;
     failureMessage.clear();
+}
+
+void PresetTransfer::waitForTransfer()
+{
+    // The engine hears of its transfer, and applies a got preset, on the message thread.
+    while (engine->isTransferRunning())
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
+}
+
+void PresetTransfer::sendRefused (const juce::String& reason)
+{
+    failed = true;
+    failureMessage = reason;
 }
 
 void PresetTransfer::midiCommunicationFailed (const juce::String& message)

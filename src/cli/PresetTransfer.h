@@ -31,8 +31,10 @@ public:
 private:
     void midiCommunicationFailed (const juce::String& message) override;
     void presetFileFailed (const juce::String&) override {}
+    void sendRefused (const juce::String& reason) override;
 
     void beginTransfer();
+    void waitForTransfer();
     juce::Result midiFailure (const juce::String& whatFailed) const;
 
     ModelConstants constants;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/MidiPortLayer.h"
+#include "engine/TransferQueue.h"
 #include "model/ListenerArray.h"
 
 #include <juce_events/juce_events.h>
@@ -85,6 +86,9 @@ public:
 
     MidiPortLayer& getPortLayer() const { return *ports; }
 
+    /** The keyboard's one line: every engine's transfers run through it, one at a time. */
+    TransferQueue& getTransferQueue() { return transferQueue; }
+
 private:
     /** What is known of one direction's port; guarded by portLock. */
     template <typename Port>
@@ -139,6 +143,9 @@ private:
 
     mutable juce::CriticalSection logLock;
     std::shared_ptr<MidiLog> log;
+
+    // Last, so it stops before anything it sends through goes.
+    TransferQueue transferQueue;
 
     JUCE_DECLARE_NON_COPYABLE (MidiManager)
 };

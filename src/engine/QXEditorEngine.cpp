@@ -1,24 +1,21 @@
 #include "engine/QXEditorEngine.h"
 
+#include "engine/GetTransfer.h"
 #include "engine/PresetFile.h"
 #include "engine/SysExMessages.h"
+#include "engine/WriteTransfer.h"
+#include "model/ControlNames.h"
 #include "model/ParameterUpdater.h"
 
 #include <algorithm>
-#include <chrono>
 #include <iostream>
-#include <thread>
 
 using namespace ControlGroup;
+using Kind = TransferStatus::Kind;
 
 namespace
 {
 constexpr juce::uint8 highestDataByte = 0x7F;
-
-bool fitsInSysEx (const Control::Bytes& data)
-{
-    return std::all_of (data.begin(), data.end(), [] (juce::uint8 byte) { return byte <= highestDataByte; });
-}
 } // namespace
 
 QXEditorEngine::QXEditorEngine (const juce::uint8& modelIdIn, MidiManager& midiManagerIn,
@@ -35,11 +32,11 @@ QXEditorEngine::QXEditorEngine (const juce::uint8& modelIdIn, MidiManager& midiM
 
 QXEditorEngine::~QXEditorEngine()
 {
-    // First, so that no reply can arrive while the rest goes: once this returns the MIDI
-    // thread never calls us again, and nothing it posted may run afterwards.
-    midiManager.removeListener (this);
+    // Once every transfer has ended none of them calls back, so nothing posted after this runs.
+    for (auto& running : transfers)
+        midiManager.getTransferQueue().cancel (running.transfer);
+
     cancelPendingUpdate();
-    stopTimer();
 }
 
 void QXEditorEngine::addParameterUpdater (ParameterUpdater* updater, int groupId)
@@ -197,28 +194,12 @@ void QXEditorEngine::reportMidiFailure (const juce::String& message)
     listeners.call ([&] (Listener& listener) { listener.midiCommunicationFailed (message); });
 }
 
-template <typename MessageForAddress>
-bool QXEditorEngine::sendPaced (int count, int pauseMs, MessageForAddress&& messageForAddress)
-{
-    using Clock = std::chrono::steady_clock;
-    const auto start = Clock::now();
-    const auto pause = std::chrono::milliseconds (pauseMs);
-    bool allSent = true;
-
-    for (int address = 0; address < count; ++address)
-    {
-        allSent = midiManager.sendMessage (SysExMessages::toMidiMessage (messageForAddress (address))) && allSent;
-        std::this_thread::sleep_until (start + pause * (address + 1));
-    }
-
-    return allSent;
-}
-
-//==============================================================================
 void QXEditorEngine::startGet (juce::uint8 slot)
 {
-    if (getRunning || slot > highestSlot)
+    if (slot > highestSlot)
         return;
+
+    cancel (Kind::get);
 
     // Without ports every request would vanish and the user would wait out every attempt.
     if (! portsAreOpen())
@@ -227,153 +208,23 @@ void QXEditorEngine::startGet (juce::uint8 slot)
         return;
     }
 
-    midiManager.addListener (this);
-    getRunning = true;
-    attempts = 0;
-    requestSlot = slot;
-    beginAttempt();
-
-    *diagnostics << "number of gets : " << countAnswered() << "\r\n"
+    *diagnostics << "number of gets : 0\r\n"
               << "starting get\r\n"
               << std::flush;
 
-    requestPreset (requestSlot);
+    GetTransfer::Settings settings;
+    settings.modelId = modelId;
+    settings.slot = slot;
+    settings.dataLength = dataLength();
+    settings.requestPauseMs = timing.requestPauseMs;
+    settings.replyTimeoutMs = timing.replyTimeoutMs;
+    settings.maxAttempts = timing.maxAttempts;
+    settings.settleMs = timing.settleMs;
+
+    auto get = std::make_shared<GetTransfer> (midiManager, settings, [this] { triggerAsyncUpdate(); });
+    enqueue ({ get, get, {}, get->getStatus() });
 }
 
-void QXEditorEngine::beginAttempt()
-{
-    const juce::ScopedLock lock (receiveLock);
-    receiveBuffer.clearQuick();
-    receiveBuffer.insertMultiple (0, 0, dataLength());
-    answered.assign (static_cast<size_t> (dataLength()), false);
-    answeredCount = 0;
-    collecting = true;
-}
-
-void QXEditorEngine::requestPreset (juce::uint8 slot)
-{
-    if (isCompletionPending())
-        return;
-
-    beginAttempt();
-
-    sendPaced (dataLength(), timing.requestPauseMs,
-               [&] (int address) { return SysExMessages::readRequest (modelId, slot, address); });
-
-    // Replies keep coming while the loop runs; a get may be complete already.
-    if (! isCompletionPending())
-        startTimer (timing.replyTimeoutMs);
-}
-
-void QXEditorEngine::handleMidiMessage (const juce::MidiMessage& message)
-{
-    const auto reply = SysExMessages::parseReadReply (message);
-
-    if (! reply.has_value())
-        return;
-
-    bool nowComplete = false;
-
-    {
-        const juce::ScopedLock lock (receiveLock);
-
-        if (! collecting || reply->address < 0 || reply->address >= dataLength())
-            return;
-
-        const auto index = static_cast<size_t> (reply->address);
-        receiveBuffer.set (reply->address, reply->value);
-
-        if (! answered[index])
-        {
-            answered[index] = true;
-            ++answeredCount;
-        }
-
-        if (answeredCount == dataLength())
-        {
-            collecting = false;
-            completed = true;
-            nowComplete = true;
-        }
-    }
-
-    // The controls and their widgets belong to the message thread.
-    if (nowComplete)
-        triggerAsyncUpdate();
-}
-
-int QXEditorEngine::countAnswered()
-{
-    const juce::ScopedLock lock (receiveLock);
-    return answeredCount;
-}
-
-bool QXEditorEngine::isCompletionPending()
-{
-    const juce::ScopedLock lock (receiveLock);
-    return completed;
-}
-
-bool QXEditorEngine::takeCompletedPreset (Bytes& presetData)
-{
-    const juce::ScopedLock lock (receiveLock);
-
-    if (! completed)
-        return false;
-
-    completed = false;
-    presetData = receiveBuffer;
-    return true;
-}
-
-void QXEditorEngine::handleAsyncUpdate()
-{
-    Bytes presetData;
-
-    if (! takeCompletedPreset (presetData))
-        return;
-
-    finishGet();
-    applyWholePreset (presetData);
-    markClean();
-}
-
-void QXEditorEngine::timerCallback()
-{
-    stopTimer();
-
-    if (isCompletionPending())
-    {
-        handleUpdateNowIfNeeded();
-        return;
-    }
-
-    if (attempts < timing.maxAttempts - 1)
-    {
-        ++attempts;
-        requestPreset (requestSlot);
-        return;
-    }
-
-    finishGet();
-    reportMidiFailure();
-}
-
-void QXEditorEngine::finishGet()
-{
-    stopTimer();
-    midiManager.removeListener (this);
-
-    {
-        const juce::ScopedLock lock (receiveLock);
-        collecting = false;
-    }
-
-    getRunning = false;
-    attempts = 0;
-}
-
-//==============================================================================
 bool QXEditorEngine::sendPreset (juce::uint8 slot)
 {
     if (! portsAreOpen() || slot > highestSlot)
@@ -382,43 +233,176 @@ bool QXEditorEngine::sendPreset (juce::uint8 slot)
         return false;
     }
 
+    // The copy taken now is what goes, whatever is edited during the send.
     const auto data = model.collectData();
+    const auto* tooHigh = std::find_if (data.begin(), data.end(), [] (juce::uint8 byte) { return byte > highestDataByte; });
 
     // Such a byte can only come from a file; sending it masked or not at all would leave the
     // keyboard holding something other than what the editor shows.
-    if (! fitsInSysEx (data))
+    if (tooHigh != data.end())
     {
-        reportMidiFailure ("The preset holds a value above 127, which MIDI cannot carry.");
+        const auto address = static_cast<int> (tooHigh - data.begin());
+        const auto reason = ControlNames::describeDataByte (model, address) + " holds " + juce::String (*tooHigh)
+                            + juce::String (juce::CharPointer_UTF8 ("; MIDI carries 0\xe2\x80\x93" "127."));
+        listeners.call ([&] (Listener& listener) { listener.sendRefused (reason); });
         return false;
     }
 
-    const auto paced = sendPaced (data.size(), timing.writePauseMs, [&] (int address) {
-        return SysExMessages::writeMessage (modelId, slot, address, data[address]);
-    });
+    std::vector<juce::MidiMessage> messages;
 
-    // A keyboard unplugged during the loop leaves its port open but deaf, and the device watch
-    // cannot run while the loop blocks; ask now, or a half-written slot would pass as sent.
-    midiManager.checkDevices();
-    const auto sent = paced && midiManager.isOutputOpen();
+    for (int address = 0; address < data.size(); ++address)
+        messages.push_back (SysExMessages::toMidiMessage (SysExMessages::writeMessage (modelId, slot, address, data[address])));
 
-    if (! sent)
-        reportMidiFailure();
-    else
-        markClean();
-
-    return sent;
+    enqueueWrite (Kind::send, slot, std::move (messages), timing.writePauseMs, data);
+    return true;
 }
 
 bool QXEditorEngine::setSync (bool external)
 {
-    if (! portsAreOpen()
-        || ! midiManager.sendMessage (SysExMessages::toMidiMessage (SysExMessages::syncMessage (modelId, external))))
+    if (! portsAreOpen())
     {
         reportMidiFailure();
         return false;
     }
 
+    enqueueWrite (Kind::sync, external ? 1 : 0,
+                  { SysExMessages::toMidiMessage (SysExMessages::syncMessage (modelId, external)) }, 0);
     return true;
+}
+
+void QXEditorEngine::enqueueWrite (Kind kind, juce::uint8 slot, std::vector<juce::MidiMessage> messages, int pauseMs,
+                                   Bytes sentData)
+{
+    TransferStatus initial;
+    initial.kind = kind;
+    initial.slot = slot;
+    initial.total = static_cast<int> (messages.size());
+
+    auto write = std::make_shared<WriteTransfer> (midiManager, initial, std::move (messages), pauseMs,
+                                                  [this] { triggerAsyncUpdate(); });
+    enqueue ({ write, nullptr, std::move (sentData), write->getStatus() });
+}
+
+void QXEditorEngine::enqueue (RunningTransfer running)
+{
+    // Reported as it starts (waiting or already running), not just when it first moves.
+    running.reported.state = TransferStatus::State::cancelled;
+    transfers.push_back (running);
+    midiManager.getTransferQueue().add (running.transfer);
+    processTransfers();
+}
+
+void QXEditorEngine::cancelTransfers()
+{
+    cancel (Kind::get);
+    cancel (Kind::send);
+    cancel (Kind::sync);
+}
+
+void QXEditorEngine::cancel (Kind kind)
+{
+    bool any = false;
+
+    for (auto& running : transfers)
+    {
+        if (running.reported.kind == kind && ! running.cancelRequested)
+        {
+            // Marked first: a get that completed meanwhile must still apply nothing.
+            running.cancelRequested = true;
+            midiManager.getTransferQueue().cancel (running.transfer);
+            any = true;
+        }
+    }
+
+    if (any)
+        processTransfers();
+}
+
+bool QXEditorEngine::isGetRunning() const
+{
+    return std::any_of (transfers.begin(), transfers.end(), [] (const RunningTransfer& running) { return running.get != nullptr; });
+}
+
+void QXEditorEngine::handleAsyncUpdate()
+{
+    processTransfers();
+}
+
+// Listeners may start or cancel transfers, or drop their references to this engine, while they
+// are told; so the list is settled first and they are told afterwards.
+void QXEditorEngine::processTransfers()
+{
+    const Ptr keepAlive (this);
+    std::vector<std::pair<RunningTransfer, TransferStatus>> changes;
+
+    for (auto it = transfers.begin(); it != transfers.end();)
+    {
+        const auto status = confirmed (*it, it->transfer->getStatus());
+
+        if (status != it->reported)
+        {
+            it->reported = status;
+            changes.emplace_back (*it, status);
+        }
+
+        it = status.isFinished() ? transfers.erase (it) : it + 1;
+    }
+
+    for (const auto& [running, status] : changes)
+    {
+        listeners.call ([&status = status] (Listener& listener) { listener.transferChanged (status); });
+
+        if (status.isFinished())
+            finish (running, status);
+    }
+}
+
+// The transfer's own view, corrected by what only the message thread knows: that the user
+// cancelled it, or that the device watch finds the keyboard gone after the last write.
+TransferStatus QXEditorEngine::confirmed (const RunningTransfer& running, TransferStatus status)
+{
+    if (running.cancelRequested && status.state != TransferStatus::State::failed)
+        status.state = TransferStatus::State::cancelled;
+
+    if (status.state == TransferStatus::State::succeeded && running.get == nullptr)
+    {
+        midiManager.checkDevices();
+
+        if (midiManager.getConnectionEpoch() != running.transfer->getStartEpoch())
+            status.state = TransferStatus::State::failed;
+    }
+
+    if (status.kind == Kind::send && status.isFinished())
+        status.mayBePartlyWritten = status.state != TransferStatus::State::succeeded && status.done > 0;
+
+    return status;
+}
+
+void QXEditorEngine::finish (const RunningTransfer& running, const TransferStatus& status)
+{
+    if (status.state == TransferStatus::State::failed)
+    {
+        reportMidiFailure (status.mayBePartlyWritten ? "the send stopped early: slot " + juce::String (status.slot + 1)
+                                                           + " may be partly written"
+                                                     : juce::String());
+        return;
+    }
+
+    if (status.state != TransferStatus::State::succeeded)
+        return;
+
+    if (running.get != nullptr)
+    {
+        distributePreset (SysExMessages::presetMessage (modelId, status.slot, running.get->getData()));
+        markClean();
+    }
+    else if (status.kind == Kind::send)
+    {
+        // Edits made during the send were not sent, so they still count as edits.
+        history.markClean (running.sentData);
+    }
+
+    listeners.call ([&] (Listener& listener) { listener.transferSucceeded (status.kind, status.slot); });
 }
 
 //==============================================================================
@@ -438,6 +422,8 @@ bool QXEditorEngine::loadPresetFile (const juce::File& file)
     if (! message.has_value())
         return false;
 
+    // The file is the preset now; a get still running would replace it.
+    cancel (Kind::get);
     distributePreset (*message);
     markClean();
     return true;

@@ -2,20 +2,22 @@
 
 #include "engine/EditHistory.h"
 #include "engine/MidiManager.h"
+#include "engine/TransferStatus.h"
 #include "model/PresetModel.h"
 
 #include <juce_events/juce_events.h>
 
 #include <iostream>
+#include <memory>
 #include <vector>
 
+class GetTransfer;
 class ParameterUpdater;
+class Transfer;
 
 /** One per editor window: holds the preset model, lets widgets bind to its controls, and moves
     presets between the model, the keyboard and files. Shared by counted references. */
 class QXEditorEngine : public juce::ReferenceCountedObject,
-                       private juce::Timer,
-                       private MidiManager::MidiManagerListener,
                        private juce::AsyncUpdater
 {
 public:
@@ -30,6 +32,7 @@ public:
         int writePauseMs = 8;
         int replyTimeoutMs = 2000;
         int maxAttempts = 9;
+        int settleMs = 100; // quiet input before a get's first request
     };
 
     /** The highest slot a get accepts. */
@@ -41,6 +44,15 @@ public:
         virtual ~Listener() = default;
         virtual void midiCommunicationFailed (const juce::String& message) = 0;
         virtual void presetFileFailed (const juce::String& fileName) = 0;
+
+        /** A transfer of this engine moved on (progress, waiting, ended). */
+        virtual void transferChanged (const TransferStatus&) {}
+
+        /** A get's preset has been applied, or a send or sync reached the keyboard whole. */
+        virtual void transferSucceeded (TransferStatus::Kind, juce::uint8 /*slot*/) {}
+
+        /** A send was refused, nothing sent, for the reason given (a value MIDI cannot carry). */
+        virtual void sendRefused (const juce::String& /*reason*/) {}
     };
 
     QXEditorEngine (const juce::uint8& modelId, MidiManager& midiManager, const juce::String& filePattern,
@@ -77,24 +89,30 @@ public:
     Bytes buildPresetMessage (juce::uint8 slot) const;
 
     //==============================================================================
-    // The keyboard. Each of these blocks the message thread while it paces its messages.
+    // The keyboard. Transfers run on the keyboard's transfer thread, one at a time for every
+    // engine on that keyboard; the listeners hear of them, and a got preset is applied, on the
+    // message thread.
 
     /** Reads a slot, one request per data byte, retrying the whole loop until every address
-        has been answered or the attempts run out (then midiCommunicationFailed). The preset
-        is applied on the message thread once complete. Ignored during a get or for a slot
-        above highestSlot; with no input or output open it fails at once. */
+        has been answered or the attempts run out (then midiCommunicationFailed). Cancels a get
+        of this engine still running. Ignored for a slot above highestSlot; with no input or
+        output open it fails at once. */
     void startGet (juce::uint8 slot);
 
-    /** Writes the model into a slot, one message per data byte. False, after telling the
-        listeners, when no input or output is open or when a data byte does not fit in 7 bits
-        (then nothing is sent). */
+    /** Starts writing a copy of the model, taken now, into a slot, one message per data byte;
+        edits made meanwhile are not sent. False, after telling the listeners, when no input or
+        output is open, or when a data byte does not fit in 7 bits (sendRefused; nothing sent). */
     bool sendPreset (juce::uint8 slot);
 
-    /** Switches the keyboard's clock source; false, after telling the listeners, when no
-        input or output is open. */
+    /** Starts switching the keyboard's clock source; false, after telling the listeners, when
+        no input or output is open. */
     bool setSync (bool external);
 
-    bool isGetRunning() const { return getRunning; }
+    /** Stops every transfer of this engine at once; a cancelled get applies nothing. */
+    void cancelTransfers();
+
+    bool isGetRunning() const;
+    bool isTransferRunning() const { return ! transfers.empty(); }
 
     //==============================================================================
     // Files.
@@ -130,8 +148,15 @@ public:
     void setTiming (const Timing& newTiming) { timing = newTiming; }
 
 private:
-    void timerCallback() override;
-    void handleMidiMessage (const juce::MidiMessage& message) override;
+    struct RunningTransfer
+    {
+        std::shared_ptr<Transfer> transfer;
+        std::shared_ptr<GetTransfer> get; // the same transfer, when it is a get
+        Bytes sentData;                   // what a send writes: the keyboard holds it once it ends well
+        TransferStatus reported;
+        bool cancelRequested = false;
+    };
+
     void handleAsyncUpdate() override;
 
     void distributePreset (const Bytes& presetMessage);
@@ -143,20 +168,15 @@ private:
     void writeParameter (Control& control, const juce::String& parameterName, juce::uint8 value, bool notify);
     int dataLength() const { return model.getLayout().dataLength(); }
 
-    void requestPreset (juce::uint8 slot);
-    void beginAttempt();
-    bool takeCompletedPreset (Bytes& presetData);
-    bool isCompletionPending();
-    int countAnswered();
-    void finishGet();
+    void enqueueWrite (TransferStatus::Kind kind, juce::uint8 slot, std::vector<juce::MidiMessage> messages, int pauseMs,
+                       Bytes sentData = {});
+    void enqueue (RunningTransfer running);
+    void cancel (TransferStatus::Kind kind);
+    void processTransfers();
+    TransferStatus confirmed (const RunningTransfer& running, TransferStatus status);
+    void finish (const RunningTransfer& running, const TransferStatus& status);
     void reportMidiFailure (const juce::String& message = {});
     bool portsAreOpen() const;
-
-    /** Sends count messages, the n-th (from 0) n pauses after the first, and returns one pause
-        after the last. Deadlines rather than fixed sleeps, so oversleeping never accumulates.
-        False if any could not be sent. */
-    template <typename MessageForAddress>
-    bool sendPaced (int count, int pauseMs, MessageForAddress&& messageForAddress);
 
     MidiManager& midiManager;
     const juce::uint8& modelId;
@@ -169,18 +189,8 @@ private:
     bool hasPreset = false;
     std::ostream* diagnostics = &std::cout;
 
-    // Message thread only.
-    int attempts = 0;
-    juce::uint8 requestSlot = 0;
-    bool getRunning = false;
-
-    // Shared with the MIDI input thread, under receiveLock.
-    juce::CriticalSection receiveLock;
-    Bytes receiveBuffer;
-    std::vector<bool> answered;
-    int answeredCount = 0;
-    bool collecting = false;
-    bool completed = false;
+    // Message thread only; in the order they were started.
+    std::vector<RunningTransfer> transfers;
 
     JUCE_DECLARE_NON_COPYABLE (QXEditorEngine)
 };

@@ -1,10 +1,11 @@
 #include "views/KnobControlView.h"
 
 #include "model/ControlGroup.h"
+#include "model/ControlNames.h"
 #include "model/QXKnob.h"
 
 KnobControlView::KnobControlView (QXEditorEngine::Ptr engineIn, int controlIndexIn)
-    : GenericControlView ("Knob " + juce::String (controlIndexIn + 1), std::move (engineIn), controlIndexIn)
+    : GenericControlView (ControlNames::title (ControlGroup::knobGroup, controlIndexIn), std::move (engineIn), controlIndexIn)
 {
     createControls();
     showControlGroup (0);

@@ -1,10 +1,11 @@
 #include "views/PadControlView.h"
 
 #include "model/ControlGroup.h"
+#include "model/ControlNames.h"
 #include "model/QXPad.h"
 
 PadControlView::PadControlView (QXEditorEngine::Ptr engineIn, int controlIndexIn)
-    : GenericControlView ("Pad " + juce::String (controlIndexIn + 1), std::move (engineIn), controlIndexIn)
+    : GenericControlView (ControlNames::title (ControlGroup::padGroup, controlIndexIn), std::move (engineIn), controlIndexIn)
 {
     createControls();
     showControlGroup (0);

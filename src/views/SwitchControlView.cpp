@@ -1,10 +1,11 @@
 #include "views/SwitchControlView.h"
 
 #include "model/ControlGroup.h"
+#include "model/ControlNames.h"
 #include "model/QXSwitch.h"
 
 SwitchControlView::SwitchControlView (QXEditorEngine::Ptr engineIn, int controlIndexIn)
-    : GenericControlView ("Switch " + juce::String (controlIndexIn + 1), std::move (engineIn), controlIndexIn)
+    : GenericControlView (ControlNames::title (ControlGroup::switchGroup, controlIndexIn), std::move (engineIn), controlIndexIn)
 {
     createControls();
     showControlGroup (0);

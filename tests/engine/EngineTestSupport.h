@@ -62,11 +62,20 @@ private:
     std::vector<int> names;
 };
 
+/** What an engine tells its listener: failures, refusals, transfer statuses and successes. */
 struct FailureRecorder : public QXEditorEngine::Listener
 {
     void midiCommunicationFailed (const juce::String& message) override { midiFailures.add (message); }
     void presetFileFailed (const juce::String&) override {}
-    juce::StringArray midiFailures;
+    void sendRefused (const juce::String& reason) override { refusals.add (reason); }
+    void transferChanged (const TransferStatus& status) override { statuses.push_back (status); }
+    void transferSucceeded (TransferStatus::Kind kind, juce::uint8 slot) override { successes.push_back ({ kind, slot }); }
+
+    TransferStatus last() const { return statuses.empty() ? TransferStatus() : statuses.back(); }
+
+    juce::StringArray midiFailures, refusals;
+    std::vector<TransferStatus> statuses;
+    std::vector<std::pair<TransferStatus::Kind, juce::uint8>> successes;
 };
 
 /** The QX61's constants, kept alive for the engines that refer to them. */

@@ -35,6 +35,7 @@ struct QXEditorEngineKeyboardTest : public ::testing::Test, public KeyboardRig
     Bytes modelData() const { return engine->getModel().collectData(); }
 
     bool finishGet() { return dispatchUntil ([this] { return ! engine->isGetRunning(); }, 30000); }
+    bool finishTransfers() { return dispatchUntil ([this] { return ! engine->isTransferRunning(); }, 30000); }
 
     /** Lets any stray timer or completion run. */
     void settle() { dispatchUntil ([] { return false; }, 3 * timeoutMs); }
@@ -48,15 +49,17 @@ TEST_F (QXEditorEngineKeyboardTest, CompleteGetAppliesEveryControlOnceAndStops)
     ModelReports reports (*engine);
 
     engine->startGet (25);
-    EXPECT_EQ (keyboard.getReadRequestCount(), 0);
+    EXPECT_FALSE (engine->isTransferRunning());
 
     engine->startGet (slot);
-    engine->startGet (slot); // ignored while the first runs
     ASSERT_TRUE (finishGet());
 
     EXPECT_EQ (modelData(), keyboardData());
     EXPECT_TRUE (reports.everyControlReportedOnce());
     EXPECT_EQ (midiManager.getNumListeners(), 0);
+    ASSERT_EQ (failures.successes.size(), 1u);
+    EXPECT_EQ (failures.successes[0].second, slot);
+    EXPECT_EQ (failures.last().done, constants.dataLength());
 
     settle();
     EXPECT_EQ (keyboard.getReadRequestCount(), requestsForAttempts (1));
@@ -64,16 +67,21 @@ TEST_F (QXEditorEngineKeyboardTest, CompleteGetAppliesEveryControlOnceAndStops)
     EXPECT_TRUE (failures.midiFailures.isEmpty());
 }
 
-TEST_F (QXEditorEngineKeyboardTest, DroppedRepliesRetryTheWholeLoop)
+TEST_F (QXEditorEngineKeyboardTest, AnswersAreKeptAcrossAttemptsAndTheRetryStopsWhenComplete)
 {
-    keyboard.setReplyBehaviour ({ 0, 0, 0.2 });
+    // The first 100 or so requests go unanswered, so the retry completes the get early.
+    engine->setTiming ({ 1, 0, timeoutMs, 9, 0 });
+    keyboard.setReplyBehaviour ({ 0, 0, 1.0 });
     engine->startGet (slot);
+    ASSERT_TRUE (waitUntil ([&] { return keyboard.getReadRequestCount() >= 100; }));
     keyboard.setReplyBehaviour ({});
 
     ASSERT_TRUE (finishGet());
-    EXPECT_EQ (keyboard.getReadRequestCount(), requestsForAttempts (2));
+    EXPECT_GT (keyboard.getReadRequestCount(), requestsForAttempts (1) + 90);
+    EXPECT_LT (keyboard.getReadRequestCount(), requestsForAttempts (1) + 150);
     EXPECT_EQ (modelData(), keyboardData());
     EXPECT_TRUE (failures.midiFailures.isEmpty());
+    EXPECT_EQ (failures.last().attempt, 2);
 }
 
 TEST_F (QXEditorEngineKeyboardTest, SilenceEndsAfterNineAttemptsWithOneFailure)
@@ -117,7 +125,7 @@ TEST_F (QXEditorEngineKeyboardTest, LateAndRepeatedRepliesStillGiveTheWholePrese
     EXPECT_TRUE (failures.midiFailures.isEmpty());
 }
 
-TEST_F (QXEditorEngineKeyboardTest, SendWritesEveryDataByteInAddressOrder)
+TEST_F (QXEditorEngineKeyboardTest, SendWritesACopyOfThePresetInAddressOrder)
 {
     engine->applyPreset (constants.messageAround (constants.distinctData()));
     TemporaryFolder temp;
@@ -125,11 +133,14 @@ TEST_F (QXEditorEngineKeyboardTest, SendWritesEveryDataByteInAddressOrder)
     midiManager.setLog (log);
 
     ASSERT_TRUE (engine->sendPreset (7));
+    engine->applyPreset (constants.messageAround (zeros (constants.dataLength()))); // an edit meanwhile
+    ASSERT_TRUE (finishTransfers());
     midiManager.setLog (nullptr);
     log->flush();
 
     EXPECT_EQ (keyboard.getSlotData (7), constants.distinctData());
     EXPECT_EQ (keyboard.getWriteCount(), constants.dataLength());
+    EXPECT_EQ (failures.successes.size(), 1u);
 
     juce::StringArray lines;
     lines.addLines (temp.file ("midi.log").loadFileAsString());
@@ -145,28 +156,130 @@ TEST_F (QXEditorEngineKeyboardTest, SendWritesEveryDataByteInAddressOrder)
     }
 }
 
-TEST_F (QXEditorEngineKeyboardTest, AByteAboveSevenBitsRefusesTheWholeSend)
+TEST_F (QXEditorEngineKeyboardTest, AByteAboveSevenBitsRefusesTheSendNamingItsParameter)
 {
     auto data = constants.distinctData();
-    data.set (100, 200);
+    const auto knob3 = constants.model.getLayout().knobOffset (2);
+    data.set (knob3 + 1, 200); // its CC
+    data.set (knob3 + 3, 201);
     engine->applyPreset (constants.messageAround (data));
     const auto before = keyboard.getSlotData (7);
 
     EXPECT_FALSE (engine->sendPreset (7));
-    EXPECT_EQ (failures.midiFailures.size(), 1);
-    EXPECT_TRUE (failures.midiFailures[0].isNotEmpty());
+    EXPECT_EQ (failures.refusals, juce::StringArray (juce::String (juce::CharPointer_UTF8 (
+                                      "Knob 3 \xc2\xb7 CC holds 200; MIDI carries 0\xe2\x80\x93" "127."))));
+    EXPECT_TRUE (failures.midiFailures.isEmpty());
+    EXPECT_FALSE (engine->isTransferRunning());
     EXPECT_EQ (keyboard.getWriteCount(), 0);
     EXPECT_EQ (keyboard.getSlotData (7), before);
 }
 
 TEST_F (QXEditorEngineKeyboardTest, SyncSendsTheClockSource)
 {
-    EXPECT_TRUE (engine->setSync (true));
-    EXPECT_EQ (keyboard.getLastSync(), std::optional<bool> (true));
-    EXPECT_TRUE (engine->setSync (false));
-    EXPECT_EQ (keyboard.getLastSync(), std::optional<bool> (false));
+    for (const auto external : { true, false })
+    {
+        EXPECT_TRUE (engine->setSync (external));
+        ASSERT_TRUE (finishTransfers());
+        EXPECT_EQ (keyboard.getLastSync(), std::optional<bool> (external));
+    }
+
     EXPECT_EQ (keyboard.getSyncCount(), 2);
     EXPECT_TRUE (failures.midiFailures.isEmpty());
+}
+
+TEST_F (QXEditorEngineKeyboardTest, CancelStopsSendingAtOnceAndAppliesNothing)
+{
+    engine->setTiming ({ 1, 1, timeoutMs, 9, 0 });
+    engine->applyPreset (constants.messageAround (constants.distinctData()));
+    const auto sentCount = [this] { return keyboard.getReadRequestCount() + keyboard.getWriteCount(); };
+
+    for (const auto kind : { TransferStatus::Kind::get, TransferStatus::Kind::send })
+    {
+        ModelReports reports (*engine);
+        failures.statuses.clear();
+
+        if (kind == TransferStatus::Kind::get)
+            engine->startGet (slot);
+        else
+            ASSERT_TRUE (engine->sendPreset (slot));
+
+        const auto before = sentCount();
+        ASSERT_TRUE (dispatchUntil ([&] { return sentCount() - before > 50; }));
+        engine->cancelTransfers();
+        const auto atCancel = sentCount();
+
+        EXPECT_FALSE (engine->isTransferRunning());
+        settle();
+        EXPECT_EQ (sentCount(), atCancel);
+        EXPECT_EQ (reports.total(), 0);
+        EXPECT_EQ (failures.last().state, TransferStatus::State::cancelled);
+        EXPECT_EQ (failures.last().mayBePartlyWritten, kind == TransferStatus::Kind::send);
+        EXPECT_GT (failures.statuses.size(), 2u) << "no progress was reported";
+    }
+
+    EXPECT_TRUE (failures.midiFailures.isEmpty());
+    EXPECT_TRUE (failures.successes.empty());
+}
+
+TEST_F (QXEditorEngineKeyboardTest, LoadingAFileOrAnotherGetCancelsARunningGet)
+{
+    engine->setTiming ({ 1, 1, timeoutMs, 9, 0 });
+    TemporaryFolder temp;
+    const auto file = temp.fileWith ("a.qx6", constants.messageAround (constants.distinctData()));
+    keyboard.setSlotData (slot + 1, constants.distinctData());
+
+    for (const bool byFile : { true, false })
+    {
+        engine->applyPreset (constants.messageAround (zeros (constants.dataLength())));
+        engine->startGet (slot);
+        ASSERT_TRUE (dispatchUntil ([&] { return failures.last().done > 50; }));
+
+        if (byFile)
+            ASSERT_TRUE (engine->loadPresetFile (file));
+        else
+            engine->startGet (slot + 1);
+
+        ASSERT_TRUE (finishTransfers());
+        settle();
+        EXPECT_EQ (modelData(), constants.distinctData()) << (byFile ? "file" : "second get");
+    }
+
+    EXPECT_EQ (failures.successes.size(), 1u);
+    EXPECT_TRUE (failures.midiFailures.isEmpty());
+}
+
+TEST_F (QXEditorEngineKeyboardTest, APortReopenedDuringATransferFailsIt)
+{
+    engine->setTiming ({ 1, 1, timeoutMs, 1, 0 });
+    const auto before = modelData();
+
+    for (const bool sending : { false, true })
+    {
+        failures.midiFailures.clear();
+        const auto progressed = [&, start = keyboard.getReadRequestCount() + keyboard.getWriteCount()] {
+            return keyboard.getReadRequestCount() + keyboard.getWriteCount() - start > 50;
+        };
+
+        if (sending)
+            ASSERT_TRUE (engine->sendPreset (slot));
+        else
+            engine->startGet (slot);
+
+        ASSERT_TRUE (dispatchUntil (progressed));
+        keyboard.unplug();
+        midiManager.checkDevices();
+        keyboard.replug();
+        midiManager.checkDevices();
+        ASSERT_TRUE (midiManager.isConnected() && midiManager.isOutputOpen());
+
+        ASSERT_TRUE (finishTransfers());
+        ASSERT_EQ (failures.midiFailures.size(), 1);
+        EXPECT_EQ (failures.midiFailures[0].contains ("slot 4 may be partly written"), sending);
+        EXPECT_EQ (failures.last().state, TransferStatus::State::failed);
+    }
+
+    EXPECT_EQ (modelData(), before);
+    EXPECT_TRUE (failures.successes.empty());
 }
 
 TEST_F (QXEditorEngineKeyboardTest, WithoutAnInputOrAnOutputNothingIsSentAndTheFailureIsReported)
@@ -230,7 +343,8 @@ TEST (QXEditorEngineReplies, OnlyEveryAddressOfTheDataAnsweredCompletesAGet)
     // A keyboard that answers only what the test sends.
     auto layer = std::make_shared<VirtualMidiPortLayer>();
     auto keys = std::make_shared<VirtualMidiInput> ("Scripted");
-    auto requests = std::make_shared<VirtualMidiOutput> ("Scripted", [] (const juce::MidiMessage&) {});
+    std::atomic<int> requestCount { 0 };
+    auto requests = std::make_shared<VirtualMidiOutput> ("Scripted", [&] (const juce::MidiMessage&) { ++requestCount; });
     layer->plugIn (keys);
     layer->plugIn (requests);
     MidiManager midiManager (layer);
@@ -239,19 +353,21 @@ TEST (QXEditorEngineReplies, OnlyEveryAddressOfTheDataAnsweredCompletesAGet)
 
     QX61Constants constants;
     auto engine = constants.makeEngine (midiManager);
-    engine->setTiming ({ 0, 0, 60000, 1 });
+    engine->setTiming ({ 0, 0, 60000, 1, 50 });
     ModelReports reports (*engine);
-
-    // Registered before the engine, so it hears each reply after the engine has.
     RecordingListener heard;
     midiManager.addListener (&heard);
-    engine->startGet (0);
 
     const auto reply = [&] (int address, juce::uint8 value) {
         keys->send (SysExMessages::toMidiMessage (SysExMessages::readReply (0x40, address, value)));
     };
 
+    // A reply before its request, here during the settling, never counts.
+    engine->startGet (0);
     const auto last = constants.dataLength() - 1;
+    reply (last, 1);
+    ASSERT_TRUE (dispatchUntil ([&] { return requestCount == constants.dataLength(); }));
+
     for (int address = 0; address < last; ++address)
         reply (address, 9);
 
@@ -261,7 +377,7 @@ TEST (QXEditorEngineReplies, OnlyEveryAddressOfTheDataAnsweredCompletesAGet)
     longer.insert (11, 0);
     keys->send (SysExMessages::toMidiMessage (longer));
 
-    ASSERT_TRUE (dispatchUntil ([&] { return heard.count() == constants.dataLength() + 2; }));
+    ASSERT_TRUE (dispatchUntil ([&] { return heard.count() == constants.dataLength() + 3; }));
     dispatchUntil ([] { return false; }, 100);
     EXPECT_TRUE (engine->isGetRunning());
     EXPECT_EQ (reports.total(), 0);

@@ -69,7 +69,12 @@ struct KeyboardSoakTest : public ::testing::Test, public KeyboardRig
 
     Bytes modelData() const { return engine->getModel().collectData(); }
 
-    bool finishGet() { return dispatchUntil ([this] { return ! engine->isGetRunning(); }, 120000); }
+    bool finishGet() { return finishTransfers (*engine); }
+
+    static bool finishTransfers (QXEditorEngine& e)
+    {
+        return dispatchUntil ([&] { return ! e.isTransferRunning(); }, 120000);
+    }
 
     void plugBackIn()
     {
@@ -81,7 +86,7 @@ struct KeyboardSoakTest : public ::testing::Test, public KeyboardRig
 
 TEST_F (KeyboardSoakTest, FiftyGetsWithJitterAndLostRepliesApplyWholePresetsOrReportTheFailure)
 {
-    engine->setTiming ({ 0, 0, 100, 2 });
+    engine->setTiming ({ 0, 0, 150, 9, 30 });
     keyboard.setRandomSeed (1234);
     keyboard.setReplyBehaviour ({ 0, 2, 0.01 });
 
@@ -108,11 +113,10 @@ TEST_F (KeyboardSoakTest, FiftyGetsWithJitterAndLostRepliesApplyWholePresetsOrRe
             ++applied;
         }
 
-        // Replies still due belong to this get; let them land before the next one starts.
-        ASSERT_TRUE (keyboard.waitUntilIdle (5000));
     }
 
     EXPECT_EQ (applied + reported, 50);
+    EXPECT_GE (applied, 49);
     RecordProperty ("applied", applied);
     RecordProperty ("reported", reported);
 }
@@ -146,11 +150,13 @@ TEST_F (KeyboardSoakTest, UnpluggedDuringASendTheFailureIsReportedAndTheNextGetS
 
     {
         ActionWhen unplug ([this] { return keyboard.getWriteCount() >= 100; }, [this] { keyboard.unplug(); });
-        EXPECT_FALSE (engine->sendPreset (6)) << "a send that lost most of its bytes was reported as done";
+        ASSERT_TRUE (engine->sendPreset (6));
+        ASSERT_TRUE (finishTransfers (*engine));
         EXPECT_TRUE (unplug.hasActed());
     }
 
-    EXPECT_EQ (failures.midiFailures.size(), 1);
+    ASSERT_EQ (failures.midiFailures.size(), 1) << "a send that lost most of its bytes was reported as done";
+    EXPECT_TRUE (failures.midiFailures[0].contains ("may be partly written"));
     EXPECT_NE (keyboard.getSlotData (6), constants.distinctData());
 
     plugBackIn();
@@ -160,6 +166,7 @@ TEST_F (KeyboardSoakTest, UnpluggedDuringASendTheFailureIsReportedAndTheNextGetS
     EXPECT_EQ (modelData(), slotData (7));
 
     ASSERT_TRUE (engine->sendPreset (6));
+    ASSERT_TRUE (finishTransfers (*engine));
     EXPECT_EQ (keyboard.getSlotData (6), slotData (7));
 }
 
@@ -196,4 +203,33 @@ TEST_F (KeyboardSoakTest, EnginesDroppedWithTheirGetInFlightAreNeverCalledAgain)
     ASSERT_TRUE (finishGet());
     EXPECT_EQ (modelData(), slotData (2));
     EXPECT_TRUE (failures.midiFailures.isEmpty());
+}
+
+TEST_F (KeyboardSoakTest, TwoEnginesGettingDifferentSlotsAtOnceEachApplyTheirOwn)
+{
+    keyboard.setRandomSeed (77);
+    keyboard.setReplyBehaviour ({ 1, 3, 0.01, 0.05 });
+    auto other = constants.makeEngine (midiManager);
+    FailureRecorder otherFailures;
+    other->addListener (&otherFailures);
+
+    for (int round = 0; round < 5; ++round)
+    {
+        const auto mine = static_cast<juce::uint8> (round), theirs = static_cast<juce::uint8> (round + 10);
+
+        for (auto* e : { engine.get(), other.get() })
+            e->setTiming ({ 1, 1, 300, 9, 30 });
+
+        engine->startGet (mine);
+        other->startGet (theirs);
+        EXPECT_EQ (otherFailures.last().state, TransferStatus::State::waiting) << "the second get did not wait its turn";
+
+        ASSERT_TRUE (finishTransfers (*engine) && finishTransfers (*other));
+        EXPECT_EQ (modelData(), slotData (mine)) << "round " << round;
+        EXPECT_EQ (other->getModel().collectData(), slotData (theirs)) << "round " << round;
+    }
+
+    EXPECT_TRUE (failures.midiFailures.isEmpty());
+    EXPECT_TRUE (otherFailures.midiFailures.isEmpty());
+    other->removeListener (&otherFailures);
 }

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Drives the built editor with real X events during a send: the window must answer a click on the
+# "Knobs" tab while the send goes on, and show the send's progress, then its success.
+# Usage: end-to-end-transfers.sh EDITOR ARTIFACT_FOLDER. Exits 77 (skipped) where no display can be made.
+source "$(dirname "$0")/e2e-support.sh"
+
+${editorEnv[@]+"${editorEnv[@]}"} "$editor" --simulator --midi-log="$work/midi.log" >"$work/editor.log" 2>&1 &
+editorPid=$!
+
+main="$(waitForWindow "$app - Untitled 1")" || fail "no first window"
+sleep 1
+
+strip="600x30+300+$((menuBar + 670))" # the transfer status strip, bottom centre of the content
+tabs="1200x40+0+$((menuBar + 450))"
+accentPixels() { convert "$1" -crop "$strip" +repage -fuzz 8% -fill black +opaque "#117FC6" -format "%[fx:mean*w*h]" info: 2>/dev/null | cut -d. -f1; }
+differs() { [ "$(compare -metric AE -crop "$3" "$1" "$2" null: 2>&1 | cut -d' ' -f1)" != "0" ]; }
+
+import -window "$main" "$work/before.png" || fail "no screenshot"
+
+# "Send To Hardware", slot "1", "Send": a send takes 465 x 8 ms.
+dialog="$(clickUntilWindow "$main" 130 $((mainViewTop + 67)) "Send Preset To Hardware")" || fail "no send dialog"
+clickAt "$dialog" 87 77
+waitForNoWindow "Send Preset To Hardware" || fail "send dialog stayed open"
+
+clickAt "$main" 204 $((menuBar + 470))   # the "Knobs" tab
+import -window "$main" "$work/during.png" || fail "no screenshot"
+cp "$work/during.png" "$artifacts/transfer-during-send.png"
+
+# The same picture shows the tab answered and the progress bar still running.
+differs "$work/before.png" "$work/during.png" "$tabs" || fail "the tab click was not answered during the send"
+[ "$(accentPixels "$work/during.png")" -gt 100 ] || fail "no progress bar while sending"
+
+for _ in $(seq 100); do
+    [ "$(grep -c " OUT " "$work/midi.log" 2>/dev/null)" -ge 465 ] && break
+    sleep 0.1
+done
+[ "$(grep -c " OUT " "$work/midi.log")" -eq 465 ] || fail "the send did not write 465 messages"
+sleep 0.5
+import -window "$main" "$work/after.png" || fail "no screenshot"
+[ "$(accentPixels "$work/after.png")" -lt 100 ] || fail "the progress bar stayed after the send"
+
+xdotool key --clearmodifiers ctrl+q
+for _ in $(seq 100); do kill -0 "$editorPid" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$editorPid" 2>/dev/null && fail "still running after Ctrl+Q"
+wait "$editorPid"
+status=$?
+editorPid=""
+[ "$status" -eq 0 ] || fail "exit status $status"
+
+echo "passed; screenshot during the send in $artifacts/transfer-during-send.png"
