@@ -57,7 +57,8 @@ struct DesktopDialogs : public ::testing::Test
         switch (kind)
         {
             case Kind::get: return window->getEngine().isGetRunning() || harness.keyboard->getReadRequestCount() > 0;
-            case Kind::send: return harness.keyboard->getWriteCount() > 0;
+            // A send waits its turn behind a get still running.
+            case Kind::send: return window->getEngine().isTransferRunning() || harness.keyboard->getWriteCount() > 0;
             case Kind::deviceSetup: return harness.midiManager->getInputDeviceName() == "Other";
             case Kind::about: return false;
         }

@@ -273,7 +273,7 @@ TEST (EditingTest, AnEditedWindowAsksBeforeClosingAndANeverEditedOneDoesNot)
     {
         bool edit;
         std::vector<Answer> answers;
-        const char* chosenFile; // "" cancels the file chooser, "/" names a file that cannot be written
+        const char* chosenFile; // "" cancels the file chooser, "/" names a file in a missing folder
         bool closes;
     };
 
@@ -292,7 +292,7 @@ TEST (EditingTest, AnEditedWindowAsksBeforeClosingAndANeverEditedOneDoesNot)
         e.harness.saveChanges.answers.assign (c.answers.begin(), c.answers.end());
         const juce::String chosen (c.chosenFile);
         e.harness.chooser.answers.push_back (chosen.isEmpty() ? juce::File()
-                                             : chosen == "/" ? temp.folder
+                                             : chosen == "/" ? temp.folder.getChildFile ("missing/kept.qx6")
                                                              : temp.folder.getChildFile (chosen));
         if (c.edit)
             e.engine().setParameter (sustainGroup, "CC", 1, false);

@@ -22,6 +22,7 @@ std::map<juce::String, Size> expectedPictures()
         { "device-setup-background.png", { 360, 425 } },
         { "device-list-frame.png", { 327, 141 } },
         { "about-picture.png", { 484, 267 } },
+        { "program-icon.png", { 64, 64 } },
     };
 
     const juce::StringArray states { "normal", "over", "down" };
