@@ -62,6 +62,17 @@ waitForNoWindow()
     return 1
 }
 
+# Waits for the editor to end and checks it ended cleanly; false while it still runs.
+ended()
+{
+    for _ in $(seq 100); do kill -0 "$editorPid" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$editorPid" 2>/dev/null && return 1
+    wait "$editorPid"
+    local status=$?
+    editorPid=""
+    [ "$status" -eq 0 ] || fail "exit status $status"
+}
+
 position() { xdotool getwindowgeometry "$1" | sed -n 's/ *Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p'; }
 
 # True once the window has settled at x y (a new window is mapped before it is moved).

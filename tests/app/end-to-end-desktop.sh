@@ -15,17 +15,6 @@ start()
     editorPid=$!
 }
 
-# Waits for the editor to end and checks it ended cleanly.
-ended()
-{
-    for _ in $(seq 100); do kill -0 "$editorPid" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$editorPid" 2>/dev/null && return 1
-    wait "$editorPid"
-    local status=$?
-    editorPid=""
-    [ "$status" -eq 0 ] || fail "exit status $status"
-}
-
 geometry() { xdotool getwindowgeometry "$1" | sed -n 's/ *Geometry: \([0-9]*\)x\([0-9]*\).*/\1 \2/p'; }
 
 start

@@ -62,11 +62,6 @@ isAt "$next" $((15 + 15 * count)) $((60 + 15 * count)) || fail "window $((count 
 
 # Ctrl+Q ends the program cleanly.
 xdotool key --clearmodifiers ctrl+q
-for _ in $(seq 100); do kill -0 "$editorPid" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$editorPid" 2>/dev/null && fail "still running after Ctrl+Q"
-wait "$editorPid"
-status=$?
-editorPid=""
-[ "$status" -eq 0 ] || fail "exit status $status"
+ended || fail "still running after Ctrl+Q"
 
 echo "passed; screenshot in $artifacts/main-window.png"
