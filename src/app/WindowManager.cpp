@@ -37,11 +37,9 @@ EditorWindow* WindowManager::createEditorWindow (EditorComponent* content, QXEdi
 
     // The window manager's frame is known once the window is shown; it may push the window
     // off the bottom of a small screen.
-    juce::Timer::callAfterDelay (frameSettleMs, [window = juce::Component::SafePointer<EditorWindow> (window)]
-                                 {
-                                     if (window != nullptr)
-                                         ScreenFit::keepOnScreen (*window);
-                                 });
+    // A timer of our own rather than a detached one, which would outlive a quit before it fires.
+    awaitingFrame.add (window);
+    startTimer (frameSettleMs);
 
     commandManager->registerAllCommandsForTarget (window);
     window->addKeyListener (commandManager->getKeyMappings());
@@ -50,6 +48,17 @@ EditorWindow* WindowManager::createEditorWindow (EditorComponent* content, QXEdi
     windows.add (window);
     window->toFront (true);
     return window;
+}
+
+void WindowManager::timerCallback()
+{
+    stopTimer();
+
+    for (auto& window : awaitingFrame)
+        if (window != nullptr)
+            ScreenFit::keepOnScreen (*window);
+
+    awaitingFrame.clear();
 }
 
 void WindowManager::windowClosed (juce::TopLevelWindow* window)

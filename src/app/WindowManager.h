@@ -4,7 +4,8 @@
 
 /** Owns every editor window: numbers the untitled ones for the life of the process, cascades
     them by 15 pixels, deletes a window when it is closed, and finds the active one. */
-class WindowManager : public WindowCloseListener
+class WindowManager : public WindowCloseListener,
+                      private juce::Timer
 {
 public:
     WindowManager (juce::ApplicationCommandManager* commandManager, juce::File* lastLocation,
@@ -37,7 +38,11 @@ public:
     static constexpr int frameSettleMs = 300;
 
 private:
+    /** Refits the windows shown since the last tick, now that their frames are known. */
+    void timerCallback() override;
+
     juce::OwnedArray<EditorWindow> windows;
+    juce::Array<juce::Component::SafePointer<EditorWindow>> awaitingFrame;
     juce::File* lastLocation;
     juce::ApplicationCommandManager* commandManager;
     int untitledCount = 0;
