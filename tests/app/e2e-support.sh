@@ -37,7 +37,7 @@ trap cleanup EXIT
 fail()
 {
     echo "FAILED: $*"
-    [ -f "$work/editor.log" ] && grep -v "^ALSA" "$work/editor.log" | tail -${QX_E2E_LOG_LINES:-20}
+    [ -f "$work/editor.log" ] && grep -v "^ALSA" "$work/editor.log" | tail -${QX_E2E_LOG_LINES:-80}
     exit 1
 }
 

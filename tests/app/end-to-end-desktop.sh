@@ -45,7 +45,11 @@ if command -v xprop >/dev/null; then
     owner="$(xprop -id "$dialog" WM_TRANSIENT_FOR | sed -n 's/.*window id # \(0x[0-9a-f]*\).*/\1/p')"
     [ -n "$owner" ] && [ $((owner)) -eq "$main" ] || fail "get dialog transient for '$owner', not its window $main"
 fi
-xdotool key Escape
+# A slow machine may not have given the new dialog the keyboard yet.
+for _ in 1 2 3; do
+    xdotool key Escape
+    waitForNoWindow "Get Preset From Hardware" && break
+done
 waitForNoWindow "Get Preset From Hardware" || fail "Escape left the get dialog open"
 [ "$(grep -c " OUT " "$work/midi.log" 2>/dev/null)" -eq 0 ] || fail "Escape started a get"
 

@@ -72,7 +72,11 @@ sleep 0.3
 xdotool key --clearmodifiers ctrl+w
 question="$(waitForWindow "$app")" || fail "no question on closing an edited window"
 import -window "$question" "$artifacts/editing-save-question.png"
-xdotool key Escape
+# A slow machine may not have given the question the keyboard yet.
+for _ in 1 2 3; do
+    xdotool key Escape
+    waitForNoWindow "$app" && break
+done
 waitForNoWindow "$app" || fail "the question stayed up"
 sleep 0.5
 xdotool search --name "^$app - edited\$" >/dev/null || fail "Cancel closed the window"

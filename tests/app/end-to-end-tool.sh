@@ -71,10 +71,13 @@ run as nobody build "$work/preset.json" -o "$work/readonly.qx6"
 expect 1 "Permission denied" "save over a read-only file"
 
 # The limit binds every file the tool writes, so its standard error goes through a pipe.
-( ulimit -f 0; exec "$tool" build "$work/preset.json" -o "$work/limited.qx6" ) 2>&1 >/dev/null | cat >"$work/err"
-status=${PIPESTATUS[0]}
-expect 1 "File too large" "save beyond the file-size limit"
-[ -z "$(find "$work" -name '.*.tmp')" ] || fail "a temporary file was left behind"
+# ThreadSanitizer's own signal handling lets the file-size signal through, so not under it.
+if [ -z "${TSAN_OPTIONS:-}" ]; then
+    ( ulimit -f 0; exec "$tool" build "$work/preset.json" -o "$work/limited.qx6" ) 2>&1 >/dev/null | cat >"$work/err"
+    status=${PIPESTATUS[0]}
+    expect 1 "File too large" "save beyond the file-size limit"
+    [ -z "$(find "$work" -name '.*.tmp')" ] || fail "a temporary file was left behind"
+fi
 
 # The command line: help per subcommand, usage errors, a MIDI log that cannot be written.
 run restore --help
