@@ -13,11 +13,6 @@
 using namespace ControlGroup;
 using Kind = TransferStatus::Kind;
 
-namespace
-{
-constexpr juce::uint8 highestDataByte = 0x7F;
-} // namespace
-
 QXEditorEngine::QXEditorEngine (const juce::uint8& modelIdIn, MidiManager& midiManagerIn,
                                 const juce::String& filePatternIn, const juce::uint8& highestSplitPoint,
                                 const juce::uint8& maxOctave, const int& numKnobs, const int& numPads,
@@ -235,7 +230,7 @@ bool QXEditorEngine::sendPreset (juce::uint8 slot)
 
     // The copy taken now is what goes, whatever is edited during the send.
     const auto data = model.collectData();
-    const auto* tooHigh = std::find_if (data.begin(), data.end(), [] (juce::uint8 byte) { return byte > highestDataByte; });
+    const auto* tooHigh = std::find_if (data.begin(), data.end(), [] (juce::uint8 byte) { return byte > SysExMessages::highestDataByte; });
 
     // Such a byte can only come from a file; sending it masked or not at all would leave the
     // keyboard holding something other than what the editor shows.
