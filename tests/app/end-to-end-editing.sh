@@ -68,12 +68,17 @@ import -window root -crop 1000x400+0+$((bankTop + 40)) "$artifacts/editing-pop-u
 xdotool key Escape
 sleep 0.3
 
-# Closing the edited window asks; Cancel keeps it.
+# Closing the edited window asks; Cancel keeps it. A loaded machine can lose the keys that picked
+# the modes above, so make sure of one edit: a value being typed counts, as Ctrl+W commits it first.
+clickAt "$main" 204 $((menuBar + 470))               # back to the "Knobs" tab
+ccBox
+xdotool type --delay 100 42
 # The list just closed may keep the key from the window on a loaded machine: press again then.
 question=""
 for _ in 1 2 3; do
     xdotool key --clearmodifiers ctrl+w
     question="$(waitForWindow "$app")" && break
+    xdotool search --name "^$app - edited\$" >/dev/null || fail "the edited window closed without asking"
 done
 [ -n "$question" ] || fail "no question on closing an edited window"
 import -window "$question" "$artifacts/editing-save-question.png"
