@@ -100,7 +100,9 @@ TEST_F (EditorWindowTransfers, ASilentKeyboardShowsTheAttemptsThenTheMidiError)
     window->getEngine().setTiming ({ 0, 0, 100, 3, 0 });
     window->getEngine().startGet (0);
 
-    ASSERT_TRUE (dispatchUntil ([&] { return strip().getAttemptText() == "Attempt 2 of 3"; }));
+    // A loaded machine may not show the window between two attempts: any later attempt will do.
+    ASSERT_TRUE (dispatchUntil ([&] { return strip().getAttemptText().matchesWildcard ("Attempt ? of 3", false)
+                                             && ! strip().getAttemptText().startsWith ("Attempt 1"); }));
     ASSERT_TRUE (finished());
     ASSERT_EQ (harness.alerts.numOpen(), 1);
     EXPECT_EQ (harness.alerts.first().title, "MIDI Error");
