@@ -12,6 +12,7 @@ Running the same sample against two checkouts compares their suites. Slow (a bui
 so it is not part of the test command.
 """
 import argparse
+import os
 import random
 import re
 import subprocess
@@ -124,6 +125,9 @@ def runSuite(build, timeout):
 
 
 def run(sampleFile, root, build, timeout):
+    # Share the compiler cache with every other checkout, as tools/build.sh does.
+    os.environ.setdefault("CCACHE_BASEDIR", str(root.parent))
+    os.environ.setdefault("CCACHE_NOHASHDIR", "1")
     subprocess.run(["cmake", "-S", root, "-B", build, "-DCMAKE_BUILD_TYPE=RelWithDebInfo",
                     "-DQX_BUILD_BENCHMARKS=OFF"], check=True, stdout=subprocess.DEVNULL)
     subprocess.run(["cmake", "--build", build, "--target", "qx_tests", "-j2"], check=True,
