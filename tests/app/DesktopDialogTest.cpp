@@ -9,10 +9,6 @@ using namespace CommandIds;
 
 namespace
 {
-enum class Kind { get, send, deviceSetup, about };
-const Kind kinds[] = { Kind::get, Kind::send, Kind::deviceSetup, Kind::about };
-const char* const kindNames[] = { "get", "send", "device setup", "about" };
-
 /** A shell with the simulated keyboard in use and a second input port to choose. */
 struct DesktopDialogs : public ::testing::Test
 {
@@ -20,26 +16,8 @@ struct DesktopDialogs : public ::testing::Test
     {
         harness.ports->plugIn (std::make_shared<VirtualMidiInput> ("Other"));
         harness.useKeyboard();
-        harness.shell->start ({});
-        window = harness.windows().getWindow (0);
+        window = harness.start();
         window->getEngine().setTiming ({ 1, 1, 2000, 9 });
-    }
-
-    /** Opens the dialog with "Other" chosen in the device setup, and slot 3 in the slot box. */
-    juce::Component* open (Kind kind)
-    {
-        switch (kind)
-        {
-            case Kind::get: window->openGetPresetWindow(); return choose (window->getGetPresetWindow());
-            case Kind::send: window->openSendPresetWindow(); return choose (window->getSendPresetWindow());
-            case Kind::deviceSetup:
-                harness.invoke (deviceSetupCommand);
-                harness.shell->getDeviceManagerWindow()->getContent().selectInputDevice ("Other");
-                return harness.shell->getDeviceManagerWindow();
-            case Kind::about: harness.invoke (aboutCommand); return harness.shell->getAboutWindow();
-        }
-
-        return nullptr;
     }
 
     static juce::Component* choose (PresetSlotWindow* dialog)
@@ -51,23 +29,32 @@ struct DesktopDialogs : public ::testing::Test
     /** The key as the desktop delivers it to the window with the focus. */
     static void press (juce::Component& dialog, const juce::KeyPress& key) { dialog.getPeer()->handleKeyPress (key); }
 
-    /** What the dialog's confirmation did: a read or a write began, or the port changed. */
-    bool confirmed (Kind kind) const
-    {
-        switch (kind)
-        {
-            case Kind::get: return window->getEngine().isGetRunning() || harness.keyboard->getReadRequestCount() > 0;
-            // A send waits its turn behind a get still running.
-            case Kind::send: return window->getEngine().isTransferRunning() || harness.keyboard->getWriteCount() > 0;
-            case Kind::deviceSetup: return harness.midiManager->getInputDeviceName() == "Other";
-            case Kind::about: return false;
-        }
-
-        return false;
-    }
-
     ShellHarness harness { true };
     EditorWindow* window = nullptr;
+
+    /** Each dialog opened with slot 3 or the port "Other" chosen, and whether its confirmation
+        happened: a read or a write began, or the port changed. */
+    const struct Dialog
+    {
+        const char* name;
+        std::function<juce::Component*()> open;
+        std::function<bool()> confirmed;
+    } dialogs[4] = {
+        { "get", [this] { window->openGetPresetWindow(); return choose (window->getGetPresetWindow()); },
+          [this] { return window->getEngine().isGetRunning() || harness.keyboard->getReadRequestCount() > 0; } },
+        // A send waits its turn behind a get still running.
+        { "send", [this] { window->openSendPresetWindow(); return choose (window->getSendPresetWindow()); },
+          [this] { return window->getEngine().isTransferRunning() || harness.keyboard->getWriteCount() > 0; } },
+        { "device setup",
+          [this] {
+              harness.invoke (deviceSetupCommand);
+              harness.shell->getDeviceManagerWindow()->getContent().selectInputDevice ("Other");
+              return harness.shell->getDeviceManagerWindow();
+          },
+          [this] { return harness.midiManager->getInputDeviceName() == "Other"; } },
+        { "about", [this] { harness.invoke (aboutCommand); return harness.shell->getAboutWindow(); },
+          [] { return false; } },
+    };
 };
 } // namespace
 
@@ -79,26 +66,24 @@ TEST_F (DesktopDialogs, CloseButtonEscapeAndAltF4CancelEveryDialog)
         { "Alt+F4", [] (juce::Component& d) { press (d, juce::KeyPress (juce::KeyPress::F4Key, juce::ModifierKeys::altModifier, 0)); } },
     };
 
-    for (auto kind : kinds)
-    {
+    for (const auto& d : dialogs)
         for (const auto& [way, act] : ways)
         {
-            SCOPED_TRACE (std::string (kindNames[(int) kind]) + ", " + way);
-            juce::Component::SafePointer<juce::Component> dialog (open (kind));
+            SCOPED_TRACE (std::string (d.name) + ", " + way);
+            juce::Component::SafePointer<juce::Component> dialog (d.open());
             ASSERT_NE (dialog, nullptr);
             act (*dialog);
             EXPECT_TRUE (dispatchUntil ([&] { return dialog == nullptr; }));
-            EXPECT_FALSE (confirmed (kind));
+            EXPECT_FALSE (d.confirmed());
         }
-    }
 }
 
 TEST_F (DesktopDialogs, DialogsOpenWithTheFocusOnTheirBoxAndReturnPressesTheFirstButton)
 {
-    for (auto kind : kinds)
+    for (const auto& d : dialogs)
     {
-        SCOPED_TRACE (kindNames[(int) kind]);
-        juce::Component::SafePointer<juce::Component> dialog (open (kind));
+        SCOPED_TRACE (d.name);
+        juce::Component::SafePointer<juce::Component> dialog (d.open());
         auto* focused = juce::Component::getCurrentlyFocusedComponent();
         ASSERT_NE (focused, nullptr);
 
@@ -112,17 +97,17 @@ TEST_F (DesktopDialogs, DialogsOpenWithTheFocusOnTheirBoxAndReturnPressesTheFirs
 
         press (*dialog, juce::KeyPress (juce::KeyPress::returnKey));
         EXPECT_TRUE (dispatchUntil ([&] { return dialog == nullptr; }));
-        EXPECT_EQ (confirmed (kind), kind != Kind::about);
+        EXPECT_EQ (d.confirmed(), juce::String (d.name) != "about");
     }
 }
 
 TEST_F (DesktopDialogs, CtrlQInEveryDialogQuits)
 {
-    for (auto kind : kinds)
+    for (const auto& d : dialogs)
     {
-        SCOPED_TRACE (kindNames[(int) kind]);
+        SCOPED_TRACE (d.name);
         const auto before = harness.quitRequests;
-        press (*open (kind), juce::KeyPress ('q', juce::ModifierKeys::commandModifier, 0));
+        press (*d.open(), juce::KeyPress ('q', juce::ModifierKeys::commandModifier, 0));
         EXPECT_TRUE (dispatchUntil ([&] { return harness.quitRequests == before + 1; }));
     }
 }
@@ -140,12 +125,9 @@ TEST_F (DesktopDialogs, EachDialogSitsOverItsOwnWindowAndBelongsToIt)
         EXPECT_LE (dialog->getScreenBounds().getCentre().getDistanceFrom (owner->getScreenBounds().getCentre()), 1);
         EXPECT_EQ (DesktopWindowHints::getTransientFor (*dialog), (juce::uint64) (juce::pointer_sized_uint) owner->getPeer()->getNativeHandle());
     }
-}
 
-TEST_F (DesktopDialogs, WindowsCarryTheProgramIconAndTheAboutWindowATitle)
-{
+    // Every window carries the program's icon.
     EXPECT_EQ (DesktopWindowHints::programIcon().getWidth(), 64);
-    EXPECT_EQ (open (Kind::about)->getName(), "About Kavori QX61 Editor");
 }
 
 TEST (MessageAlertWindow, EachLineOfTheMidiErrorStaysOneLine)

@@ -10,8 +10,6 @@ struct PresetSlotDialogs : public ::testing::Test
 {
     explicit PresetSlotDialogs (bool withKeyboard = true) : harness (withKeyboard)
     {
-        harness.shell->start ({});
-        window = harness.windows().getWindow (0);
         window->getEngine().setTiming ({ 1, 1, 2000, 9 });
     }
 
@@ -21,7 +19,7 @@ struct PresetSlotDialogs : public ::testing::Test
     }
 
     ShellHarness harness;
-    EditorWindow* window = nullptr;
+    EditorWindow* window = harness.start();
 };
 
 struct PresetSlotDialogsWithoutPorts : public PresetSlotDialogs
@@ -30,35 +28,11 @@ struct PresetSlotDialogsWithoutPorts : public PresetSlotDialogs
 };
 } // namespace
 
-TEST_F (PresetSlotDialogs, GetStartsAtSlot1AndReadsTheChosenSlot)
-{
-    harness.useKeyboard();
-    window->openGetPresetWindow();
-    juce::WeakReference<GetPresetWindow> dialog (window->getGetPresetWindow());
-    ASSERT_NE (dialog, nullptr);
-    EXPECT_EQ (dialog->getName(), "Get Preset From Hardware");
-
-    ASSERT_TRUE (dispatchUntil ([&] { return dialog->getContent().getSlotComboBox().getText() == "1"; }));
-    EXPECT_EQ (dialog->getContent().getSelectedSlot(), 1);
-
-    // Asking again while it is open makes no second dialog.
-    window->openGetPresetWindow();
-    EXPECT_EQ (window->getGetPresetWindow(), dialog.get());
-
-    // Slot 24 is the keyboard's index 23.
-    choose (*dialog, 24);
-    ASSERT_TRUE (clickButton (*dialog, "Get"));
-    EXPECT_EQ (dialog, nullptr);
-    EXPECT_TRUE (dispatchUntil ([&] { return presetName (window->getEngine()) == "Sim Preset 24"; }, 20000))
-        << presetName (window->getEngine());
-}
-
-TEST_F (PresetSlotDialogs, CancelClosesEitherDialogWithoutAskingTheKeyboard)
+TEST_F (PresetSlotDialogs, CancelAsksNothingGetReadsTheChosenSlotSendWritesSlot1)
 {
     harness.useKeyboard();
     window->openGetPresetWindow();
     window->openSendPresetWindow();
-
     ASSERT_TRUE (clickButton (*window->getGetPresetWindow(), "Cancel"));
     ASSERT_TRUE (clickButton (*window->getSendPresetWindow(), "Cancel"));
 
@@ -66,39 +40,50 @@ TEST_F (PresetSlotDialogs, CancelClosesEitherDialogWithoutAskingTheKeyboard)
     EXPECT_EQ (window->getSendPresetWindow(), nullptr);
     EXPECT_EQ (harness.keyboard->getReadRequestCount(), 0);
     EXPECT_EQ (harness.keyboard->getWriteCount(), 0);
-    EXPECT_TRUE (harness.alerts.boxes.empty());
-}
 
-TEST_F (PresetSlotDialogs, SendStartsEmptyAndSendsToSlot1)
-{
-    harness.useKeyboard();
+    // Get starts at slot 1; asking again while it is open makes no second dialog.
+    window->openGetPresetWindow();
+    juce::WeakReference<GetPresetWindow> get (window->getGetPresetWindow());
+    ASSERT_NE (get, nullptr);
+    EXPECT_EQ (get->getName(), "Get Preset From Hardware");
+    ASSERT_TRUE (dispatchUntil ([&] { return get->getContent().getSlotComboBox().getText() == "1"; }));
+    EXPECT_EQ (get->getContent().getSelectedSlot(), 1);
+    window->openGetPresetWindow();
+    EXPECT_EQ (window->getGetPresetWindow(), get.get());
+
+    // Slot 24 is the keyboard's index 23.
+    choose (*get, 24);
+    ASSERT_TRUE (clickButton (*get, "Get"));
+    EXPECT_EQ (get, nullptr);
+    EXPECT_TRUE (dispatchUntil ([&] { return presetName (window->getEngine()) == "Sim Preset 24"; }, 20000))
+        << presetName (window->getEngine());
+
+    // Send starts with no slot chosen and then means slot 1.
     window->openSendPresetWindow();
-    auto* dialog = window->getSendPresetWindow();
-    ASSERT_NE (dialog, nullptr);
-
+    auto* send = window->getSendPresetWindow();
     juce::MessageManager::getInstance()->runDispatchLoopUntil (50);
-    EXPECT_EQ (dialog->getContent().getSlotComboBox().getSelectedId(), 0);
-    EXPECT_EQ (dialog->getContent().getSelectedSlot(), 1);
+    EXPECT_EQ (send->getContent().getSlotComboBox().getSelectedId(), 0);
+    EXPECT_EQ (send->getContent().getSelectedSlot(), 1);
 
-    ASSERT_TRUE (clickButton (*dialog, "Send"));
+    ASSERT_TRUE (clickButton (*send, "Send"));
     EXPECT_EQ (window->getSendPresetWindow(), nullptr);
     ASSERT_TRUE (harness.keyboard->waitUntilIdle (5000));
     ASSERT_TRUE (dispatchUntil ([&] { return harness.keyboard->getWriteCount() == 465; }));
     EXPECT_EQ (harness.keyboard->getSlotData (0), window->getEngine().getModel().collectData());
+    EXPECT_TRUE (harness.alerts.boxes.empty());
 }
 
-TEST_F (PresetSlotDialogsWithoutPorts, SendWithoutPortsKeepsTheDialogAndShowsOneMidiError)
+TEST_F (PresetSlotDialogsWithoutPorts, WithoutPortsEachWindowShowsOneMidiErrorAtATime)
 {
     window->openSendPresetWindow();
     juce::WeakReference<SendPresetWindow> dialog (window->getSendPresetWindow());
 
+    // Send keeps the dialog open.
     ASSERT_TRUE (clickButton (*dialog, "Send"));
     ASSERT_NE (dialog, nullptr);
-    ASSERT_EQ (harness.alerts.numOpen(), 1);
-    EXPECT_EQ (harness.alerts.first().title, "MIDI Error");
-    EXPECT_EQ (harness.alerts.first().message, "MIDI Communication Unsuccessful.\r\n"
-                                               "Verify MIDI Connection and Device Settings.\r\n"
-                                               "Verify no other applications are using the MIDI Port.");
+    EXPECT_EQ (harness.alerts.only(), "MIDI Error: MIDI Communication Unsuccessful.\r\n"
+                                      "Verify MIDI Connection and Device Settings.\r\n"
+                                      "Verify no other applications are using the MIDI Port.");
 
     // Another try while the box is up: still open, still one box.
     ASSERT_TRUE (clickButton (*dialog, "Send"));
@@ -112,29 +97,22 @@ TEST_F (PresetSlotDialogsWithoutPorts, SendWithoutPortsKeepsTheDialogAndShowsOne
 
     ASSERT_TRUE (clickButton (*dialog, "Cancel"));
     EXPECT_EQ (dialog, nullptr);
-}
+    harness.alerts.dismissFirst();
 
-TEST_F (PresetSlotDialogsWithoutPorts, EachWindowHasItsOwnMidiErrorBox)
-{
-    harness.invoke (CommandIds::newWindowCommand);
-    auto* second = harness.windows().getWindow (1);
-
-    window->midiCommunicationFailed ({});
-    second->midiCommunicationFailed ({});
-    window->midiCommunicationFailed ({});
-    EXPECT_EQ (harness.alerts.shownCount, 2);
-}
-
-TEST_F (PresetSlotDialogsWithoutPorts, SyncWithoutPortsShowsTheMidiError)
-{
-    window->toFront (true);
-    ASSERT_TRUE (dispatchUntil ([&] { return window->isActiveWindow(); }));
+    // Sync fails alike.
+    ASSERT_TRUE (activate (*window));
     harness.invoke (CommandIds::setExternalSyncCommand);
-    EXPECT_EQ (harness.alerts.shownCount, 1);
+    EXPECT_EQ (harness.alerts.shownCount, 3);
 
     juce::ApplicationCommandTarget::InvocationInfo info (CommandIds::setInternalSyncCommand);
     window->perform (info);
-    EXPECT_EQ (harness.alerts.shownCount, 1);
+    EXPECT_EQ (harness.alerts.shownCount, 3);
+
+    // Another window has a box of its own.
+    harness.invoke (CommandIds::newWindowCommand);
+    harness.windows().getWindow (1)->midiCommunicationFailed ({});
+    window->midiCommunicationFailed ({});
+    EXPECT_EQ (harness.alerts.shownCount, 4);
 }
 
 TEST_F (PresetSlotDialogs, ClosingTheWindowDeletesItsOpenDialogs)
