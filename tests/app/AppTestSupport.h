@@ -136,12 +136,6 @@ struct ShellHarness
             [this] { ++quitRequests; }, &saveChanges });
     }
 
-    ~ShellHarness()
-    {
-        shell.reset();
-        midiManager.reset();
-    }
-
     void useKeyboard()
     {
         midiManager->setInputDevice (SimulatedKeyboard::portName);
@@ -170,7 +164,7 @@ struct ShellHarness
     TestFileChooser chooser;
     TestSaveChanges saveChanges;
     int quitRequests = 0;
-    std::unique_ptr<ApplicationShell> shell;
+    std::unique_ptr<ApplicationShell> shell; // last, so it goes before the ports it uses
 };
 
 /** Brings the window to the front and waits until the desktop has made it active. */
