@@ -66,7 +66,7 @@ std::string fileMenu (bool editorItems)
 }
 } // namespace
 
-TEST (MainMenuModel, FourMenusWithAboutFirstInHelp)
+TEST (MainMenuModel, FourMenusWhoseEditorItemsNeedAnEditorWindowInFront)
 {
     ShellHarness harness;
     EXPECT_EQ (ctrl, "ctrl + ");
@@ -76,11 +76,8 @@ TEST (MainMenuModel, FourMenusWithAboutFirstInHelp)
                lines ({ "Minimize|" + ctrl + "M|on", "Bring All to Front||on", "---" }));
     EXPECT_EQ (menu (harness, "Help"), lines ({ "About||on", "Open User Guide|" + ctrl + "H|on" }));
     EXPECT_TRUE (harness.shell->getMenuModel().getMenuForIndex (4, "Edit").getNumItems() == 0);
-}
 
-TEST (MainMenuModel, TheEditorItemsAreEnabledOnlyWithAnEditorWindowInFront)
-{
-    ShellHarness harness;
+    // The editor items are enabled only with an editor window in front.
     EXPECT_EQ (menu (harness, "File"), fileMenu (false));
 
     // "Close Window" is the application's then, and does nothing.
