@@ -84,24 +84,19 @@ public:
     void chooseFileToOpen (const juce::String& title, const juce::File& start, const juce::String& pattern,
                            Callback callback) override
     {
-        answer ({ false, title, start, pattern }, std::move (callback));
+        requests.push_back ({ false, title, start, pattern });
+        callback (takeFirst (answers, juce::File()));
     }
 
     void chooseFileToSave (const juce::String& title, const juce::File& start, const juce::String& pattern,
                            Callback callback) override
     {
-        answer ({ true, title, start, pattern }, std::move (callback));
+        requests.push_back ({ true, title, start, pattern });
+        callback (takeFirst (answers, juce::File()));
     }
 
     std::deque<juce::File> answers;
     std::vector<Request> requests;
-
-private:
-    void answer (const Request& request, Callback callback)
-    {
-        requests.push_back (request);
-        callback (takeFirst (answers, juce::File()));
-    }
 };
 
 /** Answers the save-changes question with the queued answers (Cancel when none is left) and
