@@ -16,6 +16,18 @@ using MidiTestSupport::dispatchUntil;
 
 using WidgetTestSupport::ignoreXErrors;
 
+/** The first of the queue, taken off it, or the fallback when it is empty. */
+template <typename T>
+T takeFirst (std::deque<T>& queue, T fallback)
+{
+    if (queue.empty())
+        return fallback;
+
+    auto first = queue.front();
+    queue.pop_front();
+    return first;
+}
+
 /** Keeps every box that is up, so tests can read and dismiss them. */
 class TestAlertPresenter : public AlertPresenter
 {
@@ -45,7 +57,13 @@ public:
     }
 
     int numOpen() const { return static_cast<int> (boxes.size()); }
-    const Box& first() const { return boxes.front(); }
+
+    /** "title: message" of the one box up, else how many are up. */
+    juce::String only() const
+    {
+        return boxes.size() == 1 ? boxes.front().title + ": " + boxes.front().message
+                                 : juce::String (numOpen()) + " boxes";
+    }
 
     std::deque<Box> boxes;
     int shownCount = 0;
@@ -66,29 +84,19 @@ public:
     void chooseFileToOpen (const juce::String& title, const juce::File& start, const juce::String& pattern,
                            Callback callback) override
     {
-        answer ({ false, title, start, pattern }, std::move (callback));
+        requests.push_back ({ false, title, start, pattern });
+        callback (takeFirst (answers, juce::File()));
     }
 
     void chooseFileToSave (const juce::String& title, const juce::File& start, const juce::String& pattern,
                            Callback callback) override
     {
-        answer ({ true, title, start, pattern }, std::move (callback));
+        requests.push_back ({ true, title, start, pattern });
+        callback (takeFirst (answers, juce::File()));
     }
 
     std::deque<juce::File> answers;
     std::vector<Request> requests;
-
-private:
-    void answer (const Request& request, Callback callback)
-    {
-        requests.push_back (request);
-        auto chosen = answers.empty() ? juce::File() : answers.front();
-
-        if (! answers.empty())
-            answers.pop_front();
-
-        callback (chosen);
-    }
 };
 
 /** Answers the save-changes question with the queued answers (Cancel when none is left) and
@@ -99,12 +107,7 @@ public:
     void askToSaveChanges (const juce::String& documentName, Callback callback) override
     {
         questions.add (question (documentName));
-        const auto answer = answers.empty() ? Answer::cancel : answers.front();
-
-        if (! answers.empty())
-            answers.pop_front();
-
-        callback (answer);
+        callback (takeFirst (answers, Answer::cancel));
     }
 
     std::deque<Answer> answers;
@@ -128,16 +131,17 @@ struct ShellHarness
             [this] { ++quitRequests; }, &saveChanges });
     }
 
-    ~ShellHarness()
-    {
-        shell.reset();
-        midiManager.reset();
-    }
-
     void useKeyboard()
     {
         midiManager->setInputDevice (SimulatedKeyboard::portName);
         midiManager->setOutputDevice (SimulatedKeyboard::portName);
+    }
+
+    /** Starts the program with that command line and gives its first window. */
+    EditorWindow* start (const juce::String& commandLine = {})
+    {
+        shell->start (commandLine);
+        return windows().getWindow (0);
     }
 
     WindowManager& windows() { return shell->getWindowManager(); }
@@ -155,19 +159,21 @@ struct ShellHarness
     TestFileChooser chooser;
     TestSaveChanges saveChanges;
     int quitRequests = 0;
-    std::unique_ptr<ApplicationShell> shell;
+    std::unique_ptr<ApplicationShell> shell; // last, so it goes before the ports it uses
 };
+
+/** Brings the window to the front and waits until the desktop has made it active. */
+inline bool activate (juce::TopLevelWindow& window)
+{
+    window.toFront (true);
+    return dispatchUntil ([&] { return window.isActiveWindow(); });
+}
 
 /** The preset's name as the model holds it. */
 inline juce::String presetName (const QXEditorEngine& engine)
 {
     const auto data = engine.getModel().collectData();
-    juce::String name;
-
-    for (int i = 0; i < 16 && i < data.size(); ++i)
-        name += juce::String::charToString (static_cast<juce::juce_wchar> (data[i]));
-
-    return name.trimEnd();
+    return juce::String::createStringFromData (data.getRawDataPointer(), juce::jmin (16, data.size())).trimEnd();
 }
 
 /** The child of that component name, searched depth first. */

@@ -4,52 +4,39 @@
 
 TEST (CommandLineOptions, OptionsComeFirstAndTheRestIsThePresetFile)
 {
-    const auto options = CommandLineOptions::parse ("--simulator --midi-log=/tmp/m.log /tmp/a.qx6");
+    const struct
+    {
+        const char* commandLine;
+        bool simulator;
+        const char* midiLog;
+        const char* preset; // "" when there is none
+        juce::StringArray bad;
+    } cases[] = {
+        { "--simulator --midi-log=/tmp/m.log /tmp/a.qx6", true, "/tmp/m.log", "/tmp/a.qx6", {} },
+        // The framework wraps an argument holding a blank in double quotes.
+        { "\"--midi-log=/tmp/my log.txt\" \"/tmp/my presets/b.qx6\"", false, "/tmp/my log.txt", "/tmp/my presets/b.qx6", {} },
+        { "'/tmp/c d.qx6'", false, "", "/tmp/c d.qx6", {} },
+        { "  /tmp/e f.qx6  ", false, "", "/tmp/e f.qx6", {} },
+        { "/tmp/a.qx6 --simulator", false, "", "/tmp/a.qx6 --simulator", {} }, // an option after the file is part of it
+        { "", false, "", "", {} },
+        { "   ", false, "", "", {} },
+        { "--simulator", true, "", "", {} },
+        { "-psn_0_12345", false, "", "", {} },
+        { "--simulatr --midi-log --midi-log= x.qx6", false, "", "x.qx6", { "--simulatr", "--midi-log", "--midi-log=" } },
+    };
 
-    EXPECT_TRUE (options.simulator);
-    EXPECT_EQ (options.midiLogPath, "/tmp/m.log");
-    EXPECT_TRUE (options.badOptions.isEmpty());
-    ASSERT_TRUE (options.hasPresetFile());
-    EXPECT_EQ (options.getPresetPath(), "/tmp/a.qx6");
-}
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.commandLine);
+        const auto options = CommandLineOptions::parse (c.commandLine);
+        EXPECT_EQ (options.simulator, c.simulator);
+        EXPECT_EQ (options.midiLogPath, c.midiLog);
+        EXPECT_EQ (options.hasPresetFile() ? options.getPresetPath() : juce::String(), c.preset);
+        EXPECT_EQ (options.badOptions, c.bad);
+    }
 
-TEST (CommandLineOptions, QuotedArgumentsKeepTheirBlanks)
-{
-    // The framework wraps an argument holding a blank in double quotes.
-    const auto options = CommandLineOptions::parse ("\"--midi-log=/tmp/my log.txt\" \"/tmp/my presets/b.qx6\"");
-
-    EXPECT_EQ (options.midiLogPath, "/tmp/my log.txt");
-    EXPECT_EQ (options.getPresetPath(), "/tmp/my presets/b.qx6");
-
-    EXPECT_EQ (CommandLineOptions::parse ("'/tmp/c d.qx6'").getPresetPath(), "/tmp/c d.qx6");
-    EXPECT_EQ (CommandLineOptions::parse ("  /tmp/e f.qx6  ").getPresetPath(), "/tmp/e f.qx6");
-}
-
-TEST (CommandLineOptions, AnOptionAfterTheFileBelongsToTheFileName)
-{
-    const auto options = CommandLineOptions::parse ("/tmp/a.qx6 --simulator");
-
-    EXPECT_FALSE (options.simulator);
-    EXPECT_EQ (options.getPresetPath(), "/tmp/a.qx6 --simulator");
-}
-
-TEST (CommandLineOptions, NoFileWhenTheRestIsEmptyOrBeginsWithADash)
-{
-    EXPECT_FALSE (CommandLineOptions::parse ("").hasPresetFile());
-    EXPECT_FALSE (CommandLineOptions::parse ("   ").hasPresetFile());
-    EXPECT_FALSE (CommandLineOptions::parse ("--simulator").hasPresetFile());
-    EXPECT_FALSE (CommandLineOptions::parse ("-psn_0_12345").hasPresetFile());
-}
-
-TEST (CommandLineOptions, HelpVersionAndBadOptions)
-{
     EXPECT_TRUE (CommandLineOptions::parse ("--help").help);
     EXPECT_TRUE (CommandLineOptions::parse ("--version").version);
-
-    const auto bad = CommandLineOptions::parse ("--simulatr --midi-log --midi-log= x.qx6");
-    EXPECT_EQ (bad.badOptions, juce::StringArray ({ "--simulatr", "--midi-log", "--midi-log=" }));
-    EXPECT_TRUE (bad.midiLogPath.isEmpty());
-    EXPECT_EQ (bad.getPresetPath(), "x.qx6");
 }
 
 TEST (CommandLineOptions, ARelativeFileIsTakenFromTheGivenFolder)

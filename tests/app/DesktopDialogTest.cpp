@@ -9,10 +9,6 @@ using namespace CommandIds;
 
 namespace
 {
-enum class Kind { get, send, deviceSetup, about };
-const Kind kinds[] = { Kind::get, Kind::send, Kind::deviceSetup, Kind::about };
-const char* const kindNames[] = { "get", "send", "device setup", "about" };
-
 /** A shell with the simulated keyboard in use and a second input port to choose. */
 struct DesktopDialogs : public ::testing::Test
 {
@@ -20,54 +16,45 @@ struct DesktopDialogs : public ::testing::Test
     {
         harness.ports->plugIn (std::make_shared<VirtualMidiInput> ("Other"));
         harness.useKeyboard();
-        harness.shell->start ({});
-        window = harness.windows().getWindow (0);
+        window = harness.start();
         window->getEngine().setTiming ({ 1, 1, 2000, 9 });
     }
 
-    /** Opens the dialog with "Other" chosen in the device setup, and slot 3 in the slot box. */
-    juce::Component* open (Kind kind)
+    static juce::Component* choose (PresetSlotWindow* dialog, int slot = 3)
     {
-        switch (kind)
-        {
-            case Kind::get: window->openGetPresetWindow(); return choose (window->getGetPresetWindow());
-            case Kind::send: window->openSendPresetWindow(); return choose (window->getSendPresetWindow());
-            case Kind::deviceSetup:
-                harness.invoke (deviceSetupCommand);
-                harness.shell->getDeviceManagerWindow()->getContent().selectInputDevice ("Other");
-                return harness.shell->getDeviceManagerWindow();
-            case Kind::about: harness.invoke (aboutCommand); return harness.shell->getAboutWindow();
-        }
-
-        return nullptr;
-    }
-
-    static juce::Component* choose (PresetSlotWindow* dialog)
-    {
-        dialog->getContent().getSlotComboBox().setSelectedId (3, juce::sendNotificationSync);
+        dialog->getContent().getSlotComboBox().setSelectedId (slot, juce::sendNotificationSync);
         return dialog;
     }
 
     /** The key as the desktop delivers it to the window with the focus. */
     static void press (juce::Component& dialog, const juce::KeyPress& key) { dialog.getPeer()->handleKeyPress (key); }
 
-    /** What the dialog's confirmation did: a read or a write began, or the port changed. */
-    bool confirmed (Kind kind) const
-    {
-        switch (kind)
-        {
-            case Kind::get: return window->getEngine().isGetRunning() || harness.keyboard->getReadRequestCount() > 0;
-            // A send waits its turn behind a get still running.
-            case Kind::send: return window->getEngine().isTransferRunning() || harness.keyboard->getWriteCount() > 0;
-            case Kind::deviceSetup: return harness.midiManager->getInputDeviceName() == "Other";
-            case Kind::about: return false;
-        }
-
-        return false;
-    }
-
     ShellHarness harness { true };
     EditorWindow* window = nullptr;
+
+    /** Each dialog opened with slot 3 or the port "Other" chosen, and whether its confirmation
+        happened: a read or a write began, or the port changed. */
+    const struct Dialog
+    {
+        const char* name;
+        std::function<juce::Component*()> open;
+        std::function<bool()> confirmed;
+    } dialogs[4] = {
+        { "get", [this] { window->openGetPresetWindow(); return choose (window->getGetPresetWindow()); },
+          [this] { return window->getEngine().isGetRunning() || harness.keyboard->getReadRequestCount() > 0; } },
+        // A send waits its turn behind a get still running.
+        { "send", [this] { window->openSendPresetWindow(); return choose (window->getSendPresetWindow()); },
+          [this] { return window->getEngine().isTransferRunning() || harness.keyboard->getWriteCount() > 0; } },
+        { "device setup",
+          [this] {
+              harness.invoke (deviceSetupCommand);
+              harness.shell->getDeviceManagerWindow()->getContent().selectInputDevice ("Other");
+              return harness.shell->getDeviceManagerWindow();
+          },
+          [this] { return harness.midiManager->getInputDeviceName() == "Other"; } },
+        { "about", [this] { harness.invoke (aboutCommand); return harness.shell->getAboutWindow(); },
+          [] { return false; } },
+    };
 };
 } // namespace
 
@@ -79,26 +66,24 @@ TEST_F (DesktopDialogs, CloseButtonEscapeAndAltF4CancelEveryDialog)
         { "Alt+F4", [] (juce::Component& d) { press (d, juce::KeyPress (juce::KeyPress::F4Key, juce::ModifierKeys::altModifier, 0)); } },
     };
 
-    for (auto kind : kinds)
-    {
+    for (const auto& d : dialogs)
         for (const auto& [way, act] : ways)
         {
-            SCOPED_TRACE (std::string (kindNames[(int) kind]) + ", " + way);
-            juce::Component::SafePointer<juce::Component> dialog (open (kind));
+            SCOPED_TRACE (std::string (d.name) + ", " + way);
+            juce::Component::SafePointer<juce::Component> dialog (d.open());
             ASSERT_NE (dialog, nullptr);
             act (*dialog);
             EXPECT_TRUE (dispatchUntil ([&] { return dialog == nullptr; }));
-            EXPECT_FALSE (confirmed (kind));
+            EXPECT_FALSE (d.confirmed());
         }
-    }
 }
 
 TEST_F (DesktopDialogs, DialogsOpenWithTheFocusOnTheirBoxAndReturnPressesTheFirstButton)
 {
-    for (auto kind : kinds)
+    for (const auto& d : dialogs)
     {
-        SCOPED_TRACE (kindNames[(int) kind]);
-        juce::Component::SafePointer<juce::Component> dialog (open (kind));
+        SCOPED_TRACE (d.name);
+        juce::Component::SafePointer<juce::Component> dialog (d.open());
         auto* focused = juce::Component::getCurrentlyFocusedComponent();
         ASSERT_NE (focused, nullptr);
 
@@ -112,17 +97,17 @@ TEST_F (DesktopDialogs, DialogsOpenWithTheFocusOnTheirBoxAndReturnPressesTheFirs
 
         press (*dialog, juce::KeyPress (juce::KeyPress::returnKey));
         EXPECT_TRUE (dispatchUntil ([&] { return dialog == nullptr; }));
-        EXPECT_EQ (confirmed (kind), kind != Kind::about);
+        EXPECT_EQ (d.confirmed(), juce::String (d.name) != "about");
     }
 }
 
 TEST_F (DesktopDialogs, CtrlQInEveryDialogQuits)
 {
-    for (auto kind : kinds)
+    for (const auto& d : dialogs)
     {
-        SCOPED_TRACE (kindNames[(int) kind]);
+        SCOPED_TRACE (d.name);
         const auto before = harness.quitRequests;
-        press (*open (kind), juce::KeyPress ('q', juce::ModifierKeys::commandModifier, 0));
+        press (*d.open(), juce::KeyPress ('q', juce::ModifierKeys::commandModifier, 0));
         EXPECT_TRUE (dispatchUntil ([&] { return harness.quitRequests == before + 1; }));
     }
 }
@@ -142,10 +127,110 @@ TEST_F (DesktopDialogs, EachDialogSitsOverItsOwnWindowAndBelongsToIt)
     }
 }
 
-TEST_F (DesktopDialogs, WindowsCarryTheProgramIconAndTheAboutWindowATitle)
+TEST_F (DesktopDialogs, CancelAsksNothingGetReadsTheChosenSlotSendWritesSlot1)
 {
-    EXPECT_EQ (DesktopWindowHints::programIcon().getWidth(), 64);
-    EXPECT_EQ (open (Kind::about)->getName(), "About Kavori QX61 Editor");
+    window->openGetPresetWindow();
+    window->openSendPresetWindow();
+    ASSERT_TRUE (clickButton (*window->getGetPresetWindow(), "Cancel"));
+    ASSERT_TRUE (clickButton (*window->getSendPresetWindow(), "Cancel"));
+
+    EXPECT_EQ (window->getGetPresetWindow(), nullptr);
+    EXPECT_EQ (window->getSendPresetWindow(), nullptr);
+    EXPECT_EQ (harness.keyboard->getReadRequestCount(), 0);
+    EXPECT_EQ (harness.keyboard->getWriteCount(), 0);
+
+    // Get starts at slot 1; asking again while it is open makes no second dialog.
+    window->openGetPresetWindow();
+    juce::WeakReference<GetPresetWindow> get (window->getGetPresetWindow());
+    ASSERT_NE (get, nullptr);
+    EXPECT_EQ (get->getName(), "Get Preset From Hardware");
+    ASSERT_TRUE (dispatchUntil ([&] { return get->getContent().getSlotComboBox().getText() == "1"; }));
+    EXPECT_EQ (get->getContent().getSelectedSlot(), 1);
+    window->openGetPresetWindow();
+    EXPECT_EQ (window->getGetPresetWindow(), get.get());
+
+    // Slot 24 is the keyboard's index 23.
+    choose (get.get(), 24);
+    ASSERT_TRUE (clickButton (*get, "Get"));
+    EXPECT_EQ (get, nullptr);
+    EXPECT_TRUE (dispatchUntil ([&] { return presetName (window->getEngine()) == "Sim Preset 24"; }, 20000))
+        << presetName (window->getEngine());
+
+    // Send starts with no slot chosen and then means slot 1.
+    window->openSendPresetWindow();
+    auto* send = window->getSendPresetWindow();
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (50);
+    EXPECT_EQ (send->getContent().getSlotComboBox().getSelectedId(), 0);
+    EXPECT_EQ (send->getContent().getSelectedSlot(), 1);
+
+    ASSERT_TRUE (clickButton (*send, "Send"));
+    EXPECT_EQ (window->getSendPresetWindow(), nullptr);
+    ASSERT_TRUE (harness.keyboard->waitUntilIdle (5000));
+    ASSERT_TRUE (dispatchUntil ([&] { return harness.keyboard->getWriteCount() == 465; }));
+    EXPECT_EQ (harness.keyboard->getSlotData (0), window->getEngine().getModel().collectData());
+    EXPECT_TRUE (harness.alerts.boxes.empty());
+}
+
+TEST (DesktopDialogsWithoutPorts, EachWindowShowsOneMidiErrorAtATime)
+{
+    ShellHarness harness;
+    auto* window = harness.start();
+    window->openSendPresetWindow();
+    juce::WeakReference<SendPresetWindow> dialog (window->getSendPresetWindow());
+
+    // Send keeps the dialog open.
+    ASSERT_TRUE (clickButton (*dialog, "Send"));
+    ASSERT_NE (dialog, nullptr);
+    EXPECT_EQ (harness.alerts.only(), "MIDI Error: MIDI Communication Unsuccessful.\r\n"
+                                      "Verify MIDI Connection and Device Settings.\r\n"
+                                      "Verify no other applications are using the MIDI Port.");
+
+    // Another try while the box is up: still open, still one box.
+    ASSERT_TRUE (clickButton (*dialog, "Send"));
+    ASSERT_NE (dialog, nullptr);
+    EXPECT_EQ (harness.alerts.shownCount, 1);
+
+    // After the box is dismissed a new failure shows a new one.
+    harness.alerts.dismissFirst();
+    ASSERT_TRUE (clickButton (*dialog, "Send"));
+    EXPECT_EQ (harness.alerts.shownCount, 2);
+
+    ASSERT_TRUE (clickButton (*dialog, "Cancel"));
+    EXPECT_EQ (dialog, nullptr);
+    harness.alerts.dismissFirst();
+
+    // Sync fails alike.
+    ASSERT_TRUE (activate (*window));
+    harness.invoke (CommandIds::setExternalSyncCommand);
+    EXPECT_EQ (harness.alerts.shownCount, 3);
+
+    juce::ApplicationCommandTarget::InvocationInfo info (CommandIds::setInternalSyncCommand);
+    window->perform (info);
+    EXPECT_EQ (harness.alerts.shownCount, 3);
+
+    // Another window has a box of its own.
+    harness.invoke (CommandIds::newWindowCommand);
+    harness.windows().getWindow (1)->midiCommunicationFailed ({});
+    window->midiCommunicationFailed ({});
+    EXPECT_EQ (harness.alerts.shownCount, 4);
+}
+
+TEST_F (DesktopDialogs, ClosingTheWindowDeletesItsOpenDialogs)
+{
+    window->openGetPresetWindow();
+    window->openSendPresetWindow();
+    juce::WeakReference<GetPresetWindow> getDialog (window->getGetPresetWindow());
+    juce::WeakReference<SendPresetWindow> sendDialog (window->getSendPresetWindow());
+    QXEditorEngine::Ptr engine (&window->getEngine());
+
+    window->closeWindow();
+
+    EXPECT_EQ (harness.windows().getNumWindows(), 0);
+    EXPECT_EQ (getDialog, nullptr);
+    EXPECT_EQ (sendDialog, nullptr);
+
+    // Window, content and dialogs have let go of the engine.
+    EXPECT_EQ (engine->getReferenceCount(), 1);
 }
 
 TEST (MessageAlertWindow, EachLineOfTheMidiErrorStaysOneLine)

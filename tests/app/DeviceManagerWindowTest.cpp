@@ -25,24 +25,29 @@ struct DeviceSetup : public ::testing::Test
         return *harness.shell->getDeviceManagerWindow();
     }
 
+    bool click (const juce::String& caption) { return clickButton (*harness.shell->getDeviceManagerWindow(), caption); }
+
     ShellHarness harness;
     std::vector<std::shared_ptr<VirtualMidiInput>> inputs;
     std::vector<std::shared_ptr<VirtualMidiOutput>> outputs;
 };
 } // namespace
 
-TEST_F (DeviceSetup, ListsThePortsAndSelectsTheCurrentOnes)
+TEST_F (DeviceSetup, ListsThePortsAndSelectsTheCurrentOnesTheLastOfTwins)
 {
+    harness.ports->plugIn (std::make_shared<VirtualMidiInput> ("A"));
     harness.midiManager->setInputDevice ("A");
     harness.midiManager->setOutputDevice ("B");
 
     auto& content = open().getContent();
-    EXPECT_EQ (content.getInputList().getModel()->getNumRows(), 3);
+    EXPECT_EQ (content.getInputList().getModel()->getNumRows(), 4);
     EXPECT_EQ (content.getSelectedInputDevice(), "A");
     EXPECT_EQ (content.getSelectedOutputDevice(), "B");
+    EXPECT_EQ (content.getInputList().getNumSelectedRows(), 1);
+    EXPECT_EQ (content.getInputList().getSelectedRow (0), 3);
 }
 
-TEST_F (DeviceSetup, NothingSelectedWithoutACurrentPort)
+TEST_F (DeviceSetup, ApplyAndOkHandTheSelectionOverCancelOnlyCloses)
 {
     auto& content = open().getContent();
     EXPECT_EQ (content.getSelectedInputDevice(), "");
@@ -50,48 +55,30 @@ TEST_F (DeviceSetup, NothingSelectedWithoutACurrentPort)
 
     // Apply with nothing selected changes nothing.
     harness.midiManager->setInputDevice ("C");
-    ASSERT_TRUE (clickButton (*harness.shell->getDeviceManagerWindow(), "Apply"));
+    ASSERT_TRUE (click ("Apply"));
     EXPECT_EQ (harness.midiManager->getInputDeviceName(), "C");
-}
 
-TEST_F (DeviceSetup, ApplyHandsTheSelectionOverAndStaysOpen)
-{
-    auto& content = open().getContent();
     content.getInputList().selectRow (1);
     content.getOutputList().selectRow (2);
-    EXPECT_EQ (harness.midiManager->getInputDeviceName(), ""); // selecting alone changes nothing
+    EXPECT_EQ (harness.midiManager->getInputDeviceName(), "C"); // selecting alone changes nothing
 
-    ASSERT_TRUE (clickButton (*harness.shell->getDeviceManagerWindow(), "Apply"));
+    ASSERT_TRUE (click ("Apply"));
     EXPECT_EQ (harness.midiManager->getInputDeviceName(), "B");
     EXPECT_EQ (harness.midiManager->getOutputDeviceName(), "C");
     EXPECT_TRUE (harness.midiManager->isConnected());
     EXPECT_NE (harness.shell->getDeviceManagerWindow(), nullptr);
-}
 
-TEST_F (DeviceSetup, OkAppliesAndClosesCancelOnlyCloses)
-{
-    open().getContent().getInputList().selectRow (0);
-    ASSERT_TRUE (clickButton (*harness.shell->getDeviceManagerWindow(), "OK"));
+    content.getInputList().selectRow (0);
+    ASSERT_TRUE (click ("OK"));
     EXPECT_EQ (harness.shell->getDeviceManagerWindow(), nullptr);
     EXPECT_EQ (harness.midiManager->getInputDeviceName(), "A");
 
-    auto& content = open().getContent();
-    EXPECT_EQ (content.getSelectedInputDevice(), "A");
-    content.getInputList().selectRow (2);
-    ASSERT_TRUE (clickButton (*harness.shell->getDeviceManagerWindow(), "Cancel"));
+    auto& reopened = open().getContent();
+    EXPECT_EQ (reopened.getSelectedInputDevice(), "A");
+    reopened.getInputList().selectRow (2);
+    ASSERT_TRUE (click ("Cancel"));
     EXPECT_EQ (harness.shell->getDeviceManagerWindow(), nullptr);
     EXPECT_EQ (harness.midiManager->getInputDeviceName(), "A");
-}
-
-TEST_F (DeviceSetup, TwoPortsOfOneNameLeaveTheLastSelected)
-{
-    auto twin = std::make_shared<VirtualMidiInput> ("A");
-    harness.ports->plugIn (twin);
-    harness.midiManager->setInputDevice ("A");
-
-    auto& content = open().getContent();
-    EXPECT_EQ (content.getInputList().getNumSelectedRows(), 1);
-    EXPECT_EQ (content.getInputList().getSelectedRow (0), 3);
 }
 
 TEST (DeviceSetupWithoutPorts, TheEmptyListsSayNoPortsWereFound)

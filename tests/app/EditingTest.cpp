@@ -18,13 +18,9 @@ namespace
 /** One editor window in front, driven through its peer as the mouse and keyboard would. */
 struct Editing
 {
-    explicit Editing (bool withKeyboard = false) : harness (withKeyboard)
+    explicit Editing (bool withKeyboard = false) : harness (withKeyboard), window (harness.start())
     {
-        harness.shell->start ({});
-        window = harness.windows().getWindow (0);
-        editor = &window->getEditorComponent();
-        window->toFront (true);
-        dispatchUntil ([this] { return window->isActiveWindow(); });
+        activate (*window);
     }
 
     QXEditorEngine& engine() const { return window->getEngine(); }
@@ -75,8 +71,8 @@ struct Editing
     }
 
     ShellHarness harness;
-    EditorWindow* window = nullptr;
-    EditorComponent* editor = nullptr;
+    EditorWindow* window;
+    EditorComponent* editor = &window->getEditorComponent();
 };
 
 const juce::KeyPress undoKey ('z', juce::ModifierKeys::commandModifier, 0);
@@ -86,7 +82,7 @@ const juce::KeyPress redoKey ('y', juce::ModifierKeys::commandModifier, 0);
 TEST (EditingTest, EveryCommandFirstCommitsTheValueBeingTyped)
 {
     TempFolder temp;
-    const auto file = temp.folder.getChildFile ("typed.qx6");
+    const auto file = temp.file ("typed.qx6");
     const juce::CommandID commands[] = { CommandIds::saveCommand,      CommandIds::saveAsCommand,
                                         CommandIds::sendPresetCommand, CommandIds::getPresetCommand,
                                         CommandIds::newWindowCommand, CommandIds::closeWindowCommand,
@@ -114,11 +110,8 @@ TEST (EditingTest, EveryCommandFirstCommitsTheValueBeingTyped)
             if (command == CommandIds::saveCommand || command == CommandIds::saveAsCommand)
             {
                 const auto& knob = *engine->getModel().getControl (knobGroup, 0);
-                juce::MemoryBlock saved;
-                file.loadFileAsData (saved);
-                EXPECT_EQ ((int) static_cast<const juce::uint8*> (saved.getData())[PresetLayout::messageOffset (
-                               knob.getImageOffset() + knob.getParameterIndex ("CC"))],
-                           expected);
+                const auto offset = PresetLayout::messageOffset (knob.getImageOffset() + knob.getParameterIndex ("CC"));
+                EXPECT_EQ (EngineTestSupport::contentsOf (file)[offset], expected);
             }
         }
 }
@@ -194,11 +187,10 @@ TEST (EditingTest, UndoAndRedoTakeBackEditsModeChangesAndWholePresetsAsEditsDo)
     e.harness.useKeyboard();
     e.engine().setTiming ({ 0, 0, 2000, 9 });
     TempFolder temp;
-    const auto file = temp.folder.getChildFile ("other.qx6");
     auto other = ModelConstants::qx61DefaultPreset();
     const auto& pad = *e.engine().getModel().getControl (padGroup, 0);
     other.set (PresetLayout::messageOffset (pad.getImageOffset() + pad.getParameterIndex ("Note")), 77);
-    file.replaceWithData (other.getRawDataPointer(), (size_t) other.size());
+    const auto file = temp.fileWith ("other.qx6", other);
 
     struct Step
     {

@@ -18,13 +18,21 @@ const char* const socketVariable = "QX_HANDOVER_TEST_SOCKET";
 const char* const expectVariable = "QX_HANDOVER_TEST_EXPECT";
 const juce::String line ("\"/tmp/some folder/preset.qx6\"");
 
-/** A connection of our own to the socket, or -1. */
-int connectRaw (const juce::File& socket)
+sockaddr_un addressOf (const juce::File& socket)
 {
     sockaddr_un address {};
     address.sun_family = AF_UNIX;
     std::strcpy (address.sun_path, socket.getFullPathName().toRawUTF8());
+    return address;
+}
+
+/** A connection of our own to the socket, or -1, that waits at most 3 s for an answer. */
+int connectRaw (const juce::File& socket)
+{
+    const auto address = addressOf (socket);
     const int fd = ::socket (AF_UNIX, SOCK_STREAM, 0);
+    const timeval wait { 3, 0 };
+    ::setsockopt (fd, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof (wait));
     return ::connect (fd, reinterpret_cast<const sockaddr*> (&address), sizeof (address)) == 0 ? fd : -1;
 }
 
@@ -34,8 +42,6 @@ std::string answerTo (const juce::File& socket, const std::string& bytes)
     const int fd = connectRaw (socket);
     ::send (fd, bytes.data(), bytes.size(), MSG_NOSIGNAL);
     ::shutdown (fd, SHUT_WR);
-    const timeval wait { 3, 0 };
-    ::setsockopt (fd, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof (wait));
     char buffer[8] {};
     const auto n = ::recv (fd, buffer, sizeof (buffer), 0);
     ::close (fd);
@@ -44,13 +50,10 @@ std::string answerTo (const juce::File& socket, const std::string& bytes)
 
 std::string header (juce::uint32 magic, juce::uint32 length)
 {
-    std::string bytes;
-
-    for (auto value : { magic, length })
-        for (int shift = 24; shift >= 0; shift -= 8)
-            bytes.push_back (static_cast<char> ((value >> shift) & 0xff));
-
-    return bytes;
+    juce::MemoryOutputStream out;
+    out.writeIntBigEndian ((int) magic);
+    out.writeIntBigEndian ((int) length);
+    return { static_cast<const char*> (out.getData()), out.getDataSize() };
 }
 
 struct HandOver : public ::testing::Test
@@ -59,9 +62,6 @@ struct HandOver : public ::testing::Test
     juce::File socket = temp.file ("editor.socket");
     juce::StringArray received;
     InstanceHandOver::Handler handler = [this] (const juce::String& text) { received.add (text); };
-
-    int connectRaw() const { return ::connectRaw (socket); }
-    std::string answerTo (const std::string& bytes) const { return ::answerTo (socket, bytes); }
 
     /** Runs this test binary's child test as a second process, as the given user when not empty. */
     juce::String runSecondProcess (const juce::String& expect, const juce::StringArray& asUser = {})
@@ -156,14 +156,14 @@ TEST_F (HandOver, BadMessagesAreDroppedUnanswered)
     };
 
     for (const auto& c : cases)
-        EXPECT_EQ (answerTo (c.bytes), "") << c.what;
+        EXPECT_EQ (answerTo (socket, c.bytes), "") << c.what;
 
     dispatchUntil ([] { return false; }, 100);
     EXPECT_TRUE (received.isEmpty()) << received.joinIntoString ("|");
 
     // The longest line allowed still goes through, and the instance still serves.
     const std::string longest (64 * 1024, 'a');
-    EXPECT_EQ (answerTo (header (InstanceHandOver::magicHeader, 64 * 1024) + longest), "ok");
+    EXPECT_EQ (answerTo (socket, header (InstanceHandOver::magicHeader, 64 * 1024) + longest), "ok");
     ASSERT_TRUE (dispatchUntil ([&] { return received.size() == 1; }));
     EXPECT_EQ (received[0].length(), 64 * 1024);
 }
@@ -174,7 +174,7 @@ TEST_F (HandOver, IdleConnectionsTimeOutAndAreCapped)
     std::vector<int> idle;
 
     for (int i = 0; i < 12; ++i)
-        idle.push_back (connectRaw());
+        idle.push_back (connectRaw (socket));
 
     // Beyond the cap the oldest are dropped: a launch is still served at once.
     EXPECT_TRUE (InstanceHandOver::sendToRunningInstance (socket, line, 1000));
@@ -182,8 +182,6 @@ TEST_F (HandOver, IdleConnectionsTimeOutAndAreCapped)
     // And the rest are closed when their time is up.
     for (auto fd : idle)
     {
-        const timeval wait { 3, 0 };
-        ::setsockopt (fd, SOL_SOCKET, SO_RCVTIMEO, &wait, sizeof (wait));
         char byte;
         EXPECT_EQ (::recv (fd, &byte, 1, 0), 0);
         ::close (fd);
@@ -194,9 +192,7 @@ TEST_F (HandOver, AStaleSocketIsTakenOverALiveOneIsNot)
 {
     // What a crashed instance leaves: a socket file nobody listens on.
     {
-        sockaddr_un address {};
-        address.sun_family = AF_UNIX;
-        std::strcpy (address.sun_path, socket.getFullPathName().toRawUTF8());
+        const auto address = addressOf (socket);
         const int fd = ::socket (AF_UNIX, SOCK_STREAM, 0);
         ASSERT_EQ (::bind (fd, reinterpret_cast<const sockaddr*> (&address), sizeof (address)), 0);
         ::close (fd);

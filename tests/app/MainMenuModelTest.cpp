@@ -41,12 +41,7 @@ juce::StringArray describe (const juce::PopupMenu& menu, const juce::String& ind
 
 std::string lines (std::initializer_list<juce::String> texts)
 {
-    juce::StringArray result;
-
-    for (const auto& text : texts)
-        result.add (text);
-
-    return result.joinIntoString ("\n").toStdString();
+    return juce::StringArray (texts.begin(), (int) texts.size()).joinIntoString ("\n").toStdString();
 }
 
 std::string menu (ShellHarness& harness, const juce::String& name)
@@ -71,7 +66,7 @@ std::string fileMenu (bool editorItems)
 }
 } // namespace
 
-TEST (MainMenuModel, FourMenusWithAboutFirstInHelp)
+TEST (MainMenuModel, FourMenusWhoseEditorItemsNeedAnEditorWindowInFront)
 {
     ShellHarness harness;
     EXPECT_EQ (ctrl, "ctrl + ");
@@ -81,43 +76,14 @@ TEST (MainMenuModel, FourMenusWithAboutFirstInHelp)
                lines ({ "Minimize|" + ctrl + "M|on", "Bring All to Front||on", "---" }));
     EXPECT_EQ (menu (harness, "Help"), lines ({ "About||on", "Open User Guide|" + ctrl + "H|on" }));
     EXPECT_TRUE (harness.shell->getMenuModel().getMenuForIndex (4, "Edit").getNumItems() == 0);
-}
 
-TEST (MainMenuModel, WithoutAnEditorWindowTheEditorItemsAreDisabled)
-{
-    ShellHarness harness;
+    // The editor items are enabled only with an editor window in front.
     EXPECT_EQ (menu (harness, "File"), fileMenu (false));
 
     // "Close Window" is the application's then, and does nothing.
     harness.invoke (CommandIds::closeWindowCommand);
     EXPECT_EQ (harness.windows().getNumWindows(), 0);
-}
 
-TEST (MainMenuModel, WithAnEditorWindowInFrontEveryItemIsEnabled)
-{
-    ShellHarness harness;
-    harness.shell->start ({});
-    auto* window = harness.windows().getWindow (0);
-    window->toFront (true);
-    ASSERT_TRUE (dispatchUntil ([&] { return window->isActiveWindow(); }));
-
+    ASSERT_TRUE (activate (*harness.start()));
     EXPECT_EQ (menu (harness, "File"), fileMenu (true));
-
-    // Ctrl+W reaches the window through the menu's command routing.
-    harness.invoke (CommandIds::closeWindowCommand);
-    EXPECT_EQ (harness.windows().getNumWindows(), 0);
-}
-
-TEST (MainMenuModel, EveryEditorWindowShowsTheMenuBar)
-{
-    ShellHarness harness;
-    harness.shell->start ({});
-    harness.invoke (CommandIds::newWindowCommand);
-
-    for (int i = 0; i < 2; ++i)
-    {
-        auto* bar = dynamic_cast<juce::MenuBarComponent*> (harness.windows().getWindow (i)->getMenuBarComponent());
-        ASSERT_NE (bar, nullptr);
-        EXPECT_EQ (bar->getModel(), &harness.shell->getMenuModel());
-    }
 }

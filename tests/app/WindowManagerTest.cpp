@@ -12,9 +12,8 @@ TEST (WindowManager, TheFirstWindowIsUntitled1AtItsPlaceBelowItsMenuBar)
     {
         SCOPED_TRACE (commandLine);
         ShellHarness harness;
-        harness.shell->start (commandLine);
+        auto* window = harness.start (commandLine);
         ASSERT_EQ (harness.windows().getNumWindows(), 1);
-        auto* window = harness.windows().getWindow (0);
         EXPECT_EQ (window->getName(), "Kavori QX61 Editor - Untitled 1");
         EXPECT_EQ (window->getScreenPosition(), juce::Point<int> (15, 60));
         EXPECT_TRUE (window->isOnDesktop() && window->isVisible());
@@ -26,10 +25,10 @@ TEST (WindowManager, TheFirstWindowIsUntitled1AtItsPlaceBelowItsMenuBar)
     }
 }
 
-TEST (WindowManager, WindowsCascadeAndNumbersAreNeverReused)
+TEST (WindowManager, WindowsCascadeShowTheMenuBarNeverReuseNumbersAndComeToTheFront)
 {
     ShellHarness harness;
-    harness.shell->start ({});
+    harness.start();
     harness.invoke (newWindowCommand);
     harness.invoke (newWindowCommand);
 
@@ -37,7 +36,11 @@ TEST (WindowManager, WindowsCascadeAndNumbersAreNeverReused)
     ASSERT_EQ (windows.getNumWindows(), 3);
 
     for (int n = 0; n < 3; ++n)
+    {
         EXPECT_EQ (windows.getWindow (n)->getScreenPosition(), juce::Point<int> (15 + 15 * n, 60 + 15 * n));
+        auto* bar = dynamic_cast<juce::MenuBarComponent*> (windows.getWindow (n)->getMenuBarComponent());
+        EXPECT_TRUE (bar != nullptr && bar->getModel() == &harness.shell->getMenuModel());
+    }
 
     // Closing "Untitled 3" and opening another: the place is taken from the count of open
     // windows, the number is new.
@@ -46,16 +49,32 @@ TEST (WindowManager, WindowsCascadeAndNumbersAreNeverReused)
     harness.invoke (newWindowCommand);
     EXPECT_EQ (windows.getWindow (2)->getName(), "Kavori QX61 Editor - Untitled 4");
     EXPECT_EQ (windows.getWindow (2)->getScreenPosition(), juce::Point<int> (45, 90));
+
+    // Bring All to Front restores minimised windows.
+    for (int i = 0; i < windows.getNumWindows(); ++i)
+        windows.getWindow (i)->setMinimised (true);
+
+    harness.invoke (bringAllToFrontCommand);
+
+    for (int i = 0; i < windows.getNumWindows(); ++i)
+        EXPECT_FALSE (windows.getWindow (i)->isMinimised());
 }
 
-TEST (WindowManager, ClosingTheLastWindowQuitsAsQuitDoes)
+TEST (WindowManager, CloseWindowClosesItsWindowAndTheLastOneQuitsAsQuitDoes)
 {
     ShellHarness harness;
-    harness.shell->start ({});
+    auto* first = harness.start();
     harness.invoke (newWindowCommand);
     harness.invoke (aboutCommand);
 
-    harness.windows().getWindow (0)->closeWindow();
+    juce::ApplicationCommandTarget::InvocationInfo info (closeWindowCommand);
+    EXPECT_TRUE (first->perform (info));
+    ASSERT_EQ (harness.windows().getNumWindows(), 1);
+    EXPECT_EQ (harness.windows().getWindow (0)->getName(), "Kavori QX61 Editor - Untitled 2");
+
+    // The application lists it too but leaves it to the editor window.
+    EXPECT_TRUE (harness.shell->perform (info));
+    EXPECT_EQ (harness.windows().getNumWindows(), 1);
     dispatchUntil ([] { return false; }, 50);
     EXPECT_EQ (harness.quitRequests, 0);
 
@@ -65,27 +84,10 @@ TEST (WindowManager, ClosingTheLastWindowQuitsAsQuitDoes)
     EXPECT_EQ (harness.shell->getAboutWindow(), nullptr);
 }
 
-TEST (WindowManager, CloseWindowCommandClosesTheWindowItIsSentTo)
+TEST (WindowManager, AboutAndDeviceSetupOpenOnceAClickClosesAboutAndQuitDeletesThemFirst)
 {
     ShellHarness harness;
-    harness.shell->start ({});
-    harness.invoke (newWindowCommand);
-
-    auto* first = harness.windows().getWindow (0);
-    juce::ApplicationCommandTarget::InvocationInfo info (closeWindowCommand);
-    EXPECT_TRUE (first->perform (info));
-    ASSERT_EQ (harness.windows().getNumWindows(), 1);
-    EXPECT_EQ (harness.windows().getWindow (0)->getName(), "Kavori QX61 Editor - Untitled 2");
-
-    // The application lists it too but leaves it to the editor window.
-    EXPECT_TRUE (harness.shell->perform (info));
-    EXPECT_EQ (harness.windows().getNumWindows(), 1);
-}
-
-TEST (WindowManager, AboutAndDeviceSetupOpenOnce)
-{
-    ShellHarness harness;
-    harness.shell->start ({});
+    harness.start();
 
     harness.invoke (aboutCommand);
     auto* about = harness.shell->getAboutWindow();
@@ -110,18 +112,12 @@ TEST (WindowManager, AboutAndDeviceSetupOpenOnce)
 
     EXPECT_EQ (aboutWindows, 1);
     EXPECT_EQ (setupWindows, 1);
-}
 
-TEST (WindowManager, AClickOnTheAboutWindowClosesItAndAllowsANewOne)
-{
-    ShellHarness harness;
-    harness.invoke (aboutCommand);
-    auto* about = harness.shell->getAboutWindow();
-    ASSERT_NE (about, nullptr);
-
+    // A click on the about window closes it and allows a new one.
     auto* version = findChild<juce::Label> (*about, "Software Version Text");
     ASSERT_NE (version, nullptr);
     EXPECT_EQ (version->getText(), "Software Version: 1.0.2");
+    EXPECT_EQ (about->getName(), "About Kavori QX61 Editor");
 
     const auto centre = version->getLocalBounds().getCentre().toFloat();
     const juce::MouseEvent up (juce::Desktop::getInstance().getMainMouseSource(), centre, {}, 1.0f, 0.0f, 0.0f, 0.0f,
@@ -132,38 +128,11 @@ TEST (WindowManager, AClickOnTheAboutWindowClosesItAndAllowsANewOne)
     ASSERT_TRUE (dispatchUntil ([&] { return harness.shell->getAboutWindow() == nullptr; }));
     harness.invoke (aboutCommand);
     EXPECT_NE (harness.shell->getAboutWindow(), nullptr);
-}
-
-TEST (WindowManager, QuitDeletesTheAboutAndDeviceSetupWindowsFirst)
-{
-    ShellHarness harness;
-    harness.shell->start ({});
-    harness.invoke (aboutCommand);
-    harness.invoke (deviceSetupCommand);
-    ASSERT_NE (harness.shell->getAboutWindow(), nullptr);
 
     harness.invoke (quitCommand);
-
     EXPECT_EQ (harness.shell->getAboutWindow(), nullptr);
     EXPECT_EQ (harness.shell->getDeviceManagerWindow(), nullptr);
     EXPECT_EQ (harness.quitRequests, 1);
-}
-
-TEST (WindowManager, MinimiseAndBringAllToFront)
-{
-    ShellHarness harness;
-    harness.shell->start ({});
-    harness.invoke (newWindowCommand);
-    auto& windows = harness.windows();
-
-    // Without an active editor window Minimize does nothing.
-    for (int i = 0; i < windows.getNumWindows(); ++i)
-        windows.getWindow (i)->setMinimised (true);
-
-    harness.invoke (bringAllToFrontCommand);
-
-    for (int i = 0; i < windows.getNumWindows(); ++i)
-        EXPECT_FALSE (windows.getWindow (i)->isMinimised());
 }
 
 TEST (WindowManager, AMissingUserGuideIsReportedWithItsPath)
@@ -178,9 +147,7 @@ TEST (WindowManager, AMissingUserGuideIsReportedWithItsPath)
             GTEST_SKIP() << "a user guide is installed here";
 
     harness.invoke (openUserGuideCommand);
-    ASSERT_EQ (harness.alerts.numOpen(), 1);
-    EXPECT_EQ (harness.alerts.first().title, "Kavori QX61 Editor");
-    EXPECT_EQ (harness.alerts.first().message, "Unable to find User Guide: \r\n" + locations[0].getFullPathName());
+    EXPECT_EQ (harness.alerts.only(), "Kavori QX61 Editor: Unable to find User Guide: \r\n" + locations[0].getFullPathName());
 }
 
 TEST (ScreenFit, AWindowThatDoesNotFitMovesUpAndOnlyThenShrinks)
