@@ -106,6 +106,20 @@ clickUntilWindow() # window x y title
     return 1
 }
 
+# Presses the keys until the check passes: a loaded machine may not have given the window the
+# keyboard yet, so later tries first hand it the focus, as a click on it would.
+pressUntil() # window keys check...
+{
+    local window="$1" keys="$2"
+    shift 2
+    for attempt in 1 2 3; do
+        [ "$attempt" -gt 1 ] && xdotool windowfocus "$window" 2>/dev/null
+        xdotool key --clearmodifiers $keys
+        "$@" && return 0
+    done
+    return 1
+}
+
 # Under AddressSanitizer: JUCE opens the X libraries at run time and closes them at exit, after
 # which LeakSanitizer no longer sees the globals that hold their allocations and reports them all.
 # Loaded up front, they stay mapped, and only our own leaks are reported.

@@ -45,26 +45,19 @@ if command -v xprop >/dev/null; then
     owner="$(xprop -id "$dialog" WM_TRANSIENT_FOR | sed -n 's/.*window id # \(0x[0-9a-f]*\).*/\1/p')"
     [ -n "$owner" ] && [ $((owner)) -eq "$main" ] || fail "get dialog transient for '$owner', not its window $main"
 fi
-# A slow machine may not have given the new dialog the keyboard yet.
-for _ in 1 2 3; do
-    xdotool key Escape
-    waitForNoWindow "Get Preset From Hardware" && break
-done
-waitForNoWindow "Get Preset From Hardware" || fail "Escape left the get dialog open"
+pressUntil "$dialog" Escape waitForNoWindow "Get Preset From Hardware" || fail "Escape left the get dialog open"
 [ "$(grep -c " OUT " "$work/midi.log" 2>/dev/null)" -eq 0 ] || fail "Escape started a get"
 
 # Ctrl+Q with the dialog in front quits.
 dialog="$(clickUntilWindow "$main" 130 $((mainViewTop + 22)) "Get Preset From Hardware")" || fail "no second get dialog"
 sleep 0.3
-xdotool key --clearmodifiers ctrl+q
-ended || fail "still running after Ctrl+Q in the get dialog"
+pressUntil "$dialog" ctrl+q ended || fail "still running after Ctrl+Q in the get dialog"
 
 # Closing the last window ends the program.
 start
 main="$(waitForWindow "$app - Untitled 1")" || fail "no window after restart"
 sleep 0.5
 clickAt "$main" 1100 600
-xdotool key --clearmodifiers ctrl+w
-ended || fail "still running after its last window closed"
+pressUntil "$main" ctrl+w ended || fail "still running after its last window closed"
 
 echo "passed; screenshots in $artifacts/desktop-*.png"

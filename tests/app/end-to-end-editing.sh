@@ -73,21 +73,14 @@ sleep 0.3
 clickAt "$main" 204 $((menuBar + 470))               # back to the "Knobs" tab
 ccBox
 xdotool type --delay 100 42
-# The list just closed may keep the key from the window on a loaded machine: press again then.
-question=""
-for _ in 1 2 3; do
-    xdotool key --clearmodifiers ctrl+w
-    question="$(waitForWindow "$app")" && break
+# The list just closed may keep the key from the window on a loaded machine.
+if ! pressUntil "$main" ctrl+w waitForWindow "$app" >/dev/null; then
     xdotool search --name "^$app - edited\$" >/dev/null || fail "the edited window closed without asking"
-done
-[ -n "$question" ] || fail "no question on closing an edited window"
+    fail "no question on closing an edited window"
+fi
+question="$(waitForWindow "$app")"
 import -window "$question" "$artifacts/editing-save-question.png"
-# A slow machine may not have given the question the keyboard yet.
-for _ in 1 2 3; do
-    xdotool key Escape
-    waitForNoWindow "$app" && break
-done
-waitForNoWindow "$app" || fail "the question stayed up"
+pressUntil "$question" Escape waitForNoWindow "$app" || fail "the question stayed up"
 sleep 0.5
 xdotool search --name "^$app - edited\$" >/dev/null || fail "Cancel closed the window"
 

@@ -42,7 +42,6 @@ sleep 0.5
 import -window "$main" "$work/after.png" || fail "no screenshot"
 [ "$(accentPixels "$work/after.png")" -lt 100 ] || fail "the progress bar stayed after the send"
 
-xdotool key --clearmodifiers ctrl+q
-ended || fail "still running after Ctrl+Q"
+pressUntil "$main" ctrl+q ended || fail "still running after Ctrl+Q"
 
 echo "passed; screenshot during the send in $artifacts/transfer-during-send.png"
