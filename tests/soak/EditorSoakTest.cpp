@@ -29,18 +29,8 @@ struct EditorWindow
     WidgetTestSupport::OnDesktop onDesktop { editor };
 };
 
-struct EditorSoakTest : public ::testing::Test
+struct EditorSoakTest : public ::testing::Test, public KeyboardRig
 {
-    EditorSoakTest()
-    {
-        midiManager.setInputDevice (SimulatedKeyboard::portName);
-        midiManager.setOutputDevice (SimulatedKeyboard::portName);
-    }
-
-    std::shared_ptr<VirtualMidiPortLayer> layer = std::make_shared<VirtualMidiPortLayer>();
-    SimulatedKeyboard keyboard { *layer };
-    MidiManager midiManager { layer };
-    QX61Constants constants;
 };
 } // namespace
 
