@@ -10,7 +10,7 @@
 
 #include <algorithm>
 #include <atomic>
-#include <map>
+#include <set>
 #include <vector>
 
 using namespace FuzzSupport;
@@ -107,43 +107,18 @@ juce::MidiMessage rawMessage (Reader& reader)
 }
 } // namespace
 
-/** What the engine should make of the replies: the last value per address, up to the reply
-    that answers the last unanswered address. */
-struct ExpectedGet
-{
-    explicit ExpectedGet (int dataLengthIn) : dataLength (dataLengthIn) {}
-
-    void see (const juce::MidiMessage& message)
-    {
-        const auto reply = SysExMessages::parseReadReply (message);
-
-        if (complete || ! reply.has_value() || reply->address < 0 || reply->address >= dataLength)
-            return;
-
-        values[reply->address] = reply->value;
-        complete = static_cast<int> (values.size()) == dataLength;
-    }
-
-    Control::Bytes data() const
-    {
-        Control::Bytes bytes;
-        for (const auto& entry : values)
-            bytes.add (entry.second);
-        return bytes;
-    }
-
-    const int dataLength;
-    std::map<int, juce::uint8> values;
-    bool complete = false;
-};
-
 extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
 {
     static State state;
     auto engine = state.qx61.makeEngine (state.midiManager);
     engine->setTiming ({ 0, 0, 60000, 1, 0 });
     const auto before = engine->getModel().collectData();
-    ExpectedGet expected (before.size());
+
+    // What the engine should make of the replies: the last value per address, up to the reply
+    // that answers the last unanswered address.
+    auto expected = before;
+    std::set<int> answered;
+    const auto complete = [&] { return static_cast<int> (answered.size()) == before.size(); };
 
     // A reply counts only once its request has gone; the requests go on the transfer thread.
     state.layer->sent = 0;
@@ -172,20 +147,26 @@ extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
             message = rawMessage (reader);
         }
 
-        expected.see (message);
+        const auto reply = SysExMessages::parseReadReply (message);
+        if (! complete() && reply.has_value() && juce::isPositiveAndBelow (reply->address, before.size()))
+        {
+            expected.set (reply->address, reply->value);
+            answered.insert (reply->address);
+        }
+
         state.layer->callback (message);
     }
 
     // The completed preset is applied by an async update on the message thread.
-    for (int i = 0; i < 200 && engine->isGetRunning() && expected.complete; ++i)
+    for (int i = 0; i < 200 && engine->isGetRunning() && complete(); ++i)
         juce::MessageManager::getInstance()->runDispatchLoopUntil (1);
 
     const auto after = engine->getModel().collectData();
 
-    if (expected.complete)
+    if (complete())
     {
         check (! engine->isGetRunning(), "a complete get finishes");
-        check (after == expected.data(), "a complete get applies the last reply for every address");
+        check (after == expected, "a complete get applies the last reply for every address");
     }
     else
     {
