@@ -1,7 +1,6 @@
 #pragma once
 
-#include "engine/QXEditorEngine.h"
-#include "model/ModelConstants.h"
+#include "../tests/engine/EngineTestSupport.h"
 
 #include <juce_events/juce_events.h>
 
@@ -10,18 +9,7 @@
 
 namespace FuzzSupport
 {
-/** The QX61's constants, kept alive for the engines that refer to them. */
-struct QX61
-{
-    ModelConstants model = ModelConstants::qx61();
-    juce::uint8 highestSplitPoint = model.getHighestSplitPoint();
-
-    QXEditorEngine::Ptr makeEngine (MidiManager& midiManager) const
-    {
-        return new QXEditorEngine (model.modelId, midiManager, model.presetFilePattern, highestSplitPoint,
-                                   model.maxKeybedOctave, model.numKnobs, model.numPads, model.numSwitches);
-    }
-};
+using QX61 = EngineTestSupport::QX61Constants;
 
 /** Stops the run with a message libFuzzer keeps beside the input. */
 inline void check (bool condition, const char* what)

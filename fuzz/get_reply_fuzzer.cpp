@@ -8,8 +8,10 @@
 #include "FuzzSupport.h"
 #include "engine/SysExMessages.h"
 
+#include <algorithm>
 #include <atomic>
-#include <map>
+#include <set>
+#include <vector>
 
 using namespace FuzzSupport;
 
@@ -77,71 +79,33 @@ struct Reader
 juce::MidiMessage rawMessage (Reader& reader)
 {
     const int length = reader.next() % 40;
-    juce::MemoryBlock bytes;
+    std::vector<juce::uint8> raw;
 
-    for (int i = 0; i < length && ! reader.atEnd(); ++i)
-        bytes.append (reader.data + reader.position++, 1);
+    while (static_cast<int> (raw.size()) < length && ! reader.atEnd())
+        raw.push_back (reader.next());
 
-    if (bytes.getSize() == 0)
-        return juce::MidiMessage::noteOn (1, 60, static_cast<juce::uint8> (1));
-
-    auto* raw = static_cast<const juce::uint8*> (bytes.getData());
-
-    if (raw[0] == 0xF0)
+    if (! raw.empty() && raw[0] == 0xF0)
     {
         // A port ends a SysEx message at the first byte with the top bit set.
-        juce::MemoryBlock payload;
-        for (size_t i = 1; i < bytes.getSize() && raw[i] < 0x80; ++i)
-            payload.append (raw + i, 1);
+        const auto end = std::find_if (raw.begin() + 1, raw.end(), [] (juce::uint8 byte) { return byte >= 0x80; });
+        const std::vector<juce::uint8> payload (raw.begin() + 1, end);
         static const juce::uint8 none = 0; // the copy takes no null pointer, even for no bytes
-        const void* start = payload.getSize() > 0 ? payload.getData() : &none;
-        return juce::MidiMessage::createSysExMessage (start, static_cast<int> (payload.getSize()));
+        return juce::MidiMessage::createSysExMessage (payload.empty() ? &none : payload.data(), static_cast<int> (payload.size()));
     }
 
     // Short messages as a port would deliver them: a status byte and its data bytes.
-    const auto status = static_cast<juce::uint8> (raw[0] | 0x80);
-    const auto expected = juce::MidiMessage::getMessageLengthFromFirstByte (status);
-    juce::uint8 whole[3] = { status, 0, 0 };
-
-    for (int i = 1; i < expected && i < static_cast<int> (bytes.getSize()); ++i)
-        whole[i] = raw[i] & 0x7F;
-
+    const auto status = static_cast<juce::uint8> (raw.empty() ? 0xF0 : raw[0] | 0x80);
     if (status == 0xF0 || status == 0xF7)
         return juce::MidiMessage::noteOn (1, 60, static_cast<juce::uint8> (1));
+
+    const auto expected = juce::MidiMessage::getMessageLengthFromFirstByte (status);
+    juce::uint8 whole[3] = { status, 0, 0 };
+    for (int i = 1; i < expected && i < static_cast<int> (raw.size()); ++i)
+        whole[i] = raw[static_cast<size_t> (i)] & 0x7F;
 
     return juce::MidiMessage (whole, expected);
 }
 } // namespace
-
-/** What the engine should make of the replies: the last value per address, up to the reply
-    that answers the last unanswered address. */
-struct ExpectedGet
-{
-    explicit ExpectedGet (int dataLengthIn) : dataLength (dataLengthIn) {}
-
-    void see (const juce::MidiMessage& message)
-    {
-        const auto reply = SysExMessages::parseReadReply (message);
-
-        if (complete || ! reply.has_value() || reply->address < 0 || reply->address >= dataLength)
-            return;
-
-        values[reply->address] = reply->value;
-        complete = static_cast<int> (values.size()) == dataLength;
-    }
-
-    Control::Bytes data() const
-    {
-        Control::Bytes bytes;
-        for (const auto& [address, value] : values)
-            bytes.add (value);
-        return bytes;
-    }
-
-    const int dataLength;
-    std::map<int, juce::uint8> values;
-    bool complete = false;
-};
 
 extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
 {
@@ -149,7 +113,12 @@ extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
     auto engine = state.qx61.makeEngine (state.midiManager);
     engine->setTiming ({ 0, 0, 60000, 1, 0 });
     const auto before = engine->getModel().collectData();
-    ExpectedGet expected (before.size());
+
+    // What the engine should make of the replies: the last value per address, up to the reply
+    // that answers the last unanswered address.
+    auto expected = before;
+    std::set<int> answered;
+    const auto complete = [&] { return static_cast<int> (answered.size()) == before.size(); };
 
     // A reply counts only once its request has gone; the requests go on the transfer thread.
     state.layer->sent = 0;
@@ -178,20 +147,26 @@ extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
             message = rawMessage (reader);
         }
 
-        expected.see (message);
+        const auto reply = SysExMessages::parseReadReply (message);
+        if (! complete() && reply.has_value() && juce::isPositiveAndBelow (reply->address, before.size()))
+        {
+            expected.set (reply->address, reply->value);
+            answered.insert (reply->address);
+        }
+
         state.layer->callback (message);
     }
 
     // The completed preset is applied by an async update on the message thread.
-    for (int i = 0; i < 200 && engine->isGetRunning() && expected.complete; ++i)
+    for (int i = 0; i < 200 && engine->isGetRunning() && complete(); ++i)
         juce::MessageManager::getInstance()->runDispatchLoopUntil (1);
 
     const auto after = engine->getModel().collectData();
 
-    if (expected.complete)
+    if (complete())
     {
         check (! engine->isGetRunning(), "a complete get finishes");
-        check (after == expected.data(), "a complete get applies the last reply for every address");
+        check (after == expected, "a complete get applies the last reply for every address");
     }
     else
     {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "MidiTestSupport.h"
 #include "engine/QXEditorEngine.h"
 #include "engine/SimulatedKeyboard.h"
 #include "engine/VirtualMidiPortLayer.h"
 #include "model/ModelConstants.h"
 
+#include <algorithm>
+#include <list>
 #include <map>
 #include <memory>
 #include <vector>
@@ -20,13 +23,6 @@ inline Bytes zeros (int count)
     return bytes;
 }
 
-/** Counts the reports of one control. */
-struct ReportCounter : public Control::Listener
-{
-    void parameterChanged (const juce::String&, juce::uint8) override { ++reports; }
-    int reports = 0;
-};
-
 /** Listens to every control of an engine's model. */
 class ModelReports
 {
@@ -34,32 +30,33 @@ public:
     explicit ModelReports (const QXEditorEngine& engine)
     {
         engine.getModel().forEachControl ([this] (int, Control& control) {
-            auto& counter = counters.emplace_back (std::make_unique<ReportCounter>());
-            control.addListener (counter.get());
-            names.push_back (control.getParameterNames().size());
+            control.addListener (&counters.emplace_back (control.getParameterNames().size()));
         });
     }
 
     int total() const
     {
         int sum = 0;
-        for (auto& counter : counters)
-            sum += counter->reports;
+        for (const auto& counter : counters)
+            sum += counter.reports;
         return sum;
     }
 
     /** True when every control reported each of its names exactly once. */
     bool everyControlReportedOnce() const
     {
-        for (size_t i = 0; i < counters.size(); ++i)
-            if (counters[i]->reports != names[i])
-                return false;
-        return true;
+        return std::all_of (counters.begin(), counters.end(), [] (const Counter& c) { return c.reports == c.names; });
     }
 
 private:
-    std::vector<std::unique_ptr<ReportCounter>> counters;
-    std::vector<int> names;
+    struct Counter : public Control::Listener
+    {
+        explicit Counter (int namesIn) : names (namesIn) {}
+        void parameterChanged (const juce::String&, juce::uint8) override { ++reports; }
+        int names, reports = 0;
+    };
+
+    std::list<Counter> counters; // listeners must not move
 };
 
 /** What an engine tells its listener: failures, refusals, transfer statuses and successes. */
@@ -84,14 +81,13 @@ struct QX61Constants
     ModelConstants model = ModelConstants::qx61();
     juce::uint8 highestSplitPoint = model.getHighestSplitPoint();
 
-    QXEditorEngine::Ptr makeEngine (MidiManager& midiManager)
+    QXEditorEngine::Ptr makeEngine (MidiManager& midiManager) const
     {
         return new QXEditorEngine (model.modelId, midiManager, model.presetFilePattern, highestSplitPoint,
                                    model.maxKeybedOctave, model.numKnobs, model.numPads, model.numSwitches);
     }
 
     int dataLength() const { return model.getLayout().dataLength(); }
-    int messageLength() const { return model.getLayout().messageLength(); }
 
     /** Data whose neighbouring bytes differ, all within 7 bits. */
     Bytes distinctData() const
@@ -113,7 +109,6 @@ struct QX61Constants
     }
 };
 
-/** A fresh folder under the temporary directory, removed afterwards. */
 /** The simulated keyboard chosen as both ports of a MIDI manager, an engine on them, and what
     the engine reports as failed. */
 struct KeyboardRig
@@ -131,6 +126,23 @@ struct KeyboardRig
             engine->removeListener (&failures);
     }
 
+    Bytes modelData() const { return engine->getModel().collectData(); }
+
+    /** Different in every slot and never zero, so a reply from another get or an address never
+        answered would show. */
+    Bytes slotData (int slot) const
+    {
+        Bytes data;
+        for (int i = 0; i < constants.dataLength(); ++i)
+            data.add (static_cast<juce::uint8> ((i * 5 + slot * 11) % 127 + 1));
+        return data;
+    }
+
+    static bool finishTransfers (QXEditorEngine& e)
+    {
+        return MidiTestSupport::dispatchUntil ([&] { return ! e.isTransferRunning(); }, 120000);
+    }
+
     std::shared_ptr<VirtualMidiPortLayer> layer = std::make_shared<VirtualMidiPortLayer>();
     SimulatedKeyboard keyboard { *layer };
     MidiManager midiManager { layer };
@@ -139,6 +151,7 @@ struct KeyboardRig
     QXEditorEngine::Ptr engine = constants.makeEngine (midiManager);
 };
 
+/** A fresh folder under the temporary directory, removed afterwards. */
 struct TemporaryFolder
 {
     TemporaryFolder()

@@ -119,13 +119,20 @@ TEST_F (MidiManagerTest, WithNoDeviceChosenNothingIsOpenAndSendingIsRefused)
     EXPECT_EQ (counting->inputsOpened + counting->outputsOpened, 0);
 }
 
-TEST_F (MidiManagerTest, OpensPortsByExactNameAndKeepsThemForUnknownOrUnchangedNames)
+TEST_F (MidiManagerTest, OpensTheFirstPortOfTheExactNameAndKeepsItForUnknownOrUnchangedNames)
 {
+    auto secondIn = std::make_shared<VirtualMidiInput> ("Keys");
+    OutputSink secondOut { "Keys" };
+    ports->plugIn (secondIn);
+    ports->plugIn (secondOut.device);
+
     openBoth ("Keys");
     EXPECT_TRUE (manager.isConnected());
     EXPECT_EQ (manager.getOutputDeviceName(), "Keys");
     EXPECT_TRUE (manager.sendMessage (noteOn (60)));
     EXPECT_EQ (keysOut.received, 1);
+    EXPECT_EQ (secondOut.received, 0);
+    EXPECT_EQ (roundTrip (*secondIn, 59), -1);
 
     // Incoming MIDI arrives on the port's thread, as from a real port.
     otherIn->send (noteOn (1));
@@ -148,21 +155,6 @@ TEST_F (MidiManagerTest, OpensPortsByExactNameAndKeepsThemForUnknownOrUnchangedN
     EXPECT_EQ (keysOut.received, 2);
     keysIn->send (noteOn (2));
     EXPECT_EQ (roundTrip (*otherIn, 65), 65);
-}
-
-TEST_F (MidiManagerTest, OfTwoPortsWithTheSameNameOnlyTheFirstIsOpened)
-{
-    auto secondIn = std::make_shared<VirtualMidiInput> ("Keys");
-    OutputSink secondOut { "Keys" };
-    ports->plugIn (secondIn);
-    ports->plugIn (secondOut.device);
-
-    openBoth ("Keys");
-    EXPECT_EQ (counting->outputsOpened, 1);
-    EXPECT_TRUE (manager.sendMessage (noteOn (60)));
-    EXPECT_EQ (keysOut.received, 1);
-    EXPECT_EQ (secondOut.received, 0);
-    EXPECT_EQ (roundTrip (*secondIn, 61), -1);
 }
 
 // ALSA gives a keyboard plugged back in the same identifier, and the port opened on it before
@@ -307,26 +299,21 @@ TEST_F (MidiManagerTest, OpensTheDeviceListedUnderTheChosenNameThoughTheListChan
     }
 }
 
-TEST (MidiManagerWatch, RunsEverySecondForALayerThatCannotTellOfChanges)
+TEST_F (MidiManagerTest, TheWatchRunsEverySecondForALayerThatCannotTellOfChanges)
 {
-    auto ports = std::make_shared<VirtualMidiPortLayer>();
-    auto keysIn = std::make_shared<VirtualMidiInput> ("Keys");
-    OutputSink keysOut { "Keys" };
-    ports->plugIn (keysIn);
-    ports->plugIn (keysOut.device);
-    MidiManager manager { std::make_shared<CountingLayer> (ports, false) };
-    manager.setInputDevice ("Keys");
-    manager.setOutputDevice ("Keys");
+    MidiManager deaf { std::make_shared<CountingLayer> (ports, false) };
+    deaf.setInputDevice ("Keys");
+    deaf.setOutputDevice ("Keys");
 
     ports->unplug (keysIn);
     ports->unplug (keysOut.device);
-    EXPECT_TRUE (manager.isConnected()); // nobody told it yet
-    EXPECT_TRUE (dispatchUntil ([&] { return ! manager.isConnected() && ! manager.isOutputOpen(); }));
+    EXPECT_TRUE (deaf.isConnected()); // nobody told it yet
+    EXPECT_TRUE (dispatchUntil ([&] { return ! deaf.isConnected() && ! deaf.isOutputOpen(); }));
 
     ports->plugIn (keysIn);
     ports->plugIn (keysOut.device);
-    EXPECT_TRUE (dispatchUntil ([&] { return manager.isConnected() && manager.isOutputOpen(); }));
-    EXPECT_TRUE (manager.sendMessage (noteOn (60)));
+    EXPECT_TRUE (dispatchUntil ([&] { return deaf.isConnected() && deaf.isOutputOpen(); }));
+    EXPECT_TRUE (deaf.sendMessage (noteOn (60)));
     EXPECT_EQ (keysOut.received, 1);
 }
 
@@ -413,34 +400,29 @@ TEST_F (MidiManagerTest, AListenerIsNeverCalledAfterItsRemovalReturnsNorMissedBy
     EXPECT_EQ (totalLateCalls, 0);
 }
 
-TEST (CombinedMidiPortLayer, OffersEveryLayersPortsInOneList)
+TEST_F (MidiManagerTest, ACombinedLayerOffersEveryLayersPortsInOneList)
 {
-    auto system = std::make_shared<VirtualMidiPortLayer>();
     auto simulator = std::make_shared<VirtualMidiPortLayer>();
-    auto a = std::make_shared<VirtualMidiInput> ("A");
     auto b = std::make_shared<VirtualMidiInput> ("B");
     OutputSink outB { "B" };
-    system->plugIn (a);
     simulator->plugIn (b);
     simulator->plugIn (outB.device);
+    ports->unplug (otherIn);
 
-    MidiManager manager { std::make_shared<CombinedMidiPortLayer> (
-        std::vector<std::shared_ptr<MidiPortLayer>> { system, simulator }) };
-    EXPECT_EQ (manager.getAvailableInputNames(), (juce::StringArray { "A", "B" }));
-    EXPECT_EQ (manager.getAvailableOutputNames(), (juce::StringArray { "B" }));
-    EXPECT_EQ (manager.getPortLayer().openInput ({ "A", "elsewhere" }, [] (const juce::MidiMessage&) {}), nullptr);
+    MidiManager combined { std::make_shared<CombinedMidiPortLayer> (std::vector<std::shared_ptr<MidiPortLayer>> { ports, simulator }) };
+    EXPECT_EQ (combined.getAvailableInputNames(), (juce::StringArray { "Keys", "B" }));
+    EXPECT_EQ (combined.getAvailableOutputNames(), (juce::StringArray { "Keys", "Other", "B" }));
+    EXPECT_EQ (combined.getPortLayer().openInput ({ "Keys", "elsewhere" }, [] (const juce::MidiMessage&) {}), nullptr);
 
-    RecordingListener listener;
-    manager.addListener (&listener);
-    manager.setInputDevice ("B");
-    manager.setOutputDevice ("B");
-    a->send (noteOn (1));
-    b->send (noteOn (2));
-    ASSERT_TRUE (waitUntil ([&] { return listener.count() == 1; }));
-    EXPECT_EQ (listener.received()[0].getNoteNumber(), 2);
-    EXPECT_TRUE (manager.sendMessage (noteOn (3)));
+    combined.addListener (&listener);
+    combined.setInputDevice ("B");
+    combined.setOutputDevice ("B");
+    keysIn->send (noteOn (1));
+    EXPECT_EQ (roundTrip (*b, 2), 2);
+    EXPECT_EQ (listener.count(), 1);
+    EXPECT_TRUE (combined.sendMessage (noteOn (3)));
     EXPECT_EQ (outB.received, 1);
-    manager.removeListener (&listener);
+    combined.removeListener (&listener);
 }
 
 TEST (JuceMidiPortLayer, OpensNothingThatIsNotListed)

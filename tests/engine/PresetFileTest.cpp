@@ -54,12 +54,15 @@ juce::String reasonFor (const juce::Result& result)
 }
 } // namespace
 
-TEST_F (PresetFileTest, SavedFileLoadsIntoANewEngineWithEveryParameter)
+TEST_F (PresetFileTest, ASaveReplacesAnOldFileWholeAndLoadsIntoANewEngineWithEveryParameter)
 {
-    const auto file = temp.file ("preset.qx6");
+    const auto file = temp.fileWith ("preset.qx6", zeros (1000));
     ASSERT_TRUE (engine->savePresetFile (file));
+    EXPECT_EQ (temp.folder.getNumberOfChildFiles (juce::File::findFilesAndDirectories, "*"), 1)
+        << "no temporary file left behind";
 
     const auto saved = contentsOf (file);
+    ASSERT_EQ (saved, engine->buildPresetMessage (0));
     ASSERT_EQ (saved.size(), 476);
     EXPECT_EQ (Bytes (saved.begin(), 10), (Bytes { 0xF0, 0x00, 0x7E, 0x2A, 0x00, 0x40, 0x61, 0x03, 0x51, 0x00 }));
     EXPECT_EQ (saved.getLast(), 0xF7);
@@ -73,25 +76,21 @@ TEST_F (PresetFileTest, SavedFileLoadsIntoANewEngineWithEveryParameter)
     EXPECT_EQ (other->getModel().collectData(), constants.distinctData());
 }
 
-TEST_F (PresetFileTest, WrongSizesMissingFilesFoldersAndUnreadableFilesAreRefused)
+TEST_F (PresetFileTest, OnlyAMessageOfThePresetLengthIsApplied)
 {
     ModelReports reports (*engine);
-    auto folder = temp.file ("folder.qx6");
-    folder.createDirectory();
-    juce::Array<juce::File> refused { temp.fileWith ("short.qx6", zeros (475)), temp.fileWith ("long.qx6", zeros (477)),
-                                      temp.file ("missing.qx6"), folder };
-
-    // Root reads whatever the permissions say.
-    const auto locked = temp.fileWith ("locked.qx6", zeros (476));
-    chmod (locked.getFullPathName().toRawUTF8(), 0);
-    if (! juce::FileInputStream (locked).openedOk())
-        refused.add (locked);
-
-    for (const auto& file : refused)
-        EXPECT_FALSE (engine->loadPresetFile (file)) << file.getFileName();
-
+    auto message = constants.messageAround (zeros (constants.dataLength()));
+    auto shorter = message, longer = message;
+    shorter.removeLast();
+    longer.add (0xF7);
+    engine->applyPreset (shorter);
+    engine->applyPreset (longer);
     EXPECT_EQ (engine->getModel().collectData(), constants.distinctData());
     EXPECT_EQ (reports.total(), 0);
+
+    engine->applyPreset (message);
+    EXPECT_EQ (engine->getModel().collectData(), zeros (constants.dataLength()));
+    EXPECT_TRUE (reports.everyControlReportedOnce());
 }
 
 TEST_F (PresetFileTest, ContentsAreNotValidated)
@@ -116,18 +115,7 @@ TEST_F (PresetFileTest, ContentsAreNotValidated)
     EXPECT_EQ (contentsOf (resaved)[PresetLayout::messageOffset (knobChannel)], 200);
 }
 
-TEST_F (PresetFileTest, SavingReplacesAnExistingFileWhole)
-{
-    const auto old = zeros (1000);
-    const auto file = temp.fileWith ("old.qx6", old);
-
-    ASSERT_TRUE (engine->savePresetFile (file));
-    EXPECT_EQ (contentsOf (file), engine->buildPresetMessage (0));
-    EXPECT_EQ (temp.folder.getNumberOfChildFiles (juce::File::findFilesAndDirectories, "*"), 1)
-        << "no temporary file left behind";
-}
-
-TEST_F (PresetFileTest, FailedSaveReportsFalseAndKeepsTheOldFile)
+TEST_F (PresetFileTest, ASaveThatFillsTheDiskKeepsTheOldFile)
 {
     const auto old = zeros (10);
     const auto file = temp.fileWith ("old.qx6", old);
@@ -140,15 +128,6 @@ TEST_F (PresetFileTest, FailedSaveReportsFalseAndKeepsTheOldFile)
 
     EXPECT_EQ (contentsOf (file), old);
     EXPECT_EQ (temp.folder.getNumberOfChildFiles (juce::File::findFilesAndDirectories, "*"), 1);
-
-    const auto underAFile = file.getChildFile ("preset.qx6");
-    EXPECT_FALSE (engine->savePresetFile (underAFile));
-    EXPECT_EQ (contentsOf (file), old);
-
-    const auto folder = temp.file ("folder.qx6");
-    folder.createDirectory();
-    EXPECT_FALSE (engine->savePresetFile (folder));
-    EXPECT_TRUE (folder.isDirectory());
 }
 
 TEST_F (PresetFileTest, SavesGoThroughLinksAndKeepThePermissions)
@@ -179,8 +158,10 @@ TEST_F (PresetFileTest, SavesGoThroughLinksAndKeepThePermissions)
     EXPECT_EQ (temp.folder.getNumberOfChildFiles (juce::File::findFilesAndDirectories, ".*"), 0);
 }
 
+// Refused files leave the model and any file in the way as they were.
 TEST_F (PresetFileTest, RefusalsSayWhy)
 {
+    ModelReports reports (*engine);
     const auto file = temp.fileWith ("file.qx6", zeros (476));
     temp.file ("folder.qx6").createDirectory();
     mkfifo (temp.file ("fifo.qx6").getFullPathName().toRawUTF8(), 0600);
@@ -205,11 +186,25 @@ TEST_F (PresetFileTest, RefusalsSayWhy)
 
     for (const auto& c : cases)
     {
+        SCOPED_TRACE (c.file.getFullPathName());
         PresetFile::Bytes read;
-        EXPECT_EQ (reasonFor (PresetFile (c.file).read (476, read)), c.reading) << c.file.getFullPathName();
+        EXPECT_EQ (reasonFor (PresetFile (c.file).read (476, read)), c.reading);
+        EXPECT_FALSE (engine->loadPresetFile (c.file));
+
         if (c.saving != nullptr)
         {
-            EXPECT_EQ (reasonFor (PresetFile (c.file).save (zeros (476))), c.saving) << c.file.getFullPathName();
+            EXPECT_EQ (reasonFor (PresetFile (c.file).save (zeros (476))), c.saving);
+            EXPECT_FALSE (engine->savePresetFile (c.file));
         }
     }
+
+    EXPECT_EQ (contentsOf (file), zeros (476));
+    EXPECT_TRUE (temp.file ("folder.qx6").isDirectory());
+    EXPECT_EQ (engine->getModel().collectData(), constants.distinctData());
+    EXPECT_EQ (reports.total(), 0);
+
+    // Root reads whatever the permissions say.
+    const auto locked = temp.fileWith ("locked.qx6", zeros (476));
+    chmod (locked.getFullPathName().toRawUTF8(), 0);
+    EXPECT_EQ (engine->loadPresetFile (locked), juce::FileInputStream (locked).openedOk());
 }

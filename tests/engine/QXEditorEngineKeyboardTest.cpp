@@ -32,10 +32,7 @@ struct QXEditorEngineKeyboardTest : public ::testing::Test, public KeyboardRig
         return data;
     }
 
-    Bytes modelData() const { return engine->getModel().collectData(); }
-
     bool finishGet() { return dispatchUntil ([this] { return ! engine->isGetRunning(); }, 30000); }
-    bool finishTransfers() { return dispatchUntil ([this] { return ! engine->isTransferRunning(); }, 30000); }
 
     /** Lets any stray timer or completion run. */
     void settle() { dispatchUntil ([] { return false; }, 3 * timeoutMs); }
@@ -44,27 +41,37 @@ struct QXEditorEngineKeyboardTest : public ::testing::Test, public KeyboardRig
 };
 } // namespace
 
-TEST_F (QXEditorEngineKeyboardTest, CompleteGetAppliesEveryControlOnceAndStops)
+TEST_F (QXEditorEngineKeyboardTest, AGetAppliesEveryControlOnceOrEndsAfterNineSilentAttemptsWithOneFailure)
 {
-    ModelReports reports (*engine);
-
     engine->startGet (25);
     EXPECT_FALSE (engine->isTransferRunning());
+    const auto before = modelData();
+    ModelReports reports (*engine);
 
-    engine->startGet (slot);
-    ASSERT_TRUE (finishGet());
+    for (const bool silent : { true, false })
+    {
+        SCOPED_TRACE (silent ? "silent" : "answering");
+        keyboard.setReplyBehaviour ({ 0, 0, silent ? 1.0 : 0.0 });
+        const auto requestsBefore = keyboard.getReadRequestCount();
+        failures.midiFailures.clear();
 
-    EXPECT_EQ (modelData(), keyboardData());
-    EXPECT_TRUE (reports.everyControlReportedOnce());
-    EXPECT_EQ (midiManager.getNumListeners(), 0);
+        engine->startGet (slot);
+        ASSERT_TRUE (finishGet());
+        EXPECT_EQ (modelData(), silent ? before : keyboardData());
+        EXPECT_EQ (midiManager.getNumListeners(), 0);
+        settle();
+
+        EXPECT_EQ (keyboard.getReadRequestCount() - requestsBefore, requestsForAttempts (silent ? 9 : 1));
+        EXPECT_EQ (failures.midiFailures, silent ? juce::StringArray { "" } : juce::StringArray());
+        if (silent)
+            EXPECT_EQ (reports.total(), 0);
+        else
+            EXPECT_TRUE (reports.everyControlReportedOnce());
+    }
+
     ASSERT_EQ (failures.successes.size(), 1u);
     EXPECT_EQ (failures.successes[0].second, slot);
     EXPECT_EQ (failures.last().done, constants.dataLength());
-
-    settle();
-    EXPECT_EQ (keyboard.getReadRequestCount(), requestsForAttempts (1));
-    EXPECT_TRUE (reports.everyControlReportedOnce());
-    EXPECT_TRUE (failures.midiFailures.isEmpty());
 }
 
 TEST_F (QXEditorEngineKeyboardTest, AnswersAreKeptAcrossAttemptsAndTheRetryStopsWhenComplete)
@@ -84,32 +91,11 @@ TEST_F (QXEditorEngineKeyboardTest, AnswersAreKeptAcrossAttemptsAndTheRetryStops
     EXPECT_EQ (failures.last().attempt, 2);
 }
 
-TEST_F (QXEditorEngineKeyboardTest, SilenceEndsAfterNineAttemptsWithOneFailure)
-{
-    const auto before = modelData();
-    ModelReports reports (*engine);
-    keyboard.setReplyBehaviour ({ 0, 0, 1.0 });
-
-    engine->startGet (slot);
-    ASSERT_TRUE (finishGet());
-    settle();
-
-    EXPECT_EQ (keyboard.getReadRequestCount(), requestsForAttempts (9));
-    EXPECT_EQ (failures.midiFailures, juce::StringArray { "" });
-    EXPECT_EQ (midiManager.getNumListeners(), 0);
-    EXPECT_EQ (modelData(), before);
-    EXPECT_EQ (reports.total(), 0);
-}
-
 TEST_F (QXEditorEngineKeyboardTest, LateAndRepeatedRepliesStillGiveTheWholePreset)
 {
     ModelReports reports (*engine);
     keyboard.setRandomSeed (11);
-    SimulatedKeyboard::ReplyBehaviour unreliable;
-    unreliable.duplicateShare = 0.3;
-    unreliable.lateShare = 0.2;
-    unreliable.lateDelayMs = timeoutMs + 200;
-    keyboard.setReplyBehaviour (unreliable);
+    keyboard.setReplyBehaviour ({ 0, 0, 0.0, 0.3, 0.2, timeoutMs + 200 }); // some twice, some after the attempt
 
     engine->startGet (slot);
     keyboard.setReplyBehaviour ({ 0, 0, 0.0, 0.3 });
@@ -134,7 +120,7 @@ TEST_F (QXEditorEngineKeyboardTest, SendWritesACopyOfThePresetInAddressOrder)
 
     ASSERT_TRUE (engine->sendPreset (7));
     engine->applyPreset (constants.messageAround (zeros (constants.dataLength()))); // an edit meanwhile
-    ASSERT_TRUE (finishTransfers());
+    ASSERT_TRUE (finishTransfers (*engine));
     midiManager.setLog (nullptr);
     log->flush();
 
@@ -179,7 +165,7 @@ TEST_F (QXEditorEngineKeyboardTest, SyncSendsTheClockSource)
     for (const auto external : { true, false })
     {
         EXPECT_TRUE (engine->setSync (external));
-        ASSERT_TRUE (finishTransfers());
+        ASSERT_TRUE (finishTransfers (*engine));
         EXPECT_EQ (keyboard.getLastSync(), std::optional<bool> (external));
     }
 
@@ -187,37 +173,56 @@ TEST_F (QXEditorEngineKeyboardTest, SyncSendsTheClockSource)
     EXPECT_TRUE (failures.midiFailures.isEmpty());
 }
 
-TEST_F (QXEditorEngineKeyboardTest, CancelStopsSendingAtOnceAndAppliesNothing)
+// A cancel stops a transfer at once; a port reopened under it fails it. Neither applies anything.
+TEST_F (QXEditorEngineKeyboardTest, ACancelledOrCutOffTransferStopsAndAppliesNothing)
 {
-    engine->setTiming ({ 1, 1, timeoutMs, 9, 0 });
     engine->applyPreset (constants.messageAround (constants.distinctData()));
     const auto sentCount = [this] { return keyboard.getReadRequestCount() + keyboard.getWriteCount(); };
+    ModelReports reports (*engine);
 
-    for (const auto kind : { TransferStatus::Kind::get, TransferStatus::Kind::send })
-    {
-        ModelReports reports (*engine);
-        failures.statuses.clear();
+    for (const bool reopen : { false, true })
+        for (const bool sending : { false, true })
+        {
+            SCOPED_TRACE (juce::String (reopen ? "reopened " : "cancelled ") + (sending ? "send" : "get"));
+            engine->setTiming ({ 1, 1, timeoutMs, reopen ? 1 : 9, 0 });
+            failures.statuses.clear();
+            failures.midiFailures.clear();
 
-        if (kind == TransferStatus::Kind::get)
-            engine->startGet (slot);
-        else
-            ASSERT_TRUE (engine->sendPreset (slot));
+            if (sending)
+                ASSERT_TRUE (engine->sendPreset (slot));
+            else
+                engine->startGet (slot);
 
-        const auto before = sentCount();
-        ASSERT_TRUE (dispatchUntil ([&] { return sentCount() - before > 50; }));
-        engine->cancelTransfers();
-        const auto atCancel = sentCount();
+            ASSERT_TRUE (dispatchUntil ([&, start = sentCount()] { return sentCount() - start > 50; }));
 
-        EXPECT_FALSE (engine->isTransferRunning());
-        settle();
-        EXPECT_EQ (sentCount(), atCancel);
-        EXPECT_EQ (reports.total(), 0);
-        EXPECT_EQ (failures.last().state, TransferStatus::State::cancelled);
-        EXPECT_EQ (failures.last().mayBePartlyWritten, kind == TransferStatus::Kind::send);
-        EXPECT_GT (failures.statuses.size(), 2u) << "no progress was reported";
-    }
+            if (reopen)
+            {
+                keyboard.unplug();
+                midiManager.checkDevices();
+                keyboard.replug();
+                midiManager.checkDevices();
+                ASSERT_TRUE (midiManager.isConnected() && midiManager.isOutputOpen());
+                ASSERT_TRUE (finishTransfers (*engine));
+                ASSERT_EQ (failures.midiFailures.size(), 1);
+                EXPECT_EQ (failures.midiFailures[0].contains ("slot 4 may be partly written"), sending);
+            }
+            else
+            {
+                engine->cancelTransfers();
+                EXPECT_FALSE (engine->isTransferRunning());
+                const auto atCancel = sentCount();
+                settle();
+                EXPECT_EQ (sentCount(), atCancel);
+                EXPECT_TRUE (failures.midiFailures.isEmpty());
+                EXPECT_EQ (failures.last().mayBePartlyWritten, sending);
+            }
 
-    EXPECT_TRUE (failures.midiFailures.isEmpty());
+            EXPECT_EQ (failures.last().state, reopen ? TransferStatus::State::failed : TransferStatus::State::cancelled);
+            EXPECT_GT (failures.statuses.size(), 2u) << "no progress was reported";
+            EXPECT_EQ (reports.total(), 0);
+        }
+
+    EXPECT_EQ (modelData(), constants.distinctData());
     EXPECT_TRUE (failures.successes.empty());
 }
 
@@ -239,47 +244,13 @@ TEST_F (QXEditorEngineKeyboardTest, LoadingAFileOrAnotherGetCancelsARunningGet)
         else
             engine->startGet (slot + 1);
 
-        ASSERT_TRUE (finishTransfers());
+        ASSERT_TRUE (finishTransfers (*engine));
         settle();
         EXPECT_EQ (modelData(), constants.distinctData()) << (byFile ? "file" : "second get");
     }
 
     EXPECT_EQ (failures.successes.size(), 1u);
     EXPECT_TRUE (failures.midiFailures.isEmpty());
-}
-
-TEST_F (QXEditorEngineKeyboardTest, APortReopenedDuringATransferFailsIt)
-{
-    engine->setTiming ({ 1, 1, timeoutMs, 1, 0 });
-    const auto before = modelData();
-
-    for (const bool sending : { false, true })
-    {
-        failures.midiFailures.clear();
-        const auto progressed = [&, start = keyboard.getReadRequestCount() + keyboard.getWriteCount()] {
-            return keyboard.getReadRequestCount() + keyboard.getWriteCount() - start > 50;
-        };
-
-        if (sending)
-            ASSERT_TRUE (engine->sendPreset (slot));
-        else
-            engine->startGet (slot);
-
-        ASSERT_TRUE (dispatchUntil (progressed));
-        keyboard.unplug();
-        midiManager.checkDevices();
-        keyboard.replug();
-        midiManager.checkDevices();
-        ASSERT_TRUE (midiManager.isConnected() && midiManager.isOutputOpen());
-
-        ASSERT_TRUE (finishTransfers());
-        ASSERT_EQ (failures.midiFailures.size(), 1);
-        EXPECT_EQ (failures.midiFailures[0].contains ("slot 4 may be partly written"), sending);
-        EXPECT_EQ (failures.last().state, TransferStatus::State::failed);
-    }
-
-    EXPECT_EQ (modelData(), before);
-    EXPECT_TRUE (failures.successes.empty());
 }
 
 TEST_F (QXEditorEngineKeyboardTest, WithoutAnInputOrAnOutputNothingIsSentAndTheFailureIsReported)

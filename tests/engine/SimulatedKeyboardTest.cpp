@@ -10,39 +10,15 @@ using namespace MidiTestSupport;
 
 namespace
 {
-/** Collects read replies by address, as the editor would. */
-class ReplyCollector : public MidiManager::MidiManagerListener
+/** The read replies heard, by address, as the editor would keep them. */
+std::map<int, juce::uint8> repliesIn (const RecordingListener& listener)
 {
-public:
-    void handleMidiMessage (const juce::MidiMessage& message) override
-    {
-        const juce::ScopedLock sl (lock);
-
-        if (const auto reply = SysExMessages::parseReadReply (message))
-        {
-            values[reply->address] = reply->value;
-            ++replies;
-        }
-    }
-
-    int count() const
-    {
-        const juce::ScopedLock sl (lock);
-        return replies;
-    }
-
-    std::map<int, juce::uint8> take()
-    {
-        const juce::ScopedLock sl (lock);
-        replies = 0;
-        return std::exchange (values, {});
-    }
-
-private:
-    juce::CriticalSection lock;
     std::map<int, juce::uint8> values;
-    int replies = 0;
-};
+    for (const auto& message : listener.received())
+        if (const auto reply = SysExMessages::parseReadReply (message))
+            values[reply->address] = reply->value;
+    return values;
+}
 
 class SimulatedKeyboardTest : public ::testing::Test
 {
@@ -71,7 +47,7 @@ protected:
     const int dataLength = ModelConstants::qx61().getLayout().dataLength();
     std::shared_ptr<VirtualMidiPortLayer> ports = std::make_shared<VirtualMidiPortLayer>();
     SimulatedKeyboard keyboard { *ports };
-    ReplyCollector collector;
+    RecordingListener collector;
     MidiManager manager { ports };
 };
 
@@ -124,18 +100,13 @@ TEST_F (SimulatedKeyboardTest, StoresWritesAndSyncsAndIgnoresWhatIsNotForIt)
     // A read is answered with what the slot holds, written values included.
     requestRead (23, 464);
     ASSERT_TRUE (waitUntil ([&] { return collector.count() == 1; }));
-    EXPECT_EQ (collector.take()[464], 127);
+    EXPECT_EQ (repliesIn (collector)[464], 127);
 }
 
 TEST_F (SimulatedKeyboardTest, CanDropDuplicateDelayAndHoldBackReplies)
 {
-    SimulatedKeyboard::ReplyBehaviour behaviour;
-    behaviour.latencyMs = 1;
-    behaviour.jitterMs = 3;
-    behaviour.dropShare = 0.5;
-    behaviour.duplicateShare = 0.5;
     keyboard.setRandomSeed (42);
-    keyboard.setReplyBehaviour (behaviour);
+    keyboard.setReplyBehaviour ({ 1, 3, 0.5, 0.5 });
 
     for (int address = 0; address < 100; ++address)
         requestRead (3, address);
@@ -143,7 +114,7 @@ TEST_F (SimulatedKeyboardTest, CanDropDuplicateDelayAndHoldBackReplies)
     ASSERT_TRUE (keyboard.waitUntilIdle (5000));
     ASSERT_TRUE (waitUntil ([&] { return collector.count() == keyboard.getRepliesSent(); }));
     EXPECT_EQ (keyboard.getReadRequestCount(), 100);
-    const auto values = collector.take();
+    const auto values = repliesIn (collector);
     EXPECT_GT (values.size(), 20u);
     EXPECT_LT (values.size(), 80u);
     EXPECT_GT (keyboard.getRepliesSent(), static_cast<int> (values.size())); // some came twice
@@ -152,17 +123,15 @@ TEST_F (SimulatedKeyboardTest, CanDropDuplicateDelayAndHoldBackReplies)
         EXPECT_EQ (value, keyboard.getSlotData (3)[address]);
 
     // Held far beyond this test's next steps, so the check below cannot race the reply.
-    behaviour = {};
-    behaviour.lateShare = 1.0;
-    behaviour.lateDelayMs = 60000;
-    keyboard.setReplyBehaviour (behaviour);
+    keyboard.setReplyBehaviour ({ 0, 0, 0.0, 0.0, 1.0, 60000 });
+    const auto heard = collector.count();
     requestRead (0, 2);
     EXPECT_FALSE (keyboard.waitUntilIdle (0));
 
     // Unplugging loses what was still to be sent.
     keyboard.unplug();
     EXPECT_TRUE (keyboard.waitUntilIdle (0));
-    EXPECT_EQ (collector.count(), 0);
+    EXPECT_EQ (collector.count(), heard);
 }
 
 TEST_F (SimulatedKeyboardTest, UnplugRemovesItsPortsAndReplugBringsThemBackAsANewDevice)
@@ -186,8 +155,8 @@ TEST_F (SimulatedKeyboardTest, UnplugRemovesItsPortsAndReplugBringsThemBackAsANe
         EXPECT_FALSE (manager.isConnected()); // the old ports are dead, as on ALSA
         manager.checkDevices();
         ASSERT_TRUE (manager.isConnected());
+        const auto heard = collector.count();
         requestRead (0, 5);
-        EXPECT_TRUE (waitUntil ([&] { return collector.count() == 1; }));
-        collector.take();
+        EXPECT_TRUE (waitUntil ([&] { return collector.count() == heard + 1; }));
     }
 }

@@ -29,18 +29,9 @@ struct EditorWindow
     WidgetTestSupport::OnDesktop onDesktop { editor };
 };
 
-struct EditorSoakTest : public ::testing::Test
+// Its own engine stays idle; each window gets one of its own.
+struct EditorSoakTest : public ::testing::Test, public KeyboardRig
 {
-    EditorSoakTest()
-    {
-        midiManager.setInputDevice (SimulatedKeyboard::portName);
-        midiManager.setOutputDevice (SimulatedKeyboard::portName);
-    }
-
-    std::shared_ptr<VirtualMidiPortLayer> layer = std::make_shared<VirtualMidiPortLayer>();
-    SimulatedKeyboard keyboard { *layer };
-    MidiManager midiManager { layer };
-    QX61Constants constants;
 };
 } // namespace
 
@@ -57,33 +48,33 @@ TEST_F (EditorSoakTest, TwentyEditorsClosedWithGetsAndUpdatesInFlight)
     for (int window = 0; window < 20; ++window)
     {
         const auto slot = static_cast<juce::uint8> (window % SimulatedKeyboard::numSlots);
-        auto engine = constants.makeEngine (midiManager);
-        engine->setTiming ({ 0, 0, 2000, 3 });
-        auto editor = std::make_unique<EditorWindow> (engine, constants.model);
+        auto windowEngine = constants.makeEngine (midiManager);
+        windowEngine->setTiming ({ 0, 0, 2000, 3 });
+        auto editor = std::make_unique<EditorWindow> (windowEngine, constants.model);
 
         // Combo boxes post their updates; some are delivered, some are still queued at the close.
-        engine->applyPreset (shifted);
+        windowEngine->applyPreset (shifted);
         if (window % 3 == 0)
             dispatchUntil ([] { return false; }, 20);
 
-        engine->startGet (slot);
-        ASSERT_TRUE (engine->isGetRunning());
+        windowEngine->startGet (slot);
+        ASSERT_TRUE (windowEngine->isGetRunning());
 
         if (window % 2 == 0)
             dispatchUntil ([] { return false; }, 5);
 
         editor = nullptr;
-        EXPECT_EQ (engine->getReferenceCount(), 1) << "a closed editor still holds its engine";
+        EXPECT_EQ (windowEngine->getReferenceCount(), 1) << "a closed editor still holds its engine";
 
         // Every other engine outlives its editor until the get ends and applies the preset with no
         // widgets left; the others go with the get still running.
         if (window % 2 == 0)
         {
-            ASSERT_TRUE (dispatchUntil ([&] { return ! engine->isGetRunning(); }, 30000));
-            EXPECT_EQ (engine->getModel().collectData(), keyboard.getSlotData (slot));
+            ASSERT_TRUE (dispatchUntil ([&] { return ! windowEngine->isGetRunning(); }, 30000));
+            EXPECT_EQ (windowEngine->getModel().collectData(), keyboard.getSlotData (slot));
         }
 
-        engine = nullptr;
+        windowEngine = nullptr;
 
         // The keyboard answers no slot in its replies; the next get must not hear this one's.
         ASSERT_TRUE (keyboard.waitUntilIdle (10000));

@@ -21,13 +21,13 @@ enum class InFlight
 
 constexpr int numKinds = 5;
 
-void startGetFromDialog (EditorWindow& window, int slot)
+/** Picks the slot in an open get or send dialog and confirms it. */
+template <typename Dialog>
+void confirmSlot (Dialog* dialog, int slot, const juce::String& button)
 {
-    window.openGetPresetWindow();
-    auto* dialog = window.getGetPresetWindow();
     ASSERT_NE (dialog, nullptr);
     dialog->getContent().getSlotComboBox().setSelectedId (slot, juce::sendNotificationSync);
-    ASSERT_TRUE (clickButton (*dialog, "Get"));
+    ASSERT_TRUE (clickButton (*dialog, button));
 }
 
 struct Files
@@ -49,7 +49,8 @@ void setUp (ShellHarness& harness, EditorWindow& window, InFlight kind, int inde
     switch (kind)
     {
         case InFlight::getRunning:
-            startGetFromDialog (window, 1 + index % SimulatedKeyboard::numSlots);
+            window.openGetPresetWindow();
+            confirmSlot (window.getGetPresetWindow(), 1 + index % SimulatedKeyboard::numSlots, "Get");
             break;
 
         case InFlight::dialogsOpen:
@@ -58,15 +59,10 @@ void setUp (ShellHarness& harness, EditorWindow& window, InFlight kind, int inde
             break;
 
         case InFlight::midiAlert:
-        {
             ASSERT_TRUE (window.openPresetFile (files.unsendable));
             window.openSendPresetWindow();
-            auto* dialog = window.getSendPresetWindow();
-            ASSERT_NE (dialog, nullptr);
-            dialog->getContent().getSlotComboBox().setSelectedId (2, juce::sendNotificationSync);
-            ASSERT_TRUE (clickButton (*dialog, "Send"));
+            confirmSlot (window.getSendPresetWindow(), 2, "Send");
             break;
-        }
 
         case InFlight::fileAlert:
             window.openPresetFile (files.missing);
