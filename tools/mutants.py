@@ -120,7 +120,7 @@ def plant(root, path, number, original, mutated):
 
 def runSuite(build, timeout):
     return subprocess.run(["timeout", str(timeout), "xvfb-run", "-a", "-s", "-screen 0 1920x1200x24",
-                           str(build / "tests" / "qx_tests"), "--gtest_brief=1"],
+                           str(build / "tests" / "qx_tests"), "--gtest_brief=1", "--gtest_fail_fast"],
                           stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, cwd=build).returncode
 
 
