@@ -11,10 +11,9 @@ protected:
     ModelConstants constants = ModelConstants::qx61();
     PresetModel model { constants.getLayout(), constants.getHighestSplitPoint(), constants.maxKeybedOctave };
 
-    Control::Bytes defaultData() const
+    static Control::Bytes defaultData()
     {
-        const auto message = ModelConstants::qx61DefaultPreset();
-        return { message.getRawDataPointer() + 10, 465 };
+        return { ModelConstants::qx61DefaultPreset().getRawDataPointer() + PresetLayout::messageDataStart, 465 };
     }
 
     juce::String dumpOf (const Control::Bytes& data)
@@ -170,4 +169,37 @@ TEST_F (PresetJsonTest, RefusalsNameThePlace)
     root = juce::JSON::parse (dump);
     root.getDynamicObject()->getProperty ("knobs").getArray()->remove (3);
     EXPECT_EQ (errorFor (juce::JSON::toString (root)), "\"knobs\" must hold 16 entries, not 15");
+}
+
+// Inputs found by fuzzing the reader. Numbers too long for 64 bits: the parser underneath wraps them
+// around, so one could read as a small, valid byte.
+TEST_F (PresetJsonTest, NumbersBeyondAnyByteAreRefusedNotWrappedAround)
+{
+    const juce::String transpose ("\"Keybed Transpose\": ");
+
+    // 2^64 + 12, which wraps around to 12, and a run of nines longer than any integer.
+    for (const auto* number : { "18446744073709551628", "99999999999999999999999999999999999999",
+                                "-18446744073709551604" })
+        EXPECT_TRUE (errorFor (defaultDumpWith (transpose + "12", transpose + number)).contains ("number too long"))
+            << number;
+
+    // Long runs of digits inside strings, escaped quotes included, are text.
+    Control::Bytes data;
+    const auto withText = defaultDumpWith (transpose + "12", transpose + "12, \"note\": "
+                                                            "\"1234567890123456789012 \\\" 1234567890123456789012\"");
+    EXPECT_FALSE (readBack (withText, data).getErrorMessage().contains ("number too long"));
+}
+
+TEST_F (PresetJsonTest, TextThatIsNotUtf8IsRefusedWithoutReadingPastItsEnd)
+{
+    // A text stopping inside a sequence, and lone continuation bytes the parser would read as "2"s.
+    const std::string brokenEnd = "{\"nameo\x8e\xce\xce\xce\xce\xce";
+    const std::string strayBytes = "{\"a\": 1" + std::string (30, '\xb2') + "}";
+
+    for (const auto& bytes : { brokenEnd, strayBytes })
+    {
+        Control::Bytes data;
+        const auto error = PresetJson::read (bytes, model, data).getErrorMessage();
+        EXPECT_TRUE (error.startsWith ("malformed JSON at 1:")) << error;
+    }
 }

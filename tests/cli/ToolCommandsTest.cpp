@@ -33,11 +33,9 @@ protected:
 
     juce::String path (const juce::String& name) const { return folder.file (name).getFullPathName(); }
 
-    const juce::StringArray simulatorPorts { "--in", "QX61 Simulator", "--out", "QX61 Simulator" };
-
     int runOnKeyboard (juce::StringArray arguments)
     {
-        arguments.addArray (simulatorPorts);
+        arguments.addArray ({ "--in", "QX61 Simulator", "--out", "QX61 Simulator" });
         return run (arguments);
     }
 
@@ -172,11 +170,7 @@ TEST_F (ToolCommandsTest, BackupAndRestoreEverySlot)
     // complete: none of them may land in the next slot's file.
     keyboard.setRandomSeed (5);
     keyboard.setReplyBehaviour ({ 20, 5, 0.01, 0.2 });
-    const auto midi = juce::StringArray { "--in", "QX61 Simulator", "--out", "QX61 Simulator" };
-    auto backupArguments = juce::StringArray { "backup", "--dir", path ("backup") };
-    backupArguments.addArray (midi);
-
-    ASSERT_EQ (run (backupArguments), ToolCommands::success) << err.str();
+    ASSERT_EQ (runOnKeyboard ({ "backup", "--dir", path ("backup") }), ToolCommands::success) << err.str();
     keyboard.setReplyBehaviour ({});
     for (int slot = 1; slot <= 24; ++slot)
         EXPECT_EQ (contentsOf (ToolCommands::slotFile (folder.file ("backup"), slot)), slotMessage (slot - 1)) << slot;
@@ -190,9 +184,8 @@ TEST_F (ToolCommandsTest, BackupAndRestoreEverySlot)
     two.moveFileTo (one);
     folder.file ("swap").moveFileTo (two);
 
-    auto restoreArguments = juce::StringArray { "restore", "--dir", path ("backup") };
-    restoreArguments.addArray (midi);
-    ASSERT_EQ (run (restoreArguments), ToolCommands::success) << err.str();
+    const juce::StringArray restore { "restore", "--dir", path ("backup") };
+    ASSERT_EQ (runOnKeyboard (restore), ToolCommands::success) << err.str();
     EXPECT_EQ (keyboard.getSlotData (0), secondData);
     EXPECT_EQ (keyboard.getSlotData (1), firstData);
 
@@ -202,11 +195,11 @@ TEST_F (ToolCommandsTest, BackupAndRestoreEverySlot)
     data.set (constants.getLayout().knobOffset (2) + 1, 200);
     const auto twenty = ToolCommands::slotFile (folder.file ("backup"), 20);
     twenty.replaceWithData (SysExMessages::presetMessage (constants.modelId, 0, data).getRawDataPointer(), 476);
-    EXPECT_EQ (run (restoreArguments), ToolCommands::failure);
+    EXPECT_EQ (runOnKeyboard (restore), ToolCommands::failure);
     EXPECT_EQ (err.str(), "qx61-tool: slot 20: " + twenty.getFullPathName()
                               + ": knobs[2] \"CC\" is 200, above the 127 that MIDI can carry\n");
 
     ToolCommands::slotFile (folder.file ("backup"), 24).replaceWithText ("not a preset");
-    EXPECT_EQ (run (restoreArguments), ToolCommands::failure);
+    EXPECT_EQ (runOnKeyboard (restore), ToolCommands::failure);
     EXPECT_EQ (keyboard.getWriteCount(), writesBefore);
 }

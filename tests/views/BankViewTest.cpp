@@ -38,23 +38,17 @@ public:
     }
 };
 
+/** The titles of the shown control views, or the names of plain ones. */
 juce::StringArray shownTitles (const BankView& bank)
 {
     juce::StringArray titles;
 
     if (auto* shown = bank.getShownBank())
         for (auto* item : shown->getItems())
-            titles.add (item->getName());
-
-    return titles;
-}
-
-juce::StringArray shownControlTitles (const BankView& bank)
-{
-    juce::StringArray titles;
-
-    for (auto* item : bank.getShownBank()->getItems())
-        titles.add (dynamic_cast<GenericControlView&> (*item).getTitle());
+        {
+            auto* view = dynamic_cast<GenericControlView*> (item);
+            titles.add (view != nullptr ? view->getTitle() : item->getName());
+        }
 
     return titles;
 }
@@ -78,11 +72,11 @@ juce::String toggleName (BankView& bank)
 
 TEST (BankViewTest, PagesStepWithoutWrappingAround)
 {
-    ViewTestEngine engine;
+    TestEngine engine;
     KnobBank knobs (engine.engine, 16);
 
     EXPECT_EQ (knobs.getNumBanks(), 4);
-    EXPECT_EQ (shownControlTitles (knobs), juce::StringArray ({ "Knob 1", "Knob 2", "Knob 3", "Knob 4" }));
+    EXPECT_EQ (shownTitles (knobs), juce::StringArray ({ "Knob 1", "Knob 2", "Knob 3", "Knob 4" }));
     EXPECT_TRUE (arrowsShown (knobs));
 
     step (knobs, false);
@@ -96,11 +90,11 @@ TEST (BankViewTest, PagesStepWithoutWrappingAround)
 
     step (knobs, true);
     EXPECT_EQ (knobs.getCurrentBank(), 3);
-    EXPECT_EQ (shownControlTitles (knobs), juce::StringArray ({ "Knob 13", "Knob 14", "Knob 15", "Knob 16" }));
+    EXPECT_EQ (shownTitles (knobs), juce::StringArray ({ "Knob 13", "Knob 14", "Knob 15", "Knob 16" }));
     EXPECT_TRUE (arrowsShown (knobs));
 
     step (knobs, false);
-    EXPECT_EQ (shownControlTitles (knobs), juce::StringArray ({ "Knob 9", "Knob 10", "Knob 11", "Knob 12" }));
+    EXPECT_EQ (shownTitles (knobs), juce::StringArray ({ "Knob 9", "Knob 10", "Knob 11", "Knob 12" }));
 
     // Only the shown bank is a child; its views stand side by side.
     int banksAsChildren = 0;
@@ -119,7 +113,7 @@ TEST (BankViewTest, PagesStepWithoutWrappingAround)
 
 TEST (BankViewTest, EverySectionHasItsBanksAndToggle)
 {
-    ViewTestEngine engine;
+    TestEngine engine;
     KnobBank knobs (engine.engine, 16);
     SwitchBank switches (engine.engine, 48);
     PadBank pads (engine.engine, 16);
@@ -151,16 +145,16 @@ TEST (BankViewTest, EverySectionHasItsBanksAndToggle)
         EXPECT_EQ (toggleName (section.bank), section.toggle);
     }
 
-    juce::StringArray firstTransports;
+    const auto transportTitles = [&transport] {
+        juce::StringArray titles;
+        for (auto* item : transport.getShownBank()->getItems())
+            titles.add (findAll<juce::Label> (*item)[0]->getText());
+        return titles;
+    };
 
-    for (auto* item : transport.getShownBank()->getItems())
-        firstTransports.add (findAll<juce::Label> (*item)[0]->getText());
-
-    EXPECT_EQ (firstTransports, juce::StringArray ({ "Rewind", "Fast Forward", "Stop", "Play" }));
+    EXPECT_EQ (transportTitles(), juce::StringArray ({ "Rewind", "Fast Forward", "Stop", "Play" }));
     step (transport, true);
-    ASSERT_EQ (transport.getShownBank()->getItems().size(), 2);
-    EXPECT_EQ (findAll<juce::Label> (*transport.getShownBank()->getItems()[0])[0]->getText(), "Loop");
-    EXPECT_EQ (findAll<juce::Label> (*transport.getShownBank()->getItems()[1])[0]->getText(), "Record");
+    EXPECT_EQ (transportTitles(), juce::StringArray ({ "Loop", "Record" }));
 
     auto wheelViews = wheels.getShownBank()->getItems();
     ASSERT_EQ (wheelViews.size(), 2);

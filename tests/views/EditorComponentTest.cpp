@@ -21,8 +21,8 @@ protected:
     ViewSelector& tabs() const { return *editor.getSelector (0); }
     ViewSelector& product() const { return *editor.getSelector (1); }
 
-    juce::Button& tab (const juce::String& name) const { return *findNamed<juce::Button> (tabs(), name); }
-    juce::Button& picture (const juce::String& name) const { return *findNamed<juce::Button> (product(), name); }
+    juce::Button& tab (const juce::String& name) const { return named<juce::Button> (tabs(), name); }
+    juce::Button& picture (const juce::String& name) const { return named<juce::Button> (product(), name); }
 
     /** Clicks as a user would, and lets the click arrive. */
     static void click (juce::Button& button)
@@ -64,7 +64,7 @@ protected:
         return names;
     }
 
-    ViewTestEngine engine;
+    TestEngine engine;
     EditorComponent editor;
 };
 } // namespace
@@ -72,30 +72,20 @@ protected:
 TEST_F (EditorComponentTest, LaysOutThePictureTheSelectorsAndTheViews)
 {
     EXPECT_EQ (editor.getBounds(), juce::Rectangle<int> (0, 0, 1200, 700));
-    auto* background = findNamed<juce::ImageComponent> (editor, "Background Image");
-    ASSERT_NE (background, nullptr);
-    EXPECT_EQ (background->getBounds(), editor.getLocalBounds());
-
-    EXPECT_EQ (tabs().getBounds(), juce::Rectangle<int> (0, 450, 1200, 40));
+    EXPECT_EQ (named<juce::ImageComponent> (editor, "Background Image").getBounds(), editor.getLocalBounds());
     EXPECT_EQ (product().getBounds(), juce::Rectangle<int> (25, 50, 1150, 286));
+    EXPECT_EQ (tabs().getBounds(), juce::Rectangle<int> (0, 450, 1200, 40));
 
-    for (int i = 0; i < EditorComponent::numViews; ++i)
-        EXPECT_EQ (editor.getView (i)->getPosition(), juce::Point<int> (0, 490)) << i;
-
-    // Tabs left to right in view order, the two outer ones wider.
-    EXPECT_EQ (tabs().getButtons().size(), 9);
+    // Tabs side by side in view order, the two outer ones wider; every view below them.
     int x = 0;
 
-    for (int view = 0; view < 9; ++view)
+    for (int view = 0; view < EditorComponent::numViews; ++view)
     {
-        auto* button = tabs().getButtonForView (view);
-        EXPECT_EQ (button->getName(), TabSelectorButtons::buttonNames()[view]);
-        EXPECT_EQ (button->getBounds(), juce::Rectangle<int> (x, 0, view == 0 || view == 8 ? 138 : 132, 40));
-        x = button->getRight();
+        const auto tabBounds = tabs().getButtonForView (view)->getBounds();
+        EXPECT_EQ (tabBounds, juce::Rectangle<int> (x, 0, view == 0 || view == 8 ? 138 : 132, 40));
+        EXPECT_EQ (editor.getView (view)->getPosition(), tabs().getBounds().getBottomLeft());
+        x = tabBounds.getRight();
     }
-
-    EXPECT_EQ (product().getButtonForView (0), nullptr);
-    EXPECT_EQ (product().getButtonForView (8), nullptr);
 }
 
 TEST_F (EditorComponentTest, EitherSelectorShowsTheViewAndPressesItsButtonsInBothRows)
@@ -105,23 +95,28 @@ TEST_F (EditorComponentTest, EitherSelectorShowsTheViewAndPressesItsButtonsInBot
     EXPECT_EQ (pressed (tabs()), juce::StringArray ("Main View Selector Button"));
     EXPECT_TRUE (pressed (product()).isEmpty());
 
-    click (picture ("Knob Selector Button"));
-    EXPECT_EQ (shownView(), EditorComponent::knobView);
-    EXPECT_EQ (pressed (tabs()), juce::StringArray ("Knob Selector Button"));
-    EXPECT_EQ (pressed (product()), juce::StringArray ("Knob Selector Button"));
-
-    click (tab ("Pitch/Mod Wheel Selector Button"));
-    EXPECT_EQ (shownView(), EditorComponent::wheelView);
-    EXPECT_EQ (pressed (tabs()), juce::StringArray ("Pitch/Mod Wheel Selector Button"));
-    EXPECT_EQ (pressed (product()), juce::StringArray ("Wheel Selector Button"));
-
-    // Every product-picture button selects the view that its tab selects.
+    // Each picture button presses the tab of its name (the wheels' tab names both wheels).
     for (auto* button : product().getButtons())
     {
         click (*button);
         const auto shown = shownView();
+        const auto name = button->getName();
         EXPECT_EQ (product().getButtonForView (shown), button);
-        EXPECT_TRUE (tabs().getButtonForView (shown)->getToggleState());
+        EXPECT_EQ (pressed (product()), juce::StringArray (name));
+        EXPECT_EQ (pressed (tabs()),
+                   juce::StringArray (name == "Wheel Selector Button" ? "Pitch/Mod Wheel Selector Button" : name));
+    }
+
+    // Each tab presses its picture button, and releases the picture where it has none (main, sustain).
+    for (auto* button : tabs().getButtons())
+    {
+        click (*button);
+        const auto shown = shownView();
+        auto* pictureButton = product().getButtonForView (shown);
+        EXPECT_EQ (tabs().getButtonForView (shown), button);
+        EXPECT_EQ (pressed (tabs()), juce::StringArray (button->getName()));
+        EXPECT_EQ (pressed (product()),
+                   pictureButton != nullptr ? juce::StringArray (pictureButton->getName()) : juce::StringArray());
     }
 
     // Clicking the selected tab again keeps the same view.
@@ -129,19 +124,6 @@ TEST_F (EditorComponentTest, EitherSelectorShowsTheViewAndPressesItsButtonsInBot
     click (tab ("Drum Pad Selector Button"));
     EXPECT_EQ (shownView(), EditorComponent::padView);
     EXPECT_EQ (pressed (product()), juce::StringArray ("Drum Pad Selector Button"));
-}
-
-TEST_F (EditorComponentTest, TheSustainAndMainTabsLeaveThePictureReleased)
-{
-    click (picture ("Keybed Selector Button"));
-    click (tab ("Sustain Selector Button"));
-    EXPECT_EQ (shownView(), EditorComponent::sustainView);
-    EXPECT_TRUE (pressed (product()).isEmpty());
-
-    click (picture ("Transport Selector Button"));
-    click (tab ("Main View Selector Button"));
-    EXPECT_EQ (shownView(), EditorComponent::mainView);
-    EXPECT_TRUE (pressed (product()).isEmpty());
 }
 
 TEST_F (EditorComponentTest, TheRollModeButtonTakesClicksInsideTheTransportArea)
@@ -165,7 +147,6 @@ TEST_F (EditorComponentTest, TheMainViewOffersItsFourButtonsToOneListener)
 
     for (const auto& name : names)
         ASSERT_NE (findNamed<juce::ImageButton> (mainView, name), nullptr) << name;
-
     struct Recorder : juce::Button::Listener
     {
         void buttonClicked (juce::Button* button) override { clicked.add (button->getName()); }

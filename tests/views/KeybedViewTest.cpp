@@ -2,8 +2,6 @@
 
 #include "model/ControlGroup.h"
 #include "views/KeybedControlView.h"
-#include "widgets/SingleParameterControllerComboBox.h"
-#include "widgets/SingleParameterControllerNumberBox.h"
 
 #include <gtest/gtest.h>
 
@@ -11,19 +9,7 @@ using namespace ControlGroup;
 
 namespace
 {
-using Box = SingleParameterControllerNumberBox;
-
-Box& box (juce::Component& panel, const juce::String& caption)
-{
-    auto* found = findNamed<NumberBox> (panel, caption);
-    jassert (found != nullptr);
-    return *dynamic_cast<Box*> (found->getParentComponent());
-}
-
-juce::ComboBox& splitMode (KeybedControlView& view)
-{
-    return *findNamed<juce::ComboBox> (view.getSplitSelector(), "Split Mode");
-}
+juce::ComboBox& splitMode (KeybedControlView& view) { return named<juce::ComboBox> (view.getSplitSelector(), "Split Mode"); }
 
 juce::String visibleZones (const KeybedControlView& view)
 {
@@ -35,35 +21,29 @@ juce::String visibleZones (const KeybedControlView& view)
 
     return zones.joinIntoString (", ");
 }
-
 } // namespace
 
 TEST (KeybedViewTest, TheSplitModeChoosesThePanels)
 {
-    ViewTestEngine engine;
+    TestEngine engine;
     KeybedControlView view (engine.engine);
 
     // Nothing shows until the split mode box's first notification.
     EXPECT_EQ (visibleZones (view), "");
 
-    auto preset = engine.defaultPreset();
-    engine.setInPreset (preset, keybedGroup, 0, "Split Mode", 1);
-    engine.apply (preset);
+    engine.applyWith (keybedGroup, 0, "Split Mode", 1);
     EXPECT_EQ (visibleZones (view), "Keybed");
 
-    splitMode (view).setSelectedId (1);
-    deliverPendingMessages();
-    EXPECT_EQ (visibleZones (view), "Lower Keybed, Upper Keybed");
-    EXPECT_EQ (engine.stored (keybedGroup, 0, "Split Mode"), 0);
-
-    splitMode (view).setSelectedId (2);
-    deliverPendingMessages();
-    EXPECT_EQ (visibleZones (view), "Keybed");
-    EXPECT_EQ (engine.stored (keybedGroup, 0, "Split Mode"), 1);
+    for (const auto& [itemId, zones] : { std::pair (1, "Lower Keybed, Upper Keybed"), std::pair (2, "Keybed") })
+    {
+        splitMode (view).setSelectedId (itemId);
+        deliverPendingMessages();
+        EXPECT_EQ (visibleZones (view), zones);
+        EXPECT_EQ (engine.stored (keybedGroup, 0, "Split Mode"), itemId - 1);
+    }
 
     // A value the box has no item for counts as split, and is not overwritten.
-    engine.setInPreset (preset, keybedGroup, 0, "Split Mode", 5);
-    engine.apply (preset);
+    engine.applyWith (keybedGroup, 0, "Split Mode", 5);
     EXPECT_EQ (splitMode (view).getText(), "");
     EXPECT_EQ (visibleZones (view), "Lower Keybed, Upper Keybed");
     EXPECT_EQ (engine.stored (keybedGroup, 0, "Split Mode"), 5);
@@ -74,20 +54,19 @@ TEST (KeybedViewTest, RangesComeFromTheModel)
     auto constants = ModelConstants::qx61();
     constants.numKeys = 49;
     constants.maxKeybedOctave = 7;
-    ViewTestEngine engine (constants);
+    TestEngine engine (constants);
     KeybedControlView view (engine.engine);
 
-    auto& splitPoint = box (view.getSplitSelector(), "Split Point").getNumberBox();
+    auto& splitPoint = named<NumberBox> (view.getSplitSelector(), "Split Point");
     EXPECT_EQ (splitPoint.getMinimum(), 1.0);
     EXPECT_EQ (splitPoint.getMaximum(), 49.0);
 
     for (auto* zone : view.getZoneViews())
-        EXPECT_EQ (box (*zone, "Octave").getNumberBox().getMaximum(), 7.0);
+        EXPECT_EQ (named<NumberBox> (*zone, "Octave").getMaximum(), 7.0);
 
     // Typing beyond the range is refused; the last key is accepted.
-    auto& split = box (view.getSplitSelector(), "Split Point");
-    typeText (split.getNumberBox(), "50");
+    typeText (splitPoint, "50");
     EXPECT_NE (engine.stored (keybedGroup, 0, "Split Point"), 49);
-    typeText (split.getNumberBox(), "49");
+    typeText (splitPoint, "49");
     EXPECT_EQ (engine.stored (keybedGroup, 0, "Split Point"), 48);
 }

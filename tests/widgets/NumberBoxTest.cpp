@@ -74,13 +74,18 @@ TEST_F (NumberBoxTest, TakesTypedTextFromItsStartWithinTheInclusiveRange)
     EXPECT_GT (NumberBox::parseTypedText ("99999999999999999999"), 1e19);
 }
 
-TEST_F (NumberBoxTest, EmptyTextAndEscapeKeepTheValue)
+TEST_F (NumberBoxTest, TypingReplacesTheShownValueAndEmptyTextOrEscapeKeepIt)
 {
     makeRange (0, 127, 64);
-
     box.showEditor();
-    box.getCurrentTextEditor()->clear();
-    box.getCurrentTextEditor()->keyPressed (juce::KeyPress (juce::KeyPress::returnKey));
+    auto* editor = box.getCurrentTextEditor();
+    ASSERT_NE (editor, nullptr);
+    EXPECT_EQ (editor->getHighlightedText(), "64");
+    EXPECT_FALSE (editor->isMultiLine());
+    EXPECT_TRUE (editor->hasKeyboardFocus (false));
+
+    editor->clear();
+    editor->keyPressed (juce::KeyPress (juce::KeyPress::returnKey));
     WidgetTestSupport::flushMessages();
     EXPECT_EQ (box.getValue(), 64.0);
     EXPECT_EQ (box.getText(), "64");
@@ -90,19 +95,6 @@ TEST_F (NumberBoxTest, EmptyTextAndEscapeKeepTheValue)
     EXPECT_EQ (box.getValue(), 64.0);
     EXPECT_EQ (box.getText(), "64");
     EXPECT_EQ (box.getCurrentTextEditor(), nullptr);
-}
-
-TEST_F (NumberBoxTest, TypingReplacesTheWholeShownValue)
-{
-    makeRange (0, 127, 64);
-    box.showEditor();
-    auto* editor = box.getCurrentTextEditor();
-    ASSERT_NE (editor, nullptr);
-    EXPECT_EQ (editor->getText(), "64");
-    EXPECT_EQ (editor->getHighlightedText(), "64");
-    EXPECT_FALSE (editor->isMultiLine());
-    EXPECT_TRUE (editor->hasKeyboardFocus (false));
-    box.hideEditor (true);
 }
 
 TEST_F (NumberBoxTest, NotifiesOnlyWhenAskedButAlsoForAnUnchangedValue)
@@ -151,6 +143,20 @@ TEST_F (NumberBoxTest, AValueHeldOutsideTheRangeIsShownWithoutNotifying)
     EXPECT_TRUE (log.empty());
     typeInto (box, "8");
     EXPECT_EQ (log, (std::vector<juce::String> { "L=8" }));
+}
+
+TEST (NumberBoxWithLabel, StartsAtItsMinimumSilentlyAndShowsEveryValueItIsGiven)
+{
+    std::vector<juce::String> log;
+    RecordingListener listener { log, "L" };
+    NumberBoxWithLabel widget (1, 16, "MIDI Channel", &listener);
+    EXPECT_EQ (widget.getNumberBox().getValue(), 1.0);
+
+    // A value beyond the box's range is still shown, without a notification, so the number is never stale.
+    widget.setValue (16);
+    widget.setValue (17);
+    EXPECT_EQ (widget.getNumberBox().getText(), "17");
+    EXPECT_EQ (log, (std::vector<juce::String> { "L=16" }));
 }
 
 TEST_F (NumberBoxTest, TellsItsRangeAndMarksARefusedValueBeforeTheStoredOneComesBack)

@@ -22,7 +22,7 @@ struct ParameterControllerTest : ::testing::Test
 
     double shown (NumberBoxWithLabel& widget) { return widget.getNumberBox().getValue(); }
 
-    WidgetTestSupport::EngineHolder holder;
+    WidgetTestSupport::TestEngine holder;
     QXEditorEngine::Ptr engine = holder.engine;
 };
 
@@ -68,10 +68,10 @@ TEST_F (ParameterControllerTest, AStoredValueBeyondTheShownRangeIsNeverStale)
 {
     SingleParameterControllerNumberBox curve (engine, "Curve", keybedGroup, 1, 8, 1);
     curve.parameterName = "Keybed Curve";
-    holder.applyPresetWith (keybedGroup, 0, "Keybed Curve", 5);
+    holder.applyWith (keybedGroup, 0, "Keybed Curve", 5);
     EXPECT_EQ (shown (curve), 6.0);
 
-    holder.applyPresetWith (keybedGroup, 0, "Keybed Curve", 8);
+    holder.applyWith (keybedGroup, 0, "Keybed Curve", 8);
     EXPECT_EQ (curve.getNumberBox().getText(), "9");
     EXPECT_EQ (holder.stored (keybedGroup, 0, "Keybed Curve"), 8);
 
@@ -92,13 +92,13 @@ TEST_F (ParameterControllerTest, ComboBoxesMapItemIdsToStoredValues)
     EXPECT_EQ (holder.stored (rollModeGroup, 0, "Function"), 1);
     EXPECT_EQ (extra.ids.back(), 2);
 
-    holder.applyPresetWith (rollModeGroup, 0, "Function", 0);
+    holder.applyWith (rollModeGroup, 0, "Function", 0);
     EXPECT_EQ (function.getComboBox().getText(), "Toggle");
 }
 
 TEST_F (ParameterControllerTest, AWidgetBuiltAfterAPresetShowsItAndOverwritesNothing)
 {
-    holder.applyPresetWith (padGroup, 0, "Mode", 2);
+    holder.applyWith (padGroup, 0, "Mode", 2);
     engine->setParameter (padGroup, 0, "MIDI Channel", 9, false);
     DoubleParameterControllerComboBox mode (engine, "Mode", 0, padGroup,
                                             { "Note", "CC Toggle", "CC Momentary", "Program Change" }, nullptr);
