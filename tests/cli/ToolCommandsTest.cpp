@@ -75,14 +75,10 @@ TEST_F (ToolCommandsTest, RefusedInputWritesNothingAndSaysWhy)
 
 TEST_F (ToolCommandsTest, HostileInputIsRefusedWithAReason)
 {
-    const auto dump = [this] {
-        run ({ "dump", folder.fileWith ("in.qx6", slotMessage (0)).getFullPathName() });
-        return juce::String (out.str());
-    }();
+    // What the reader refuses inside a file has its own tests; these are the files themselves.
+    run ({ "dump", folder.fileWith ("in.qx6", slotMessage (0)).getFullPathName() });
+    folder.file ("huge.json").replaceWithText (juce::String (out.str()) + juce::String::repeatedString (" ", 1 << 20));
     folder.file ("deep.json").replaceWithText (juce::String::repeatedString ("[", 50000));
-    folder.file ("trailing.json").replaceWithText (dump + "x");
-    folder.file ("twice.json").replaceWithText (dump.replaceFirstOccurrenceOf ("\"Gate\": ", "\"Gate\": 1, \"Gate\": "));
-    folder.file ("huge.json").replaceWithText (dump + juce::String::repeatedString (" ", 1 << 20));
     folder.file ("folder").createDirectory();
     mkfifo (path ("fifo").toRawUTF8(), 0600);
 
@@ -90,8 +86,6 @@ TEST_F (ToolCommandsTest, HostileInputIsRefusedWithAReason)
         { path ("deep.json"), "nested deeper than 64 levels" },
         { "/dev/zero", "/dev/zero: not a regular file" },
         { path ("fifo"), "not a regular file" },
-        { path ("trailing.json"), "expected end of input" },
-        { path ("twice.json"), "\"Gate\" is given twice in one object" },
         { path ("huge.json"), "larger than 1048576 bytes" },
         { path ("missing.json"), "No such file or directory" },
         { path ("folder"), "is a directory" },

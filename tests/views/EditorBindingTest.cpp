@@ -27,20 +27,6 @@ struct Binding
     int index;
 };
 
-void collect (juce::Component& root, int groupId, int index, std::vector<Binding>& bindings)
-{
-    for (auto* component : findAll<juce::Component> (root))
-    {
-        if (auto* controller = dynamic_cast<ParameterController*> (component))
-        {
-            if (dynamic_cast<ControlToMidiControllerButton*> (component) != nullptr)
-                bindings.push_back ({ component, controller, midiToDinGroup, 0 });
-            else
-                bindings.push_back ({ component, controller, groupId, index });
-        }
-    }
-}
-
 /** Every widget of every view, hidden banks included, with the control it should address. */
 std::vector<Binding> collectEditor (const EditorComponent& editor)
 {
@@ -48,28 +34,37 @@ std::vector<Binding> collectEditor (const EditorComponent& editor)
                                 keybedGroup, wheelsGroup, sustainGroup };
     std::vector<Binding> bindings;
 
+    const auto collect = [&bindings] (juce::Component& root, int groupId, int index) {
+        for (auto* component : findAll<juce::Component> (root))
+        {
+            if (auto* controller = dynamic_cast<ParameterController*> (component))
+            {
+                const bool toggle = dynamic_cast<ControlToMidiControllerButton*> (component) != nullptr;
+                bindings.push_back ({ component, controller, toggle ? midiToDinGroup : groupId, toggle ? 0 : index });
+            }
+        }
+    };
+
     for (int view = 0; view < EditorComponent::numViews; ++view)
     {
         auto& component = *editor.getView (view);
         const auto groupId = groupOfView[view];
+        auto* bank = dynamic_cast<BankView*> (&component);
 
-        if (auto* bank = dynamic_cast<BankView*> (&component))
+        if (bank == nullptr)
         {
-            // Knobs, switches, pads and transport buttons have one view per control; both wheel
-            // views edit the one wheels control.
-            const bool viewPerControl = groupId != wheelsGroup;
-
-            for (int i = 0; i < bank->getItems().size(); ++i)
-                collect (*bank->getItems()[i], groupId, viewPerControl ? i : 0, bindings);
-
-            for (auto* toggle : findAll<ControlToMidiControllerButton> (*bank))
-                if (toggle->getParentComponent() == bank)
-                    bindings.push_back ({ toggle, toggle, midiToDinGroup, 0 });
+            collect (component, groupId, 0);
+            continue;
         }
-        else
-        {
-            collect (component, groupId, 0, bindings);
-        }
+
+        // Knobs, switches, pads and transport buttons have one view per control; both wheel views edit
+        // the one wheels control. A bank's own toggle sits beside its items.
+        for (int i = 0; i < bank->getItems().size(); ++i)
+            collect (*bank->getItems()[i], groupId, groupId != wheelsGroup ? i : 0);
+
+        for (auto* toggle : findAll<ControlToMidiControllerButton> (*bank))
+            if (toggle->getParentComponent() == bank)
+                bindings.push_back ({ toggle, toggle, midiToDinGroup, 0 });
     }
 
     return bindings;
