@@ -1,9 +1,15 @@
 #include "views/ViewTestSupport.h"
 
 #include "model/ControlGroup.h"
+#include "views/KeybedControlView.h"
 #include "views/KnobControlView.h"
+#include "views/ModWheelView.h"
 #include "views/PadControlView.h"
+#include "views/PitchWheelView.h"
+#include "views/RollModeControlView.h"
+#include "views/SustainControlView.h"
 #include "views/SwitchControlView.h"
+#include "views/TransportControlView.h"
 #include "widgets/DoubleParameterControllerComboBox.h"
 #include "widgets/DoubleParamterControllerNumberBox.h"
 
@@ -31,6 +37,32 @@ void chooseMode (GenericControlView& view, int itemId)
     deliverPendingMessages();
 }
 
+juce::ComboBox& combo (juce::Component& view, const juce::String& caption) { return named<juce::ComboBox> (view, caption); }
+NumberBox& number (juce::Component& view, const juce::String& caption) { return named<NumberBox> (view, caption); }
+
+juce::StringArray items (juce::ComboBox& box)
+{
+    juce::StringArray texts;
+
+    for (int i = 0; i < box.getNumItems(); ++i)
+        texts.add (box.getItemText (i));
+
+    return texts;
+}
+
+juce::ComboBox& splitMode (KeybedControlView& view) { return named<juce::ComboBox> (view.getSplitSelector(), "Split Mode"); }
+
+juce::String visibleZones (const KeybedControlView& view)
+{
+    juce::StringArray zones;
+
+    for (auto* zone : view.getZoneViews())
+        if (zone->isVisible())
+            zones.add (zone->getZoneTitle());
+
+    return zones.joinIntoString (", ");
+}
+
 class ControlViewsTest : public ::testing::Test
 {
 protected:
@@ -50,17 +82,12 @@ TEST_F (ControlViewsTest, EachKindHasItsModesAndRows)
     EXPECT_EQ (switchView.getTitle(), "Switch 48");
 
     const auto expectModes = [] (GenericControlView& view, const juce::StringArray& modes,
-                                 const std::vector<juce::StringArray>& rows, int numberBoxes)
-    {
-        auto& comboBox = view.getModeComboBox()->getComboBox();
-        ASSERT_EQ (comboBox.getNumItems(), modes.size());
+                                 const std::vector<juce::StringArray>& rows, int numberBoxes) {
+        EXPECT_EQ (items (view.getModeComboBox()->getComboBox()), modes);
         ASSERT_EQ (view.getControlGroups().size(), modes.size());
 
         for (int i = 0; i < modes.size(); ++i)
-        {
-            EXPECT_EQ (comboBox.getItemText (i), modes[i]);
             EXPECT_EQ (rowNames (*view.getControlGroups()[i]), rows[(size_t) i]) << modes[i];
-        }
 
         EXPECT_EQ (findAll<Row> (view).size(), numberBoxes);
     };
@@ -116,4 +143,97 @@ TEST_F (ControlViewsTest, AStoredModeWithoutAnItemHidesEveryRowAndIsKept)
     EXPECT_EQ (switchView.getModeComboBox()->getComboBox().getSelectedId(), 0);
     EXPECT_TRUE (switchView.getModeComboBox()->isVisible());
     EXPECT_EQ (engine.stored (switchGroup, 0, "Mode"), 3);
+}
+
+TEST_F (ControlViewsTest, RollModeRowsShowAndStoreTheirOwnValues)
+{
+    RollModeControlView view (engine.engine);
+    deliverPendingMessages();
+
+    EXPECT_EQ (items (combo (view, "Time Div")),
+               juce::StringArray ({ "1/4", "1/4T", "1/8", "1/8T", "1/16", "1/16T", "1/32", "1/32T" }));
+
+    // Swing shows 50 to 74: the control keeps bytes 0 to 24, so 75 is not offered.
+    engine.applyWith (rollModeGroup, 0, "Swing", 24);
+    EXPECT_EQ (number (view, "Swing").getValue(), 74.0);
+    typeText (number (view, "Swing"), "50");
+    EXPECT_EQ (engine.stored (rollModeGroup, 0, "Swing"), 0);
+    typeText (number (view, "Swing"), "75");
+    EXPECT_EQ (engine.stored (rollModeGroup, 0, "Swing"), 0);
+    EXPECT_EQ (number (view, "Swing").getValue(), 50.0);
+}
+
+TEST_F (ControlViewsTest, TransportButtonsListMomentaryFirst)
+{
+    TransportControlView loop (engine.engine, 4, "Loop");
+    EXPECT_EQ (findAll<juce::Label> (loop)[0]->getText(), "Loop");
+    EXPECT_EQ (items (combo (loop, "Function")), juce::StringArray ({ "Momentary", "Toggle" }));
+}
+
+TEST_F (ControlViewsTest, WheelChannelsOfferOmniAndMinMayLieAboveMax)
+{
+    PitchWheelView pitch (engine.engine);
+    ModWheelView mod (engine.engine);
+    deliverPendingMessages();
+
+    for (auto* view : { (juce::Component*) &pitch, (juce::Component*) &mod })
+    {
+        const auto channels = items (combo (*view, "MIDI Channel"));
+        EXPECT_EQ (channels.size(), 17);
+        EXPECT_EQ (channels[15], "16");
+        EXPECT_EQ (channels[16], "Omni");
+    }
+
+    // Min may lie above Max.
+    typeText (number (mod, "Max"), "10");
+    typeText (number (mod, "Min"), "100");
+    EXPECT_EQ (engine.stored (wheelsGroup, 0, "Mod Wheel Min"), 100);
+    EXPECT_EQ (engine.stored (wheelsGroup, 0, "Mod Wheel Max"), 10);
+}
+
+TEST_F (ControlViewsTest, TheKeybedsSplitModeChoosesItsPanels)
+{
+    KeybedControlView view (engine.engine);
+
+    // Nothing shows until the split mode box's first notification.
+    EXPECT_EQ (visibleZones (view), "");
+
+    engine.applyWith (keybedGroup, 0, "Split Mode", 1);
+    EXPECT_EQ (visibleZones (view), "Keybed");
+
+    for (const auto& [itemId, zones] : { std::pair (1, "Lower Keybed, Upper Keybed"), std::pair (2, "Keybed") })
+    {
+        splitMode (view).setSelectedId (itemId);
+        deliverPendingMessages();
+        EXPECT_EQ (visibleZones (view), zones);
+        EXPECT_EQ (engine.stored (keybedGroup, 0, "Split Mode"), itemId - 1);
+    }
+
+    // A value the box has no item for counts as split, and is not overwritten.
+    engine.applyWith (keybedGroup, 0, "Split Mode", 5);
+    EXPECT_EQ (splitMode (view).getText(), "");
+    EXPECT_EQ (visibleZones (view), "Lower Keybed, Upper Keybed");
+    EXPECT_EQ (engine.stored (keybedGroup, 0, "Split Mode"), 5);
+}
+
+TEST (KeybedView, RangesComeFromTheModel)
+{
+    auto constants = ModelConstants::qx61();
+    constants.numKeys = 49;
+    constants.maxKeybedOctave = 7;
+    TestEngine engine (constants);
+    KeybedControlView view (engine.engine);
+
+    auto& splitPoint = named<NumberBox> (view.getSplitSelector(), "Split Point");
+    EXPECT_EQ (splitPoint.getMinimum(), 1.0);
+    EXPECT_EQ (splitPoint.getMaximum(), 49.0);
+
+    for (auto* zone : view.getZoneViews())
+        EXPECT_EQ (named<NumberBox> (*zone, "Octave").getMaximum(), 7.0);
+
+    // Typing beyond the range is refused; the last key is accepted.
+    typeText (splitPoint, "50");
+    EXPECT_NE (engine.stored (keybedGroup, 0, "Split Point"), 49);
+    typeText (splitPoint, "49");
+    EXPECT_EQ (engine.stored (keybedGroup, 0, "Split Point"), 48);
 }
