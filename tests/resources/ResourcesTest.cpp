@@ -24,7 +24,8 @@ Sizes expectedPictures()
             sizes[stem + "-" + state + ".png"] = size;
     };
 
-    for (juce::String tab : { "main", "knobs", "switches", "pads", "roll-mode", "transport", "keybed", "wheels", "sustain" })
+    for (juce::String tab :
+         { "main", "knobs", "switches", "pads", "roll-mode", "transport", "keybed", "wheels", "sustain" })
         add ("tab-" + tab, threeStates, { tab == "main" || tab == "sustain" ? 138 : 132, 40 });
 
     const Sizes selectors { { "pads", { 154, 153 } },  { "knobs", { 503, 16 } },     { "keybed", { 957, 167 } },
@@ -90,7 +91,9 @@ TEST (Resources, EveryPictureIsBuiltInAndDecodesAtItsLayoutSize)
 
 TEST (Resources, SelectorOverlaysLetTheProductShowUntilHoveredOrSelected)
 {
-    const auto centre = [] (const juce::Image& image) { return image.getPixelAt (image.getWidth() / 2, image.getHeight() / 2); };
+    const auto centre = [] (const juce::Image& image) {
+        return image.getPixelAt (image.getWidth() / 2, image.getHeight() / 2);
+    };
 
     for (juce::String selector : { "pads", "knobs", "keybed", "wheels", "transport", "roll-mode", "switches" })
     {

@@ -78,7 +78,8 @@ TEST (BankViewTest, PagesStepWithoutWrappingAround)
     EXPECT_EQ (shownTitles (knobs), juce::StringArray ({ "Knob 1", "Knob 2", "Knob 3", "Knob 4" }));
 
     // Back from the first bank and on from the last one stay there.
-    const std::pair<bool, int> steps[] = { { false, 0 }, { true, 1 }, { true, 2 }, { true, 3 }, { true, 3 }, { false, 2 } };
+    const std::pair<bool, int> steps[] = { { false, 0 }, { true, 1 }, { true, 2 },
+                                           { true, 3 },  { true, 3 }, { false, 2 } };
 
     for (const auto& [forward, expected] : steps)
     {

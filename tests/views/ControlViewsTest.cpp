@@ -37,8 +37,8 @@ void chooseMode (GenericControlView& view, int itemId)
     deliverPendingMessages();
 }
 
-juce::ComboBox& combo (juce::Component& view, const juce::String& caption) { return named<juce::ComboBox> (view, caption); }
-NumberBox& number (juce::Component& view, const juce::String& caption) { return named<NumberBox> (view, caption); }
+auto& combo (juce::Component& view, const juce::String& caption) { return named<juce::ComboBox> (view, caption); }
+auto& number (juce::Component& view, const juce::String& caption) { return named<NumberBox> (view, caption); }
 
 juce::StringArray items (juce::ComboBox& box)
 {
@@ -50,7 +50,7 @@ juce::StringArray items (juce::ComboBox& box)
     return texts;
 }
 
-juce::ComboBox& splitMode (KeybedControlView& view) { return named<juce::ComboBox> (view.getSplitSelector(), "Split Mode"); }
+auto& splitMode (KeybedControlView& view) { return named<juce::ComboBox> (view.getSplitSelector(), "Split Mode"); }
 
 juce::String visibleZones (const KeybedControlView& view)
 {

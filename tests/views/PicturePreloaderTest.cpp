@@ -156,7 +156,8 @@ TEST (PicturePreloader, ViewImagesAreBuiltInAndTakeTheSamePicturesFromIt)
         const auto image = ViewImages::findResource (names[i]);
         const auto centre = image.getBounds().getCentre();
         ASSERT_EQ (image.getBounds(), direct[(size_t) i].getBounds()) << names[i];
-        EXPECT_EQ (image.getPixelAt (centre.x, centre.y), direct[(size_t) i].getPixelAt (centre.x, centre.y)) << names[i];
+        EXPECT_EQ (image.getPixelAt (centre.x, centre.y), direct[(size_t) i].getPixelAt (centre.x, centre.y))
+            << names[i];
     }
 
     ViewImages::stopPreloading();
