@@ -96,7 +96,7 @@ TEST (PicturePreloader, DecodesInOrderAndHandsEachPictureOutOnce)
     EXPECT_FALSE (preloader->take ("unknown").isValid());
 }
 
-TEST (PicturePreloader, APictureAskedForBeforeItsTurnIsLeftToTheCaller)
+TEST (PicturePreloader, APictureBeingDecodedIsWaitedForAndOneNotYetStartedIsLeftToTheCaller)
 {
     TestDecoder decoder;
     auto preloader = startHolding (decoder, "first");
@@ -104,22 +104,15 @@ TEST (PicturePreloader, APictureAskedForBeforeItsTurnIsLeftToTheCaller)
     // Not waiting behind "first": the caller decodes "third" itself, and the preloader skips it.
     EXPECT_FALSE (preloader->take ("third").isValid());
 
-    decoder.release ("first");
-    decoder.waitUntilStarted ("second");
-    EXPECT_TRUE (preloader->take ("second").isValid());
-    EXPECT_EQ (decoder.startedSoFar(), (std::vector<juce::String> { "first", "second" }));
-}
-
-TEST (PicturePreloader, APictureBeingDecodedIsWaitedFor)
-{
-    TestDecoder decoder;
-    auto preloader = startHolding (decoder, "first");
     auto releaser = releaseLater (decoder, "first");
-
     const auto image = preloader->take ("first");
     ASSERT_TRUE (image.isValid());
     EXPECT_EQ (image.getPixelAt (0, 0), mark ("first"));
     releaser.get();
+
+    decoder.waitUntilStarted ("second");
+    EXPECT_TRUE (preloader->take ("second").isValid());
+    EXPECT_EQ (decoder.startedSoFar(), (std::vector<juce::String> { "first", "second" }));
 }
 
 TEST (PicturePreloader, DestroyedWhileDecodingFinishesThatPictureAndDropsTheRest)
