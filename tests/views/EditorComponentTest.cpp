@@ -104,6 +104,7 @@ protected:
         deliverPendingMessages();
     }
 
+    /** The one view shown; hidden ones are not children at all. */
     int shownView() const
     {
         int shown = -1;
@@ -111,16 +112,10 @@ protected:
         for (int i = 0; i < EditorComponent::numViews; ++i)
         {
             auto* view = editor.getView (i);
-
-            if (view->isVisible() && view->getParentComponent() == &editor)
-            {
-                EXPECT_EQ (shown, -1) << "two views shown";
-                shown = i;
-            }
-            else
-            {
-                EXPECT_EQ (view->getParentComponent(), nullptr) << "hidden view " << i << " is still a child";
-            }
+            const bool isShown = view->isVisible() && view->getParentComponent() == &editor;
+            EXPECT_TRUE (isShown || view->getParentComponent() == nullptr) << "hidden view " << i << " is still a child";
+            EXPECT_FALSE (isShown && shown != -1) << "two views shown";
+            shown = isShown ? i : shown;
         }
 
         return shown;

@@ -10,14 +10,6 @@ namespace
 {
 const juce::Colour accent { 0xFF117FC6 };
 
-juce::Image render (juce::Component& component)
-{
-    juce::Image image (juce::Image::ARGB, component.getWidth(), component.getHeight(), true);
-    juce::Graphics g (image);
-    component.paintEntireComponent (g, false);
-    return image;
-}
-
 juce::Image draw (int width, int height, const std::function<void (juce::Graphics&)>& painter)
 {
     juce::Image image (juce::Image::ARGB, width, height, true);
@@ -26,17 +18,23 @@ juce::Image draw (int width, int height, const std::function<void (juce::Graphic
     return image;
 }
 
+juce::Image render (juce::Component& component)
+{
+    return draw (component.getWidth(), component.getHeight(),
+                 [&component] (juce::Graphics& g) { component.paintEntireComponent (g, false); });
+}
+
 bool isWhite (juce::Colour c) { return c.getAlpha() > 240 && c.getRed() == 255 && c.getGreen() == 255 && c.getBlue() == 255; }
 
 bool isBlueish (juce::Colour c) { return c.getAlpha() > 0 && c.getBlue() > c.getRed() + 60; }
 
-/** The pixels whose alpha is above the threshold, as a bounding box. */
-juce::Rectangle<int> inkBounds (const juce::Image& image, int alphaThreshold = 0)
+/** The bounding box of every pixel that is not transparent. */
+juce::Rectangle<int> inkBounds (const juce::Image& image)
 {
     juce::Rectangle<int> bounds;
     for (int y = 0; y < image.getHeight(); ++y)
         for (int x = 0; x < image.getWidth(); ++x)
-            if (image.getPixelAt (x, y).getAlpha() > alphaThreshold)
+            if (image.getPixelAt (x, y).getAlpha() > 0)
                 bounds = bounds.isEmpty() ? juce::Rectangle<int> (x, y, 1, 1)
                                           : bounds.getUnion ({ x, y, 1, 1 });
     return bounds;
@@ -94,42 +92,35 @@ TEST_F (LookDrawingTest, ButtonsAreFlatGreysFramedInBlack)
     }
 }
 
-TEST_F (LookDrawingTest, ComboBoxIsWhiteWithASmallArrowInItsArrowColour)
+TEST_F (LookDrawingTest, ComboBoxesAreWhiteWithASmallArrowAndOutlinedWhenFocused)
 {
     juce::ComboBox box;
     styledWith (box).setSize (100, 18);
     box.setColour (juce::ComboBox::arrowColourId, accent);
+    box.setWantsKeyboardFocus (true);
+    WidgetTestSupport::OnDesktop desktop (box);
+    const auto drawBox = [&] {
+        return draw (100, 18, [&] (juce::Graphics& g) { look.drawComboBox (g, 100, 18, false, 0, 0, 0, 0, box); });
+    };
 
-    const auto image = draw (100, 18, [&] (juce::Graphics& g) { look.drawComboBox (g, 100, 18, false, 0, 0, 0, 0, box); });
+    box.giveAwayKeyboardFocus();
+    const auto image = drawBox();
 
-    // The triangle (90, 13), (95, 9), (85, 9) points down.
+    // The triangle (90, 13), (95, 9), (85, 9) points down; the edge (2, 9) is white.
     EXPECT_EQ (image.getPixelAt (90, 10), accent);
-    EXPECT_EQ (image.getPixelAt (90, 15), juce::Colours::white);
-    EXPECT_EQ (image.getPixelAt (84, 10), juce::Colours::white);
-    EXPECT_EQ (image.getPixelAt (50, 9), juce::Colours::white);
-    EXPECT_EQ (image.getPixelAt (90, 5), juce::Colours::white);
+    for (const auto& white : { juce::Point (90, 15), { 84, 10 }, { 50, 9 }, { 90, 5 }, { 2, 9 } })
+        EXPECT_EQ (image.getPixelAt (white.x, white.y), juce::Colours::white) << white.toString();
+
+    box.grabKeyboardFocus();
+    ASSERT_TRUE (box.hasKeyboardFocus (false));
+    EXPECT_EQ (drawBox().getPixelAt (2, 9), accent);
 }
 
-TEST_F (LookDrawingTest, PopUpListsHaveAnEdgeAndAFocusedComboBoxAnOutline)
+TEST_F (LookDrawingTest, PopUpListsHaveAWhiteEdge)
 {
     const auto popUp = draw (60, 40, [&] (juce::Graphics& g) { look.drawPopupMenuBackground (g, 60, 40); });
     EXPECT_EQ (popUp.getPixelAt (0, 20), juce::Colours::white);
     EXPECT_EQ (popUp.getPixelAt (30, 20), accent);
-
-    juce::ComboBox box;
-    styledWith (box).setSize (100, 18);
-    box.setWantsKeyboardFocus (true);
-    WidgetTestSupport::OnDesktop desktop (box);
-    const auto edge = [&] {
-        return draw (100, 18, [&] (juce::Graphics& g) { look.drawComboBox (g, 100, 18, false, 0, 0, 0, 0, box); })
-            .getPixelAt (2, 9);
-    };
-
-    box.giveAwayKeyboardFocus();
-    EXPECT_EQ (edge(), juce::Colours::white);
-    box.grabKeyboardFocus();
-    ASSERT_TRUE (box.hasKeyboardFocus (false));
-    EXPECT_EQ (edge(), accent);
 }
 
 TEST_F (LookDrawingTest, LabelsDrawLeftAlignedOnOneLineWithAnEllipsisAndDisabledAtHalfAlpha)
