@@ -57,7 +57,7 @@ protected:
 };
 } // namespace
 
-TEST_F (ToolCommandsTest, DumpAndBuildRoundTripAFile)
+TEST_F (ToolCommandsTest, DumpAndBuildRoundTripAFileAndRefuseWhatTheyCannotRead)
 {
     const auto source = folder.fileWith ("in.qx6", slotMessage (4));
 
@@ -67,14 +67,12 @@ TEST_F (ToolCommandsTest, DumpAndBuildRoundTripAFile)
 
     ASSERT_EQ (run ({ "build", path ("preset.json"), "-o", path ("out.qx6") }), ToolCommands::success) << err.str();
     EXPECT_EQ (contentsOf (folder.file ("out.qx6")), slotMessage (4));
-}
 
-TEST_F (ToolCommandsTest, RefusedInputWritesNothingAndSaysWhy)
-{
+    // Refused input writes nothing and says why.
     folder.file ("bad.json").replaceWithText ("{ \"name\": \"x\" }");
-    EXPECT_EQ (run ({ "build", path ("bad.json"), "-o", path ("out.qx6") }), ToolCommands::failure);
+    EXPECT_EQ (run ({ "build", path ("bad.json"), "-o", path ("refused.qx6") }), ToolCommands::failure);
     EXPECT_EQ (err.str(), "qx61-tool: bad.json: missing block \"keybed\"\n");
-    EXPECT_FALSE (folder.file ("out.qx6").exists());
+    EXPECT_FALSE (folder.file ("refused.qx6").exists());
 
     folder.fileWith ("short.qx6", zeros (475));
     EXPECT_EQ (run ({ "dump", path ("short.qx6") }), ToolCommands::failure);

@@ -122,8 +122,7 @@ TEST (Resources, BankArrowsAreWhiteGreyAndOutlinedTrianglesPointingTheirWay)
         EXPECT_GT (countVisiblePixels (down), 0) << direction;
 
         // The point of the triangle is at the middle height of its pointing side.
-        const int tipX = direction == "right" ? 13 : 3;
-        const int baseX = direction == "right" ? 3 : 13;
+        const int tipX = direction == "right" ? 13 : 3, baseX = 16 - tipX;
         EXPECT_GT (normal.getPixelAt (tipX, midY).getAlpha(), 0) << direction;
         EXPECT_EQ (normal.getPixelAt (tipX, 4).getAlpha(), 0) << direction;
         EXPECT_GT (normal.getPixelAt (baseX, 4).getAlpha(), 0) << direction;

@@ -18,12 +18,10 @@ struct TestDecoder
 {
     juce::Image operator() (const juce::String& name)
     {
-        {
-            std::unique_lock<std::mutex> lock (mutex);
-            started.push_back (name);
-            changed.notify_all();
-            changed.wait (lock, [&] { return ! held.contains (name); });
-        }
+        std::unique_lock<std::mutex> lock (mutex);
+        started.push_back (name);
+        changed.notify_all();
+        changed.wait (lock, [&] { return ! held.contains (name); });
 
         juce::Image image (juce::Image::RGB, 4, 2, true);
         image.setPixelAt (0, 0, mark (name));

@@ -164,9 +164,8 @@ TEST (MidiToDinButtonLook, OnIsAFilledWhiteBoxAndOffAWhiteOutline)
 
     widget.setValue (0);
     image = render (button);
-    EXPECT_TRUE (isWhite (image.getPixelAt (0, 6)));
-    EXPECT_TRUE (isWhite (image.getPixelAt (19, 6)));
-    EXPECT_TRUE (isWhite (image.getPixelAt (10, 11)));
+    for (const auto& frame : { juce::Point (0, 6), { 19, 6 }, { 10, 11 } })
+        EXPECT_TRUE (isWhite (image.getPixelAt (frame.x, frame.y))) << frame.toString();
     const juce::Rectangle<int> inside { 1, 1, 18, 10 };
     EXPECT_EQ (countPixels (image, inside, isBlueish), 0);
     EXPECT_GT (countPixels (image, inside, [] (juce::Colour c) { return c.getAlpha() == 0; }), 60);
