@@ -296,7 +296,7 @@ TEST_F (EditorComponentTest, TheMainViewOffersItsFourButtonsToOneListener)
         findNamed<juce::Button> (mainView, name)->removeListener (&recorder);
 }
 
-TEST_F (EditorComponentTest, EveryParameterHasAWidget)
+TEST_F (EditorComponentTest, EveryParameterHasAWidgetShowingThePresetApplied)
 {
     // Knobs 8, pads 17, switches 13 each; the rest as the sections list them.
     EXPECT_EQ (bindings.size(), 16u * 8 + 16 * 17 + 48 * 13 + 4 + 6 * 2 + 2 + 3 * 5 + 7 + 4 + 5);
@@ -314,10 +314,8 @@ TEST_F (EditorComponentTest, EveryParameterHasAWidget)
                 EXPECT_EQ (bound.count ({ groupId, index, name }), 1u)
                     << name << " of group " << groupId << " index " << index;
     }
-}
 
-TEST_F (EditorComponentTest, EveryWidgetShowsAPresetAppliedThroughTheEngine)
-{
+    // Each of them shows a preset applied through the engine.
     for (const auto& preset : { randomPreset (1), randomPreset (2), randomPreset (3), engine.defaultPreset() })
     {
         engine.apply (preset);

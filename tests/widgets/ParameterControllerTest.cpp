@@ -28,19 +28,7 @@ struct ParameterControllerTest : ::testing::Test
 
 } // namespace
 
-TEST_F (ParameterControllerTest, AReportForAnotherNameLeavesTheWidgetAlone)
-{
-    DoubleParamterControllerNumberBox channel (engine, "MIDI Channel", 0, knobGroup, 1, 16, 1);
-    engine->setParameter (knobGroup, 0, "MIDI Channel", 4, true);
-    EXPECT_EQ (shown (channel), 5.0);
-
-    engine->setParameter (knobGroup, 0, "CC", 9, true);
-    engine->setParameter (knobGroup, 1, "MIDI Channel", 9, true);
-    EXPECT_EQ (shown (channel), 5.0);
-    EXPECT_EQ (holder.stored (knobGroup, 0, "MIDI Channel"), 4);
-}
-
-TEST_F (ParameterControllerTest, AnEditReachesEveryRowOfTheSameByte)
+TEST_F (ParameterControllerTest, AnEditReachesEveryRowOfTheSameByteAndNoOther)
 {
     DoubleParamterControllerNumberBox note (engine, "Note", 3, padGroup, 0, 127, 0);
     DoubleParamterControllerNumberBox cc (engine, "CC", 3, padGroup, 0, 127, 0);
@@ -52,6 +40,7 @@ TEST_F (ParameterControllerTest, AnEditReachesEveryRowOfTheSameByte)
     typeInto (note.getNumberBox(), "60");
     EXPECT_EQ (shown (cc), 60.0);
     EXPECT_EQ (shown (program), 60.0);
+    EXPECT_EQ (shown (curve), 1.0);
     EXPECT_EQ (shown (otherPad), 0.0);
 
     // "Curve" shares its byte with "Released" but shows only 1-8: a larger byte is shown as
