@@ -111,7 +111,7 @@ TEST_F (ToolCommandsTest, HostileInputIsRefusedWithAReason)
     }
 }
 
-TEST_F (ToolCommandsTest, GetSendAndSyncGoThroughTheKeyboard)
+TEST_F (ToolCommandsTest, GetSendAndSyncGoThroughTheKeyboardAndAFailedGetLeavesNoFile)
 {
     ASSERT_EQ (runOnKeyboard ({ "get", "--slot", "2", "-o", path ("two.qx6") }), ToolCommands::success) << err.str();
     EXPECT_EQ (contentsOf (folder.file ("two.qx6")), slotMessage (1));
@@ -129,10 +129,8 @@ TEST_F (ToolCommandsTest, GetSendAndSyncGoThroughTheKeyboard)
 
     ASSERT_EQ (run ({ "ports" }), ToolCommands::success);
     EXPECT_EQ (out.str(), "inputs:\n  QX61 Simulator\noutputs:\n  QX61 Simulator\n");
-}
 
-TEST_F (ToolCommandsTest, AFailedGetLeavesNoFileAndNamesTheReason)
-{
+    // A failed get leaves no file and names the reason.
     EXPECT_EQ (run ({ "get", "--slot", "1", "-o", path ("x.qx6"), "--in", "Nothing", "--out", "QX61 Simulator" }),
                ToolCommands::failure);
     EXPECT_EQ (err.str(), "qx61-tool: unknown MIDI input port \"Nothing\"\n");

@@ -204,7 +204,7 @@ TEST (Control, ApplyImageReadsItsBlockAndZeroFillsBeyondTheData)
     EXPECT_EQ (knob.getBytes(), (Control::Bytes { 0, 0, 0, 0, 0 }));
 }
 
-TEST (PresetLayout, BlocksFollowTheControlCounts)
+TEST (PresetLayout, BlocksFollowTheControlCountsAndTileTheData)
 {
     // Offsets in the keyboard's own tables, for the full model and an empty one.
     const PresetLayout qx61 (16, 16, 48), empty (0, 0, 0);
@@ -220,14 +220,12 @@ TEST (PresetLayout, BlocksFollowTheControlCounts)
     PresetModel model (empty, 60, 10);
     EXPECT_EQ (model.getControl (knobGroup), nullptr);
     EXPECT_EQ (model.getControl (midiToDinGroup)->getImageOffset(), 55);
-}
 
-TEST (PresetModel, BlocksTileTheDataWithoutGapsOrOverlaps)
-{
-    auto model = makeQX61Model();
+    // The full model's blocks tile the data without gaps or overlaps.
+    auto qx61Model = makeQX61Model();
     std::vector<int> owner (465, 0);
 
-    model.forEachControl ([&] (int, const Control& control) {
+    qx61Model.forEachControl ([&] (int, const Control& control) {
         for (int i = 0; i < control.getByteCount(); ++i)
             ++owner[static_cast<size_t> (control.getImageOffset() + i)];
     });
@@ -235,7 +233,7 @@ TEST (PresetModel, BlocksTileTheDataWithoutGapsOrOverlaps)
     for (size_t i = 0; i < owner.size(); ++i)
         EXPECT_EQ (owner[i], 1) << "data byte " << i;
 
-    EXPECT_EQ (model.getControl (padGroup, 16), nullptr);
+    EXPECT_EQ (qx61Model.getControl (padGroup, 16), nullptr);
 }
 
 // Also a round trip: the controls hand back exactly the data they were given.

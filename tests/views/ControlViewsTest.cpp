@@ -132,49 +132,27 @@ TEST_F (ControlViewsTest, TheRowsShownFollowTheModeChosenOrAppliedLater)
     EXPECT_EQ (pad.getShownGroup(), 3);
     EXPECT_EQ (pad.getModeComboBox()->getComboBox().getText(), "Program Change");
     EXPECT_EQ (switchView.getShownGroup(), 1);
-}
 
-TEST_F (ControlViewsTest, AStoredModeWithoutAnItemHidesEveryRowAndIsKept)
-{
-    SwitchControlView switchView (engine.engine, 0);
-    engine.applyWith (switchGroup, 0, "Mode", 3);
-
+    // A stored mode without an item hides every row, and is kept.
+    engine.applyWith (switchGroup, 9, "Mode", 3);
     EXPECT_EQ (switchView.getShownGroup(), -1);
     EXPECT_EQ (switchView.getModeComboBox()->getComboBox().getSelectedId(), 0);
     EXPECT_TRUE (switchView.getModeComboBox()->isVisible());
-    EXPECT_EQ (engine.stored (switchGroup, 0, "Mode"), 3);
+    EXPECT_EQ (engine.stored (switchGroup, 9, "Mode"), 3);
 }
 
-TEST_F (ControlViewsTest, RollModeRowsShowAndStoreTheirOwnValues)
+TEST_F (ControlViewsTest, SectionViewsOfferTheirItemsInOrderAndKeepTheirRanges)
 {
-    RollModeControlView view (engine.engine);
-    deliverPendingMessages();
-
-    EXPECT_EQ (items (combo (view, "Time Div")),
-               juce::StringArray ({ "1/4", "1/4T", "1/8", "1/8T", "1/16", "1/16T", "1/32", "1/32T" }));
-
-    // Swing shows 50 to 74: the control keeps bytes 0 to 24, so 75 is not offered.
-    engine.applyWith (rollModeGroup, 0, "Swing", 24);
-    EXPECT_EQ (number (view, "Swing").getValue(), 74.0);
-    typeText (number (view, "Swing"), "50");
-    EXPECT_EQ (engine.stored (rollModeGroup, 0, "Swing"), 0);
-    typeText (number (view, "Swing"), "75");
-    EXPECT_EQ (engine.stored (rollModeGroup, 0, "Swing"), 0);
-    EXPECT_EQ (number (view, "Swing").getValue(), 50.0);
-}
-
-TEST_F (ControlViewsTest, TransportButtonsListMomentaryFirst)
-{
+    RollModeControlView rollMode (engine.engine);
     TransportControlView loop (engine.engine, 4, "Loop");
-    EXPECT_EQ (findAll<juce::Label> (loop)[0]->getText(), "Loop");
-    EXPECT_EQ (items (combo (loop, "Function")), juce::StringArray ({ "Momentary", "Toggle" }));
-}
-
-TEST_F (ControlViewsTest, WheelChannelsOfferOmniAndMinMayLieAboveMax)
-{
     PitchWheelView pitch (engine.engine);
     ModWheelView mod (engine.engine);
     deliverPendingMessages();
+
+    EXPECT_EQ (items (combo (rollMode, "Time Div")),
+               juce::StringArray ({ "1/4", "1/4T", "1/8", "1/8T", "1/16", "1/16T", "1/32", "1/32T" }));
+    EXPECT_EQ (findAll<juce::Label> (loop)[0]->getText(), "Loop");
+    EXPECT_EQ (items (combo (loop, "Function")), juce::StringArray ({ "Momentary", "Toggle" }));
 
     for (auto* view : { (juce::Component*) &pitch, (juce::Component*) &mod })
     {
@@ -184,7 +162,16 @@ TEST_F (ControlViewsTest, WheelChannelsOfferOmniAndMinMayLieAboveMax)
         EXPECT_EQ (channels[16], "Omni");
     }
 
-    // Min may lie above Max.
+    // Swing shows 50 to 74: the control keeps bytes 0 to 24, so 75 is not offered.
+    engine.applyWith (rollModeGroup, 0, "Swing", 24);
+    EXPECT_EQ (number (rollMode, "Swing").getValue(), 74.0);
+    typeText (number (rollMode, "Swing"), "50");
+    EXPECT_EQ (engine.stored (rollModeGroup, 0, "Swing"), 0);
+    typeText (number (rollMode, "Swing"), "75");
+    EXPECT_EQ (engine.stored (rollModeGroup, 0, "Swing"), 0);
+    EXPECT_EQ (number (rollMode, "Swing").getValue(), 50.0);
+
+    // A wheel's Min may lie above its Max.
     typeText (number (mod, "Max"), "10");
     typeText (number (mod, "Min"), "100");
     EXPECT_EQ (engine.stored (wheelsGroup, 0, "Mod Wheel Min"), 100);
