@@ -89,7 +89,7 @@ TEST (Resources, EveryPictureIsBuiltInAndDecodesAtItsLayoutSize)
     }
 }
 
-TEST (Resources, SelectorOverlaysLetTheProductShowUntilHoveredOrSelected)
+TEST (Resources, SelectorOverlaysAndBankArrowsShowTheirStates)
 {
     const auto centre = [] (const juce::Image& image) {
         return image.getPixelAt (image.getWidth() / 2, image.getHeight() / 2);
@@ -106,10 +106,8 @@ TEST (Resources, SelectorOverlaysLetTheProductShowUntilHoveredOrSelected)
         // The selected section must be told apart from the one under the mouse.
         EXPECT_NE (centre (over).getARGB(), centre (down).getARGB()) << selector;
     }
-}
 
-TEST (Resources, BankArrowsAreWhiteGreyAndOutlinedTrianglesPointingTheirWay)
-{
+    // Bank arrows are white, grey when hovered and outlined when pressed, and point their way.
     for (juce::String direction : { "left", "right" })
     {
         const auto normal = decode ("bank-arrow-" + direction + "-normal.png");

@@ -262,15 +262,11 @@ TEST_F (EditorComponentTest, EitherSelectorShowsTheViewAndPressesItsButtonsInBot
 
 TEST_F (EditorComponentTest, TheRollModeButtonTakesClicksInsideTheTransportArea)
 {
-    const auto& rollMode = picture ("Roll Mode Selector Button");
-    auto* hit = product().getComponentAt (rollMode.getBounds().getCentre());
-    ASSERT_EQ (hit, &rollMode);
-
-    click (*dynamic_cast<juce::Button*> (hit));
-    EXPECT_EQ (shownView(), EditorComponent::rollModeView);
+    auto& rollMode = picture ("Roll Mode Selector Button");
+    auto& transport = picture ("Transport Selector Button");
+    EXPECT_EQ (product().getComponentAt (rollMode.getBounds().getCentre()), &rollMode);
 
     // Outside the roll-mode button the transport area is the transport's.
-    auto& transport = picture ("Transport Selector Button");
     EXPECT_EQ (product().getComponentAt (transport.getPosition().translated (5, 5)), &transport);
 }
 

@@ -92,7 +92,7 @@ TEST_F (LookDrawingTest, ButtonsAreFlatGreysFramedInBlack)
     }
 }
 
-TEST_F (LookDrawingTest, ComboBoxesAreWhiteWithASmallArrowAndOutlinedWhenFocused)
+TEST_F (LookDrawingTest, ComboBoxesAreWhiteWithASmallArrowAndOutlinedWhenFocusedAndTheirListsEdged)
 {
     juce::ComboBox box;
     styledWith (box).setSize (100, 18);
@@ -114,10 +114,8 @@ TEST_F (LookDrawingTest, ComboBoxesAreWhiteWithASmallArrowAndOutlinedWhenFocused
     box.grabKeyboardFocus();
     ASSERT_TRUE (box.hasKeyboardFocus (false));
     EXPECT_EQ (drawBox().getPixelAt (2, 9), accent);
-}
 
-TEST_F (LookDrawingTest, PopUpListsHaveAWhiteEdge)
-{
+    // Its pop-up list has a white edge.
     const auto popUp = draw (60, 40, [&] (juce::Graphics& g) { look.drawPopupMenuBackground (g, 60, 40); });
     EXPECT_EQ (popUp.getPixelAt (0, 20), juce::Colours::white);
     EXPECT_EQ (popUp.getPixelAt (30, 20), accent);
