@@ -111,8 +111,8 @@ TEST_F (PresetJsonTest, TheDefaultAndVariedPresetsRoundTrip)
 
 TEST_F (PresetJsonTest, AnyNameOfAByteIsAcceptedAndAShortNameIsPadded)
 {
-    auto text = defaultDumpWith ("\"Note\": 48", "\"Program\": 5");
-    text = text.replaceFirstOccurrenceOf ("\"0000000000000000\"", "\"Live\"");
+    const auto text = defaultDumpWith ("\"Note\": 48", "\"Program\": 5")
+                          .replaceFirstOccurrenceOf ("\"0000000000000000\"", "\"Live\"");
 
     Control::Bytes data;
     ASSERT_TRUE (readBack (text, data).wasOk());

@@ -69,9 +69,8 @@ TEST_F (ListenerArrayTest, RemovingSeveralEntriesAtOnceEndsCleanly)
 {
     addAll();
     c.onCall = [this] {
-        list.remove (&d);
-        list.remove (&c);
-        list.remove (&b);
+        for (auto* entry : { &d, &c, &b })
+            list.remove (entry);
     };
     EXPECT_EQ (walk(), "DCA");
 }

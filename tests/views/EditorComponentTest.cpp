@@ -24,8 +24,7 @@ struct Binding
 {
     juce::Component* widget;
     ParameterController* controller;
-    int groupId;
-    int index;
+    int groupId, index;
 };
 
 /** Every widget of every view, hidden banks included, with the control it should address. */

@@ -4,8 +4,7 @@
 
 using WidgetTestSupport::TestEngine;
 
-/** Delivers every message posted so far, and those that they post in turn. */
-inline void deliverPendingMessages() { WidgetTestSupport::flushMessages (4); }
+inline void deliverPendingMessages() { WidgetTestSupport::flushMessages (4); } // and what those post in turn
 
 /** Types into a number box's editor and commits, as a user would (no keyboard focus needed). */
 inline void typeText (NumberBox& box, const juce::String& text)
