@@ -112,7 +112,7 @@ protected:
         {
             auto* view = editor.getView (i);
             const bool isShown = view->isVisible() && view->getParentComponent() == &editor;
-            EXPECT_TRUE (isShown || view->getParentComponent() == nullptr) << "hidden view " << i << " is still a child";
+            EXPECT_TRUE (isShown || view->getParentComponent() == nullptr) << "hidden view " << i << " is a child";
             EXPECT_FALSE (isShown && shown != -1) << "two views shown";
             shown = isShown ? i : shown;
         }

@@ -96,7 +96,10 @@ struct TestEngine
     }
 
     Control& control (int groupId, int index = 0) const { return *engine->getModel().getControl (groupId, index); }
-    int stored (int groupId, int index, const juce::String& name) const { return control (groupId, index).getParameter (name); }
+    int stored (int groupId, int index, const juce::String& name) const
+    {
+        return control (groupId, index).getParameter (name);
+    }
     Control::Bytes data() const { return engine->getModel().collectData(); }
     static juce::Array<juce::uint8> defaultPreset() { return ModelConstants::qx61DefaultPreset(); }
 
