@@ -11,10 +11,9 @@ protected:
     ModelConstants constants = ModelConstants::qx61();
     PresetModel model { constants.getLayout(), constants.getHighestSplitPoint(), constants.maxKeybedOctave };
 
-    Control::Bytes defaultData() const
+    static Control::Bytes defaultData()
     {
-        const auto message = ModelConstants::qx61DefaultPreset();
-        return { message.getRawDataPointer() + 10, 465 };
+        return { ModelConstants::qx61DefaultPreset().getRawDataPointer() + PresetLayout::messageDataStart, 465 };
     }
 
     juce::String dumpOf (const Control::Bytes& data)
@@ -45,20 +44,6 @@ protected:
     }
 };
 } // namespace
-
-TEST_F (PresetJsonTest, DumpNamesEveryByteAndReadsBackIdentically)
-{
-    const auto text = dumpOf (defaultData());
-    const auto root = juce::JSON::parse (text);
-
-    EXPECT_EQ (root["name"].toString(), "0000000000000000");
-    EXPECT_EQ (static_cast<int> (root["transport"][5]["CC"]), 114);
-    EXPECT_EQ (root["pads"][0].getDynamicObject()->getProperties().getName (3).toString(), "Curve");
-
-    Control::Bytes data;
-    ASSERT_TRUE (readBack (text, data).wasOk());
-    EXPECT_EQ (data, defaultData());
-}
 
 TEST_F (PresetJsonTest, BytesAreNamedAsTheModeShowsThemAndReadBack)
 {
@@ -97,8 +82,16 @@ TEST_F (PresetJsonTest, BytesAreNamedAsTheModeShowsThemAndReadBack)
     }
 }
 
-TEST_F (PresetJsonTest, VariedPresetsRoundTrip)
+TEST_F (PresetJsonTest, TheDefaultAndVariedPresetsRoundTrip)
 {
+    const auto text = dumpOf (defaultData());
+    EXPECT_EQ (juce::JSON::parse (text)["name"].toString(), "0000000000000000");
+    EXPECT_EQ (static_cast<int> (juce::JSON::parse (text)["transport"][5]["CC"]), 114);
+
+    Control::Bytes data;
+    ASSERT_TRUE (readBack (text, data).wasOk());
+    EXPECT_EQ (data, defaultData());
+
     juce::Random random (42);
 
     for (int round = 0; round < 20; ++round)
@@ -108,18 +101,18 @@ TEST_F (PresetJsonTest, VariedPresetsRoundTrip)
             for (const auto& name : control.getParameterNames())
                 control.setParameter (name, static_cast<juce::uint8> (random.nextInt (control.getMaximum (name) + 1)), false);
         });
-        const auto expected = model.collectData();
 
-        Control::Bytes data;
-        ASSERT_TRUE (readBack (PresetJson::write (model), data).wasOk());
-        EXPECT_EQ (data, expected);
+        const auto expected = model.collectData();
+        Control::Bytes readData;
+        ASSERT_TRUE (readBack (PresetJson::write (model), readData).wasOk());
+        EXPECT_EQ (readData, expected);
     }
 }
 
 TEST_F (PresetJsonTest, AnyNameOfAByteIsAcceptedAndAShortNameIsPadded)
 {
-    auto text = defaultDumpWith ("\"Note\": 48", "\"Program\": 5");
-    text = text.replaceFirstOccurrenceOf ("\"0000000000000000\"", "\"Live\"");
+    const auto text = defaultDumpWith ("\"Note\": 48", "\"Program\": 5")
+                          .replaceFirstOccurrenceOf ("\"0000000000000000\"", "\"Live\"");
 
     Control::Bytes data;
     ASSERT_TRUE (readBack (text, data).wasOk());
@@ -170,4 +163,37 @@ TEST_F (PresetJsonTest, RefusalsNameThePlace)
     root = juce::JSON::parse (dump);
     root.getDynamicObject()->getProperty ("knobs").getArray()->remove (3);
     EXPECT_EQ (errorFor (juce::JSON::toString (root)), "\"knobs\" must hold 16 entries, not 15");
+}
+
+// Inputs found by fuzzing the reader. Numbers too long for 64 bits: the parser underneath wraps them
+// around, so one could read as a small, valid byte.
+TEST_F (PresetJsonTest, NumbersBeyondAnyByteAreRefusedNotWrappedAround)
+{
+    const juce::String transpose ("\"Keybed Transpose\": ");
+
+    // 2^64 + 12, which wraps around to 12, and a run of nines longer than any integer.
+    for (const auto* number : { "18446744073709551628", "99999999999999999999999999999999999999",
+                                "-18446744073709551604" })
+        EXPECT_TRUE (errorFor (defaultDumpWith (transpose + "12", transpose + number)).contains ("number too long"))
+            << number;
+
+    // Long runs of digits inside strings, escaped quotes included, are text.
+    Control::Bytes data;
+    const auto withText = defaultDumpWith (transpose + "12", transpose + "12, \"note\": "
+                                                            "\"1234567890123456789012 \\\" 1234567890123456789012\"");
+    EXPECT_FALSE (readBack (withText, data).getErrorMessage().contains ("number too long"));
+}
+
+TEST_F (PresetJsonTest, TextThatIsNotUtf8IsRefusedWithoutReadingPastItsEnd)
+{
+    // A text stopping inside a sequence, and lone continuation bytes the parser would read as "2"s.
+    const std::string brokenEnd = "{\"nameo\x8e\xce\xce\xce\xce\xce";
+    const std::string strayBytes = "{\"a\": 1" + std::string (30, '\xb2') + "}";
+
+    for (const auto& bytes : { brokenEnd, strayBytes })
+    {
+        Control::Bytes data;
+        const auto error = PresetJson::read (bytes, model, data).getErrorMessage();
+        EXPECT_TRUE (error.startsWith ("malformed JSON at 1:")) << error;
+    }
 }

@@ -4,30 +4,22 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace
 {
 struct Recorder
 {
-    std::string name;
-    std::string* log;
+    char name;
     std::function<void()> onCall;
-
-    void called()
-    {
-        *log += name;
-        if (onCall)
-            onCall();
-    }
 };
-} // namespace
 
 class ListenerArrayTest : public ::testing::Test
 {
 protected:
-    std::string log;
-    Recorder a { "A", &log, {} }, b { "B", &log, {} }, c { "C", &log, {} }, d { "D", &log, {} };
+    Recorder a { 'A', {} }, b { 'B', {} }, c { 'C', {} }, d { 'D', {} };
     ListenerArray<Recorder> list;
+    std::string log;
 
     void addAll()
     {
@@ -35,19 +27,26 @@ protected:
             list.add (r);
     }
 
-    void walk()
+    /** Walks the list once and returns the names called, nested walks included. */
+    std::string walk()
     {
-        list.call ([] (Recorder& r) { r.called(); });
+        const auto start = log.size();
+        list.call ([this] (Recorder& r) {
+            log += r.name;
+            if (r.onCall)
+                r.onCall();
+        });
+        return log.substr (start);
     }
 };
+} // namespace
 
 TEST_F (ListenerArrayTest, CallsTheMostRecentlyAddedFirstAndHoldsEachOnce)
 {
     addAll();
     list.add (&b);
     list.add (nullptr);
-    walk();
-    EXPECT_EQ (log, "DCBA");
+    EXPECT_EQ (walk(), "DCBA");
     EXPECT_EQ (list.size(), 4);
 }
 
@@ -55,39 +54,32 @@ TEST_F (ListenerArrayTest, SelfRemovalDuringTheWalkSkipsNobody)
 {
     addAll();
     c.onCall = [this] { list.remove (&c); };
-    walk();
-    EXPECT_EQ (log, "DCBA");
-    log.clear();
-    walk();
-    EXPECT_EQ (log, "DBA");
+    EXPECT_EQ (walk(), "DCBA");
+    EXPECT_EQ (walk(), "DBA");
 }
 
 TEST_F (ListenerArrayTest, RemovingALowerEntryNeverCallsAPositionTwice)
 {
     addAll();
     d.onCall = [this] { list.remove (&a); };
-    walk();
-    EXPECT_EQ (log, "DCB");
+    EXPECT_EQ (walk(), "DCB");
 }
 
 TEST_F (ListenerArrayTest, RemovingSeveralEntriesAtOnceEndsCleanly)
 {
     addAll();
     c.onCall = [this] {
-        list.remove (&d);
-        list.remove (&c);
-        list.remove (&b);
+        for (auto* entry : { &d, &c, &b })
+            list.remove (entry);
     };
-    walk();
-    EXPECT_EQ (log, "DCA");
+    EXPECT_EQ (walk(), "DCA");
 }
 
 TEST_F (ListenerArrayTest, ListenersAddedDuringTheWalkWaitForTheNextOne)
 {
     list.add (&a);
     a.onCall = [this] { list.add (&b); };
-    walk();
-    EXPECT_EQ (log, "A");
+    EXPECT_EQ (walk(), "A");
 }
 
 TEST_F (ListenerArrayTest, NestedWalksStayConsistent)
@@ -95,14 +87,12 @@ TEST_F (ListenerArrayTest, NestedWalksStayConsistent)
     addAll();
     bool nested = false;
     c.onCall = [&] {
-        if (! nested)
+        if (! std::exchange (nested, true))
         {
-            nested = true;
             list.remove (&b);
             walk();
         }
     };
-    walk();
     // Outer: D C (inner: D C A) A.
-    EXPECT_EQ (log, "DCDCAA");
+    EXPECT_EQ (walk(), "DCDCAA");
 }

@@ -1,13 +1,60 @@
 #include "model/ModelConstants.h"
 #include "model/PresetModel.h"
+#include "model/QXControlsToMidiDin.h"
+#include "model/QXKeybed.h"
+#include "model/QXKnob.h"
+#include "model/QXPad.h"
+#include "model/QXPresetName.h"
+#include "model/QXRollMode.h"
+#include "model/QXSustain.h"
+#include "model/QXSwitch.h"
 #include "model/QXTransport.h"
+#include "model/QXWheels.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <utility>
+#include <vector>
 
 using namespace ControlGroup;
 
 namespace
 {
+struct Parameter
+{
+    const char* name;
+    int byte, maximum; // byte -1: a name the kind does not list
+};
+
+/** The listed parameters, in order, with their bytes and ranges; unlisted names have neither. */
+void expectParameters (const Control& control, const std::vector<Parameter>& parameters)
+{
+    juce::StringArray listed;
+
+    for (const auto& [name, byte, maximum] : parameters)
+    {
+        EXPECT_EQ (control.getParameterIndex (name), byte) << name;
+        EXPECT_EQ (control.getMaximum (name), maximum) << name;
+        EXPECT_EQ (control.getMinimum (name), 0) << name;
+
+        if (byte >= 0)
+            listed.add (name);
+    }
+
+    EXPECT_EQ (control.getParameterNames(), listed);
+}
+
+struct RecordingListener : Control::Listener
+{
+    std::vector<std::pair<juce::String, int>> reports;
+
+    void parameterChanged (const juce::String& name, juce::uint8 value) override
+    {
+        reports.emplace_back (name, value);
+    }
+};
+
 PresetModel makeQX61Model()
 {
     const auto model = ModelConstants::qx61();
@@ -15,7 +62,149 @@ PresetModel makeQX61Model()
 }
 } // namespace
 
-TEST (PresetLayout, BlocksFollowTheControlCounts)
+TEST (ControlKinds, EveryKindListsItsBytesAndRanges)
+{
+    const struct
+    {
+        std::unique_ptr<Control> control;
+        std::vector<Parameter> parameters;
+    } kinds[] {
+        { std::make_unique<QXKeybed> (16, 60, 10),
+          { { "Keybed Transpose", 0, 24 }, { "Keybed Octave", 1, 10 }, { "Keybed MIDI Channel", 2, 15 },
+            { "Keybed Curve", 3, 8 }, { "Split Mode", 4, 1 }, { "Split Point", 5, 60 },
+            { "Lower Keybed Transpose", 6, 24 }, { "Lower Keybed Octave", 7, 10 },
+            { "Lower Keybed MIDI Channel", 8, 15 }, { "Lower Keybed Curve", 9, 8 },
+            { "Upper Keybed Transpose", 10, 24 }, { "Upper Keybed Octave", 11, 10 },
+            { "Upper Keybed MIDI Channel", 12, 15 }, { "Upper Keybed Curve", 13, 8 }, { "CC", -1, 0 } } },
+        { std::make_unique<QXRollMode> (30),
+          { { "Function", 0, 1 }, { "Time Div", 1, 7 }, { "Gate", 2, 98 }, { "Swing", 3, 24 }, { "CC", -1, 0 } } },
+        { std::make_unique<QXTransport> (34), { { "Function", 0, 1 }, { "CC", 1, 127 } } },
+        { std::make_unique<QXWheels> (46),
+          { { "Pitch Wheel MIDI Channel", 0, 16 }, { "Mod Wheel MIDI Channel", 1, 16 }, { "Mod Wheel CC", 2, 127 },
+            { "Mod Wheel Min", 3, 127 }, { "Mod Wheel Max", 4, 127 } } },
+        { std::make_unique<QXSustain> (51),
+          { { "CC", 0, 127 }, { "Pressed", 1, 127 }, { "Released", 2, 127 }, { "MIDI Channel", 3, 15 },
+            { "Mode", -1, 0 } } },
+        { std::make_unique<QXKnob> (55),
+          { { "Mode", 0, 1 }, { "CC", 1, 127 }, { "Min", 2, 127 }, { "Max", 3, 127 }, { "MIDI Channel", 4, 15 },
+            { "Program", -1, 0 } } },
+        // Pads and switches share bytes between their modes.
+        { std::make_unique<QXPad> (135),
+          { { "Mode", 0, 3 }, { "Note", 1, 127 }, { "CC", 1, 127 }, { "Program", 1, 127 }, { "Fixed", 2, 127 },
+            { "Toggle On", 2, 127 }, { "Pressed", 2, 127 }, { "Bank LSB", 2, 127 }, { "Toggle Off", 3, 127 },
+            { "Released", 3, 127 }, { "Bank MSB", 3, 127 }, { "Curve", 3, 7 }, { "MIDI Channel", 4, 15 },
+            { "Min", -1, 0 } } },
+        { std::make_unique<QXSwitch> (215),
+          { { "Mode", 0, 3 }, { "CC", 1, 127 }, { "Program", 1, 127 }, { "Toggle On", 2, 127 },
+            { "Pressed", 2, 127 }, { "Bank LSB", 2, 127 }, { "Toggle Off", 3, 127 }, { "Released", 3, 127 },
+            { "Bank MSB", 3, 127 }, { "MIDI Channel", 4, 15 }, { "Note", -1, 0 }, { "Curve", -1, 0 } } },
+    };
+
+    for (const auto& kind : kinds)
+    {
+        SCOPED_TRACE (kind.parameters.front().name);
+        expectParameters (*kind.control, kind.parameters);
+    }
+}
+
+TEST (ControlKinds, NamesBeyondTheListsAndSharedBytes)
+{
+    QXPresetName name;
+    EXPECT_EQ (name.getParameterIndex ("Preset Name 16"), 15);
+    EXPECT_EQ (name.getParameterIndex ("Preset Name 17"), -1);
+    EXPECT_EQ (name.getMaximum ("anything at all"), 127);
+
+    // The keybed's "contains" rules answer for names it does not list.
+    QXKeybed keybed (16, 24, 3);
+    EXPECT_EQ (keybed.getMaximum ("My Transpose"), 24);
+    EXPECT_EQ (keybed.getParameterIndex ("My Transpose"), -1);
+    EXPECT_EQ (keybed.getMaximum ("Split Point"), 24);
+    EXPECT_EQ (keybed.getMaximum ("Upper Keybed Octave"), 3);
+    EXPECT_EQ (QXTransport (34).getMaximum ("Other Function"), 1);
+
+    QXControlsToMidiDin flags (455);
+    EXPECT_EQ (flags.getParameterIndex ("Switches Midi To DIN"), 9);
+    EXPECT_EQ (flags.getMaximum ("Pads Midi To DIN"), 1);
+    EXPECT_EQ (flags.getMaximum ("Pads MIDI To DIN"), 0); // case-sensitive
+
+    // A value refused under one name of a byte is taken under another with a wider range.
+    QXPad pad (135);
+    pad.setParameter ("Curve", 8, false);
+    EXPECT_EQ (pad.getParameter ("Curve"), 0);
+    pad.setParameter ("Bank MSB", 8, false);
+    EXPECT_EQ (pad.getParameter ("Curve"), 8);
+    EXPECT_EQ (pad.getParameter ("Released"), 8);
+}
+
+TEST (ControlKinds, EveryByteHasTheNameItIsBestKnownBy)
+{
+    const auto byteNames = [] (const Control& control) {
+        juce::StringArray names;
+        for (int i = 0; i < control.getByteCount(); ++i)
+            names.add (control.getByteName (i));
+        return names;
+    };
+
+    EXPECT_EQ (byteNames (QXPad (0)), (juce::StringArray { "Mode", "Note", "Fixed", "Curve", "MIDI Channel" }));
+    EXPECT_EQ (byteNames (QXSwitch (0)),
+               (juce::StringArray { "Mode", "CC", "Toggle On", "Toggle Off", "MIDI Channel" }));
+    EXPECT_EQ (byteNames (QXKnob (0)), QXKnob (0).getParameterNames());
+    EXPECT_EQ (byteNames (QXKeybed (0, 60, 10)), QXKeybed (0, 60, 10).getParameterNames());
+}
+
+TEST (Control, SetParameterStoresOnlyListedInRangeValuesAndReportsWhenAsked)
+{
+    QXKnob knob (0);
+    RecordingListener listener;
+    knob.addListener (&listener);
+
+    for (const auto& name : knob.getParameterNames())
+        EXPECT_EQ (knob.getParameter (name), 0) << name;
+
+    knob.setParameter ("MIDI Channel", 15, false);
+    EXPECT_EQ (knob.getParameter ("MIDI Channel"), 15);
+    EXPECT_TRUE (listener.reports.empty());
+
+    // Out of range or unlisted: dropped, but still reported so a widget can put its value back.
+    knob.setParameter ("MIDI Channel", 16, true);
+    knob.setParameter ("Program", 3, true);
+    EXPECT_EQ (knob.getParameter ("MIDI Channel"), 15);
+    EXPECT_EQ (knob.getParameter ("Program"), 0);
+    EXPECT_EQ (knob.getBytes(), (Control::Bytes { 0, 0, 0, 0, 15 }));
+    EXPECT_EQ (listener.reports, (std::vector<std::pair<juce::String, int>> { { "MIDI Channel", 16 }, { "Program", 3 } }));
+}
+
+TEST (Control, SetBytesReportsEveryNameIncludingSharedBytesAndKeepsOutOfRangeBytes)
+{
+    QXPad pad (0);
+    RecordingListener listener;
+    pad.addListener (&listener);
+
+    pad.setBytes ({ 9, 60, 2, 100, 200 });
+
+    // Kept as copied, even beyond each name's maximum.
+    EXPECT_EQ (pad.getBytes(), (Control::Bytes { 9, 60, 2, 100, 200 }));
+    ASSERT_EQ (listener.reports.size(), static_cast<size_t> (pad.getParameterNames().size()));
+
+    for (size_t i = 0; i < listener.reports.size(); ++i)
+    {
+        const auto& name = pad.getParameterNames()[static_cast<int> (i)];
+        EXPECT_EQ (listener.reports[i].first, name);
+        EXPECT_EQ (listener.reports[i].second, pad.getBytes()[pad.getParameterIndex (name)]) << name;
+    }
+}
+
+TEST (Control, ApplyImageReadsItsBlockAndZeroFillsBeyondTheData)
+{
+    QXKnob knob (3);
+    knob.applyImage ({ 0, 0, 0, 11, 12, 13 });
+    EXPECT_EQ (knob.getBytes(), (Control::Bytes { 11, 12, 13, 0, 0 }));
+
+    knob.applyImage ({});
+    EXPECT_EQ (knob.getBytes(), (Control::Bytes { 0, 0, 0, 0, 0 }));
+}
+
+TEST (PresetLayout, BlocksFollowTheControlCountsAndTileTheData)
 {
     // Offsets in the keyboard's own tables, for the full model and an empty one.
     const PresetLayout qx61 (16, 16, 48), empty (0, 0, 0);
@@ -31,14 +220,12 @@ TEST (PresetLayout, BlocksFollowTheControlCounts)
     PresetModel model (empty, 60, 10);
     EXPECT_EQ (model.getControl (knobGroup), nullptr);
     EXPECT_EQ (model.getControl (midiToDinGroup)->getImageOffset(), 55);
-}
 
-TEST (PresetModel, BlocksTileTheDataWithoutGapsOrOverlaps)
-{
-    auto model = makeQX61Model();
+    // The full model's blocks tile the data without gaps or overlaps.
+    auto qx61Model = makeQX61Model();
     std::vector<int> owner (465, 0);
 
-    model.forEachControl ([&] (int, const Control& control) {
+    qx61Model.forEachControl ([&] (int, const Control& control) {
         for (int i = 0; i < control.getByteCount(); ++i)
             ++owner[static_cast<size_t> (control.getImageOffset() + i)];
     });
@@ -46,20 +233,10 @@ TEST (PresetModel, BlocksTileTheDataWithoutGapsOrOverlaps)
     for (size_t i = 0; i < owner.size(); ++i)
         EXPECT_EQ (owner[i], 1) << "data byte " << i;
 
-    EXPECT_EQ (model.getControl (padGroup, 16), nullptr);
+    EXPECT_EQ (qx61Model.getControl (padGroup, 16), nullptr);
 }
 
-TEST (PresetModel, CollectedDataRoundTripsThroughTheControls)
-{
-    auto model = makeQX61Model();
-    Control::Bytes data;
-    for (int i = 0; i < 465; ++i)
-        data.add (static_cast<juce::uint8> ((i * 7) % 256));
-
-    model.applyData (data);
-    EXPECT_EQ (model.collectData(), data);
-}
-
+// Also a round trip: the controls hand back exactly the data they were given.
 TEST (DefaultPreset, MatchesTheKeyboardsFactoryTable)
 {
     const auto message = ModelConstants::qx61DefaultPreset();
@@ -72,37 +249,37 @@ TEST (DefaultPreset, MatchesTheKeyboardsFactoryTable)
     Control::Bytes data (message.getRawDataPointer() + 10, 465);
     model.applyData (data);
 
-    EXPECT_EQ (model.getControl (presetNameGroup)->getParameter ("Preset Name 16"), 0x30);
+    const auto value = [&model] (int groupId, const char* name, int index = 0) {
+        return model.getControl (groupId, index)->getParameter (name);
+    };
 
-    auto* keybed = model.getControl (keybedGroup);
-    EXPECT_EQ (keybed->getParameter ("Keybed Transpose"), 12);
-    EXPECT_EQ (keybed->getParameter ("Split Mode"), 1);
-    EXPECT_EQ (keybed->getParameter ("Upper Keybed Curve"), 4);
-    EXPECT_EQ (model.getControl (rollModeGroup)->getParameter ("Gate"), 49);
+    EXPECT_EQ (value (presetNameGroup, "Preset Name 16"), 0x30);
+    EXPECT_EQ (value (keybedGroup, "Keybed Transpose"), 12);
+    EXPECT_EQ (value (keybedGroup, "Split Mode"), 1);
+    EXPECT_EQ (value (keybedGroup, "Upper Keybed Curve"), 4);
+    EXPECT_EQ (value (rollModeGroup, "Gate"), 49);
+    EXPECT_EQ (value (wheelsGroup, "Mod Wheel CC"), 1);
+    EXPECT_EQ (value (wheelsGroup, "Mod Wheel Max"), 127);
+    EXPECT_EQ (value (sustainGroup, "CC"), 64);
+    EXPECT_EQ (value (sustainGroup, "Pressed"), 127);
 
     const int transportCCs[] = { 116, 117, 118, 119, 115, 114 };
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ (model.getControl (transportGroup, i)->getParameter ("CC"), transportCCs[i])
-            << QXTransport::buttonNames()[i];
-
-    EXPECT_EQ (model.getControl (wheelsGroup)->getParameter ("Mod Wheel CC"), 1);
-    EXPECT_EQ (model.getControl (wheelsGroup)->getParameter ("Mod Wheel Max"), 127);
-    EXPECT_EQ (model.getControl (sustainGroup)->getParameter ("CC"), 64);
-    EXPECT_EQ (model.getControl (sustainGroup)->getParameter ("Pressed"), 127);
+        EXPECT_EQ (value (transportGroup, "CC", i), transportCCs[i]) << QXTransport::buttonNames()[i];
 
     const int knobCCs[] = { 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 35, 41, 46, 47 };
     const int padNotes[] = { 48, 49, 50, 51, 44, 45, 46, 47, 40, 41, 42, 43, 36, 37, 38, 39 };
     for (int i = 0; i < 16; ++i)
     {
-        EXPECT_EQ (model.getControl (knobGroup, i)->getParameter ("CC"), knobCCs[i]);
-        EXPECT_EQ (model.getControl (knobGroup, i)->getParameter ("Max"), 127);
-        EXPECT_EQ (model.getControl (padGroup, i)->getParameter ("Note"), padNotes[i]);
+        EXPECT_EQ (value (knobGroup, "CC", i), knobCCs[i]);
+        EXPECT_EQ (value (knobGroup, "Max", i), 127);
+        EXPECT_EQ (value (padGroup, "Note", i), padNotes[i]);
     }
 
     for (int i = 0; i < 48; ++i)
     {
-        EXPECT_EQ (model.getControl (switchGroup, i)->getParameter ("CC"), 48 + i);
-        EXPECT_EQ (model.getControl (switchGroup, i)->getParameter ("Toggle On"), 127);
+        EXPECT_EQ (value (switchGroup, "CC", i), 48 + i);
+        EXPECT_EQ (value (switchGroup, "Toggle On", i), 127);
     }
 
     for (const auto& name : model.getControl (midiToDinGroup)->getParameterNames())

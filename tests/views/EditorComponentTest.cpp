@@ -1,14 +1,86 @@
 #include "views/ViewTestSupport.h"
 
+#include "model/ControlGroup.h"
+#include "views/BankView.h"
 #include "views/EditorComponent.h"
 #include "views/MainSectionView.h"
 #include "views/Q61ProductProductImageViewSelector.h"
 #include "views/TabSelectorButtons.h"
+#include "widgets/ComboBoxWithLabel.h"
+#include "widgets/ControlToMidiControllerButton.h"
+#include "widgets/NumberBoxWithLabel.h"
+#include "widgets/ParameterController.h"
 
 #include <gtest/gtest.h>
 
+#include <set>
+
+using namespace ControlGroup;
+
 namespace
 {
+/** One widget of the editor and the control its view says it edits. */
+struct Binding
+{
+    juce::Component* widget;
+    ParameterController* controller;
+    int groupId, index;
+};
+
+/** Every widget of every view, hidden banks included, with the control it should address. */
+std::vector<Binding> collectEditor (const EditorComponent& editor)
+{
+    const int groupOfView[] = { -1, knobGroup, switchGroup, padGroup, rollModeGroup, transportGroup,
+                                keybedGroup, wheelsGroup, sustainGroup };
+    std::vector<Binding> bindings;
+
+    const auto collect = [&bindings] (juce::Component& root, int groupId, int index) {
+        for (auto* component : findAll<juce::Component> (root))
+        {
+            if (auto* controller = dynamic_cast<ParameterController*> (component))
+            {
+                const bool toggle = dynamic_cast<ControlToMidiControllerButton*> (component) != nullptr;
+                bindings.push_back ({ component, controller, toggle ? midiToDinGroup : groupId, toggle ? 0 : index });
+            }
+        }
+    };
+
+    for (int view = 0; view < EditorComponent::numViews; ++view)
+    {
+        auto& component = *editor.getView (view);
+        const auto groupId = groupOfView[view];
+        auto* bank = dynamic_cast<BankView*> (&component);
+
+        if (bank == nullptr)
+        {
+            collect (component, groupId, 0);
+            continue;
+        }
+
+        // Knobs, switches, pads and transport buttons have one view per control; both wheel views edit
+        // the one wheels control. A bank's own toggle sits beside its items.
+        for (int i = 0; i < bank->getItems().size(); ++i)
+            collect (*bank->getItems()[i], groupId, groupId != wheelsGroup ? i : 0);
+
+        for (auto* toggle : findAll<ControlToMidiControllerButton> (*bank))
+            if (toggle->getParentComponent() == bank)
+                bindings.push_back ({ toggle, toggle, midiToDinGroup, 0 });
+    }
+
+    return bindings;
+}
+
+int offsetOf (const juce::String& caption)
+{
+    if (caption == "MIDI Channel" || caption == "Curve" || caption == "Gate" || caption == "Split Point")
+        return 1;
+    if (caption == "Transpose")
+        return -12;
+    if (caption == "Swing")
+        return 50;
+    return 0;
+}
+
 class EditorComponentTest : public ::testing::Test
 {
 protected:
@@ -21,8 +93,8 @@ protected:
     ViewSelector& tabs() const { return *editor.getSelector (0); }
     ViewSelector& product() const { return *editor.getSelector (1); }
 
-    juce::Button& tab (const juce::String& name) const { return *findNamed<juce::Button> (tabs(), name); }
-    juce::Button& picture (const juce::String& name) const { return *findNamed<juce::Button> (product(), name); }
+    juce::Button& tab (const juce::String& name) const { return named<juce::Button> (tabs(), name); }
+    juce::Button& picture (const juce::String& name) const { return named<juce::Button> (product(), name); }
 
     /** Clicks as a user would, and lets the click arrive. */
     static void click (juce::Button& button)
@@ -31,6 +103,7 @@ protected:
         deliverPendingMessages();
     }
 
+    /** The one view shown; hidden ones are not children at all. */
     int shownView() const
     {
         int shown = -1;
@@ -38,16 +111,10 @@ protected:
         for (int i = 0; i < EditorComponent::numViews; ++i)
         {
             auto* view = editor.getView (i);
-
-            if (view->isVisible() && view->getParentComponent() == &editor)
-            {
-                EXPECT_EQ (shown, -1) << "two views shown";
-                shown = i;
-            }
-            else
-            {
-                EXPECT_EQ (view->getParentComponent(), nullptr) << "hidden view " << i << " is still a child";
-            }
+            const bool isShown = view->isVisible() && view->getParentComponent() == &editor;
+            EXPECT_TRUE (isShown || view->getParentComponent() == nullptr) << "hidden view " << i << " is a child";
+            EXPECT_FALSE (isShown && shown != -1) << "two views shown";
+            shown = isShown ? i : shown;
         }
 
         return shown;
@@ -64,38 +131,94 @@ protected:
         return names;
     }
 
-    ViewTestEngine engine;
+    /** A preset whose every parameter holds a random value within its range (where names share a byte,
+        the last one's). */
+    juce::Array<juce::uint8> randomPreset (juce::int64 seed)
+    {
+        juce::Random random (seed);
+        auto preset = engine.defaultPreset();
+
+        engine.engine->getModel().forEachControl ([&] (int, const Control& control) {
+            for (const auto& name : control.getParameterNames())
+                preset.set (PresetLayout::messageOffset (control.getImageOffset() + control.getParameterIndex (name)),
+                            (juce::uint8) random.nextInt (control.getMaximum (name) + 1));
+        });
+
+        return preset;
+    }
+
+    const Control& controlOf (const Binding& binding) const { return engine.control (binding.groupId, binding.index); }
+
+    void expectShowsModel (const Binding& binding) const
+    {
+        const auto stored = controlOf (binding).getParameter (binding.controller->parameterName);
+        const auto where = binding.controller->parameterName + " of group " + juce::String (binding.groupId)
+                           + " index " + juce::String (binding.index);
+
+        if (auto* button = dynamic_cast<ControlToMidiControllerButton*> (binding.widget))
+        {
+            EXPECT_EQ (button->getButton().getToggleState(), stored != 0) << where;
+        }
+        else if (auto* combo = dynamic_cast<ComboBoxWithLabel*> (binding.widget))
+        {
+            const auto expectedId = stored < combo->getComboBox().getNumItems() ? stored + 1 : 0;
+            EXPECT_EQ (combo->getComboBox().getSelectedId(), expectedId) << where;
+        }
+        else if (auto* number = dynamic_cast<NumberBoxWithLabel*> (binding.widget))
+        {
+            auto& box = number->getNumberBox();
+            EXPECT_EQ (box.getText(), juce::String (stored + offsetOf (box.getName()))) << where;
+        }
+        else
+        {
+            ADD_FAILURE() << "unknown widget for " << where;
+        }
+    }
+
+    /** Changes the widget as a user would, to another value it offers. */
+    static void edit (const Binding& binding)
+    {
+        if (auto* button = dynamic_cast<ControlToMidiControllerButton*> (binding.widget))
+        {
+            button->getButton().triggerClick();
+            deliverPendingMessages();
+        }
+        else if (auto* combo = dynamic_cast<ComboBoxWithLabel*> (binding.widget))
+        {
+            auto& box = combo->getComboBox();
+            box.setSelectedId (box.getSelectedId() == 1 ? 2 : 1, juce::sendNotificationSync);
+        }
+        else if (auto* number = dynamic_cast<NumberBoxWithLabel*> (binding.widget))
+        {
+            auto& box = number->getNumberBox();
+            const auto minimum = juce::roundToInt (box.getMinimum());
+            typeText (box, juce::String (juce::roundToInt (box.getValue()) == minimum ? minimum + 1 : minimum));
+        }
+    }
+
+    TestEngine engine;
     EditorComponent editor;
+    const std::vector<Binding> bindings = collectEditor (editor);
 };
 } // namespace
 
 TEST_F (EditorComponentTest, LaysOutThePictureTheSelectorsAndTheViews)
 {
     EXPECT_EQ (editor.getBounds(), juce::Rectangle<int> (0, 0, 1200, 700));
-    auto* background = findNamed<juce::ImageComponent> (editor, "Background Image");
-    ASSERT_NE (background, nullptr);
-    EXPECT_EQ (background->getBounds(), editor.getLocalBounds());
-
-    EXPECT_EQ (tabs().getBounds(), juce::Rectangle<int> (0, 450, 1200, 40));
+    EXPECT_EQ (named<juce::ImageComponent> (editor, "Background Image").getBounds(), editor.getLocalBounds());
     EXPECT_EQ (product().getBounds(), juce::Rectangle<int> (25, 50, 1150, 286));
+    EXPECT_EQ (tabs().getBounds(), juce::Rectangle<int> (0, 450, 1200, 40));
 
-    for (int i = 0; i < EditorComponent::numViews; ++i)
-        EXPECT_EQ (editor.getView (i)->getPosition(), juce::Point<int> (0, 490)) << i;
-
-    // Tabs left to right in view order, the two outer ones wider.
-    EXPECT_EQ (tabs().getButtons().size(), 9);
+    // Tabs side by side in view order, the two outer ones wider; every view below them.
     int x = 0;
 
-    for (int view = 0; view < 9; ++view)
+    for (int view = 0; view < EditorComponent::numViews; ++view)
     {
-        auto* button = tabs().getButtonForView (view);
-        EXPECT_EQ (button->getName(), TabSelectorButtons::buttonNames()[view]);
-        EXPECT_EQ (button->getBounds(), juce::Rectangle<int> (x, 0, view == 0 || view == 8 ? 138 : 132, 40));
-        x = button->getRight();
+        const auto tabBounds = tabs().getButtonForView (view)->getBounds();
+        EXPECT_EQ (tabBounds, juce::Rectangle<int> (x, 0, view == 0 || view == 8 ? 138 : 132, 40));
+        EXPECT_EQ (editor.getView (view)->getPosition(), tabs().getBounds().getBottomLeft());
+        x = tabBounds.getRight();
     }
-
-    EXPECT_EQ (product().getButtonForView (0), nullptr);
-    EXPECT_EQ (product().getButtonForView (8), nullptr);
 }
 
 TEST_F (EditorComponentTest, EitherSelectorShowsTheViewAndPressesItsButtonsInBothRows)
@@ -105,23 +228,28 @@ TEST_F (EditorComponentTest, EitherSelectorShowsTheViewAndPressesItsButtonsInBot
     EXPECT_EQ (pressed (tabs()), juce::StringArray ("Main View Selector Button"));
     EXPECT_TRUE (pressed (product()).isEmpty());
 
-    click (picture ("Knob Selector Button"));
-    EXPECT_EQ (shownView(), EditorComponent::knobView);
-    EXPECT_EQ (pressed (tabs()), juce::StringArray ("Knob Selector Button"));
-    EXPECT_EQ (pressed (product()), juce::StringArray ("Knob Selector Button"));
-
-    click (tab ("Pitch/Mod Wheel Selector Button"));
-    EXPECT_EQ (shownView(), EditorComponent::wheelView);
-    EXPECT_EQ (pressed (tabs()), juce::StringArray ("Pitch/Mod Wheel Selector Button"));
-    EXPECT_EQ (pressed (product()), juce::StringArray ("Wheel Selector Button"));
-
-    // Every product-picture button selects the view that its tab selects.
+    // Each picture button presses the tab of its name (the wheels' tab names both wheels).
     for (auto* button : product().getButtons())
     {
         click (*button);
         const auto shown = shownView();
+        const auto name = button->getName();
         EXPECT_EQ (product().getButtonForView (shown), button);
-        EXPECT_TRUE (tabs().getButtonForView (shown)->getToggleState());
+        EXPECT_EQ (pressed (product()), juce::StringArray (name));
+        EXPECT_EQ (pressed (tabs()),
+                   juce::StringArray (name == "Wheel Selector Button" ? "Pitch/Mod Wheel Selector Button" : name));
+    }
+
+    // Each tab presses its picture button, and releases the picture where it has none (main, sustain).
+    for (auto* button : tabs().getButtons())
+    {
+        click (*button);
+        const auto shown = shownView();
+        auto* pictureButton = product().getButtonForView (shown);
+        EXPECT_EQ (tabs().getButtonForView (shown), button);
+        EXPECT_EQ (pressed (tabs()), juce::StringArray (button->getName()));
+        EXPECT_EQ (pressed (product()),
+                   pictureButton != nullptr ? juce::StringArray (pictureButton->getName()) : juce::StringArray());
     }
 
     // Clicking the selected tab again keeps the same view.
@@ -131,30 +259,13 @@ TEST_F (EditorComponentTest, EitherSelectorShowsTheViewAndPressesItsButtonsInBot
     EXPECT_EQ (pressed (product()), juce::StringArray ("Drum Pad Selector Button"));
 }
 
-TEST_F (EditorComponentTest, TheSustainAndMainTabsLeaveThePictureReleased)
-{
-    click (picture ("Keybed Selector Button"));
-    click (tab ("Sustain Selector Button"));
-    EXPECT_EQ (shownView(), EditorComponent::sustainView);
-    EXPECT_TRUE (pressed (product()).isEmpty());
-
-    click (picture ("Transport Selector Button"));
-    click (tab ("Main View Selector Button"));
-    EXPECT_EQ (shownView(), EditorComponent::mainView);
-    EXPECT_TRUE (pressed (product()).isEmpty());
-}
-
 TEST_F (EditorComponentTest, TheRollModeButtonTakesClicksInsideTheTransportArea)
 {
-    const auto& rollMode = picture ("Roll Mode Selector Button");
-    auto* hit = product().getComponentAt (rollMode.getBounds().getCentre());
-    ASSERT_EQ (hit, &rollMode);
-
-    click (*dynamic_cast<juce::Button*> (hit));
-    EXPECT_EQ (shownView(), EditorComponent::rollModeView);
+    auto& rollMode = picture ("Roll Mode Selector Button");
+    auto& transport = picture ("Transport Selector Button");
+    EXPECT_EQ (product().getComponentAt (rollMode.getBounds().getCentre()), &rollMode);
 
     // Outside the roll-mode button the transport area is the transport's.
-    auto& transport = picture ("Transport Selector Button");
     EXPECT_EQ (product().getComponentAt (transport.getPosition().translated (5, 5)), &transport);
 }
 
@@ -165,7 +276,6 @@ TEST_F (EditorComponentTest, TheMainViewOffersItsFourButtonsToOneListener)
 
     for (const auto& name : names)
         ASSERT_NE (findNamed<juce::ImageButton> (mainView, name), nullptr) << name;
-
     struct Recorder : juce::Button::Listener
     {
         void buttonClicked (juce::Button* button) override { clicked.add (button->getName()); }
@@ -179,4 +289,62 @@ TEST_F (EditorComponentTest, TheMainViewOffersItsFourButtonsToOneListener)
 
     for (const auto& name : names)
         findNamed<juce::Button> (mainView, name)->removeListener (&recorder);
+}
+
+TEST_F (EditorComponentTest, EveryParameterHasAWidgetShowingThePresetApplied)
+{
+    // Knobs 8, pads 17, switches 13 each; the rest as the sections list them.
+    EXPECT_EQ (bindings.size(), 16u * 8 + 16 * 17 + 48 * 13 + 4 + 6 * 2 + 2 + 3 * 5 + 7 + 4 + 5);
+
+    std::set<std::tuple<int, int, juce::String>> bound;
+
+    for (const auto& binding : bindings)
+        bound.insert ({ binding.groupId, binding.index, binding.controller->parameterName });
+
+    // The preset name has no widget in these views.
+    for (int groupId = keybedGroup; groupId <= midiToDinGroup; ++groupId)
+    {
+        for (int index = 0; index < engine.engine->getModel().getNumControls (groupId); ++index)
+            for (const auto& name : engine.control (groupId, index).getParameterNames())
+                EXPECT_EQ (bound.count ({ groupId, index, name }), 1u)
+                    << name << " of group " << groupId << " index " << index;
+    }
+
+    // Each of them shows a preset applied through the engine.
+    for (const auto& preset : { randomPreset (1), randomPreset (2), randomPreset (3), engine.defaultPreset() })
+    {
+        engine.apply (preset);
+
+        for (const auto& binding : bindings)
+            expectShowsModel (binding);
+    }
+}
+
+TEST_F (EditorComponentTest, AnEditInAnyWidgetChangesExactlyOneByteOfItsControl)
+{
+    engine.apply (randomPreset (7));
+
+    for (const auto& binding : bindings)
+    {
+        const auto before = engine.data();
+        edit (binding);
+        const auto after = engine.data();
+
+        const auto& control = controlOf (binding);
+        const auto expectedByte =
+            control.getImageOffset() + control.getParameterIndex (binding.controller->parameterName);
+        juce::Array<int> changed;
+
+        for (int i = 0; i < after.size(); ++i)
+            if (after[i] != before[i])
+                changed.add (i);
+
+        ASSERT_EQ (changed, juce::Array<int> (expectedByte))
+            << binding.controller->parameterName << " of group " << binding.groupId << " index " << binding.index;
+
+        // Every widget of that control shows the edit, the rows of the modes not shown included.
+        for (const auto& other : bindings)
+            if (other.groupId == binding.groupId && other.index == binding.index)
+                expectShowsModel (other);
+    }
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <future>
+#include <memory>
 
 namespace
 {
@@ -17,12 +18,10 @@ struct TestDecoder
 {
     juce::Image operator() (const juce::String& name)
     {
-        {
-            std::unique_lock<std::mutex> lock (mutex);
-            started.push_back (name);
-            changed.notify_all();
-            changed.wait (lock, [&] { return ! held.contains (name); });
-        }
+        std::unique_lock<std::mutex> lock (mutex);
+        started.push_back (name);
+        changed.notify_all();
+        changed.wait (lock, [&] { return ! held.contains (name); });
 
         juce::Image image (juce::Image::RGB, 4, 2, true);
         image.setPixelAt (0, 0, mark (name));
@@ -56,95 +55,89 @@ struct TestDecoder
 
 const juce::StringArray names { "first", "second", "third" };
 
-PicturePreloader::Decoder decodeWith (TestDecoder& decoder)
+/** A preloader of the three names whose decoder holds one of them until released. */
+std::unique_ptr<PicturePreloader> startHolding (TestDecoder& decoder, const juce::String& heldName)
 {
-    return [&decoder] (const juce::String& name) { return decoder (name); };
+    decoder.held.add (heldName);
+    auto preloader = std::make_unique<PicturePreloader> (names, [&decoder] (const juce::String& name) {
+        return decoder (name);
+    });
+    decoder.waitUntilStarted (heldName);
+    return preloader;
+}
+
+/** Releases the name a little later, from another thread. */
+std::future<void> releaseLater (TestDecoder& decoder, const juce::String& name)
+{
+    return std::async (std::launch::async, [&decoder, name] {
+        std::this_thread::sleep_for (std::chrono::milliseconds (30));
+        decoder.release (name);
+    });
 }
 } // namespace
 
 TEST (PicturePreloader, DecodesInOrderAndHandsEachPictureOutOnce)
 {
     TestDecoder decoder;
-    decoder.held.add ("third"); // so the test sees it being decoded before asking for it
-    PicturePreloader preloader (names, decodeWith (decoder));
-    decoder.waitUntilStarted ("third");
+    auto preloader = startHolding (decoder, "third"); // so the test sees it being decoded before asking for it
     decoder.release ("third");
 
     for (const auto& name : names)
     {
-        const auto image = preloader.take (name);
+        const auto image = preloader->take (name);
         ASSERT_TRUE (image.isValid()) << name;
         EXPECT_EQ (image.getPixelAt (0, 0), mark (name)) << "another picture came back for " << name;
-        EXPECT_FALSE (preloader.take (name).isValid()) << name << " handed out twice";
+        EXPECT_FALSE (preloader->take (name).isValid()) << name << " handed out twice";
     }
 
     EXPECT_EQ (decoder.startedSoFar(), std::vector<juce::String> (names.begin(), names.end()));
-    EXPECT_FALSE (preloader.take ("unknown").isValid());
+    EXPECT_FALSE (preloader->take ("unknown").isValid());
 }
 
-TEST (PicturePreloader, APictureAskedForBeforeItsTurnIsLeftToTheCaller)
+TEST (PicturePreloader, APictureBeingDecodedIsWaitedForAndOneNotYetStartedIsLeftToTheCaller)
 {
     TestDecoder decoder;
-    decoder.held.add ("first");
-    PicturePreloader preloader (names, decodeWith (decoder));
-    decoder.waitUntilStarted ("first");
+    auto preloader = startHolding (decoder, "first");
 
     // Not waiting behind "first": the caller decodes "third" itself, and the preloader skips it.
-    EXPECT_FALSE (preloader.take ("third").isValid());
+    EXPECT_FALSE (preloader->take ("third").isValid());
 
-    decoder.release ("first");
-    decoder.waitUntilStarted ("second");
-    EXPECT_TRUE (preloader.take ("second").isValid());
-    EXPECT_EQ (decoder.startedSoFar(), (std::vector<juce::String> { "first", "second" }));
-}
-
-TEST (PicturePreloader, APictureBeingDecodedIsWaitedFor)
-{
-    TestDecoder decoder;
-    decoder.held.add ("first");
-    PicturePreloader preloader (names, decodeWith (decoder));
-    decoder.waitUntilStarted ("first");
-
-    auto releaser = std::async (std::launch::async, [&] {
-        std::this_thread::sleep_for (std::chrono::milliseconds (30));
-        decoder.release ("first");
-    });
-
-    const auto image = preloader.take ("first");
+    auto releaser = releaseLater (decoder, "first");
+    const auto image = preloader->take ("first");
     ASSERT_TRUE (image.isValid());
     EXPECT_EQ (image.getPixelAt (0, 0), mark ("first"));
     releaser.get();
+
+    decoder.waitUntilStarted ("second");
+    EXPECT_TRUE (preloader->take ("second").isValid());
+    EXPECT_EQ (decoder.startedSoFar(), (std::vector<juce::String> { "first", "second" }));
 }
 
 TEST (PicturePreloader, DestroyedWhileDecodingFinishesThatPictureAndDropsTheRest)
 {
     TestDecoder decoder;
-    decoder.held.add ("first");
-    std::future<void> releaser;
-
-    {
-        PicturePreloader preloader (names, decodeWith (decoder));
-        decoder.waitUntilStarted ("first");
-
-        // Released only once the preloader is being destroyed.
-        releaser = std::async (std::launch::async, [&] {
-            std::this_thread::sleep_for (std::chrono::milliseconds (30));
-            decoder.release ("first");
-        });
-    }
-
+    auto preloader = startHolding (decoder, "first");
+    auto releaser = releaseLater (decoder, "first");
+    preloader.reset(); // before the release arrives
     releaser.get();
     EXPECT_EQ (decoder.startedSoFar(), std::vector<juce::String> { "first" });
 }
 
-// The pictures a window takes from the preloader are the ones it would have decoded itself.
-TEST (PicturePreloader, ViewImagesTakeTheSamePicturesFromIt)
+// Every picture the views use is built in (a renamed or missing one would silently fall back to a
+// placeholder), and those a window takes from the preloader are the ones it would have decoded itself.
+TEST (PicturePreloader, ViewImagesAreBuiltInAndTakeTheSamePicturesFromIt)
 {
     const auto names = ViewImages::fileNames();
+    EXPECT_EQ (names.size(), 3 + 3 * (9 + 7 + 2) + 8);
+    EXPECT_FALSE (ViewImages::productButton (8, ViewImages::ButtonState::normal).isValid());
+    EXPECT_FALSE (ViewImages::findResource ("no-such-picture.png").isValid());
     std::vector<juce::Image> direct;
 
     for (const auto& name : names)
+    {
         direct.push_back (ViewImages::findResource (name).createCopy());
+        EXPECT_TRUE (direct.back().isValid()) << name;
+    }
 
     juce::ImageCache::releaseUnusedImages();
     ViewImages::startPreloading();
@@ -152,9 +145,9 @@ TEST (PicturePreloader, ViewImagesTakeTheSamePicturesFromIt)
     for (int i = 0; i < names.size(); ++i)
     {
         const auto image = ViewImages::findResource (names[i]);
+        const auto centre = image.getBounds().getCentre();
         ASSERT_EQ (image.getBounds(), direct[(size_t) i].getBounds()) << names[i];
-        EXPECT_EQ (image.getPixelAt (image.getWidth() / 2, image.getHeight() / 2),
-                   direct[(size_t) i].getPixelAt (image.getWidth() / 2, image.getHeight() / 2))
+        EXPECT_EQ (image.getPixelAt (centre.x, centre.y), direct[(size_t) i].getPixelAt (centre.x, centre.y))
             << names[i];
     }
 

@@ -1,49 +1,18 @@
 #pragma once
 
-#include "engine/QXEditorEngine.h"
-#include "model/ModelConstants.h"
-#include "widgets/NumberBox.h"
+#include "widgets/WidgetTestSupport.h"
 
-#include <juce_gui_basics/juce_gui_basics.h>
+using WidgetTestSupport::TestEngine;
 
-/** An engine as an editor window has it, for building views in tests. */
-class ViewTestEngine
+inline void deliverPendingMessages() { WidgetTestSupport::flushMessages (4); } // and what those post in turn
+
+/** Types into a number box's editor and commits, as a user would (no keyboard focus needed). */
+inline void typeText (NumberBox& box, const juce::String& text)
 {
-public:
-    explicit ViewTestEngine (const ModelConstants& constantsIn = ModelConstants::qx61());
-
-    Control& control (int groupId, int index = 0) const;
-    int stored (int groupId, int index, const juce::String& parameterName) const;
-
-    /** The built-in default preset message. */
-    juce::Array<juce::uint8> defaultPreset() const;
-
-    /** Puts a value into a preset message at the byte that the parameter addresses. */
-    void setInPreset (juce::Array<juce::uint8>& message, int groupId, int index, const juce::String& parameterName,
-                      juce::uint8 value) const;
-
-    /** Applies the message and delivers the asynchronous notifications it causes. */
-    void apply (const juce::Array<juce::uint8>& message);
-
-    /** Applies the default preset with one parameter replaced. */
-    void applyWith (int groupId, int index, const juce::String& parameterName, juce::uint8 value);
-
-    Control::Bytes data() const { return engine->getModel().collectData(); }
-
-    const ModelConstants constants;
-
-private:
-    MidiManager midiManager;
-
-public:
-    QXEditorEngine::Ptr engine;
-};
-
-/** Delivers every message posted so far, and those that they post in turn. */
-void deliverPendingMessages();
-
-/** Types into a number box's editor and commits, as a user would. */
-void typeText (NumberBox& box, const juce::String& text);
+    box.showEditor();
+    box.getCurrentTextEditor()->setText (text, false);
+    box.hideEditor (false);
+}
 
 /** Every component of that type below the root, depth first in child order. */
 template <typename ComponentType>
@@ -73,5 +42,11 @@ ComponentType* findNamed (juce::Component& root, const juce::String& name)
     return nullptr;
 }
 
-/** Whether the component and all its parents up to the root are visible. */
-bool isShownWithin (const juce::Component& component, const juce::Component& root);
+/** The component of that type and name below the root, which the test relies on being there. */
+template <typename ComponentType>
+ComponentType& named (juce::Component& root, const juce::String& name)
+{
+    auto* found = findNamed<ComponentType> (root, name);
+    jassert (found != nullptr);
+    return *found;
+}

@@ -10,14 +10,6 @@ namespace
 {
 const juce::Colour accent { 0xFF117FC6 };
 
-juce::Image render (juce::Component& component)
-{
-    juce::Image image (juce::Image::ARGB, component.getWidth(), component.getHeight(), true);
-    juce::Graphics g (image);
-    component.paintEntireComponent (g, false);
-    return image;
-}
-
 juce::Image draw (int width, int height, const std::function<void (juce::Graphics&)>& painter)
 {
     juce::Image image (juce::Image::ARGB, width, height, true);
@@ -26,29 +18,40 @@ juce::Image draw (int width, int height, const std::function<void (juce::Graphic
     return image;
 }
 
+juce::Image render (juce::Component& component)
+{
+    return draw (component.getWidth(), component.getHeight(),
+                 [&component] (juce::Graphics& g) { component.paintEntireComponent (g, false); });
+}
+
 bool isWhite (juce::Colour c) { return c.getAlpha() > 240 && c.getRed() == 255 && c.getGreen() == 255 && c.getBlue() == 255; }
 
 bool isBlueish (juce::Colour c) { return c.getAlpha() > 0 && c.getBlue() > c.getRed() + 60; }
 
-/** The pixels whose alpha is above the threshold, as a bounding box. */
-juce::Rectangle<int> inkBounds (const juce::Image& image, int alphaThreshold = 0)
+/** The bounding box of every pixel that is not transparent. */
+juce::Rectangle<int> inkBounds (const juce::Image& image)
 {
     juce::Rectangle<int> bounds;
     for (int y = 0; y < image.getHeight(); ++y)
         for (int x = 0; x < image.getWidth(); ++x)
-            if (image.getPixelAt (x, y).getAlpha() > alphaThreshold)
+            if (image.getPixelAt (x, y).getAlpha() > 0)
                 bounds = bounds.isEmpty() ? juce::Rectangle<int> (x, y, 1, 1)
                                           : bounds.getUnion ({ x, y, 1, 1 });
     return bounds;
 }
 
-int maximumAlpha (const juce::Image& image)
+int countPixels (const juce::Image& image, juce::Rectangle<int> area, const std::function<bool (juce::Colour)>& matches)
 {
-    int result = 0;
-    for (int y = 0; y < image.getHeight(); ++y)
-        for (int x = 0; x < image.getWidth(); ++x)
-            result = juce::jmax (result, (int) image.getPixelAt (x, y).getAlpha());
-    return result;
+    int count = 0;
+    for (int y = area.getY(); y < area.getBottom(); ++y)
+        for (int x = area.getX(); x < area.getRight(); ++x)
+            count += matches (image.getPixelAt (x, y)) ? 1 : 0;
+    return count;
+}
+
+std::function<bool (juce::Colour)> alphaAbove (int threshold)
+{
+    return [threshold] (juce::Colour c) { return c.getAlpha() > threshold; };
 }
 
 struct LookDrawingTest : ::testing::Test
@@ -89,52 +92,44 @@ TEST_F (LookDrawingTest, ButtonsAreFlatGreysFramedInBlack)
     }
 }
 
-TEST_F (LookDrawingTest, ComboBoxIsWhiteWithASmallArrowInItsArrowColour)
+TEST_F (LookDrawingTest, ComboBoxesAreWhiteWithASmallArrowAndOutlinedWhenFocusedAndTheirListsEdged)
 {
     juce::ComboBox box;
     styledWith (box).setSize (100, 18);
     box.setColour (juce::ComboBox::arrowColourId, accent);
-
-    const auto image = draw (100, 18, [&] (juce::Graphics& g) { look.drawComboBox (g, 100, 18, false, 0, 0, 0, 0, box); });
-
-    // The triangle (90, 13), (95, 9), (85, 9) points down.
-    EXPECT_EQ (image.getPixelAt (90, 10), accent);
-    EXPECT_EQ (image.getPixelAt (90, 15), juce::Colours::white);
-    EXPECT_EQ (image.getPixelAt (84, 10), juce::Colours::white);
-    EXPECT_EQ (image.getPixelAt (50, 9), juce::Colours::white);
-    EXPECT_EQ (image.getPixelAt (90, 5), juce::Colours::white);
-}
-
-TEST_F (LookDrawingTest, PopUpListsHaveAnEdgeAndAFocusedComboBoxAnOutline)
-{
-    const auto popUp = draw (60, 40, [&] (juce::Graphics& g) { look.drawPopupMenuBackground (g, 60, 40); });
-    EXPECT_EQ (popUp.getPixelAt (0, 20), juce::Colours::white);
-    EXPECT_EQ (popUp.getPixelAt (30, 20), accent);
-
-    juce::ComboBox box;
-    styledWith (box).setSize (100, 18);
     box.setWantsKeyboardFocus (true);
     WidgetTestSupport::OnDesktop desktop (box);
-    const auto edge = [&] {
-        return draw (100, 18, [&] (juce::Graphics& g) { look.drawComboBox (g, 100, 18, false, 0, 0, 0, 0, box); })
-            .getPixelAt (2, 9);
+    const auto drawBox = [&] {
+        return draw (100, 18, [&] (juce::Graphics& g) { look.drawComboBox (g, 100, 18, false, 0, 0, 0, 0, box); });
     };
 
     box.giveAwayKeyboardFocus();
-    EXPECT_EQ (edge(), juce::Colours::white);
+    const auto image = drawBox();
+
+    // The triangle (90, 13), (95, 9), (85, 9) points down; the edge (2, 9) is white.
+    EXPECT_EQ (image.getPixelAt (90, 10), accent);
+    for (const auto& white : { juce::Point (90, 15), { 84, 10 }, { 50, 9 }, { 90, 5 }, { 2, 9 } })
+        EXPECT_EQ (image.getPixelAt (white.x, white.y), juce::Colours::white) << white.toString();
+
     box.grabKeyboardFocus();
     ASSERT_TRUE (box.hasKeyboardFocus (false));
-    EXPECT_EQ (edge(), accent);
+    EXPECT_EQ (drawBox().getPixelAt (2, 9), accent);
+
+    // Its pop-up list has a white edge.
+    const auto popUp = draw (60, 40, [&] (juce::Graphics& g) { look.drawPopupMenuBackground (g, 60, 40); });
+    EXPECT_EQ (popUp.getPixelAt (0, 20), juce::Colours::white);
+    EXPECT_EQ (popUp.getPixelAt (30, 20), accent);
 }
 
-TEST_F (LookDrawingTest, LabelsDrawLeftAlignedOnOneLineWithAnEllipsis)
+TEST_F (LookDrawingTest, LabelsDrawLeftAlignedOnOneLineWithAnEllipsisAndDisabledAtHalfAlpha)
 {
     juce::Label label ({}, "Pitch Wheel MIDI Channel Caption");
     styledWith (label).setSize (80, 40);
     label.setJustificationType (juce::Justification::centred);
     label.setColour (juce::Label::textColourId, juce::Colours::white);
 
-    const auto ink = inkBounds (render (label));
+    const auto image = render (label);
+    const auto ink = inkBounds (image);
 
     EXPECT_LT (ink.getX(), 6);           // left-aligned despite the centred justification
     EXPECT_GT (ink.getRight(), 70);      // runs to the edge instead of wrapping
@@ -143,24 +138,15 @@ TEST_F (LookDrawingTest, LabelsDrawLeftAlignedOnOneLineWithAnEllipsis)
 
     // The last glyphs are the ellipsis dots: nothing in the rightmost columns reaches the top
     // half of the line.
-    const auto image = render (label);
-    for (int x = ink.getRight() - 3; x < ink.getRight(); ++x)
-        for (int y = ink.getY(); y < ink.getCentreY(); ++y)
-            EXPECT_EQ (image.getPixelAt (x, y).getAlpha(), 0) << x << "," << y;
-}
+    const juce::Rectangle<int> rightmostTopHalf { ink.getRight() - 3, ink.getY(), 3, ink.getCentreY() - ink.getY() };
+    EXPECT_EQ (countPixels (image, rightmostTopHalf, alphaAbove (0)), 0);
 
-TEST_F (LookDrawingTest, DisabledLabelsDrawAtHalfAlpha)
-{
-    juce::Label label ({}, "Mode");
-    styledWith (label).setSize (80, 16);
-    label.setColour (juce::Label::textColourId, juce::Colours::white);
-
-    EXPECT_GT (maximumAlpha (render (label)), 240);
-
+    label.setText ("Mode", juce::dontSendNotification);
+    EXPECT_GT (countPixels (render (label), label.getLocalBounds(), alphaAbove (240)), 0);
     label.setEnabled (false);
-    const auto alpha = maximumAlpha (render (label));
-    EXPECT_GT (alpha, 100);
-    EXPECT_LT (alpha, 135);
+    const auto disabled = render (label);
+    EXPECT_GT (countPixels (disabled, label.getLocalBounds(), alphaAbove (100)), 0);
+    EXPECT_EQ (countPixels (disabled, label.getLocalBounds(), alphaAbove (134)), 0);
 }
 
 TEST (MidiToDinButtonLook, OnIsAFilledWhiteBoxAndOffAWhiteOutline)
@@ -172,27 +158,16 @@ TEST (MidiToDinButtonLook, OnIsAFilledWhiteBoxAndOffAWhiteOutline)
     auto image = render (button);
     EXPECT_TRUE (isWhite (image.getPixelAt (19, 6)));
     EXPECT_TRUE (isWhite (image.getPixelAt (10, 0)));
-    bool blueText = false;
-    for (int x = 0; x < 20; ++x)
-        for (int y = 0; y < 12; ++y)
-            blueText = blueText || isBlueish (image.getPixelAt (x, y));
-    EXPECT_TRUE (blueText);
+    EXPECT_GT (countPixels (image, { 0, 0, 20, 12 }, isBlueish), 0);
 
     widget.setValue (0);
     image = render (button);
-    EXPECT_TRUE (isWhite (image.getPixelAt (0, 6)));
-    EXPECT_TRUE (isWhite (image.getPixelAt (19, 6)));
-    EXPECT_TRUE (isWhite (image.getPixelAt (10, 11)));
-    int transparent = 0;
-    for (int x = 1; x < 19; ++x)
-        for (int y = 1; y < 11; ++y)
-        {
-            EXPECT_FALSE (isBlueish (image.getPixelAt (x, y)));
-            transparent += image.getPixelAt (x, y).getAlpha() == 0 ? 1 : 0;
-        }
-    EXPECT_GT (transparent, 60);
+    for (const auto& frame : { juce::Point (0, 6), { 19, 6 }, { 10, 11 } })
+        EXPECT_TRUE (isWhite (image.getPixelAt (frame.x, frame.y))) << frame.toString();
+    const juce::Rectangle<int> inside { 1, 1, 18, 10 };
+    EXPECT_EQ (countPixels (image, inside, isBlueish), 0);
+    EXPECT_GT (countPixels (image, inside, [] (juce::Colour c) { return c.getAlpha() == 0; }), 60);
 
     // "OFF" fits inside the frame: nothing of it touches the column next to the right edge.
-    for (int y = 2; y < 10; ++y)
-        EXPECT_FALSE (isWhite (image.getPixelAt (18, y))) << y;
+    EXPECT_EQ (countPixels (image, { 18, 2, 1, 8 }, isWhite), 0);
 }

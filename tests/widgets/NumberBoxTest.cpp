@@ -74,13 +74,18 @@ TEST_F (NumberBoxTest, TakesTypedTextFromItsStartWithinTheInclusiveRange)
     EXPECT_GT (NumberBox::parseTypedText ("99999999999999999999"), 1e19);
 }
 
-TEST_F (NumberBoxTest, EmptyTextAndEscapeKeepTheValue)
+TEST_F (NumberBoxTest, TypingReplacesTheShownValueAndEmptyTextOrEscapeKeepIt)
 {
     makeRange (0, 127, 64);
-
     box.showEditor();
-    box.getCurrentTextEditor()->clear();
-    box.getCurrentTextEditor()->keyPressed (juce::KeyPress (juce::KeyPress::returnKey));
+    auto* editor = box.getCurrentTextEditor();
+    ASSERT_NE (editor, nullptr);
+    EXPECT_EQ (editor->getHighlightedText(), "64");
+    EXPECT_FALSE (editor->isMultiLine());
+    EXPECT_TRUE (editor->hasKeyboardFocus (false));
+
+    editor->clear();
+    editor->keyPressed (juce::KeyPress (juce::KeyPress::returnKey));
     WidgetTestSupport::flushMessages();
     EXPECT_EQ (box.getValue(), 64.0);
     EXPECT_EQ (box.getText(), "64");
@@ -90,35 +95,6 @@ TEST_F (NumberBoxTest, EmptyTextAndEscapeKeepTheValue)
     EXPECT_EQ (box.getValue(), 64.0);
     EXPECT_EQ (box.getText(), "64");
     EXPECT_EQ (box.getCurrentTextEditor(), nullptr);
-}
-
-TEST_F (NumberBoxTest, TypingReplacesTheWholeShownValue)
-{
-    makeRange (0, 127, 64);
-    box.showEditor();
-    auto* editor = box.getCurrentTextEditor();
-    ASSERT_NE (editor, nullptr);
-    EXPECT_EQ (editor->getText(), "64");
-    EXPECT_EQ (editor->getHighlightedText(), "64");
-    EXPECT_FALSE (editor->isMultiLine());
-    EXPECT_TRUE (editor->hasKeyboardFocus (false));
-    box.hideEditor (true);
-}
-
-TEST_F (NumberBoxTest, NotifiesOnlyWhenAskedButAlsoForAnUnchangedValue)
-{
-    makeRange (0, 127, 0);
-
-    box.setValue (20, false);
-    EXPECT_EQ (box.getText(), "20");
-    EXPECT_TRUE (log.empty());
-
-    box.setValue (20, true);
-    box.setValue (20, true);
-    EXPECT_EQ (log, (std::vector<juce::String> { "L=20", "L=20" }));
-
-    box.setValue (-1, true);
-    EXPECT_EQ (log.size(), 2u);
 }
 
 TEST_F (NumberBoxTest, ListenersAreCalledLastAddedFirstAndOnlyOnce)
@@ -138,9 +114,19 @@ TEST_F (NumberBoxTest, ListenersAreCalledLastAddedFirstAndOnlyOnce)
     EXPECT_EQ (log, (std::vector<juce::String> { "B=2" }));
 }
 
-TEST_F (NumberBoxTest, AValueHeldOutsideTheRangeIsShownWithoutNotifying)
+TEST_F (NumberBoxTest, NotifiesWhenAskedEvenIfUnchangedButNeverForAValueOutsideTheRange)
 {
     makeRange (1, 8, 3);
+    box.setValue (2, false);
+    EXPECT_EQ (box.getText(), "2");
+    EXPECT_TRUE (log.empty());
+
+    box.setValue (2, true);
+    box.setValue (2, true);
+    box.setValue (0, true);
+    EXPECT_EQ (log, (std::vector<juce::String> { "L=2", "L=2" }));
+
+    log.clear();
     box.showValueOutsideRange (9);
     EXPECT_EQ (box.getValue(), 9.0);
     EXPECT_EQ (box.getText(), "9");
@@ -153,11 +139,23 @@ TEST_F (NumberBoxTest, AValueHeldOutsideTheRangeIsShownWithoutNotifying)
     EXPECT_EQ (log, (std::vector<juce::String> { "L=8" }));
 }
 
-TEST_F (NumberBoxTest, TellsItsRangeAndMarksARefusedValueBeforeTheStoredOneComesBack)
+TEST (NumberBoxWithLabel, StartsAtItsMinimumSilentlyTellsItsRangeAndShowsEveryValueItIsGiven)
 {
-    EXPECT_EQ (NumberBoxWithLabel (1, 16, "MIDI Channel", nullptr).getNumberBox().getTooltip(),
-               juce::String::fromUTF8 ("1\xe2\x80\x93" "16"));
+    std::vector<juce::String> log;
+    RecordingListener listener { log, "L" };
+    NumberBoxWithLabel widget (1, 16, "MIDI Channel", &listener);
+    EXPECT_EQ (widget.getNumberBox().getValue(), 1.0);
+    EXPECT_EQ (widget.getNumberBox().getTooltip(), juce::String::fromUTF8 ("1\xe2\x80\x93" "16"));
 
+    // A value beyond the box's range is still shown, without a notification, so the number is never stale.
+    widget.setValue (16);
+    widget.setValue (17);
+    EXPECT_EQ (widget.getNumberBox().getText(), "17");
+    EXPECT_EQ (log, (std::vector<juce::String> { "L=16" }));
+}
+
+TEST_F (NumberBoxTest, MarksARefusedValueBeforeTheStoredOneComesBack)
+{
     makeRange (1, 16, 5);
     typeInto (box, "0");
     EXPECT_TRUE (box.isShowingRefusal());

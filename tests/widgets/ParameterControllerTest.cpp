@@ -22,25 +22,13 @@ struct ParameterControllerTest : ::testing::Test
 
     double shown (NumberBoxWithLabel& widget) { return widget.getNumberBox().getValue(); }
 
-    WidgetTestSupport::EngineHolder holder;
+    WidgetTestSupport::TestEngine holder;
     QXEditorEngine::Ptr engine = holder.engine;
 };
 
 } // namespace
 
-TEST_F (ParameterControllerTest, AReportForAnotherNameLeavesTheWidgetAlone)
-{
-    DoubleParamterControllerNumberBox channel (engine, "MIDI Channel", 0, knobGroup, 1, 16, 1);
-    engine->setParameter (knobGroup, 0, "MIDI Channel", 4, true);
-    EXPECT_EQ (shown (channel), 5.0);
-
-    engine->setParameter (knobGroup, 0, "CC", 9, true);
-    engine->setParameter (knobGroup, 1, "MIDI Channel", 9, true);
-    EXPECT_EQ (shown (channel), 5.0);
-    EXPECT_EQ (holder.stored (knobGroup, 0, "MIDI Channel"), 4);
-}
-
-TEST_F (ParameterControllerTest, AnEditReachesEveryRowOfTheSameByte)
+TEST_F (ParameterControllerTest, AnEditReachesEveryRowOfTheSameByteAndNoOther)
 {
     DoubleParamterControllerNumberBox note (engine, "Note", 3, padGroup, 0, 127, 0);
     DoubleParamterControllerNumberBox cc (engine, "CC", 3, padGroup, 0, 127, 0);
@@ -52,6 +40,7 @@ TEST_F (ParameterControllerTest, AnEditReachesEveryRowOfTheSameByte)
     typeInto (note.getNumberBox(), "60");
     EXPECT_EQ (shown (cc), 60.0);
     EXPECT_EQ (shown (program), 60.0);
+    EXPECT_EQ (shown (curve), 1.0);
     EXPECT_EQ (shown (otherPad), 0.0);
 
     // "Curve" shares its byte with "Released" but shows only 1-8: a larger byte is shown as
@@ -68,10 +57,10 @@ TEST_F (ParameterControllerTest, AStoredValueBeyondTheShownRangeIsNeverStale)
 {
     SingleParameterControllerNumberBox curve (engine, "Curve", keybedGroup, 1, 8, 1);
     curve.parameterName = "Keybed Curve";
-    holder.applyPresetWith (keybedGroup, 0, "Keybed Curve", 5);
+    holder.applyWith (keybedGroup, 0, "Keybed Curve", 5);
     EXPECT_EQ (shown (curve), 6.0);
 
-    holder.applyPresetWith (keybedGroup, 0, "Keybed Curve", 8);
+    holder.applyWith (keybedGroup, 0, "Keybed Curve", 8);
     EXPECT_EQ (curve.getNumberBox().getText(), "9");
     EXPECT_EQ (holder.stored (keybedGroup, 0, "Keybed Curve"), 8);
 
@@ -92,13 +81,13 @@ TEST_F (ParameterControllerTest, ComboBoxesMapItemIdsToStoredValues)
     EXPECT_EQ (holder.stored (rollModeGroup, 0, "Function"), 1);
     EXPECT_EQ (extra.ids.back(), 2);
 
-    holder.applyPresetWith (rollModeGroup, 0, "Function", 0);
+    holder.applyWith (rollModeGroup, 0, "Function", 0);
     EXPECT_EQ (function.getComboBox().getText(), "Toggle");
 }
 
 TEST_F (ParameterControllerTest, AWidgetBuiltAfterAPresetShowsItAndOverwritesNothing)
 {
-    holder.applyPresetWith (padGroup, 0, "Mode", 2);
+    holder.applyWith (padGroup, 0, "Mode", 2);
     engine->setParameter (padGroup, 0, "MIDI Channel", 9, false);
     DoubleParameterControllerComboBox mode (engine, "Mode", 0, padGroup,
                                             { "Note", "CC Toggle", "CC Momentary", "Program Change" }, nullptr);
@@ -152,4 +141,25 @@ TEST_F (ParameterControllerTest, DestroyedWidgetsHearNothingWhicheverSideGoesFir
     engine = nullptr;
     widget->setValue (12);
     widget.reset();
+}
+
+TEST (ComboBoxWithLabel, SelectsByValueAndNotifiesLater)
+{
+    WidgetTestSupport::RecordingComboListener listener;
+    ComboBoxWithLabel widget ({ "Momentary", "Toggle" }, "Function", &listener);
+    auto& combo = widget.getComboBox();
+
+    EXPECT_EQ (combo.getSelectedId(), 1);
+    EXPECT_TRUE (listener.ids.empty());
+    flushMessages();
+    EXPECT_EQ (listener.ids, (std::vector<int> { 1 }));
+
+    widget.setValue (1);
+    EXPECT_EQ (combo.getText(), "Toggle");
+    flushMessages();
+    EXPECT_EQ (listener.ids, (std::vector<int> { 1, 2 }));
+
+    widget.setValue (5);
+    EXPECT_EQ (combo.getSelectedId(), 0);
+    EXPECT_EQ (combo.getText(), "");
 }

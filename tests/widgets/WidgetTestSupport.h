@@ -12,14 +12,18 @@
 
 namespace WidgetTestSupport
 {
-/** Runs the message loop until every message posted before this call has been handled. */
-inline void flushMessages()
+/** Runs the message loop until every message posted before this call has been handled; each
+    further round also covers what those messages posted in turn. */
+inline void flushMessages (int rounds = 1)
 {
-    auto done = std::make_shared<bool> (false);
-    juce::MessageManager::callAsync ([done] { *done = true; });
+    for (int round = 0; round < rounds; ++round)
+    {
+        auto done = std::make_shared<bool> (false);
+        juce::MessageManager::callAsync ([done] { *done = true; });
 
-    for (int i = 0; i < 500 && ! *done; ++i)
-        juce::MessageManager::getInstance()->runDispatchLoopUntil (5);
+        for (int i = 0; i < 500 && ! *done; ++i)
+            juce::MessageManager::getInstance()->runDispatchLoopUntil (5);
+    }
 }
 
 /** A window on a display without a window manager sets properties whose atoms do not
@@ -80,38 +84,49 @@ struct RecordingComboListener : juce::ComboBox::Listener
     std::vector<int> ids;
 };
 
-/** A QX61 engine with everything its constructor borrows kept alive next to it. */
-struct EngineHolder
+/** An engine as an editor window has it, with what its constructor borrows kept alive beside it. */
+struct TestEngine
 {
-    EngineHolder()
-        : constants (ModelConstants::qx61()),
-          highestSplitPoint (constants.getHighestSplitPoint()),
+    explicit TestEngine (const ModelConstants& constantsIn = ModelConstants::qx61())
+        : constants (constantsIn),
           engine (new QXEditorEngine (constants.modelId, midiManager, constants.presetFilePattern,
-                                      highestSplitPoint, constants.maxKeybedOctave, constants.numKnobs,
-                                      constants.numPads, constants.numSwitches))
+                                      constants.getHighestSplitPoint(), constants.maxKeybedOctave,
+                                      constants.numKnobs, constants.numPads, constants.numSwitches))
     {
     }
 
-    ~EngineHolder() { engine = nullptr; }
-
     Control& control (int groupId, int index = 0) const { return *engine->getModel().getControl (groupId, index); }
-
-    juce::uint8 stored (int groupId, int index, const juce::String& name) const
+    int stored (int groupId, int index, const juce::String& name) const
     {
         return control (groupId, index).getParameter (name);
     }
+    Control::Bytes data() const { return engine->getModel().collectData(); }
+    static juce::Array<juce::uint8> defaultPreset() { return ModelConstants::qx61DefaultPreset(); }
 
-    /** Applies the default preset with one byte replaced, as a received preset would arrive. */
-    void applyPresetWith (int groupId, int index, const juce::String& name, juce::uint8 value)
+    /** Puts a value into a preset message at the byte that the parameter addresses. */
+    void setInPreset (juce::Array<juce::uint8>& message, int groupId, int index, const juce::String& name,
+                      juce::uint8 value) const
     {
-        auto message = ModelConstants::qx61DefaultPreset();
         const auto& target = control (groupId, index);
         message.set (PresetLayout::messageOffset (target.getImageOffset() + target.getParameterIndex (name)), value);
-        engine->applyPreset (message);
     }
 
-    ModelConstants constants;
-    juce::uint8 highestSplitPoint;
+    /** Applies the message as a received preset, and delivers the notifications it posts. */
+    void apply (const juce::Array<juce::uint8>& message)
+    {
+        engine->applyPreset (message);
+        flushMessages (4);
+    }
+
+    /** Applies the default preset with one parameter replaced. */
+    void applyWith (int groupId, int index, const juce::String& name, juce::uint8 value)
+    {
+        auto preset = defaultPreset();
+        setInPreset (preset, groupId, index, name, value);
+        apply (preset);
+    }
+
+    const ModelConstants constants;
     MidiManager midiManager;
     QXEditorEngine::Ptr engine;
 };
