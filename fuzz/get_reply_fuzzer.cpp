@@ -17,36 +17,28 @@ using namespace FuzzSupport;
 
 namespace
 {
-/** One input and one output; the input's callback is called directly by the fuzzer. */
+/** One input and one output; the fuzzer calls the input's callback itself. */
 class FuzzPortLayer : public MidiPortLayer
 {
 public:
-    struct Input : public InputPort
+    struct Port : public InputPort, public OutputPort
     {
-        explicit Input (FuzzPortLayer& ownerIn) : owner (ownerIn) {}
-        ~Input() override { owner.callback = nullptr; }
+        explicit Port (FuzzPortLayer& ownerIn) : owner (ownerIn) {}
         void start() override {}
-        FuzzPortLayer& owner;
-    };
-
-    struct Output : public OutputPort
-    {
-        explicit Output (FuzzPortLayer& ownerIn) : owner (ownerIn) {}
         void sendMessageNow (const juce::MidiMessage&) override { ++owner.sent; }
-
         FuzzPortLayer& owner;
     };
 
     Devices getInputDevices() const override { return { { "Fuzz", "fuzz" } }; }
-    Devices getOutputDevices() const override { return { { "Fuzz", "fuzz" } }; }
+    Devices getOutputDevices() const override { return getInputDevices(); }
 
     std::unique_ptr<InputPort> openInput (const Device&, Callback callbackIn) override
     {
         callback = std::move (callbackIn);
-        return std::make_unique<Input> (*this);
+        return std::make_unique<Port> (*this);
     }
 
-    std::unique_ptr<OutputPort> openOutput (const Device&) override { return std::make_unique<Output> (*this); }
+    std::unique_ptr<OutputPort> openOutput (const Device&) override { return std::make_unique<Port> (*this); }
 
     Callback callback;
     std::atomic<int> sent { 0 };

@@ -20,16 +20,7 @@ struct QXEditorEngineKeyboardTest : public ::testing::Test, public KeyboardRig
     QXEditorEngineKeyboardTest()
     {
         engine->setTiming ({ 0, 0, timeoutMs, 9 });
-        keyboard.setSlotData (slot, keyboardData());
-    }
-
-    /** No byte is zero, so an address the engine never heard of would show. */
-    Bytes keyboardData() const
-    {
-        Bytes data;
-        for (int i = 0; i < constants.dataLength(); ++i)
-            data.add (static_cast<juce::uint8> (i % 127 + 1));
-        return data;
+        keyboard.setSlotData (slot, slotData (slot));
     }
 
     bool finishGet() { return dispatchUntil ([this] { return ! engine->isGetRunning(); }, 30000); }
@@ -57,7 +48,7 @@ TEST_F (QXEditorEngineKeyboardTest, AGetAppliesEveryControlOnceOrEndsAfterNineSi
 
         engine->startGet (slot);
         ASSERT_TRUE (finishGet());
-        EXPECT_EQ (modelData(), silent ? before : keyboardData());
+        EXPECT_EQ (modelData(), silent ? before : slotData (slot));
         EXPECT_EQ (midiManager.getNumListeners(), 0);
         settle();
 
@@ -86,29 +77,9 @@ TEST_F (QXEditorEngineKeyboardTest, AnswersAreKeptAcrossAttemptsAndTheRetryStops
     ASSERT_TRUE (finishGet());
     EXPECT_GT (keyboard.getReadRequestCount(), requestsForAttempts (1) + 90);
     EXPECT_LT (keyboard.getReadRequestCount(), requestsForAttempts (1) + 150);
-    EXPECT_EQ (modelData(), keyboardData());
+    EXPECT_EQ (modelData(), slotData (slot));
     EXPECT_TRUE (failures.midiFailures.isEmpty());
     EXPECT_EQ (failures.last().attempt, 2);
-}
-
-TEST_F (QXEditorEngineKeyboardTest, LateAndRepeatedRepliesStillGiveTheWholePreset)
-{
-    ModelReports reports (*engine);
-    keyboard.setRandomSeed (11);
-    keyboard.setReplyBehaviour ({ 0, 0, 0.0, 0.3, 0.2, timeoutMs + 200 }); // some twice, some after the attempt
-
-    engine->startGet (slot);
-    keyboard.setReplyBehaviour ({ 0, 0, 0.0, 0.3 });
-
-    ASSERT_TRUE (finishGet());
-    EXPECT_EQ (modelData(), keyboardData());
-    EXPECT_TRUE (reports.everyControlReportedOnce());
-
-    // The replies held back arrive after the preset was applied and change nothing.
-    ASSERT_TRUE (keyboard.waitUntilIdle (5000));
-    settle();
-    EXPECT_TRUE (reports.everyControlReportedOnce());
-    EXPECT_TRUE (failures.midiFailures.isEmpty());
 }
 
 TEST_F (QXEditorEngineKeyboardTest, SendWritesACopyOfThePresetInAddressOrder)
@@ -158,19 +129,6 @@ TEST_F (QXEditorEngineKeyboardTest, AByteAboveSevenBitsRefusesTheSendNamingItsPa
     EXPECT_FALSE (engine->isTransferRunning());
     EXPECT_EQ (keyboard.getWriteCount(), 0);
     EXPECT_EQ (keyboard.getSlotData (7), before);
-}
-
-TEST_F (QXEditorEngineKeyboardTest, SyncSendsTheClockSource)
-{
-    for (const auto external : { true, false })
-    {
-        EXPECT_TRUE (engine->setSync (external));
-        ASSERT_TRUE (finishTransfers (*engine));
-        EXPECT_EQ (keyboard.getLastSync(), std::optional<bool> (external));
-    }
-
-    EXPECT_EQ (keyboard.getSyncCount(), 2);
-    EXPECT_TRUE (failures.midiFailures.isEmpty());
 }
 
 // A cancel stops a transfer at once; a port reopened under it fails it. Neither applies anything.
@@ -309,15 +267,15 @@ TEST_F (QXEditorEngineKeyboardTest, AnEngineDestroyedWithItsCompletionPendingApp
     EXPECT_TRUE (failures.midiFailures.isEmpty());
 }
 
-TEST (QXEditorEngineReplies, OnlyEveryAddressOfTheDataAnsweredCompletesAGet)
+// A reply heard before its request (here during the settling) never counts, nor one for an
+// address beyond the data; only the last address still missing completes the get.
+TEST (QXEditorEngineReplies, OnlyEveryRequestedAddressAnsweredCompletesAGet)
 {
-    // A keyboard that answers only what the test sends.
     auto layer = std::make_shared<VirtualMidiPortLayer>();
     auto keys = std::make_shared<VirtualMidiInput> ("Scripted");
     std::atomic<int> requestCount { 0 };
-    auto requests = std::make_shared<VirtualMidiOutput> ("Scripted", [&] (const juce::MidiMessage&) { ++requestCount; });
     layer->plugIn (keys);
-    layer->plugIn (requests);
+    layer->plugIn (std::make_shared<VirtualMidiOutput> ("Scripted", [&] (const juce::MidiMessage&) { ++requestCount; }));
     MidiManager midiManager (layer);
     midiManager.setInputDevice ("Scripted");
     midiManager.setOutputDevice ("Scripted");
@@ -328,12 +286,10 @@ TEST (QXEditorEngineReplies, OnlyEveryAddressOfTheDataAnsweredCompletesAGet)
     ModelReports reports (*engine);
     RecordingListener heard;
     midiManager.addListener (&heard);
-
     const auto reply = [&] (int address, juce::uint8 value) {
         keys->send (SysExMessages::toMidiMessage (SysExMessages::readReply (0x40, address, value)));
     };
 
-    // A reply before its request, here during the settling, never counts.
     engine->startGet (0);
     const auto last = constants.dataLength() - 1;
     reply (last, 1);
@@ -344,11 +300,7 @@ TEST (QXEditorEngineReplies, OnlyEveryAddressOfTheDataAnsweredCompletesAGet)
 
     reply (0, 9);
     reply (last + 1, 9);
-    auto longer = SysExMessages::readReply (0x40, last, 9);
-    longer.insert (11, 0);
-    keys->send (SysExMessages::toMidiMessage (longer));
-
-    ASSERT_TRUE (dispatchUntil ([&] { return heard.count() == constants.dataLength() + 3; }));
+    ASSERT_TRUE (dispatchUntil ([&] { return heard.count() == constants.dataLength() + 2; }));
     dispatchUntil ([] { return false; }, 100);
     EXPECT_TRUE (engine->isGetRunning());
     EXPECT_EQ (reports.total(), 0);
@@ -357,7 +309,5 @@ TEST (QXEditorEngineReplies, OnlyEveryAddressOfTheDataAnsweredCompletesAGet)
     ASSERT_TRUE (dispatchUntil ([&] { return ! engine->isGetRunning(); }));
     EXPECT_TRUE (reports.everyControlReportedOnce());
     EXPECT_EQ (engine->getModel().collectData()[last], 5);
-    EXPECT_EQ (engine->getModel().collectData()[0], 9);
-
     midiManager.removeListener (&heard);
 }

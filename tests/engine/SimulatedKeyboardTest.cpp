@@ -4,22 +4,10 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-
 using namespace MidiTestSupport;
 
 namespace
 {
-/** The read replies heard, by address, as the editor would keep them. */
-std::map<int, juce::uint8> repliesIn (const RecordingListener& listener)
-{
-    std::map<int, juce::uint8> values;
-    for (const auto& message : listener.received())
-        if (const auto reply = SysExMessages::parseReadReply (message))
-            values[reply->address] = reply->value;
-    return values;
-}
-
 class SimulatedKeyboardTest : public ::testing::Test
 {
 protected:
@@ -31,11 +19,6 @@ protected:
     }
 
     ~SimulatedKeyboardTest() override { manager.removeListener (&collector); }
-
-    void requestRead (int slot, int address)
-    {
-        manager.sendMessage (SysExMessages::toMidiMessage (SysExMessages::readRequest (modelId, static_cast<juce::uint8> (slot), address)));
-    }
 
     void write (int slot, int address, juce::uint8 value)
     {
@@ -98,65 +81,8 @@ TEST_F (SimulatedKeyboardTest, StoresWritesAndSyncsAndIgnoresWhatIsNotForIt)
     EXPECT_EQ (keyboard.getRepliesSent(), 0);
 
     // A read is answered with what the slot holds, written values included.
-    requestRead (23, 464);
+    manager.sendMessage (SysExMessages::toMidiMessage (SysExMessages::readRequest (modelId, 23, 464)));
     ASSERT_TRUE (waitUntil ([&] { return collector.count() == 1; }));
-    EXPECT_EQ (repliesIn (collector)[464], 127);
-}
-
-TEST_F (SimulatedKeyboardTest, CanDropDuplicateDelayAndHoldBackReplies)
-{
-    keyboard.setRandomSeed (42);
-    keyboard.setReplyBehaviour ({ 1, 3, 0.5, 0.5 });
-
-    for (int address = 0; address < 100; ++address)
-        requestRead (3, address);
-
-    ASSERT_TRUE (keyboard.waitUntilIdle (5000));
-    ASSERT_TRUE (waitUntil ([&] { return collector.count() == keyboard.getRepliesSent(); }));
-    EXPECT_EQ (keyboard.getReadRequestCount(), 100);
-    const auto values = repliesIn (collector);
-    EXPECT_GT (values.size(), 20u);
-    EXPECT_LT (values.size(), 80u);
-    EXPECT_GT (keyboard.getRepliesSent(), static_cast<int> (values.size())); // some came twice
-
-    for (const auto& [address, value] : values)
-        EXPECT_EQ (value, keyboard.getSlotData (3)[address]);
-
-    // Held far beyond this test's next steps, so the check below cannot race the reply.
-    keyboard.setReplyBehaviour ({ 0, 0, 0.0, 0.0, 1.0, 60000 });
-    const auto heard = collector.count();
-    requestRead (0, 2);
-    EXPECT_FALSE (keyboard.waitUntilIdle (0));
-
-    // Unplugging loses what was still to be sent.
-    keyboard.unplug();
-    EXPECT_TRUE (keyboard.waitUntilIdle (0));
-    EXPECT_EQ (collector.count(), heard);
-}
-
-TEST_F (SimulatedKeyboardTest, UnplugRemovesItsPortsAndReplugBringsThemBackAsANewDevice)
-{
-    for (const bool watchWhileUnplugged : { true, false })
-    {
-        SCOPED_TRACE (watchWhileUnplugged ? "watched while unplugged" : "replugged within one tick");
-        keyboard.unplug();
-        EXPECT_FALSE (keyboard.isPluggedIn());
-        EXPECT_FALSE (ports->getInputNames().contains (SimulatedKeyboard::portName));
-        EXPECT_FALSE (ports->getOutputNames().contains (SimulatedKeyboard::portName));
-        EXPECT_FALSE (manager.isConnected());
-
-        if (watchWhileUnplugged)
-        {
-            manager.checkDevices();
-            EXPECT_FALSE (manager.sendMessage (SysExMessages::toMidiMessage (SysExMessages::readRequest (modelId, 0, 0))));
-        }
-
-        keyboard.replug();
-        EXPECT_FALSE (manager.isConnected()); // the old ports are dead, as on ALSA
-        manager.checkDevices();
-        ASSERT_TRUE (manager.isConnected());
-        const auto heard = collector.count();
-        requestRead (0, 5);
-        EXPECT_TRUE (waitUntil ([&] { return collector.count() == heard + 1; }));
-    }
+    const auto reply = SysExMessages::parseReadReply (collector.received()[0]);
+    EXPECT_TRUE (reply.has_value() && reply->address == 464 && reply->value == 127);
 }

@@ -56,7 +56,9 @@ TEST (TransferPacer, EveryMessageFollowsTheOneBeforeByThePauseAndAStallIsNotMade
 
             // Right after the stall the next message waits a whole pause again, not less.
             if (static_cast<int> (i) == thread.stallBefore + 1)
+            {
                 EXPECT_NEAR (gap, thread.pauseMs + 0.01 + thread.overshootMs, 0.3) << "caught up after the stall";
+            }
 
             gapTotal += gap;
         }
