@@ -76,22 +76,18 @@ public:
     struct Request
     {
         bool saving;
-        juce::String title;
         juce::File startLocation;
-        juce::String pattern;
     };
 
-    void chooseFileToOpen (const juce::String& title, const juce::File& start, const juce::String& pattern,
-                           Callback callback) override
+    void chooseFileToOpen (const juce::String&, const juce::File& start, const juce::String&, Callback callback) override
     {
-        requests.push_back ({ false, title, start, pattern });
+        requests.push_back ({ false, start });
         callback (takeFirst (answers, juce::File()));
     }
 
-    void chooseFileToSave (const juce::String& title, const juce::File& start, const juce::String& pattern,
-                           Callback callback) override
+    void chooseFileToSave (const juce::String&, const juce::File& start, const juce::String&, Callback callback) override
     {
-        requests.push_back ({ true, title, start, pattern });
+        requests.push_back ({ true, start });
         callback (takeFirst (answers, juce::File()));
     }
 
@@ -169,13 +165,6 @@ inline bool activate (juce::TopLevelWindow& window)
     return dispatchUntil ([&] { return window.isActiveWindow(); });
 }
 
-/** The preset's name as the model holds it. */
-inline juce::String presetName (const QXEditorEngine& engine)
-{
-    const auto data = engine.getModel().collectData();
-    return juce::String::createStringFromData (data.getRawDataPointer(), juce::jmin (16, data.size())).trimEnd();
-}
-
 /** The child of that component name, searched depth first. */
 template <typename ComponentType = juce::Component>
 ComponentType* findChild (juce::Component& parent, const juce::String& name)
@@ -204,6 +193,18 @@ inline bool clickButton (juce::Component& parent, const juce::String& caption)
     button->triggerClick();
     juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
     return true;
+}
+
+/** A left click on the component's centre, through its window's peer as the mouse gives it. */
+inline void clickOn (juce::Component& target)
+{
+    auto* peer = target.getPeer();
+    const auto at = peer->globalToLocal (target.localPointToGlobal (target.getLocalBounds().getCentre()).toFloat());
+    const auto now = juce::Time::currentTimeMillis();
+    const auto mouse = juce::MouseInputSource::InputSourceType::mouse;
+    peer->handleMouseEvent (mouse, at, juce::ModifierKeys::leftButtonModifier, 1.0f, 0.0f, now);
+    peer->handleMouseEvent (mouse, at, {}, 1.0f, 0.0f, now + 20);
+    WidgetTestSupport::flushMessages();
 }
 
 using TempFolder = EngineTestSupport::TemporaryFolder;

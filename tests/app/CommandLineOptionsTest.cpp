@@ -19,7 +19,6 @@ TEST (CommandLineOptions, OptionsComeFirstAndTheRestIsThePresetFile)
         { "  /tmp/e f.qx6  ", false, "", "/tmp/e f.qx6", {} },
         { "/tmp/a.qx6 --simulator", false, "", "/tmp/a.qx6 --simulator", {} }, // an option after the file is part of it
         { "", false, "", "", {} },
-        { "   ", false, "", "", {} },
         { "--simulator", true, "", "", {} },
         { "-psn_0_12345", false, "", "", {} },
         { "--simulatr --midi-log --midi-log= x.qx6", false, "", "x.qx6", { "--simulatr", "--midi-log", "--midi-log=" } },

@@ -59,17 +59,6 @@ struct Editing
         WidgetTestSupport::flushMessages();
     }
 
-    void click (juce::Component& target) const
-    {
-        auto* peer = window->getPeer();
-        const auto at = peer->globalToLocal (target.localPointToGlobal (target.getLocalBounds().getCentre()).toFloat());
-        const auto now = juce::Time::currentTimeMillis();
-        const auto mouse = juce::MouseInputSource::InputSourceType::mouse;
-        peer->handleMouseEvent (mouse, at, juce::ModifierKeys::leftButtonModifier, 1.0f, 0.0f, now);
-        peer->handleMouseEvent (mouse, at, {}, 1.0f, 0.0f, now + 20);
-        WidgetTestSupport::flushMessages();
-    }
-
     ShellHarness harness;
     EditorWindow* window;
     EditorComponent* editor = &window->getEditorComponent();
@@ -133,15 +122,15 @@ TEST (EditingTest, PagingOrChoosingASectionNeverHandsTheFocusToItsToggle)
         SCOPED_TRACE (c.toggle);
         Editing e;
         auto* tab = e.editor->getSelector (0)->getButtonForView (c.view);
-        e.click (*tab);
+        clickOn (*tab);
         const auto flag = e.stored (midiToDinGroup, 0, c.toggle);
 
         e.typeAndStay (*e.rows (c.view, 0, c.row).getFirst(), "55");
-        e.click (*e.bank (c.view).getLeftBankArrow());
+        clickOn (*e.bank (c.view).getLeftBankArrow());
         e.press (juce::KeyPress (juce::KeyPress::returnKey));
         EXPECT_EQ (e.stored (c.group, 0, c.row), 55);
 
-        e.click (*tab);
+        clickOn (*tab);
         e.press (juce::KeyPress (juce::KeyPress::returnKey));
         EXPECT_EQ (e.stored (midiToDinGroup, 0, c.toggle), flag);
         EXPECT_EQ (e.bank (c.view).getCurrentBank(), 1);
