@@ -5,7 +5,7 @@
 
 namespace
 {
-// Longer than a sleep usually overshoots on an idle system; spent spinning instead.
+// Longer than a sleep usually overshoots on an idle system; spent yielding instead.
 constexpr double yieldMarginMs = 0.3;
 } // namespace
 
@@ -41,9 +41,6 @@ void TransferPacer::preciseSleep (double milliseconds)
     if (milliseconds > yieldMarginMs)
         std::this_thread::sleep_for (std::chrono::duration<double, std::milli> (milliseconds - yieldMarginMs));
 
-    // A spin, not a yield: yielding hands the core to whatever else is runnable (the window being
-    // painted, say) for a whole time slice, which is longer than the margin.
     while (steadyMilliseconds() < deadline)
-    {
-    }
+        std::this_thread::yield();
 }

@@ -27,7 +27,7 @@ public:
 
     static double steadyMilliseconds();
 
-    /** Sleeps most of the time and spins through the last fraction of a millisecond, because a
+    /** Sleeps most of the time and yields through the last fraction of a millisecond, because a
         plain sleep overshoots by more than the pacing can afford. */
     static void preciseSleep (double milliseconds);
 
