@@ -3,6 +3,11 @@
 #include <chrono>
 #include <thread>
 
+#if defined(__unix__) || defined(__APPLE__)
+ #include <pthread.h>
+ #include <sched.h>
+#endif
+
 namespace
 {
 // Longer than a sleep usually overshoots on an idle system; spent yielding instead.
@@ -32,6 +37,15 @@ double TransferPacer::steadyMilliseconds()
 {
     using namespace std::chrono;
     return duration<double, std::milli> (steady_clock::now().time_since_epoch()).count();
+}
+
+void TransferPacer::raiseThreadPriorityWherePermitted()
+{
+#if defined(__unix__) || defined(__APPLE__)
+    sched_param param {};
+    param.sched_priority = sched_get_priority_min (SCHED_RR);
+    pthread_setschedparam (pthread_self(), SCHED_RR, &param); // refused without the right: fine
+#endif
 }
 
 void TransferPacer::preciseSleep (double milliseconds)

@@ -27,6 +27,11 @@ public:
 
     static double steadyMilliseconds();
 
+    /** Gives the calling thread a low realtime priority where the user may have one (an audio
+        group's limit, say), so that other busy threads cannot make the messages late; elsewhere
+        the thread stays as it is. */
+    static void raiseThreadPriorityWherePermitted();
+
     /** Sleeps most of the time and yields through the last fraction of a millisecond, because a
         plain sleep overshoots by more than the pacing can afford. */
     static void preciseSleep (double milliseconds);

@@ -52,6 +52,7 @@ bool TransferQueue::isBusy() const
 
 void TransferQueue::run()
 {
+    TransferPacer::raiseThreadPriorityWherePermitted();
     std::unique_lock<std::mutex> guard (mutex);
 
     for (;;)
