@@ -150,7 +150,7 @@ bool EditorWindow::saveToFile (const juce::File& file, bool chosenByUser)
     // A file that could not be written is not this window's file: title and file stay.
     if (! engine->savePresetFile (file))
     {
-        showFileError (FileErrorAlertWindow::savingMessage (file.getFileName()));
+        showFileError (TitledAlertWindow::savingMessage (file.getFileName()));
         return false;
     }
 
@@ -342,7 +342,7 @@ void EditorWindow::presetFileFailed (const juce::String& fileName)
 void EditorWindow::sendRefused (const juce::String& reason)
 {
     if (sendRefusedAlert == nullptr)
-        sendRefusedAlert = SendRefusedAlertWindow::show (services.alerts, reason);
+        sendRefusedAlert = TitledAlertWindow::show (services.alerts, TitledAlertWindow::sendRefusedTitle, reason);
 }
 
 void EditorWindow::showMidiErrorAlert()
@@ -353,13 +353,13 @@ void EditorWindow::showMidiErrorAlert()
 
 void EditorWindow::showFileErrorAlert (const juce::String& fileName)
 {
-    showFileError (FileErrorAlertWindow::openingMessage (fileName));
+    showFileError (TitledAlertWindow::openingMessage (fileName));
 }
 
 void EditorWindow::showFileError (const juce::String& message)
 {
     if (fileErrorAlert == nullptr)
-        fileErrorAlert = FileErrorAlertWindow::show (services.alerts, message);
+        fileErrorAlert = TitledAlertWindow::show (services.alerts, TitledAlertWindow::fileErrorTitle, message);
 }
 
 //==============================================================================

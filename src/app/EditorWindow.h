@@ -1,11 +1,10 @@
 #pragma once
 
 #include "app/EditorWindowServices.h"
-#include "app/FileErrorAlertWindow.h"
 #include "app/GetPresetWindow.h"
 #include "app/MidiErrorAlertWindow.h"
 #include "app/SendPresetWindow.h"
-#include "app/SendRefusedAlertWindow.h"
+#include "app/TitledAlertWindow.h"
 #include "app/WindowCloseListener.h"
 #include "engine/QXEditorEngine.h"
 #include "views/TransferStatusStrip.h"
@@ -115,8 +114,8 @@ private:
     juce::WeakReference<SendPresetWindow> sendPresetWindow;
     juce::WeakReference<GetPresetWindow> getPresetWindow;
     juce::WeakReference<MidiErrorAlertWindow> midiErrorAlert;
-    juce::WeakReference<FileErrorAlertWindow> fileErrorAlert;
-    juce::WeakReference<SendRefusedAlertWindow> sendRefusedAlert;
+    juce::WeakReference<TitledAlertWindow> fileErrorAlert;
+    juce::WeakReference<TitledAlertWindow> sendRefusedAlert;
     std::unique_ptr<TransferStatusStrip> transferStatus;
     EditorWindowServices services;
     float fitScale = 1.0f;
