@@ -2,7 +2,7 @@
 // preset to an existing editor, the combo boxes' asynchronous updates included. Prints medians.
 #include "app/CommandLineOptions.h"
 #include "engine/QXEditorEngine.h"
-#include "engine/VirtualMidiPortLayer.h"
+#include "engine/midi/virtual/VirtualMidiPortLayer.h"
 #include "model/ModelConstants.h"
 #include "views/EditorComponent.h"
 #include "views/Q61ProductProductImageViewSelector.h"

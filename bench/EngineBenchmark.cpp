@@ -2,9 +2,9 @@
 // the MIDI log: each transfer's span from its first message to its last as a ratio to the pauses
 // between them, and the smallest gap between two messages. Meanwhile a 10 ms timer on the message
 // thread shows how long that thread was ever unavailable.
-#include "engine/MidiLog.h"
+#include "engine/midi/MidiLog.h"
 #include "engine/QXEditorEngine.h"
-#include "engine/SimulatedKeyboard.h"
+#include "engine/simulator/SimulatedKeyboard.h"
 #include "model/ModelConstants.h"
 
 #include <juce_events/juce_events.h>

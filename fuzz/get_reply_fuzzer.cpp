@@ -6,7 +6,7 @@
 //   odd     - raw bytes: a length byte, then that many bytes, wrapped as a SysEx message when
 //             the first is F0 and sent as they are otherwise
 #include "FuzzSupport.h"
-#include "engine/SysExMessages.h"
+#include "engine/protocol/SysExMessages.h"
 
 #include <algorithm>
 #include <atomic>

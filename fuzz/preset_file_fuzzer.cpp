@@ -1,7 +1,7 @@
 // Loads arbitrary bytes as a preset file, straight and through an engine.
 #include "FuzzSupport.h"
-#include "engine/PresetFile.h"
-#include "engine/VirtualMidiPortLayer.h"
+#include "engine/files/PresetFile.h"
+#include "engine/midi/virtual/VirtualMidiPortLayer.h"
 
 using namespace FuzzSupport;
 

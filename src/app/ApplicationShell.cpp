@@ -2,7 +2,7 @@
 
 #include "app/CommandLineOptions.h"
 #include "app/CommandTable.h"
-#include "app/UnsavedChangesGuard.h"
+#include "app/editor/UnsavedChangesGuard.h"
 #include "views/EditorComponent.h"
 #include "views/TabSelectorButtons.h"
 

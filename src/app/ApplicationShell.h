@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/AboutWindow.h"
-#include "app/DeviceManagerWindow.h"
+#include "app/dialogs/AboutWindow.h"
+#include "app/dialogs/DeviceManagerWindow.h"
 #include "app/MainMenuModel.h"
 #include "app/ModelResources.h"
-#include "app/NativeSaveChangesPresenter.h"
-#include "app/WindowManager.h"
+#include "app/alerts/NativeSaveChangesPresenter.h"
+#include "app/editor/WindowManager.h"
 #include "model/ModelConstants.h"
 
 /** Everything the application does, apart from the framework's start and event loop: the

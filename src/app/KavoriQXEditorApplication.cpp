@@ -1,6 +1,6 @@
 #include "app/KavoriQXEditorApplication.h"
 
-#include "engine/FileAccess.h"
+#include "engine/files/FileAccess.h"
 #include "views/ViewImages.h"
 
 KavoriQXEditorApplication::KavoriQXEditorApplication (juce::uint8 modelId, int numKnobs, int numPads,

@@ -2,10 +2,10 @@
 
 #include "app/ApplicationShell.h"
 #include "app/CommandLineOptions.h"
-#include "app/InstanceHandOver.h"
+#include "app/desktop/InstanceHandOver.h"
 #include "engine/MidiSetup.h"
-#include "app/NativeAlertPresenter.h"
-#include "app/NativeFileChooserPresenter.h"
+#include "app/alerts/NativeAlertPresenter.h"
+#include "app/desktop/NativeFileChooserPresenter.h"
 
 /** The running editor of one keyboard model of the family: starts the shell with the model's
     constants and resources, keeps the program to one instance per user and display, and ends

@@ -1,5 +1,5 @@
 #include "cli/ToolCommands.h"
-#include "engine/FileAccess.h"
+#include "engine/files/FileAccess.h"
 #include "engine/MidiSetup.h"
 
 #include <iostream>

@@ -1,8 +1,8 @@
 #include "cli/PresetTransfer.h"
 
 #include "cli/PresetJson.h"
-#include "engine/PresetFile.h"
-#include "engine/SysExMessages.h"
+#include "engine/files/PresetFile.h"
+#include "engine/protocol/SysExMessages.h"
 
 PresetTransfer::PresetTransfer (MidiManager& midiManager, const ModelConstants& constantsIn, std::ostream& diagnostics)
     : constants (constantsIn),

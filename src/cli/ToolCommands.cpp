@@ -2,9 +2,9 @@
 
 #include "cli/PresetJson.h"
 #include "cli/PresetTransfer.h"
-#include "engine/FileAccess.h"
-#include "engine/PresetFile.h"
-#include "engine/SysExMessages.h"
+#include "engine/files/FileAccess.h"
+#include "engine/files/PresetFile.h"
+#include "engine/protocol/SysExMessages.h"
 
 #include <ostream>
 

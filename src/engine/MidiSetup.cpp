@@ -1,7 +1,7 @@
 #include "engine/MidiSetup.h"
 
-#include "engine/CombinedMidiPortLayer.h"
-#include "engine/JuceMidiPortLayer.h"
+#include "engine/midi/CombinedMidiPortLayer.h"
+#include "engine/midi/JuceMidiPortLayer.h"
 
 MidiSetup::MidiSetup (bool withSimulator, const juce::File& logFile)
 {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/MidiLog.h"
-#include "engine/MidiManager.h"
-#include "engine/SimulatedKeyboard.h"
+#include "engine/midi/MidiLog.h"
+#include "engine/midi/MidiManager.h"
+#include "engine/simulator/SimulatedKeyboard.h"
 
 /** The program's MIDI manager with the ports the command line asks for: the system's, with the
     simulated keyboard's after them and chosen at start when asked, and the MIDI log. */

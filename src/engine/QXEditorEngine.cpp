@@ -1,9 +1,9 @@
 #include "engine/QXEditorEngine.h"
 
-#include "engine/GetTransfer.h"
-#include "engine/PresetFile.h"
-#include "engine/SysExMessages.h"
-#include "engine/WriteTransfer.h"
+#include "engine/transfer/GetTransfer.h"
+#include "engine/files/PresetFile.h"
+#include "engine/protocol/SysExMessages.h"
+#include "engine/transfer/WriteTransfer.h"
 #include "model/ControlNames.h"
 #include "model/ParameterUpdater.h"
 

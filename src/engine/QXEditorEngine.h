@@ -1,8 +1,8 @@
 #pragma once
 
 #include "engine/EditHistory.h"
-#include "engine/MidiManager.h"
-#include "engine/TransferStatus.h"
+#include "engine/midi/MidiManager.h"
+#include "engine/transfer/TransferStatus.h"
 #include "model/PresetModel.h"
 
 #include <juce_events/juce_events.h>

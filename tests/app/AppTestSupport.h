@@ -5,7 +5,7 @@
 #include "app/QX61ModelResources.h"
 #include "engine/EngineTestSupport.h"
 #include "engine/MidiTestSupport.h"
-#include "engine/SimulatedKeyboard.h"
+#include "engine/simulator/SimulatedKeyboard.h"
 #include "widgets/WidgetTestSupport.h"
 
 #include <deque>

@@ -1,8 +1,8 @@
 #include "cli/ToolArguments.h"
 #include "cli/ToolCommands.h"
-#include "engine/SimulatedKeyboard.h"
-#include "engine/VirtualMidiPortLayer.h"
-#include "../engine/EngineTestSupport.h"
+#include "engine/simulator/SimulatedKeyboard.h"
+#include "engine/midi/virtual/VirtualMidiPortLayer.h"
+#include "engine/EngineTestSupport.h"
 
 #include <gtest/gtest.h>
 

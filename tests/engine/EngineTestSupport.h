@@ -1,9 +1,9 @@
 #pragma once
 
-#include "MidiTestSupport.h"
+#include "engine/MidiTestSupport.h"
 #include "engine/QXEditorEngine.h"
-#include "engine/SimulatedKeyboard.h"
-#include "engine/VirtualMidiPortLayer.h"
+#include "engine/simulator/SimulatedKeyboard.h"
+#include "engine/midi/virtual/VirtualMidiPortLayer.h"
 #include "model/ModelConstants.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/MidiManager.h"
+#include "engine/midi/MidiManager.h"
 
 #include <juce_events/juce_events.h>
 

@@ -1,9 +1,9 @@
-#include "EngineTestSupport.h"
-#include "MidiTestSupport.h"
-#include "engine/MidiLog.h"
-#include "engine/SimulatedKeyboard.h"
-#include "engine/VirtualMidiInput.h"
-#include "engine/VirtualMidiOutput.h"
+#include "engine/EngineTestSupport.h"
+#include "engine/MidiTestSupport.h"
+#include "engine/midi/MidiLog.h"
+#include "engine/simulator/SimulatedKeyboard.h"
+#include "engine/midi/virtual/VirtualMidiInput.h"
+#include "engine/midi/virtual/VirtualMidiOutput.h"
 
 #include <gtest/gtest.h>
 

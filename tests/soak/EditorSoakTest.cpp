@@ -2,7 +2,7 @@
 // Run under AddressSanitizer, a call into a closed editor's widgets or a leak fails the suite.
 #include "engine/EngineTestSupport.h"
 #include "engine/MidiTestSupport.h"
-#include "engine/SimulatedKeyboard.h"
+#include "engine/simulator/SimulatedKeyboard.h"
 #include "views/EditorComponent.h"
 #include "views/Q61ProductProductImageViewSelector.h"
 #include "views/TabSelectorButtons.h"

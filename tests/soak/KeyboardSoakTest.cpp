@@ -2,7 +2,7 @@
 // unplugged in the middle of a transfer, engines dropped while their get is in flight.
 #include "engine/EngineTestSupport.h"
 #include "engine/MidiTestSupport.h"
-#include "engine/SimulatedKeyboard.h"
+#include "engine/simulator/SimulatedKeyboard.h"
 
 #include <gtest/gtest.h>
 

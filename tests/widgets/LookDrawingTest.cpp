@@ -1,6 +1,6 @@
 #include "widgets/ControlToMidiTextButton.h"
 #include "widgets/CustomLook.h"
-#include "WidgetTestSupport.h"
+#include "widgets/WidgetTestSupport.h"
 
 #include <gtest/gtest.h>
 

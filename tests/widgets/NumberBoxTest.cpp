@@ -1,4 +1,4 @@
-#include "WidgetTestSupport.h"
+#include "widgets/WidgetTestSupport.h"
 
 #include "widgets/NumberBox.h"
 #include "widgets/NumberBoxWithLabel.h"

@@ -1,4 +1,4 @@
-#include "WidgetTestSupport.h"
+#include "widgets/WidgetTestSupport.h"
 
 #include "model/ControlGroup.h"
 #include "widgets/ControlToMidiControllerButton.h"

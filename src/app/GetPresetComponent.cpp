@@ -1,7 +1,0 @@
-#include "app/GetPresetComponent.h"
-
-GetPresetComponent::GetPresetComponent (juce::Button::Listener* buttonListener)
-    : PresetSlotComponent ("Get", buttonListener)
-{
-    slotBox->setValue (0);
-}

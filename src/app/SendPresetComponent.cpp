@@ -1,7 +1,0 @@
-#include "app/SendPresetComponent.h"
-
-SendPresetComponent::SendPresetComponent (juce::Button::Listener* buttonListener)
-    : PresetSlotComponent ("Send", buttonListener)
-{
-    getSlotComboBox().setSelectedId (0, juce::dontSendNotification);
-}

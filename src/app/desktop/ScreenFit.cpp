@@ -1,0 +1,64 @@
+#include "app/desktop/ScreenFit.h"
+
+#include "app/editor/EditorWindow.h"
+
+namespace
+{
+/** The frame of the window manager: the window's own once known, else the last one seen. */
+juce::BorderSize<int> frameOf (EditorWindow& window)
+{
+    static juce::BorderSize<int> lastSeen;
+
+    if (auto* peer = window.getPeer())
+        if (const auto frame = peer->getFrameSizeIfPresent(); frame && frame->getTopAndBottom() > 0)
+            lastSeen = *frame;
+
+    return lastSeen;
+}
+
+int fitAlong (int start, int length, int areaStart, int areaEnd)
+{
+    return juce::jmax (areaStart, juce::jmin (start, areaEnd - length));
+}
+} // namespace
+
+ScreenFit::Placement ScreenFit::fit (juce::Rectangle<int> wanted, juce::BorderSize<int> frame,
+                                     juce::Rectangle<int> workArea)
+{
+    const auto outer = frame.addedTo (wanted);
+    auto scale = 1.0f;
+
+    if (outer.getWidth() > workArea.getWidth() || outer.getHeight() > workArea.getHeight())
+    {
+        // The frame keeps its size; only the window's own content shrinks.
+        const auto room = frame.subtractedFrom (workArea);
+        scale = juce::jmin ((float) room.getWidth() / (float) wanted.getWidth(),
+                            (float) room.getHeight() / (float) wanted.getHeight());
+    }
+
+    const auto width = frame.getLeftAndRight() + juce::roundToInt ((float) wanted.getWidth() * scale);
+    const auto height = frame.getTopAndBottom() + juce::roundToInt ((float) wanted.getHeight() * scale);
+    const auto x = fitAlong (outer.getX(), width, workArea.getX(), workArea.getRight());
+    const auto y = fitAlong (outer.getY(), height, workArea.getY(), workArea.getBottom());
+    return { { x + frame.getLeft(), y + frame.getTop() }, scale };
+}
+
+void ScreenFit::keepOnScreen (EditorWindow& window)
+{
+    if (auto* peer = window.getPeer())
+        place (window, peer->getBounds().getPosition());
+}
+
+void ScreenFit::place (EditorWindow& window, juce::Point<int> wanted)
+{
+    const auto* display = juce::Desktop::getInstance().getDisplays().getDisplayForPoint (wanted);
+
+    if (display == nullptr)
+        return window.setTopLeftPosition (wanted);
+
+    // Sizes are the window's own, at scale 1; positions are the desktop's.
+    const auto placement = fit ({ wanted.x, wanted.y, window.getWidth(), window.getHeight() }, frameOf (window),
+                                display->userArea);
+    window.setFitScale (placement.scale);
+    window.setTopLeftPosition ((placement.topLeft.toFloat() / placement.scale).roundToInt());
+}

@@ -1,0 +1,7 @@
+#include "app/dialogs/GetPresetComponent.h"
+
+GetPresetComponent::GetPresetComponent (juce::Button::Listener* buttonListener)
+    : PresetSlotComponent ("Get", buttonListener)
+{
+    slotBox->setValue (0);
+}

@@ -1,0 +1,388 @@
+#include "app/editor/EditorWindow.h"
+
+#include "app/CommandTable.h"
+#include "app/editor/UnsavedChangesGuard.h"
+#include "views/EditorComponent.h"
+
+using namespace CommandIds;
+
+namespace
+{
+const juce::Colour windowBackground (0xFF1B1B1B);
+const juce::String openTitle ("Select Filename to open");
+const juce::String saveTitle ("Select Filename to save");
+} // namespace
+
+EditorWindow::EditorWindow (const juce::String& title, EditorComponent* content, QXEditorEngine::Ptr engineIn,
+                            juce::File* lastLocationIn, WindowCloseListener* closeListener,
+                            const EditorWindowServices& servicesIn)
+    : juce::DocumentWindow (title, windowBackground,
+                            juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton, false),
+      engine (std::move (engineIn)),
+      lastLocation (lastLocationIn),
+      services (servicesIn)
+{
+    content->addMainSectionButtonListener (this);
+    transferStatus = std::make_unique<TransferStatusStrip> (engine);
+    content->addChildComponent (*transferStatus);
+    transferStatus->setBounds (content->getLocalBounds().removeFromBottom (TransferStatusStrip::height).reduced (300, 0));
+
+    // Configured before it has a native window, so that one is made only once, when the window
+    // manager puts it on the desktop. Without a global menu bar the menus sit at the top of
+    // each window, above the content, which keeps its full size.
+    setMenuBar (services.menuModel);
+    setUsingNativeTitleBar (true);
+    setContentOwned (content, true);
+    centreWithSize (getWidth(), getHeight());
+    setResizable (false, false);
+
+    // The number boxes tell their ranges as tooltips.
+    tooltips = std::make_unique<juce::TooltipWindow> (getContentComponent());
+
+    addCloseListener (closeListener);
+}
+
+EditorWindow::~EditorWindow()
+{
+    masterReference.clear();
+    delete sendPresetWindow.get();
+    delete getPresetWindow.get();
+    engine->removeListener (this);
+    tooltips.reset();
+    transferStatus.reset();
+    engine->cancelTransfers();
+    setMenuBar (nullptr);
+    clearContentComponent();
+}
+
+EditorComponent& EditorWindow::getEditorComponent() const
+{
+    return *static_cast<EditorComponent*> (getContentComponent());
+}
+
+void EditorWindow::addCloseListener (WindowCloseListener* listener)
+{
+    if (listener != nullptr)
+        closeListeners.addIfNotAlreadyThere (listener);
+}
+
+//==============================================================================
+bool EditorWindow::openPresetFile (const juce::File& file)
+{
+    commitEdits();
+
+    if (! engine->loadPresetFile (file))
+    {
+        showFileErrorAlert (file.getFileName());
+        return false;
+    }
+
+    takeFile (file);
+    return true;
+}
+
+void EditorWindow::save()
+{
+    saveThen ({});
+}
+
+void EditorWindow::saveAs()
+{
+    saveAsThen ({});
+}
+
+void EditorWindow::saveThen (std::function<void (bool saved)> done)
+{
+    commitEdits();
+
+    if (! currentFile.existsAsFile())
+        return saveAsThen (std::move (done));
+
+    const auto saved = saveToFile (currentFile, false);
+
+    if (done)
+        done (saved);
+}
+
+void EditorWindow::saveAsThen (std::function<void (bool saved)> done)
+{
+    commitEdits();
+    chooseFileToSave (*lastLocation, std::move (done));
+}
+
+void EditorWindow::chooseFileToSave (const juce::File& start, std::function<void (bool saved)> done)
+{
+    juce::Component::SafePointer<EditorWindow> window (this);
+
+    services.fileChooser.chooseFileToSave (saveTitle, start, engine->getFilePattern(),
+                                           [window, done] (const juce::File& chosen)
+                                           {
+                                               if (window != nullptr && chosen != juce::File())
+                                                   return window->saveChosenFile (chosen, done);
+                                               if (done)
+                                                   done (false);
+                                           });
+}
+
+void EditorWindow::saveChosenFile (const juce::File& chosen, std::function<void (bool saved)> done)
+{
+    auto named = chosen;
+
+    if (chosen.getFileExtension().isEmpty())
+    {
+        // A name typed without an extension would make a file the open dialog then hides.
+        named = chosen.withFileExtension (engine->getFilePattern().fromLastOccurrenceOf (".", false, false));
+
+        // The chooser warned only about the name as typed: an existing file is offered again by
+        // its full name, where the chooser asks before overwriting it.
+        if (named.exists())
+            return chooseFileToSave (named, std::move (done));
+    }
+
+    const auto saved = saveToFile (named, true);
+
+    if (done)
+        done (saved);
+}
+
+bool EditorWindow::saveToFile (const juce::File& file, bool chosenByUser)
+{
+    // A file that could not be written is not this window's file: title and file stay.
+    if (! engine->savePresetFile (file))
+    {
+        showFileError (TitledAlertWindow::savingMessage (file.getFileName()));
+        return false;
+    }
+
+    if (chosenByUser)
+        *lastLocation = file.getParentDirectory();
+
+    takeFile (file);
+    return true;
+}
+
+void EditorWindow::loadFromFile()
+{
+    commitEdits();
+    juce::Component::SafePointer<EditorWindow> window (this);
+
+    services.fileChooser.chooseFileToOpen (openTitle, *lastLocation, engine->getFilePattern(),
+                                           [window] (const juce::File& chosen)
+                                           {
+                                               if (window != nullptr && chosen != juce::File())
+                                                   window->openPresetFile (chosen);
+                                           });
+}
+
+void EditorWindow::takeFile (const juce::File& file)
+{
+    currentFile = file;
+    currentFileName = file.getFileNameWithoutExtension();
+    updateTitle();
+}
+
+void EditorWindow::updateTitle()
+{
+    setName (services.applicationName + " - " + currentFileName);
+}
+
+//==============================================================================
+void EditorWindow::openGetPresetWindow()
+{
+    if (getPresetWindow == nullptr)
+        getPresetWindow = new GetPresetWindow (engine, dialogContext());
+}
+
+void EditorWindow::openSendPresetWindow()
+{
+    if (sendPresetWindow == nullptr)
+        sendPresetWindow = new SendPresetWindow (engine, dialogContext());
+}
+
+DesktopDialogWindow::Context EditorWindow::dialogContext()
+{
+    return { this, services.commandManager };
+}
+
+void EditorWindow::closeWindow()
+{
+    commitEdits();
+
+    if (services.saveChanges == nullptr)
+        return closeNow();
+
+    juce::Component::SafePointer<EditorWindow> window (this);
+    UnsavedChangesGuard::confirmClose (*this, *services.saveChanges, [window] (bool mayClose) {
+        if (window != nullptr && mayClose)
+            window->closeNow();
+    });
+}
+
+bool EditorWindow::hasUnsavedEdits()
+{
+    commitEdits();
+    return engine->hasUnsavedEdits();
+}
+
+juce::String EditorWindow::getDocumentName() const
+{
+    return getName().fromFirstOccurrenceOf (" - ", false, false);
+}
+
+void EditorWindow::commitEdits()
+{
+    getEditorComponent().commitEdits();
+}
+
+void EditorWindow::closeNow()
+{
+    // A listener may delete this window; stop as soon as it has.
+    juce::Component::SafePointer<EditorWindow> window (this);
+    const auto listeners = closeListeners;
+
+    for (int i = listeners.size(); --i >= 0 && window != nullptr;)
+        listeners.getUnchecked (i)->windowClosed (this);
+}
+
+void EditorWindow::closeButtonPressed()
+{
+    closeWindow();
+}
+
+bool EditorWindow::keyPressed (const juce::KeyPress& key)
+{
+    const auto command = juce::ModifierKeys::commandModifier;
+    const bool undoKey = key == juce::KeyPress ('z', command, 0);
+    const bool redoKey = key == juce::KeyPress ('z', command | juce::ModifierKeys::shiftModifier, 0)
+                         || key == juce::KeyPress ('y', command, 0);
+
+    if (! undoKey && ! redoKey)
+        return juce::DocumentWindow::keyPressed (key);
+
+    if (! getEditorComponent().isEditingText())
+    {
+        if (undoKey)
+            engine->undo();
+        else
+            engine->redo();
+    }
+
+    return true;
+}
+
+//==============================================================================
+juce::ApplicationCommandTarget* EditorWindow::getNextCommandTarget()
+{
+    if (services.applicationTarget != nullptr)
+        return services.applicationTarget;
+
+    return findFirstTargetParentComponent();
+}
+
+void EditorWindow::getAllCommands (juce::Array<juce::CommandID>& commands)
+{
+    commands.addArray (CommandTable::editorWindowCommands());
+}
+
+void EditorWindow::getCommandInfo (juce::CommandID commandId, juce::ApplicationCommandInfo& result)
+{
+    CommandTable::fillCommandInfo (commandId, result);
+}
+
+bool EditorWindow::perform (const InvocationInfo& info)
+{
+    commitEdits();
+
+    switch (info.commandID)
+    {
+        case saveCommand: save(); break;
+        case saveAsCommand: saveAs(); break;
+        case getPresetCommand: openGetPresetWindow(); break;
+        case sendPresetCommand: openSendPresetWindow(); break;
+        case closeWindowCommand: closeWindow(); break;
+        case setInternalSyncCommand: engine->setSync (false); break;
+        case setExternalSyncCommand: engine->setSync (true); break;
+        default: break;
+    }
+
+    return true;
+}
+
+void EditorWindow::buttonClicked (juce::Button* button)
+{
+    commitEdits();
+    const auto name = button->getName();
+
+    if (name == "Send To Hardware")
+        openSendPresetWindow();
+    else if (name == "Get From Hardware")
+        openGetPresetWindow();
+    else if (name == "Save To File")
+        saveAs();
+    else if (name == "Load From File")
+        loadFromFile();
+}
+
+float EditorWindow::getDesktopScaleFactor() const
+{
+    return fitScale * juce::DocumentWindow::getDesktopScaleFactor();
+}
+
+//==============================================================================
+void EditorWindow::midiCommunicationFailed (const juce::String&)
+{
+    showMidiErrorAlert();
+}
+
+void EditorWindow::presetFileFailed (const juce::String& fileName)
+{
+    showFileErrorAlert (fileName);
+}
+
+void EditorWindow::sendRefused (const juce::String& reason)
+{
+    if (sendRefusedAlert == nullptr)
+        sendRefusedAlert = TitledAlertWindow::show (services.alerts, TitledAlertWindow::sendRefusedTitle, reason);
+}
+
+void EditorWindow::showMidiErrorAlert()
+{
+    if (midiErrorAlert == nullptr)
+        midiErrorAlert = MidiErrorAlertWindow::show (services.alerts);
+}
+
+void EditorWindow::showFileErrorAlert (const juce::String& fileName)
+{
+    showFileError (TitledAlertWindow::openingMessage (fileName));
+}
+
+void EditorWindow::showFileError (const juce::String& message)
+{
+    if (fileErrorAlert == nullptr)
+        fileErrorAlert = TitledAlertWindow::show (services.alerts, TitledAlertWindow::fileErrorTitle, message);
+}
+
+//==============================================================================
+bool EditorWindow::isInterestedInFileDrag (const juce::StringArray& files)
+{
+    return firstPresetFile (files).isNotEmpty();
+}
+
+void EditorWindow::filesDropped (const juce::StringArray& files, int, int)
+{
+    const auto path = firstPresetFile (files);
+
+    if (path.isNotEmpty())
+        openPresetFile (juce::File (path));
+}
+
+juce::String EditorWindow::firstPresetFile (const juce::StringArray& files) const
+{
+    const auto pattern = engine->getFilePattern();
+
+    for (const auto& path : files)
+        if (juce::File::isAbsolutePath (path) && juce::File (path).getFileName().matchesWildcard (pattern, true))
+            return path;
+
+    return {};
+}

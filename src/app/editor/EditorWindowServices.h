@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/alerts/AlertPresenter.h"
+#include "app/desktop/FileChooserPresenter.h"
+#include "app/alerts/SaveChangesPresenter.h"
+
+/** What every editor window borrows from the application: the way to show alerts and file
+    choosers, the program's name for titles, the menu bar model, the application's command
+    target, which follows each window in the command chain, and the command manager, whose keys
+    work in the window's dialogs too. */
+struct EditorWindowServices
+{
+    AlertPresenter& alerts;
+    FileChooserPresenter& fileChooser;
+    juce::String applicationName;
+    juce::MenuBarModel* menuModel = nullptr;
+    juce::ApplicationCommandTarget* applicationTarget = nullptr;
+    juce::ApplicationCommandManager* commandManager = nullptr;
+
+    /** Asks before an edited preset's window closes; the application always gives one. */
+    SaveChangesPresenter* saveChanges = nullptr;
+};

@@ -1,0 +1,112 @@
+#include "app/editor/WindowManager.h"
+
+#include "app/desktop/DesktopWindowHints.h"
+#include "app/desktop/ScreenFit.h"
+#include "views/EditorComponent.h"
+
+WindowManager::WindowManager (juce::ApplicationCommandManager* commandManagerIn, juce::File* lastLocationIn,
+                              const EditorWindowServices& servicesIn)
+    : lastLocation (lastLocationIn), commandManager (commandManagerIn), services (servicesIn)
+{
+}
+
+WindowManager::~WindowManager()
+{
+    // The last created first.
+    while (! windows.isEmpty())
+        windows.removeLast();
+}
+
+EditorWindow* WindowManager::createEditorWindow (EditorComponent* content, QXEditorEngine::Ptr engine)
+{
+    ++untitledCount;
+    const auto title = services.applicationName + " - Untitled " + juce::String (untitledCount);
+
+    auto* window = new EditorWindow (title, content, engine, lastLocation, nullptr, services);
+    engine->addListener (window);
+
+    const auto n = windows.size();
+    const juce::Point<int> place (cascadeStep + cascadeStep * n, 60 + cascadeStep * n);
+    ScreenFit::place (*window, place);
+    window->setVisible (true);
+
+    if (! window->isOnDesktop())
+        window->addToDesktop();
+
+    DesktopWindowHints::showProgramIcon (*window);
+
+    // The window manager's frame is known once the window is shown; it may push the window
+    // off the bottom of a small screen.
+    // A timer of our own rather than a detached one, which would outlive a quit before it fires.
+    awaitingFrame.add (window);
+    startTimer (frameSettleMs);
+
+    commandManager->registerAllCommandsForTarget (window);
+    window->addKeyListener (commandManager->getKeyMappings());
+    window->addCloseListener (this);
+
+    windows.add (window);
+    window->toFront (true);
+    return window;
+}
+
+void WindowManager::timerCallback()
+{
+    stopTimer();
+
+    for (auto& window : awaitingFrame)
+        if (window != nullptr)
+            ScreenFit::keepOnScreen (*window);
+
+    awaitingFrame.clear();
+}
+
+void WindowManager::windowClosed (juce::TopLevelWindow* window)
+{
+    auto* editorWindow = dynamic_cast<EditorWindow*> (window);
+
+    if (editorWindow == nullptr || ! windows.contains (editorWindow))
+        return;
+
+    windows.removeObject (editorWindow);
+
+    if (windows.isEmpty() && lastWindowClosed)
+        lastWindowClosed();
+}
+
+EditorWindow* WindowManager::getActiveWindow() const
+{
+    for (auto* window : windows)
+        if (window->isActiveWindow())
+            return window;
+
+    return nullptr;
+}
+
+void WindowManager::minimiseActiveWindow()
+{
+    if (auto* window = getActiveWindow())
+        window->setMinimised (true);
+}
+
+void WindowManager::bringAllWindowsToFront()
+{
+    for (auto* window : windows)
+    {
+        if (window->isMinimised())
+            window->setMinimised (false);
+
+        window->toFront (true);
+    }
+}
+
+bool WindowManager::openFileInActiveWindow (const juce::File& file)
+{
+    if (auto* window = getActiveWindow())
+    {
+        window->openPresetFile (file);
+        return true;
+    }
+
+    return false;
+}

@@ -1,0 +1,141 @@
+#include "engine/files/FileAccess.h"
+
+#include <cerrno>
+#include <cstring>
+#include <climits>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+// As many links as the system itself follows before it gives up with ELOOP.
+constexpr int maxLinks = 40;
+
+juce::Result checkKind (const juce::File& file, const struct stat& info)
+{
+    if (S_ISDIR (info.st_mode))
+        return FileAccess::failure (file, FileAccess::isDirectory);
+    if (! S_ISREG (info.st_mode))
+        return FileAccess::failure (file, FileAccess::notRegular);
+    return juce::Result::ok();
+}
+
+juce::Result systemFailure (const juce::File& file)
+{
+    return FileAccess::failure (file, FileAccess::systemMessage (errno));
+}
+
+class Descriptor
+{
+public:
+    explicit Descriptor (int fdIn) : fd (fdIn) {}
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close (fd);
+    }
+    int get() const { return fd; }
+
+private:
+    int fd;
+    JUCE_DECLARE_NON_COPYABLE (Descriptor)
+};
+} // namespace
+
+juce::File FileAccess::resolveLinks (const juce::File& file)
+{
+    auto current = file;
+
+    for (int i = 0; i < maxLinks; ++i)
+    {
+        char target[PATH_MAX];
+        const auto length = ::readlink (current.getFullPathName().toRawUTF8(), target, sizeof (target) - 1);
+
+        if (length < 0)
+            break;
+
+        const auto linked = juce::String::fromUTF8 (target, static_cast<int> (length));
+        current = current.getParentDirectory().getChildFile (linked);
+    }
+
+    return current;
+}
+
+juce::Result FileAccess::readRegular (const juce::File& file, std::size_t maxBytes, std::string& contents)
+{
+    const auto path = file.getFullPathName();
+    struct stat info {};
+
+    if (::stat (path.toRawUTF8(), &info) != 0)
+        return systemFailure (file);
+    if (const auto kind = checkKind (file, info); kind.failed())
+        return kind;
+
+    // Non-blocking, in case the file was swapped for a FIFO since it was looked at.
+    const Descriptor fd (::open (path.toRawUTF8(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+
+    if (fd.get() < 0)
+        return systemFailure (file);
+    if (::fstat (fd.get(), &info) != 0)
+        return systemFailure (file);
+    if (const auto kind = checkKind (file, info); kind.failed())
+        return kind;
+
+    contents.clear();
+    char buffer[65536];
+
+    for (;;)
+    {
+        const auto got = ::read (fd.get(), buffer, sizeof (buffer));
+
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return systemFailure (file);
+        if (got == 0)
+            return juce::Result::ok();
+
+        contents.append (buffer, static_cast<size_t> (got));
+
+        if (contents.size() > maxBytes)
+            return failure (file, "larger than " + juce::String (maxBytes) + " bytes");
+    }
+}
+
+juce::Result FileAccess::checkWritable (const juce::File& file)
+{
+    const auto target = resolveLinks (file);
+    const auto path = target.getFullPathName();
+    struct stat info {};
+
+    if (::stat (path.toRawUTF8(), &info) == 0)
+    {
+        if (const auto kind = checkKind (target, info); kind.failed())
+            return kind;
+        if (::faccessat (AT_FDCWD, path.toRawUTF8(), W_OK, AT_EACCESS) != 0)
+            return systemFailure (target);
+    }
+    else if (errno != ENOENT)
+    {
+        return systemFailure (target);
+    }
+
+    // A save writes beside the file and renames, so the folder must take a new entry too.
+    const auto folder = target.getParentDirectory().getFullPathName();
+
+    if (::faccessat (AT_FDCWD, folder.toRawUTF8(), W_OK | X_OK, AT_EACCESS) != 0)
+        return systemFailure (target);
+
+    return juce::Result::ok();
+}
+
+juce::Result FileAccess::failure (const juce::File& file, const juce::String& reason)
+{
+    return juce::Result::fail (file.getFullPathName() + ": " + reason);
+}
+
+juce::String FileAccess::systemMessage (int errorNumber)
+{
+    return juce::String::fromUTF8 (std::strerror (errorNumber));
+}

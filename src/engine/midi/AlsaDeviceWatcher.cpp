@@ -1,0 +1,133 @@
+#include "engine/midi/AlsaDeviceWatcher.h"
+
+#include <iostream>
+#include <vector>
+#include <mutex>
+
+#if JUCE_LINUX
+ #include <alsa/asoundlib.h>
+ #include <poll.h>
+
+namespace
+{
+void ignoreAlsaError (const char*, int, const char*, int, const char*, ...)
+{
+}
+
+snd_seq_t* seqOf (void* sequencer)
+{
+    return static_cast<snd_seq_t*> (sequencer);
+}
+
+void reportUnavailable (int error)
+{
+    static std::once_flag reported;
+    std::call_once (reported, [error]
+                    { std::cerr << "MIDI is not available: the ALSA sequencer cannot be opened ("
+                                << snd_strerror (error) << ")" << std::endl; });
+}
+
+snd_seq_t* openAnnouncementListener()
+{
+    snd_seq_t* seq = nullptr;
+
+    if (const auto error = snd_seq_open (&seq, "default", SND_SEQ_OPEN_INPUT, SND_SEQ_NONBLOCK); error < 0)
+    {
+        reportUnavailable (error);
+        return nullptr;
+    }
+
+    snd_seq_set_client_name (seq, "QX61 device watch");
+    const auto port = snd_seq_create_simple_port (seq, "announcements",
+                                                  SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_NO_EXPORT,
+                                                  SND_SEQ_PORT_TYPE_APPLICATION);
+
+    if (port < 0 || snd_seq_connect_from (seq, port, SND_SEQ_CLIENT_SYSTEM, SND_SEQ_PORT_SYSTEM_ANNOUNCE) < 0)
+    {
+        reportUnavailable (port < 0 ? port : -EPERM);
+        snd_seq_close (seq);
+        return nullptr;
+    }
+
+    return seq;
+}
+} // namespace
+
+void AlsaDeviceWatcher::silenceAlsaErrors()
+{
+    static std::once_flag installed;
+    std::call_once (installed, [] { snd_lib_error_set_handler (ignoreAlsaError); });
+}
+
+AlsaDeviceWatcher::AlsaDeviceWatcher (GoneCallback goneIn, ChangedCallback changedIn)
+    : juce::Thread ("MIDI device watch"), gone (std::move (goneIn)), changed (std::move (changedIn))
+{
+    silenceAlsaErrors();
+    sequencer = openAnnouncementListener();
+
+    if (sequencer != nullptr)
+        startThread();
+}
+
+AlsaDeviceWatcher::~AlsaDeviceWatcher()
+{
+    stopThread (-1);
+
+    if (sequencer != nullptr)
+        snd_seq_close (seqOf (sequencer));
+}
+
+void AlsaDeviceWatcher::run()
+{
+    auto* seq = seqOf (sequencer);
+    std::vector<pollfd> descriptors (static_cast<size_t> (snd_seq_poll_descriptors_count (seq, POLLIN)));
+    snd_seq_poll_descriptors (seq, descriptors.data(), static_cast<unsigned int> (descriptors.size()), POLLIN);
+
+    // The short poll lets the thread notice that it should stop.
+    while (! threadShouldExit())
+        if (poll (descriptors.data(), descriptors.size(), 100) > 0)
+            handleEvents();
+}
+
+void AlsaDeviceWatcher::handleEvents()
+{
+    auto* seq = seqOf (sequencer);
+    snd_seq_event_t* event = nullptr;
+    int result = 0;
+
+    while ((result = snd_seq_event_input (seq, &event)) >= 0 && event != nullptr)
+    {
+        const auto& addr = event->data.addr;
+
+        switch (event->type)
+        {
+            case SND_SEQ_EVENT_PORT_EXIT:   gone (addr.client, addr.port); changed(); break;
+            case SND_SEQ_EVENT_CLIENT_EXIT: gone (addr.client, anyPort); changed(); break;
+            case SND_SEQ_EVENT_PORT_START:
+            case SND_SEQ_EVENT_CLIENT_START:
+            case SND_SEQ_EVENT_PORT_CHANGE: changed(); break;
+            default: break;
+        }
+    }
+
+    if (result == -ENOSPC)
+    {
+        gone (anyClient, anyPort);
+        changed();
+    }
+}
+
+#else
+
+void AlsaDeviceWatcher::silenceAlsaErrors() {}
+
+AlsaDeviceWatcher::AlsaDeviceWatcher (GoneCallback goneIn, ChangedCallback changedIn)
+    : juce::Thread ("MIDI device watch"), gone (std::move (goneIn)), changed (std::move (changedIn))
+{
+}
+
+AlsaDeviceWatcher::~AlsaDeviceWatcher() = default;
+void AlsaDeviceWatcher::run() {}
+void AlsaDeviceWatcher::handleEvents() {}
+
+#endif

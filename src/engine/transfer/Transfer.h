@@ -1,0 +1,76 @@
+#pragma once
+
+#include "engine/transfer/TransferStatus.h"
+
+#include <juce_audio_basics/juce_audio_basics.h>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+
+class MidiManager;
+class TransferPacer;
+
+/** One paced exchange with the keyboard (a get, a send or a sync), run by the keyboard's
+    TransferQueue on its thread. Its status is read from any thread; onChange is called (on the
+    transfer or the MIDI input thread) whenever the status changes, never once execute has
+    returned.
+
+    A transfer during which the MIDI manager opened, closed or lost a port fails: its messages
+    may have gone to a port that was no longer the keyboard's. */
+class Transfer
+{
+public:
+    Transfer (MidiManager& midiManager, const TransferStatus& initial, std::function<void()> onChange);
+    virtual ~Transfer() = default;
+
+    /** Runs the transfer to its end; called once, by the queue. */
+    void execute (TransferPacer& pacer);
+
+    /** Stops at the next message or wait; thread-safe. Takes effect at once for a transfer that
+        has not started. */
+    void cancel();
+    bool isCancelled() const { return cancelled.load(); }
+
+    TransferStatus getStatus() const;
+
+    /** The MIDI manager's connection epoch when the transfer started (0 before). */
+    std::uint64_t getStartEpoch() const { return startEpoch.load(); }
+
+protected:
+    /** The exchange itself; true when it has done everything it set out to. */
+    virtual bool run (TransferPacer& pacer) = 0;
+
+    /** Waits for the pacer and sends; false once cancelled, or if the message could not go out
+        or the ports changed. */
+    bool sendPaced (TransferPacer& pacer, const juce::MidiMessage& message, double pauseMs);
+
+    /** Waits until woken, cancelled or the time is up; false when cancelled. */
+    bool waitFor (int milliseconds);
+    void wake() { wakeUp.signal(); }
+
+    bool portsUnchanged() const;
+
+    template <typename Change>
+    void updateStatus (Change&& change)
+    {
+        {
+            const juce::ScopedLock sl (statusLock);
+            change (status);
+        }
+
+        onChange();
+    }
+
+    MidiManager& midiManager;
+
+private:
+    mutable juce::CriticalSection statusLock;
+    TransferStatus status;
+    std::function<void()> onChange;
+    std::atomic<bool> cancelled { false };
+    std::atomic<std::uint64_t> startEpoch { 0 };
+    juce::WaitableEvent wakeUp;
+
+    JUCE_DECLARE_NON_COPYABLE (Transfer)
+};

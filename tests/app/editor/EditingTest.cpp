@@ -1,0 +1,307 @@
+#include "app/AppTestSupport.h"
+#include "model/ControlGroup.h"
+#include "views/BankView.h"
+#include "views/EditorComponent.h"
+#include "views/GenericControlView.h"
+#include "widgets/ControlToMidiControllerButton.h"
+#include "widgets/DoubleParameterControllerComboBox.h"
+#include "widgets/DoubleParamterControllerNumberBox.h"
+
+#include <gtest/gtest.h>
+
+using namespace AppTestSupport;
+using namespace ControlGroup;
+using Answer = SaveChangesPresenter::Answer;
+
+namespace
+{
+/** One editor window in front, driven through its peer as the mouse and keyboard would. */
+struct Editing
+{
+    explicit Editing (bool withKeyboard = false) : harness (withKeyboard), window (harness.start())
+    {
+        activate (*window);
+    }
+
+    QXEditorEngine& engine() const { return window->getEngine(); }
+    int stored (int group, int index, const char* name) const { return engine().getModel().getControl (group, index)->getParameter (name); }
+
+    BankView& bank (int view) const { return *dynamic_cast<BankView*> (editor->getView (view)); }
+    GenericControlView& control (int view, int index) const { return *dynamic_cast<GenericControlView*> (bank (view).getItems()[index]); }
+
+    /** Every row of that name of the control, in every mode. */
+    juce::Array<NumberBox*> rows (int view, int index, const juce::String& name) const
+    {
+        juce::Array<NumberBox*> found;
+
+        for (auto* box : control (view, index).getNumberBoxes())
+            if (box->parameterName == name)
+                found.add (&box->getNumberBox());
+
+        return found;
+    }
+
+    /** Types into the box and stays in it, as a user going straight on to a command. */
+    void typeAndStay (NumberBox& box, const juce::String& text) const
+    {
+        box.showEditor();
+        auto* textEditor = box.getCurrentTextEditor();
+        ASSERT_NE (textEditor, nullptr);
+        textEditor->grabKeyboardFocus();
+
+        for (auto character : text)
+            textEditor->keyPressed (juce::KeyPress (0, {}, character));
+    }
+
+    void press (const juce::KeyPress& key) const
+    {
+        window->getPeer()->handleKeyPress (key);
+        WidgetTestSupport::flushMessages();
+    }
+
+    ShellHarness harness;
+    EditorWindow* window;
+    EditorComponent* editor = &window->getEditorComponent();
+};
+
+const juce::KeyPress undoKey ('z', juce::ModifierKeys::commandModifier, 0);
+const juce::KeyPress redoKey ('y', juce::ModifierKeys::commandModifier, 0);
+} // namespace
+
+TEST (EditingTest, EveryCommandFirstCommitsTheValueBeingTyped)
+{
+    TempFolder temp;
+    const auto file = temp.file ("typed.qx6");
+    const juce::CommandID commands[] = { CommandIds::saveCommand,      CommandIds::saveAsCommand,
+                                        CommandIds::sendPresetCommand, CommandIds::getPresetCommand,
+                                        CommandIds::newWindowCommand, CommandIds::closeWindowCommand,
+                                        CommandIds::quitCommand };
+
+    for (auto command : commands)
+        for (const auto& [typed, expected] : { std::pair<const char*, int> { "99", 99 }, { "500", 20 } })
+        {
+            SCOPED_TRACE (juce::String::toHexString (command) + " " + typed);
+            Editing e;
+            e.harness.chooser.answers.push_back (file);
+            e.window->saveAs();
+            e.editor->viewSelected (EditorComponent::knobView);
+            juce::Component::SafePointer<NumberBox> box (e.rows (EditorComponent::knobView, 0, "CC").getFirst());
+            QXEditorEngine::Ptr engine (&e.engine()); // the window may close
+
+            e.typeAndStay (*box, typed);
+            e.harness.chooser.answers.push_back (file);
+            e.harness.invoke (command);
+
+            EXPECT_EQ (engine->getModel().getControl (knobGroup, 0)->getParameter ("CC"), expected);
+            EXPECT_TRUE (box == nullptr || (box->getText() == juce::String (expected) && ! box->isBeingEdited()));
+
+            // Saving writes the typed value, not the one before it.
+            if (command == CommandIds::saveCommand || command == CommandIds::saveAsCommand)
+            {
+                const auto& knob = *engine->getModel().getControl (knobGroup, 0);
+                const auto offset = PresetLayout::messageOffset (knob.getImageOffset() + knob.getParameterIndex ("CC"));
+                EXPECT_EQ (EngineTestSupport::contentsOf (file)[offset], expected);
+            }
+        }
+}
+
+TEST (EditingTest, PagingOrChoosingASectionNeverHandsTheFocusToItsToggle)
+{
+    struct Case
+    {
+        int view;
+        const char* toggle;
+        int group;
+        const char* row;
+    };
+
+    for (const auto& c : { Case { EditorComponent::knobView, "Knobs Midi To DIN", knobGroup, "CC" },
+                           Case { EditorComponent::padView, "Pads Midi To DIN", padGroup, "Note" },
+                           Case { EditorComponent::switchView, "Switches Midi To DIN", switchGroup, "CC" } })
+    {
+        SCOPED_TRACE (c.toggle);
+        Editing e;
+        auto* tab = e.editor->getSelector (0)->getButtonForView (c.view);
+        clickOn (*tab);
+        const auto flag = e.stored (midiToDinGroup, 0, c.toggle);
+
+        e.typeAndStay (*e.rows (c.view, 0, c.row).getFirst(), "55");
+        clickOn (*e.bank (c.view).getLeftBankArrow());
+        e.press (juce::KeyPress (juce::KeyPress::returnKey));
+        EXPECT_EQ (e.stored (c.group, 0, c.row), 55);
+
+        clickOn (*tab);
+        e.press (juce::KeyPress (juce::KeyPress::returnKey));
+        EXPECT_EQ (e.stored (midiToDinGroup, 0, c.toggle), flag);
+        EXPECT_EQ (e.bank (c.view).getCurrentBank(), 1);
+    }
+}
+
+TEST (EditingTest, TabWalksTheShownRowsInReadingOrderAndEachShowsItsFocus)
+{
+    Editing e;
+    e.editor->viewSelected (EditorComponent::knobView);
+    e.rows (EditorComponent::knobView, 0, "MIDI Channel").getFirst()->grabKeyboardFocus();
+    auto* view = e.editor->getView (EditorComponent::knobView);
+    int lastControl = 0, wraps = 0;
+
+    for (int i = 0; i < 21; ++i) // once round: the toggle, then four knobs of a mode box and four rows
+    {
+        e.press (juce::KeyPress (juce::KeyPress::tabKey));
+        auto* focused = juce::Component::getCurrentlyFocusedComponent();
+        ASSERT_NE (focused, nullptr);
+        ASSERT_TRUE (view->isParentOf (focused) && focused->isShowing()) << focused->getName();
+
+        // A number box shows its editor (framed), a combo box or toggle frames itself.
+        const bool marked = dynamic_cast<juce::TextEditor*> (focused) != nullptr
+                            || dynamic_cast<juce::ComboBox*> (focused) != nullptr
+                            || dynamic_cast<ControlToMidiTextButton*> (focused->getParentComponent()) != nullptr;
+        EXPECT_TRUE (marked) << focused->getName();
+
+        if (auto* row = focused->findParentComponentOfClass<GenericControlView>())
+        {
+            const auto index = e.bank (EditorComponent::knobView).getShownBank()->getItems().indexOf (row);
+            wraps += index < lastControl ? 1 : 0;
+            lastControl = index;
+        }
+    }
+
+    EXPECT_GE (lastControl, 0);
+    EXPECT_LE (wraps, 1);
+}
+
+TEST (EditingTest, UndoAndRedoTakeBackEditsModeChangesAndWholePresetsAsEditsDo)
+{
+    Editing e (true);
+    e.harness.useKeyboard();
+    e.engine().setTiming ({ 0, 0, 2000, 9 });
+    TempFolder temp;
+    auto other = ModelConstants::qx61DefaultPreset();
+    const auto& pad = *e.engine().getModel().getControl (padGroup, 0);
+    other.set (PresetLayout::messageOffset (pad.getImageOffset() + pad.getParameterIndex ("Note")), 77);
+    const auto file = temp.fileWith ("other.qx6", other);
+
+    struct Step
+    {
+        std::function<void()> act;
+        int group, index;
+        const char* name;
+        int view;
+    };
+
+    const Step steps[] = {
+        { [&] { e.editor->viewSelected (EditorComponent::knobView);
+                WidgetTestSupport::typeInto (*e.rows (EditorComponent::knobView, 0, "CC").getFirst(), "99"); },
+          knobGroup, 0, "CC", EditorComponent::knobView },
+        { [&] { e.control (EditorComponent::knobView, 1).getModeComboBox()->getComboBox().setSelectedId (2); },
+          knobGroup, 1, "Mode", -1 },
+        { [&] { e.editor->viewSelected (EditorComponent::padView);
+                WidgetTestSupport::typeInto (*e.rows (EditorComponent::padView, 0, "Note").getFirst(), "5"); },
+          padGroup, 0, "Program", EditorComponent::padView },
+        { [&] { e.window->openPresetFile (file); }, padGroup, 0, "CC", EditorComponent::padView },
+        { [&] { e.engine().startGet (3);
+                dispatchUntil ([&] { return ! e.engine().isGetRunning(); }, 10000); },
+          presetNameGroup, 0, "Preset Name 1", -1 },
+    };
+
+    std::vector<std::pair<int, int>> values; // before and after each step
+    for (const auto& step : steps)
+    {
+        const auto before = e.stored (step.group, step.index, step.name);
+        step.act();
+        WidgetTestSupport::flushMessages();
+        values.emplace_back (before, e.stored (step.group, step.index, step.name));
+        ASSERT_NE (values.back().first, values.back().second) << step.name;
+    }
+
+    // The shown value follows the model in every row on the byte, whichever mode it sits in.
+    const auto expectShown = [&] (const Step& step, int value) {
+        EXPECT_EQ (e.stored (step.group, step.index, step.name), value) << step.name;
+        for (auto* box : step.view >= 0 ? e.rows (step.view, step.index, step.name) : juce::Array<NumberBox*>())
+            EXPECT_EQ (box->getValue(), value) << step.name;
+        EXPECT_TRUE (juce::String (step.name) != "Mode" || e.control (EditorComponent::knobView, 1).getShownGroup() == value);
+    };
+
+    for (int i = juce::numElementsInArray (steps); --i >= 0;)
+    {
+        e.press (undoKey);
+        expectShown (steps[i], values[(size_t) i].first);
+    }
+
+    e.press (undoKey); // nothing left: no change
+    expectShown (steps[0], values[0].first);
+
+    for (int i = 0; i < juce::numElementsInArray (steps); ++i)
+    {
+        e.press (i % 2 == 0 ? redoKey : juce::KeyPress ('z', juce::ModifierKeys::commandModifier | juce::ModifierKeys::shiftModifier, 0));
+        expectShown (steps[i], values[(size_t) i].second);
+    }
+
+    // While a box is being typed into, the undo key is the box's own.
+    e.editor->viewSelected (EditorComponent::knobView);
+    auto& box = *e.rows (EditorComponent::knobView, 0, "CC").getFirst();
+    const auto beforeTyping = e.stored (knobGroup, 0, "CC");
+    e.typeAndStay (box, "3");
+    e.press (undoKey);
+    EXPECT_EQ (e.stored (presetNameGroup, 0, "Preset Name 1"), values.back().second);
+    box.commitEdit();
+    EXPECT_EQ (e.stored (knobGroup, 0, "CC"), beforeTyping);
+}
+
+TEST (EditingTest, AnEditedWindowAsksBeforeClosingAndANeverEditedOneDoesNot)
+{
+    struct Case
+    {
+        bool edit;
+        std::vector<Answer> answers;
+        const char* chosenFile; // "" cancels the file chooser, "/" names a file in a missing folder
+        bool closes;
+    };
+
+    const Case cases[] = { { false, {}, "", true },
+                           { true, { Answer::cancel }, "", false },
+                           { true, { Answer::dontSave }, "", true },
+                           { true, { Answer::save }, "", false },
+                           { true, { Answer::save }, "/", false },
+                           { true, { Answer::save }, "kept.qx6", true } };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (juce::String (c.edit ? "edited " : "clean ") + c.chosenFile + " " + juce::String ((int) c.closes));
+        Editing e;
+        TempFolder temp;
+        e.harness.saveChanges.answers.assign (c.answers.begin(), c.answers.end());
+        const juce::String chosen (c.chosenFile);
+        e.harness.chooser.answers.push_back (chosen.isEmpty() ? juce::File()
+                                             : chosen == "/" ? temp.folder.getChildFile ("missing/kept.qx6")
+                                                             : temp.folder.getChildFile (chosen));
+        if (c.edit)
+            e.engine().setParameter (sustainGroup, "CC", 1, false);
+
+        e.harness.invoke (CommandIds::closeWindowCommand);
+
+        EXPECT_EQ (e.harness.windows().getNumWindows(), c.closes ? 0 : 1);
+        EXPECT_EQ (e.harness.saveChanges.questions,
+                   c.edit ? juce::StringArray { "Save changes to Untitled 1?" } : juce::StringArray());
+        EXPECT_EQ (temp.folder.getChildFile ("kept.qx6").existsAsFile(), c.closes && c.edit && ! chosen.isEmpty());
+    }
+}
+
+TEST (EditingTest, QuitAsksForEachEditedWindowAndStopsAtCancel)
+{
+    for (const auto& [second, quits] : { std::pair<Answer, int> { Answer::cancel, 0 }, { Answer::dontSave, 1 } })
+    {
+        Editing e;
+        e.harness.invoke (CommandIds::newWindowCommand);
+        e.harness.invoke (CommandIds::newWindowCommand);
+        e.engine().setParameter (sustainGroup, "CC", 1, false);
+        e.harness.windows().getWindow (2)->getEngine().setParameter (knobGroup, 3, "CC", 1, false);
+        e.harness.saveChanges.answers = { Answer::dontSave, second };
+
+        e.harness.invoke (CommandIds::quitCommand);
+
+        EXPECT_EQ (e.harness.saveChanges.questions,
+                   (juce::StringArray { "Save changes to Untitled 1?", "Save changes to Untitled 3?" }));
+        EXPECT_EQ (e.harness.quitRequests, quits);
+    }
+}

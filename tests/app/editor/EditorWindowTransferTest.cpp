@@ -1,0 +1,143 @@
+#include "app/AppTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace AppTestSupport;
+
+namespace
+{
+struct EditorWindowTransfers : public ::testing::Test
+{
+    EditorWindowTransfers()
+    {
+        harness.useKeyboard();
+        window->getEngine().setTiming ({ 1, 2, 300, 9, 20 });
+    }
+
+    TransferStatusStrip& strip() const { return window->getTransferStatus(); }
+    int sentCount() const { return harness.keyboard->getReadRequestCount() + harness.keyboard->getWriteCount(); }
+    bool progressed (int count) { return dispatchUntil ([&] { return sentCount() > count; }); }
+    bool finished() { return dispatchUntil ([&] { return ! window->getEngine().isTransferRunning(); }, 20000); }
+
+    /** Nothing more goes out once the transfer has been stopped. */
+    void expectSilence()
+    {
+        const auto atStop = sentCount();
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (200);
+        EXPECT_EQ (sentCount(), atStop);
+    }
+
+    ShellHarness harness { true };
+    EditorWindow* window = harness.start();
+};
+} // namespace
+
+TEST_F (EditorWindowTransfers, TheStripShowsProgressThenABriefMessageAndCancels)
+{
+    const juce::String dash (juce::CharPointer_UTF8 (" \xe2\x80\x94 "));
+    auto& engine = window->getEngine();
+    EXPECT_FALSE (strip().isVisible());
+
+    struct Case
+    {
+        std::function<void()> start;
+        juce::String running, done;
+    };
+
+    const Case cases[] = {
+        { [&] { engine.startGet (2); }, "Reading slot 3" + dash, "Preset read from slot 3" },
+        { [&] { engine.sendPreset (4); }, "Writing slot 5" + dash, "Preset sent to slot 5" },
+        { [&] { engine.setSync (true); }, "", "Sync set to external" },
+    };
+
+    for (const auto& c : cases)
+    {
+        c.start();
+
+        // What the strip shows while the transfer runs; a slow machine may show a retry too.
+        juce::StringArray shown;
+        const auto watch = [&]
+        {
+            if (strip().isVisible() && strip().getCancelButton().isVisible())
+                shown.addIfNotAlreadyThere (strip().getText().upToLastOccurrenceOf (dash, true, false));
+
+            return ! window->getEngine().isTransferRunning();
+        };
+
+        ASSERT_TRUE (dispatchUntil (watch, 20000));
+
+        EXPECT_TRUE (c.running.isEmpty() || shown.contains (c.running)) << shown.joinIntoString (" | ");
+        EXPECT_EQ (strip().getText(), c.done);
+        EXPECT_FALSE (strip().getCancelButton().isVisible());
+    }
+
+    // Cancel stops a send and says the slot may be partly written.
+    const auto writesBefore = harness.keyboard->getWriteCount();
+    ASSERT_TRUE (window->getEngine().sendPreset (4));
+    ASSERT_TRUE (progressed (sentCount() + 50));
+    ASSERT_TRUE (dispatchUntil ([&] { return strip().getCancelButton().isVisible(); }));
+    strip().getCancelButton().triggerClick();
+
+    ASSERT_TRUE (finished());
+    expectSilence();
+    EXPECT_LT (harness.keyboard->getWriteCount() - writesBefore, 465);
+    EXPECT_EQ (strip().getText(), "Send cancelled: slot 5 may be partly written");
+    EXPECT_EQ (harness.alerts.numOpen(), 0);
+}
+
+TEST_F (EditorWindowTransfers, ASilentKeyboardOrAValueAboveMidiEndInTheirAlerts)
+{
+    harness.keyboard->setReplyBehaviour ({ 0, 0, 1.0 });
+    window->getEngine().setTiming ({ 0, 0, 100, 3, 0 });
+    window->getEngine().startGet (0);
+
+    // A loaded machine may not show the window between two attempts: any later attempt will do.
+    ASSERT_TRUE (dispatchUntil ([&] { return strip().getAttemptText().matchesWildcard ("Attempt ? of 3", false)
+                                             && ! strip().getAttemptText().startsWith ("Attempt 1"); }));
+    ASSERT_TRUE (finished());
+    EXPECT_TRUE (harness.alerts.only().startsWith ("MIDI Error: "));
+    EXPECT_FALSE (strip().isVisible());
+    harness.alerts.dismissFirst();
+
+    // A value above MIDI is refused with an alert of its own naming it.
+    auto preset = ModelConstants::qx61DefaultPreset();
+    preset.set (PresetLayout::messageOffset (ModelConstants::qx61().getLayout().knobOffset (2) + 1), 200);
+    TempFolder temp;
+    ASSERT_TRUE (window->openPresetFile (temp.fileWith ("high.qx6", preset)));
+
+    window->openSendPresetWindow();
+    ASSERT_TRUE (clickButton (*window->getSendPresetWindow(), "Send"));
+
+    EXPECT_EQ (harness.alerts.only(),
+               juce::String (juce::CharPointer_UTF8 ("Preset Not Sent: Knob 3 \xc2\xb7 CC holds 200; MIDI carries 0\xe2\x80\x93" "127.")));
+    EXPECT_NE (window->getSendPresetWindow(), nullptr);
+    EXPECT_EQ (harness.keyboard->getWriteCount(), 0);
+}
+
+TEST_F (EditorWindowTransfers, ClosingTheWindowOrQuittingStopsTheTransferCleanly)
+{
+    harness.invoke (CommandIds::newWindowCommand); // the one left after the close
+
+    for (const bool quitting : { false, true })
+    {
+        auto& engine = window->getEngine();
+        quitting ? engine.startGet (1) : (void) engine.sendPreset (1);
+        ASSERT_TRUE (progressed (sentCount() + 50));
+
+        if (quitting)
+        {
+            harness.invoke (CommandIds::quitCommand);
+            harness.shell.reset();
+        }
+        else
+        {
+            window->closeWindow();
+            window = harness.windows().getWindow (0);
+            window->getEngine().setTiming ({ 1, 2, 300, 9, 20 });
+        }
+
+        expectSilence();
+    }
+
+    EXPECT_EQ (harness.alerts.numOpen(), 0);
+}

@@ -1,0 +1,210 @@
+#include "engine/EngineTestSupport.h"
+#include "engine/files/PresetFile.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace EngineTestSupport;
+
+namespace
+{
+struct PresetFileTest : public ::testing::Test
+{
+    PresetFileTest()
+    {
+        engine->applyPreset (constants.messageAround (constants.distinctData()));
+    }
+
+    QX61Constants constants;
+    MidiManager midiManager { std::make_shared<VirtualMidiPortLayer>() };
+    QXEditorEngine::Ptr engine = constants.makeEngine (midiManager);
+    TemporaryFolder temp;
+};
+
+/** Lets no file of this process grow beyond a few bytes, as a full disk would. The signal the
+    system sends then is left as it is: by default it ends the process, which a save must prevent. */
+struct FileSizeLimit
+{
+    explicit FileSizeLimit (rlim_t bytes)
+    {
+        getrlimit (RLIMIT_FSIZE, &saved);
+        auto limited = saved;
+        limited.rlim_cur = bytes;
+        setrlimit (RLIMIT_FSIZE, &limited);
+    }
+
+    ~FileSizeLimit() { setrlimit (RLIMIT_FSIZE, &saved); }
+
+    rlimit saved {};
+};
+
+mode_t modeOf (const juce::File& file)
+{
+    struct stat info {};
+    lstat (file.getFullPathName().toRawUTF8(), &info);
+    return info.st_mode;
+}
+
+juce::String reasonFor (const juce::Result& result)
+{
+    return result.getErrorMessage().fromLastOccurrenceOf (": ", false, false);
+}
+} // namespace
+
+TEST_F (PresetFileTest, ASaveReplacesAnOldFileWholeAndLoadsIntoANewEngineWithEveryParameter)
+{
+    const auto file = temp.fileWith ("preset.qx6", zeros (1000));
+    ASSERT_TRUE (engine->savePresetFile (file));
+    EXPECT_EQ (temp.folder.getNumberOfChildFiles (juce::File::findFilesAndDirectories, "*"), 1)
+        << "no temporary file left behind";
+
+    const auto saved = contentsOf (file);
+    ASSERT_EQ (saved, engine->buildPresetMessage (0));
+    ASSERT_EQ (saved.size(), 476);
+    EXPECT_EQ (Bytes (saved.begin(), 10), (Bytes { 0xF0, 0x00, 0x7E, 0x2A, 0x00, 0x40, 0x61, 0x03, 0x51, 0x00 }));
+    EXPECT_EQ (saved.getLast(), 0xF7);
+
+    auto other = constants.makeEngine (midiManager);
+    ModelReports reports (*other);
+    ASSERT_TRUE (other->loadPresetFile (file));
+    EXPECT_TRUE (reports.everyControlReportedOnce());
+
+    EXPECT_EQ (parameterValues (*other), parameterValues (*engine));
+    EXPECT_EQ (other->getModel().collectData(), constants.distinctData());
+}
+
+TEST_F (PresetFileTest, OnlyAMessageOfThePresetLengthIsApplied)
+{
+    ModelReports reports (*engine);
+    auto message = constants.messageAround (zeros (constants.dataLength()));
+    auto shorter = message, longer = message;
+    shorter.removeLast();
+    longer.add (0xF7);
+    engine->applyPreset (shorter);
+    engine->applyPreset (longer);
+    EXPECT_EQ (engine->getModel().collectData(), constants.distinctData());
+    EXPECT_EQ (reports.total(), 0);
+
+    engine->applyPreset (message);
+    EXPECT_EQ (engine->getModel().collectData(), zeros (constants.dataLength()));
+    EXPECT_TRUE (reports.everyControlReportedOnce());
+}
+
+TEST_F (PresetFileTest, ContentsAreNotValidated)
+{
+    ModelReports reports (*engine);
+    ASSERT_TRUE (engine->loadPresetFile (temp.fileWith ("zeros.qx6", zeros (476))));
+    EXPECT_TRUE (reports.everyControlReportedOnce());
+    engine->getModel().forEachControl ([] (int, const Control& control) {
+        for (const auto& name : control.getParameterNames())
+            EXPECT_EQ (control.getParameter (name), 0) << name;
+    });
+
+    // A byte no parameter allows is stored as it is, and saved back as it is.
+    auto data = constants.distinctData();
+    const auto knobChannel = constants.model.getLayout().knobOffset (0) + 1;
+    data.set (knobChannel, 200);
+    ASSERT_TRUE (engine->loadPresetFile (temp.fileWith ("wild.qx6", constants.messageAround (data))));
+    EXPECT_EQ (engine->getModel().collectData()[knobChannel], 200);
+
+    const auto resaved = temp.file ("resaved.qx6");
+    ASSERT_TRUE (engine->savePresetFile (resaved));
+    EXPECT_EQ (contentsOf (resaved)[PresetLayout::messageOffset (knobChannel)], 200);
+}
+
+TEST_F (PresetFileTest, ASaveThatFillsTheDiskKeepsTheOldFile)
+{
+    const auto old = zeros (10);
+    const auto file = temp.fileWith ("old.qx6", old);
+
+    {
+        std::signal (SIGXFSZ, SIG_DFL);
+        const FileSizeLimit diskAlmostFull (100);
+        EXPECT_EQ (reasonFor (PresetFile (file).save (engine->buildPresetMessage (0))), "File too large");
+    }
+
+    EXPECT_EQ (contentsOf (file), old);
+    EXPECT_EQ (temp.folder.getNumberOfChildFiles (juce::File::findFilesAndDirectories, "*"), 1);
+}
+
+TEST_F (PresetFileTest, SavesGoThroughLinksAndKeepThePermissions)
+{
+    const auto message = engine->buildPresetMessage (0);
+    const auto target = temp.fileWith ("target.qx6", zeros (10));
+    const auto link = temp.file ("link.qx6");
+    symlink ("target.qx6", link.getFullPathName().toRawUTF8());
+    symlink ("new.qx6", temp.file ("dangling.qx6").getFullPathName().toRawUTF8());
+
+    ASSERT_TRUE (PresetFile (link).save (message).wasOk());
+    EXPECT_TRUE (S_ISLNK (modeOf (link)));
+    EXPECT_EQ (contentsOf (target), message);
+
+    ASSERT_TRUE (PresetFile (temp.file ("dangling.qx6")).save (message).wasOk());
+    EXPECT_EQ (contentsOf (temp.file ("new.qx6")), message);
+
+    // Root may write a read-only file; anyone else is refused with the system's reason.
+    for (const auto mode : { 0640, 0604, 0444 })
+    {
+        chmod (target.getFullPathName().toRawUTF8(), static_cast<mode_t> (mode));
+        const auto saved = PresetFile (target).save (message);
+        const auto mayWrite = (mode & 0200) != 0 || geteuid() == 0;
+        EXPECT_EQ (saved.getErrorMessage(), mayWrite ? "" : target.getFullPathName() + ": Permission denied") << mode;
+        EXPECT_EQ (modeOf (target) & 07777, static_cast<mode_t> (mode)) << mode;
+    }
+
+    EXPECT_EQ (temp.folder.getNumberOfChildFiles (juce::File::findFilesAndDirectories, ".*"), 0);
+}
+
+// Refused files leave the model and any file in the way as they were.
+TEST_F (PresetFileTest, RefusalsSayWhy)
+{
+    ModelReports reports (*engine);
+    const auto file = temp.fileWith ("file.qx6", zeros (476));
+    temp.file ("folder.qx6").createDirectory();
+    mkfifo (temp.file ("fifo.qx6").getFullPathName().toRawUTF8(), 0600);
+    temp.fileWith ("short.qx6", zeros (475));
+    temp.fileWith ("long.qx6", zeros (477));
+
+    const struct
+    {
+        juce::File file;
+        const char* reading;
+        const char* saving;
+    } cases[] {
+        { temp.file ("missing.qx6"), "No such file or directory", nullptr },
+        { temp.file ("missing/x.qx6"), "No such file or directory", "No such file or directory" },
+        { file.getChildFile ("x.qx6"), "Not a directory", "Not a directory" },
+        { temp.file ("folder.qx6"), "is a directory", "is a directory" },
+        { temp.file ("fifo.qx6"), "not a regular file", "not a regular file" },
+        { juce::File ("/dev/zero"), "not a regular file", "not a regular file" },
+        { temp.file ("short.qx6"), "not a preset file (476 bytes)", nullptr },
+        { temp.file ("long.qx6"), "larger than 476 bytes", nullptr },
+    };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.file.getFullPathName());
+        PresetFile::Bytes read;
+        EXPECT_EQ (reasonFor (PresetFile (c.file).read (476, read)), c.reading);
+        EXPECT_FALSE (engine->loadPresetFile (c.file));
+
+        if (c.saving != nullptr)
+        {
+            EXPECT_EQ (reasonFor (PresetFile (c.file).save (zeros (476))), c.saving);
+            EXPECT_FALSE (engine->savePresetFile (c.file));
+        }
+    }
+
+    EXPECT_EQ (contentsOf (file), zeros (476));
+    EXPECT_TRUE (temp.file ("folder.qx6").isDirectory());
+    EXPECT_EQ (engine->getModel().collectData(), constants.distinctData());
+    EXPECT_EQ (reports.total(), 0);
+
+    // Root reads whatever the permissions say.
+    const auto locked = temp.fileWith ("locked.qx6", zeros (476));
+    chmod (locked.getFullPathName().toRawUTF8(), 0);
+    EXPECT_EQ (engine->loadPresetFile (locked), juce::FileInputStream (locked).openedOk());
+}

@@ -1,0 +1,398 @@
+#include "engine/MidiTestSupport.h"
+
+#include "engine/midi/CombinedMidiPortLayer.h"
+#include "engine/midi/virtual/VirtualMidiPortLayer.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+using namespace MidiTestSupport;
+
+namespace
+{
+/** Counts how often ports are opened, to tell a reopen from keeping a port; can change the
+    listing just before a port is opened, and can keep the layer's announcements to itself. */
+class CountingLayer : public MidiPortLayer
+{
+public:
+    CountingLayer (std::shared_ptr<MidiPortLayer> innerIn, bool announcesIn = true)
+        : inner (std::move (innerIn)), announces (announcesIn)
+    {
+    }
+
+    Devices getInputDevices() const override { return inner->getInputDevices(); }
+    Devices getOutputDevices() const override { return inner->getOutputDevices(); }
+
+    std::unique_ptr<InputPort> openInput (const Device& device, Callback callback) override
+    {
+        ++inputsOpened;
+        std::exchange (beforeOpen, [] {}) ();
+        return inner->openInput (device, std::move (callback));
+    }
+
+    std::unique_ptr<OutputPort> openOutput (const Device& device) override
+    {
+        ++outputsOpened;
+        return inner->openOutput (device);
+    }
+
+    void addListener (Listener* listener) override
+    {
+        if (announces)
+            inner->addListener (listener);
+    }
+
+    void removeListener (Listener* listener) override { inner->removeListener (listener); }
+
+    std::atomic<int> inputsOpened { 0 }, outputsOpened { 0 };
+    std::function<void()> beforeOpen = [] {};
+
+private:
+    std::shared_ptr<MidiPortLayer> inner;
+    const bool announces;
+};
+
+/** A device that counts what the manager sends it. */
+struct OutputSink
+{
+    explicit OutputSink (const juce::String& name, const juce::String& identifier = {})
+        : device (std::make_shared<VirtualMidiOutput> (name, [this] (const juce::MidiMessage&) { ++received; }, identifier))
+    {
+    }
+
+    ~OutputSink() { device->detach(); }
+
+    std::atomic<int> received { 0 };
+    std::shared_ptr<VirtualMidiOutput> device;
+};
+
+class MidiManagerTest : public ::testing::Test
+{
+protected:
+    MidiManagerTest()
+    {
+        ports->plugIn (keysIn);
+        ports->plugIn (otherIn);
+        ports->plugIn (keysOut.device);
+        ports->plugIn (otherOut.device);
+        manager.addListener (&listener);
+    }
+
+    ~MidiManagerTest() override { manager.removeListener (&listener); }
+
+    void openBoth (const juce::String& name)
+    {
+        manager.setInputDevice (name);
+        manager.setOutputDevice (name);
+    }
+
+    /** Sends a note from the device and waits until the listener has had it. */
+    int roundTrip (VirtualMidiInput& device, int note)
+    {
+        const auto before = listener.count();
+        device.send (noteOn (note));
+        waitUntil ([&] { return listener.count() > before; }, 1000);
+        return listener.count() > before ? listener.received().back().getNoteNumber() : -1;
+    }
+
+    std::shared_ptr<VirtualMidiPortLayer> ports = std::make_shared<VirtualMidiPortLayer>();
+    std::shared_ptr<CountingLayer> counting = std::make_shared<CountingLayer> (ports);
+    std::shared_ptr<VirtualMidiInput> keysIn = std::make_shared<VirtualMidiInput> ("Keys");
+    std::shared_ptr<VirtualMidiInput> otherIn = std::make_shared<VirtualMidiInput> ("Other");
+    OutputSink keysOut { "Keys" }, otherOut { "Other" };
+    RecordingListener listener;
+    MidiManager manager { counting };
+};
+} // namespace
+
+TEST_F (MidiManagerTest, OpensTheFirstPortOfTheExactNameAndKeepsItForUnknownOrUnchangedNames)
+{
+    auto secondIn = std::make_shared<VirtualMidiInput> ("Keys");
+    OutputSink secondOut { "Keys" };
+    ports->plugIn (secondIn);
+    ports->plugIn (secondOut.device);
+
+    openBoth ("Keys");
+    EXPECT_TRUE (manager.isConnected());
+    EXPECT_EQ (manager.getOutputDeviceName(), "Keys");
+    EXPECT_TRUE (manager.sendMessage (noteOn (60)));
+    EXPECT_EQ (keysOut.received, 1);
+    EXPECT_EQ (secondOut.received, 0);
+    EXPECT_EQ (roundTrip (*secondIn, 59), -1);
+
+    // Incoming MIDI arrives on the port's thread, as from a real port.
+    otherIn->send (noteOn (1));
+    EXPECT_EQ (roundTrip (*keysIn, 61), 61);
+    EXPECT_NE (listener.threads().back(), juce::Thread::getCurrentThreadId());
+
+    openBoth ("Keys");
+    openBoth ("Nobody");
+    openBoth ("keys");
+    EXPECT_EQ (manager.getInputDeviceName(), "Keys");
+    EXPECT_EQ (counting->inputsOpened + counting->outputsOpened, 2);
+    EXPECT_TRUE (manager.sendMessage (noteOn (62)));
+    EXPECT_EQ (keysOut.received, 2);
+    EXPECT_EQ (roundTrip (*keysIn, 63), 63);
+
+    // Choosing another port closes the first.
+    openBoth ("Other");
+    EXPECT_TRUE (manager.sendMessage (noteOn (64)));
+    EXPECT_EQ (otherOut.received, 1);
+    EXPECT_EQ (keysOut.received, 2);
+    keysIn->send (noteOn (2));
+    EXPECT_EQ (roundTrip (*otherIn, 65), 65);
+}
+
+// ALSA gives a keyboard plugged back in the same identifier, and the port opened on it before
+// stays deaf and mute; only the announcement of its exit tells the two apart.
+TEST_F (MidiManagerTest, APortWhoseDeviceWentIsReopenedWhenTheDeviceIsBackEvenUnderTheSameIdentifier)
+{
+    enum class Back { sameDevice, newDeviceSameIdentifier };
+    enum class Mend { watch, chooseAgain, announcement };
+
+    const struct
+    {
+        const char* what;
+        bool watchWhileGone;
+        Back back;
+        Mend mend;
+    } cases[] = {
+        { "gone for a watch, back, watch", true, Back::sameDevice, Mend::watch },
+        { "replugged within one tick, watch", false, Back::sameDevice, Mend::watch },
+        { "new device under the identifier, watch", false, Back::newDeviceSameIdentifier, Mend::watch },
+        { "new device under the identifier, chosen again", false, Back::newDeviceSameIdentifier, Mend::chooseAgain },
+        { "new device under the identifier, announcement alone", false, Back::newDeviceSameIdentifier, Mend::announcement },
+    };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.what);
+        auto backIn = std::make_shared<VirtualMidiInput> ("Keys", keysIn->getIdentifier());
+        OutputSink backOut { "Keys", keysOut.device->getIdentifier() };
+        auto& liveIn = c.back == Back::sameDevice ? keysIn : backIn;
+        auto& liveOut = c.back == Back::sameDevice ? keysOut : backOut;
+
+        openBoth ("Keys");
+        ASSERT_TRUE (manager.isConnected() && manager.isOutputOpen());
+        const auto epochOpen = manager.getConnectionEpoch();
+        const auto sentBefore = liveOut.received.load();
+
+        ports->unplug (keysIn);
+        ports->unplug (keysOut.device);
+
+        if (c.watchWhileGone)
+        {
+            manager.checkDevices();
+            EXPECT_EQ (manager.getInputDeviceName(), "Keys");
+        }
+
+        ports->plugIn (liveIn);
+        ports->plugIn (liveOut.device);
+
+        // Marked lost the moment the layer tells of the exit, before any watch.
+        EXPECT_FALSE (manager.isConnected());
+        EXPECT_FALSE (manager.sendMessage (noteOn (60)));
+        const auto epochLost = manager.getConnectionEpoch();
+        EXPECT_NE (epochLost, epochOpen);
+
+        if (c.mend == Mend::watch)
+            manager.checkDevices();
+        else if (c.mend == Mend::chooseAgain)
+            openBoth ("Keys");
+        else
+            EXPECT_TRUE (dispatchUntil ([&] { return manager.isConnected() && manager.isOutputOpen(); }, 500));
+
+        EXPECT_TRUE (manager.sendMessage (noteOn (61)));
+        EXPECT_EQ (liveOut.received, sentBefore + 1);
+        EXPECT_EQ (roundTrip (*liveIn, 62), 62);
+        EXPECT_NE (manager.getConnectionEpoch(), epochLost);
+
+        ports->unplug (backIn);
+        ports->unplug (backOut.device);
+        ports->plugIn (keysIn);
+        ports->plugIn (keysOut.device);
+        manager.checkDevices();
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
+    }
+}
+
+// A transfer compares the epoch at its start and end: it must move with every loss or reopen of
+// the chosen ports, and with nothing else.
+TEST_F (MidiManagerTest, NothingOpensUntilChosenAndTheEpochChangesWhenAPortIsLostClosedOrOpenedAndOnlyThen)
+{
+    auto sameIdIn = std::make_shared<VirtualMidiInput> ("Keys", keysIn->getIdentifier());
+    OutputSink sameIdOut { "Keys", keysOut.device->getIdentifier() };
+    auto strangerIn = std::make_shared<VirtualMidiInput> ("Stranger");
+
+    const struct
+    {
+        const char* what;
+        std::function<void()> act;
+        bool changes;
+    } steps[] = {
+        { "open", [&] { openBoth ("Keys"); }, true },
+        { "send and receive", [&] { manager.sendMessage (noteOn (1)); roundTrip (*keysIn, 2); }, false },
+        { "choose the open ports again, watch", [&] { openBoth ("Keys"); manager.checkDevices(); }, false },
+        { "choose an unknown name", [&] { openBoth ("Nobody"); }, false },
+        { "another device comes and goes", [&] { ports->plugIn (strangerIn); ports->unplug (strangerIn); manager.checkDevices(); }, false },
+        { "listeners come and go", [&] { RecordingListener other; manager.addListener (&other); manager.removeListener (&other); }, false },
+        { "input replaced under its identifier", [&] { ports->plugIn (sameIdIn); }, true },
+        { "reopened by the watch", [&] { manager.checkDevices(); }, true },
+        { "output replaced under its identifier", [&] { ports->plugIn (sameIdOut.device); }, true },
+        { "output reopened by choosing it", [&] { manager.setOutputDevice ("Keys"); }, true },
+        { "another input chosen", [&] { manager.setInputDevice ("Other"); }, true },
+        { "output unplugged, watch", [&] { ports->unplug (sameIdOut.device); manager.checkDevices(); }, true },
+        { "watch with the output still gone", [&] { manager.checkDevices(); }, false },
+    };
+
+    // With nothing chosen, nothing is open, and the watch must not open anything under the empty name.
+    manager.checkDevices();
+    EXPECT_FALSE (manager.isConnected() || manager.isOutputOpen() || manager.sendMessage (noteOn (60)));
+    EXPECT_EQ (counting->inputsOpened + counting->outputsOpened, 0);
+
+    for (const auto& step : steps)
+    {
+        const auto before = manager.getConnectionEpoch();
+        step.act();
+        EXPECT_EQ (manager.getConnectionEpoch() != before, step.changes) << step.what;
+    }
+}
+
+// The device chosen by name must be the one opened though the list changed in between.
+TEST_F (MidiManagerTest, OpensTheDeviceListedUnderTheChosenNameThoughTheListChangesBeforeTheOpen)
+{
+    auto thirdIn = std::make_shared<VirtualMidiInput> ("Third");
+    auto renamedIn = std::make_shared<VirtualMidiInput> ("Renamed", otherIn->getIdentifier());
+    ports->plugIn (thirdIn);
+
+    const struct
+    {
+        const char* what;
+        std::function<void()> change;
+        bool opensOther;
+    } cases[] = {
+        { "a device before it leaves", [&] { ports->unplug (keysIn); }, true },
+        { "its identifier now names another device", [&] { ports->plugIn (renamedIn); }, false },
+    };
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.what);
+        counting->beforeOpen = c.change;
+        manager.setInputDevice ("Other");
+        EXPECT_EQ (manager.isConnected(), c.opensOther);
+        EXPECT_EQ (roundTrip (*otherIn, 60), c.opensOther ? 60 : -1);
+        EXPECT_EQ (roundTrip (*thirdIn, 61), -1); // the neighbour an index would have opened
+
+        manager.setInputDevice ("Third");
+        ports->plugIn (keysIn);
+        ports->plugIn (otherIn);
+    }
+}
+
+TEST_F (MidiManagerTest, TheWatchRunsEverySecondForALayerThatCannotTellOfChanges)
+{
+    MidiManager deaf { std::make_shared<CountingLayer> (ports, false) };
+    deaf.setInputDevice ("Keys");
+    deaf.setOutputDevice ("Keys");
+
+    ports->unplug (keysIn);
+    ports->unplug (keysOut.device);
+    EXPECT_TRUE (deaf.isConnected()); // nobody told it yet
+    EXPECT_TRUE (dispatchUntil ([&] { return ! deaf.isConnected() && ! deaf.isOutputOpen(); }));
+
+    ports->plugIn (keysIn);
+    ports->plugIn (keysOut.device);
+    EXPECT_TRUE (dispatchUntil ([&] { return deaf.isConnected() && deaf.isOutputOpen(); }));
+    EXPECT_TRUE (deaf.sendMessage (noteOn (60)));
+    EXPECT_EQ (keysOut.received, 1);
+}
+
+TEST_F (MidiManagerTest, AListenerIsNeverCalledAfterItsRemovalReturnsNorMissedByOthersWhenOneRemovesItself)
+{
+    struct GuardedListener : MidiManager::MidiManagerListener
+    {
+        explicit GuardedListener (MidiManager* removeOnCallIn = nullptr) : removeOnCall (removeOnCallIn) {}
+
+        void handleMidiMessage (const juce::MidiMessage&) override
+        {
+            callsAfterRemoval += removed ? 1 : 0;
+            ++calls;
+
+            if (removeOnCall != nullptr)
+                removeOnCall->removeListener (this);
+        }
+
+        MidiManager* removeOnCall;
+        std::atomic<bool> removed { false };
+        std::atomic<int> calls { 0 }, callsAfterRemoval { 0 };
+    };
+
+    manager.setInputDevice ("Keys");
+    std::atomic<bool> streaming { true };
+    std::thread sender ([&]
+                        {
+                            while (streaming)
+                            {
+                                keysIn->send (noteOn (60));
+                                juce::Thread::yield();
+                            }
+                        });
+
+    int totalCalls = 0, totalLateCalls = 0;
+
+    for (int round = 0; round < 300; ++round)
+    {
+        auto guarded = std::make_unique<GuardedListener>();
+        GuardedListener selfRemover (&manager);
+        manager.addListener (guarded.get());
+        manager.addListener (&selfRemover);
+        waitUntil ([&] { return guarded->calls > 0; }, 200);
+        manager.removeListener (guarded.get());
+        guarded->removed = true;
+        manager.removeListener (&selfRemover);
+        juce::Thread::yield();
+        totalCalls += guarded->calls;
+        totalLateCalls += guarded->callsAfterRemoval;
+        EXPECT_LE (selfRemover.calls, 1);
+        guarded.reset(); // a late call would now touch freed memory
+    }
+
+    streaming = false;
+    sender.join();
+    EXPECT_GT (totalCalls, 0);
+    EXPECT_EQ (totalLateCalls, 0);
+}
+
+TEST_F (MidiManagerTest, ACombinedLayerOffersEveryLayersPortsInOneList)
+{
+    auto simulator = std::make_shared<VirtualMidiPortLayer>();
+    auto b = std::make_shared<VirtualMidiInput> ("B");
+    OutputSink outB { "B" };
+    simulator->plugIn (b);
+    simulator->plugIn (outB.device);
+    ports->unplug (otherIn);
+
+    MidiManager combined { std::make_shared<CombinedMidiPortLayer> (std::vector<std::shared_ptr<MidiPortLayer>> { ports, simulator }) };
+    EXPECT_EQ (combined.getAvailableInputNames(), (juce::StringArray { "Keys", "B" }));
+    EXPECT_EQ (combined.getAvailableOutputNames(), (juce::StringArray { "Keys", "Other", "B" }));
+    EXPECT_EQ (combined.getPortLayer().openInput ({ "Keys", "elsewhere" }, [] (const juce::MidiMessage&) {}), nullptr);
+
+    combined.addListener (&listener);
+    combined.setInputDevice ("B");
+    combined.setOutputDevice ("B");
+    keysIn->send (noteOn (1));
+    EXPECT_EQ (roundTrip (*b, 2), 2);
+    EXPECT_EQ (listener.count(), 1);
+    EXPECT_TRUE (combined.sendMessage (noteOn (3)));
+    EXPECT_EQ (outB.received, 1);
+    combined.removeListener (&listener);
+}
+
+TEST (JuceMidiPortLayer, OpensNothingThatIsNotListed)
+{
+    MidiManager manager;
+    EXPECT_EQ (manager.getPortLayer().openInput ({ "Nobody", "999-0" }, [] (const juce::MidiMessage&) {}), nullptr);
+    EXPECT_EQ (manager.getPortLayer().openOutput ({ "Nobody", "" }), nullptr);
+}
