@@ -54,9 +54,9 @@ juce::Array<juce::uint8> shiftedPreset (const juce::Array<juce::uint8>& preset)
 struct Editor
 {
     explicit Editor (MidiManager& midiManager)
-        : engine (new QXEditorEngine (constants.modelId, midiManager, constants.presetFilePattern,
-                                      highestSplitPoint, constants.maxKeybedOctave, constants.numKnobs,
-                                      constants.numPads, constants.numSwitches)),
+        : engine (new QXEditorEngine (constants.modelId, midiManager, constants.presetFilePattern, highestSplitPoint,
+                                      constants.maxKeybedOctave, constants.numKnobs, constants.numPads,
+                                      constants.numSwitches)),
           editor (std::make_unique<TabSelectorButtons>(), std::make_unique<Q61ProductProductImageViewSelector>(),
                   engine, constants.numKnobs, constants.numPads, constants.numSwitches)
     {
@@ -103,8 +103,7 @@ int main (int argc, char** argv)
 
     // A handed-over command line is parsed on the message thread: its cost must grow with its
     // length, not with its square.
-    const auto parseMs = [] (int length)
-    {
+    const auto parseMs = [] (int length) {
         const auto line = ("\"/tmp/" + juce::String::repeatedString ("a b ", length / 4) + "\"").substring (0, length);
         std::vector<double> times;
 

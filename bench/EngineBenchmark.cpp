@@ -2,8 +2,8 @@
 // the MIDI log: each transfer's span from its first message to its last as a ratio to the pauses
 // between them, and the smallest gap between two messages. Meanwhile a 10 ms timer on the message
 // thread shows how long that thread was ever unavailable.
-#include "engine/midi/MidiLog.h"
 #include "engine/QXEditorEngine.h"
+#include "engine/midi/MidiLog.h"
 #include "engine/simulator/SimulatedKeyboard.h"
 #include "model/ModelConstants.h"
 
@@ -63,7 +63,8 @@ std::vector<double> outgoingTimes (const juce::File& logFile)
 }
 
 template <typename Start>
-bool measure (MidiManager& midiManager, QXEditorEngine& engine, const juce::File& logFile, Start&& start, Figures& figures)
+bool measure (MidiManager& midiManager, QXEditorEngine& engine, const juce::File& logFile, Start&& start,
+              Figures& figures)
 {
     logFile.deleteFile();
     auto log = std::make_shared<MidiLog> (logFile);
@@ -116,13 +117,14 @@ int main()
     auto constants = ModelConstants::qx61();
     const auto highestSplitPoint = constants.getHighestSplitPoint();
     QXEditorEngine::Ptr engine (new QXEditorEngine (constants.modelId, midiManager, constants.presetFilePattern,
-                                                    highestSplitPoint, constants.maxKeybedOctave,
-                                                    constants.numKnobs, constants.numPads, constants.numSwitches));
+                                                    highestSplitPoint, constants.maxKeybedOctave, constants.numKnobs,
+                                                    constants.numPads, constants.numSwitches));
     const QXEditorEngine::Timing timing;
     const auto logFile = juce::File::createTempFile ("qx-bench.log");
     Figures get, send;
 
-    const auto got = measure (midiManager, *engine, logFile, [&] { engine->startGet (0); }, get);
+    const auto got = measure (
+        midiManager, *engine, logFile, [&] { engine->startGet (0); }, get);
 
     if (! got || get.messages != constants.getLayout().dataLength()
         || engine->getModel().collectData() != keyboard.getSlotData (0))
@@ -131,7 +133,8 @@ int main()
         return 1;
     }
 
-    const auto sent = measure (midiManager, *engine, logFile, [&] { engine->sendPreset (1); }, send);
+    const auto sent = measure (
+        midiManager, *engine, logFile, [&] { engine->sendPreset (1); }, send);
     logFile.deleteFile();
 
     if (! sent || keyboard.getSlotData (1) != engine->getModel().collectData())

@@ -4,8 +4,8 @@
 
 #include <juce_events/juce_events.h>
 
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 
 namespace FuzzSupport
 {

@@ -82,7 +82,8 @@ juce::MidiMessage rawMessage (Reader& reader)
         const auto end = std::find_if (raw.begin() + 1, raw.end(), [] (juce::uint8 byte) { return byte >= 0x80; });
         const std::vector<juce::uint8> payload (raw.begin() + 1, end);
         static const juce::uint8 none = 0; // the copy takes no null pointer, even for no bytes
-        return juce::MidiMessage::createSysExMessage (payload.empty() ? &none : payload.data(), static_cast<int> (payload.size()));
+        return juce::MidiMessage::createSysExMessage (payload.empty() ? &none : payload.data(),
+                                                      static_cast<int> (payload.size()));
     }
 
     // Short messages as a port would deliver them: a status byte and its data bytes.
@@ -132,7 +133,8 @@ extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
         {
             const auto address = SysExMessages::joinAddress (reader.next() & 0x7F, reader.next() & 0x7F);
             const auto value = static_cast<juce::uint8> (reader.next() & 0x7F);
-            message = SysExMessages::toMidiMessage (SysExMessages::readReply (state.qx61.model.modelId, address, value));
+            message =
+                SysExMessages::toMidiMessage (SysExMessages::readReply (state.qx61.model.modelId, address, value));
         }
         else
         {

@@ -24,6 +24,13 @@ run_suite()
     (cd "$build" && xvfb-run -a -s "-screen 0 1920x1200x24" ctest --output-on-failure --timeout 600)
 }
 
+if [ "$all" = true ]; then
+    # CI: the committed format, and our own code free of warnings.
+    "$root/tools/setup.sh"
+    "$root/tools/check-format.sh"
+    args+=(-DQX_WARNINGS_AS_ERRORS=ON)
+fi
+
 run_suite "${QX_BUILD_DIR:-$root/build}" ${args[@]+"${args[@]}"}
 
 if [ "$all" != true ]; then

@@ -9,7 +9,7 @@ packages=(
     libasound2-dev libfreetype-dev libfontconfig1-dev libx11-dev libxrandr-dev libxinerama-dev
     libxcursor-dev libxext-dev libxcomposite-dev libgl-dev
     xvfb xauth xdotool imagemagick x11-utils
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
     fonts-dejavu-core librsvg2-bin
     nlohmann-json3-dev libcli11-dev
     file

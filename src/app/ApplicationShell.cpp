@@ -49,21 +49,22 @@ ApplicationShell::ApplicationShell (Setup setupIn)
     if (setup.saveChanges == nullptr)
         setup.saveChanges = &nativeSaveChanges;
 
-    const EditorWindowServices services { setup.alerts,       setup.fileChooser, setup.applicationName,
-                                          mainMenuModel.get(), this,             commandManager.get(),
-                                          setup.saveChanges };
+    const EditorWindowServices services {
+        setup.alerts, setup.fileChooser,    setup.applicationName, mainMenuModel.get(),
+        this,         commandManager.get(), setup.saveChanges
+    };
     windowManager = std::make_unique<WindowManager> (commandManager.get(), &lastLocation, services);
     quitWithTheLastWindow();
 }
 
 void ApplicationShell::quitWithTheLastWindow()
 {
-   #if ! JUCE_MAC
+#if ! JUCE_MAC
     // Without a global menu bar nothing of the program would stay on screen, only its hold on the
     // MIDI ports. Quitting goes the way of the "Quit" command, so whatever that asks first applies.
     windowManager->setLastWindowClosedAction (
         [manager = commandManager.get()] { manager->invokeDirectly (quitCommand, true); });
-   #endif
+#endif
 }
 
 ApplicationShell::~ApplicationShell()
@@ -128,8 +129,8 @@ EditorWindow* ApplicationShell::openNewEditorWindow()
                                                     c.numSwitches));
 
     auto content = std::make_unique<EditorComponent> (std::make_unique<TabSelectorButtons>(),
-                                                      setup.resources.createProductImageSelector(), engine,
-                                                      c.numKnobs, c.numPads, c.numSwitches);
+                                                      setup.resources.createProductImageSelector(), engine, c.numKnobs,
+                                                      c.numPads, c.numSwitches);
 
     const auto* data = setup.resources.getDefaultPresetData();
     engine->applyPreset (QXEditorEngine::Bytes (data, setup.resources.getDefaultPresetSize()));
@@ -139,12 +140,12 @@ EditorWindow* ApplicationShell::openNewEditorWindow()
 
 void ApplicationShell::chooseAndOpenFile()
 {
-    setup.fileChooser.chooseFileToOpen ("Select Filename to open", lastLocation, setup.constants.presetFilePattern,
-                                        [shell = juce::WeakReference<ApplicationShell> (this)] (const juce::File& chosen)
-                                        {
-                                            if (shell != nullptr && chosen != juce::File())
-                                                shell->openFile (chosen, shell->openNewEditorWindow());
-                                        });
+    setup.fileChooser.chooseFileToOpen (
+        "Select Filename to open", lastLocation, setup.constants.presetFilePattern,
+        [shell = juce::WeakReference<ApplicationShell> (this)] (const juce::File& chosen) {
+            if (shell != nullptr && chosen != juce::File())
+                shell->openFile (chosen, shell->openNewEditorWindow());
+        });
 }
 
 juce::Array<juce::File> ApplicationShell::userGuideLocations() const
@@ -155,7 +156,9 @@ juce::Array<juce::File> ApplicationShell::userGuideLocations() const
                                .getParentDirectory()
                                .getSiblingFile ("share/doc/qx61-editor");
 
-    return { juce::File::getSpecialLocation (juce::File::userDocumentsDirectory).getChildFile (folder).getChildFile (fileName),
+    return { juce::File::getSpecialLocation (juce::File::userDocumentsDirectory)
+                 .getChildFile (folder)
+                 .getChildFile (fileName),
              installed.getChildFile (fileName) };
 }
 
@@ -181,9 +184,9 @@ void ApplicationShell::showAboutWindow()
 void ApplicationShell::showDeviceManagerWindow()
 {
     if (deviceManagerWindow == nullptr)
-        deviceManagerWindow = new DeviceManagerWindow (
-            "QX" + juce::String (setup.constants.numKeys) + " Editor Device Manager", setup.midiManager,
-            { nullptr, commandManager.get() });
+        deviceManagerWindow =
+            new DeviceManagerWindow ("QX" + juce::String (setup.constants.numKeys) + " Editor Device Manager",
+                                     setup.midiManager, { nullptr, commandManager.get() });
 }
 
 //==============================================================================

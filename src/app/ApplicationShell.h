@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/dialogs/AboutWindow.h"
-#include "app/dialogs/DeviceManagerWindow.h"
 #include "app/MainMenuModel.h"
 #include "app/ModelResources.h"
 #include "app/alerts/NativeSaveChangesPresenter.h"
+#include "app/dialogs/AboutWindow.h"
+#include "app/dialogs/DeviceManagerWindow.h"
 #include "app/editor/WindowManager.h"
 #include "model/ModelConstants.h"
 

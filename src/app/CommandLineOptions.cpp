@@ -135,14 +135,15 @@ juce::String CommandLineOptions::removeEnclosingQuotes (const juce::String& text
 
 juce::String CommandLineOptions::getUsage (const juce::String& programName)
 {
-    return "Usage: " + programName + " [options] [preset file]\n"
-           "\n"
-           "Opens the preset file (.qx6) in an editor window, or an untitled window without one.\n"
-           "When the editor is already running on this display, the file opens there instead.\n"
-           "\n"
-           "Options:\n"
-           "  --simulator        offer the simulated keyboard's ports (\"QX61 Simulator\") and use them\n"
-           "  --midi-log=FILE    write every MIDI message sent and received to FILE\n"
-           "  --help             print this text and exit\n"
-           "  --version          print the version and exit\n";
+    return "Usage: " + programName
+           + " [options] [preset file]\n"
+             "\n"
+             "Opens the preset file (.qx6) in an editor window, or an untitled window without one.\n"
+             "When the editor is already running on this display, the file opens there instead.\n"
+             "\n"
+             "Options:\n"
+             "  --simulator        offer the simulated keyboard's ports (\"QX61 Simulator\") and use them\n"
+             "  --midi-log=FILE    write every MIDI message sent and received to FILE\n"
+             "  --help             print this text and exit\n"
+             "  --version          print the version and exit\n";
 }

@@ -3,9 +3,8 @@
 #include "engine/files/FileAccess.h"
 #include "views/ViewImages.h"
 
-KavoriQXEditorApplication::KavoriQXEditorApplication (juce::uint8 modelId, int numKnobs, int numPads,
-                                                      int numSwitches, juce::uint8 numKeys,
-                                                      juce::uint8 maxKeybedOctave,
+KavoriQXEditorApplication::KavoriQXEditorApplication (juce::uint8 modelId, int numKnobs, int numPads, int numSwitches,
+                                                      juce::uint8 numKeys, juce::uint8 maxKeybedOctave,
                                                       const juce::String& presetFilePattern)
     : constants { modelId, numKnobs, numPads, numSwitches, numKeys, maxKeybedOctave, presetFilePattern }
 {
@@ -51,37 +50,36 @@ void KavoriQXEditorApplication::initialise (const juce::String& commandLine)
         return;
     }
 
-    midiSetup = std::make_unique<MidiSetup> (options.simulator, options.midiLogPath.isEmpty()
-                                                                    ? juce::File()
-                                                                    : juce::File::getCurrentWorkingDirectory()
-                                                                          .getChildFile (options.midiLogPath));
+    midiSetup = std::make_unique<MidiSetup> (
+        options.simulator, options.midiLogPath.isEmpty()
+                               ? juce::File()
+                               : juce::File::getCurrentWorkingDirectory().getChildFile (options.midiLogPath));
 
     // Asked for a log it cannot keep, the editor would run without the record the user wanted.
     if (! midiSetup->isLogOpen())
     {
         const auto log = juce::File::getCurrentWorkingDirectory().getChildFile (options.midiLogPath);
         const auto why = FileAccess::checkWritable (log);
-        std::cerr << "Could not create the MIDI log "
-                  << (why.failed() ? why.getErrorMessage() : log.getFullPathName()) << "\n";
+        std::cerr << "Could not create the MIDI log " << (why.failed() ? why.getErrorMessage() : log.getFullPathName())
+                  << "\n";
         setApplicationReturnValue (1);
         quit();
         return;
     }
 
     shell = std::make_unique<ApplicationShell> (ApplicationShell::Setup {
-        getApplicationName(), constants, *this, midiSetup->getMidiManager(), alerts, fileChooser,
-        [this] { quit(); } });
+        getApplicationName(), constants, *this, midiSetup->getMidiManager(), alerts, fileChooser, [this] { quit(); } });
     alerts.setCommandManager (&shell->getCommandManager());
 
     handOver = std::make_unique<InstanceHandOver> (
         InstanceHandOver::socketForCurrentSession(),
         [this] (const juce::String& handedOver) { anotherInstanceStarted (handedOver); });
 
-   #if JUCE_MAC
+#if JUCE_MAC
     juce::PopupMenu extraAppleMenuItems;
     extraAppleMenuItems.addCommandItem (&shell->getCommandManager(), CommandIds::aboutCommand);
     juce::MenuBarModel::setMacMainMenu (&shell->getMenuModel(), &extraAppleMenuItems);
-   #endif
+#endif
 
     shell->start (options.remainder);
 
@@ -102,9 +100,9 @@ bool KavoriQXEditorApplication::handOverToRunningInstance (const CommandLineOpti
 
 void KavoriQXEditorApplication::shutdown()
 {
-   #if JUCE_MAC
+#if JUCE_MAC
     juce::MenuBarModel::setMacMainMenu (nullptr);
-   #endif
+#endif
     handOver.reset();
 }
 

@@ -2,16 +2,15 @@
 
 #include "app/ApplicationShell.h"
 #include "app/CommandLineOptions.h"
-#include "app/desktop/InstanceHandOver.h"
-#include "engine/MidiSetup.h"
 #include "app/alerts/NativeAlertPresenter.h"
+#include "app/desktop/InstanceHandOver.h"
 #include "app/desktop/NativeFileChooserPresenter.h"
+#include "engine/MidiSetup.h"
 
 /** The running editor of one keyboard model of the family: starts the shell with the model's
     constants and resources, keeps the program to one instance per user and display, and ends
     in the order that lets no engine outlive the MIDI manager. */
-class KavoriQXEditorApplication : public juce::JUCEApplication,
-                                  public ModelResources
+class KavoriQXEditorApplication : public juce::JUCEApplication, public ModelResources
 {
 public:
     KavoriQXEditorApplication (juce::uint8 modelId, int numKnobs, int numPads, int numSwitches, juce::uint8 numKeys,

@@ -11,12 +11,12 @@ namespace
     system before the first window shows, which was a third of the start-up time. */
 void limitFontSearchToInterfaceFont()
 {
-   #if JUCE_LINUX
+#if JUCE_LINUX
     const juce::File folder ("/usr/share/fonts/truetype/dejavu");
 
     if (std::getenv ("JUCE_FONT_PATH") == nullptr && folder.getChildFile ("DejaVuSans.ttf").existsAsFile())
         setenv ("JUCE_FONT_PATH", folder.getFullPathName().toRawUTF8(), 0);
-   #endif
+#endif
 }
 } // namespace
 

@@ -37,11 +37,11 @@ juce::PopupMenu MainMenuModel::fileMenu()
 
     menu.addSubMenu ("Hardware", hardwareMenu(), true);
 
-   #if ! JUCE_MAC
+#if ! JUCE_MAC
     // macOS shows "Quit" in its application menu; elsewhere it ends the "File" menu.
     menu.addSeparator();
     menu.addCommandItem (commandManager, quitCommand);
-   #endif
+#endif
 
     return menu;
 }
@@ -77,9 +77,9 @@ juce::PopupMenu MainMenuModel::helpMenu()
 {
     juce::PopupMenu menu;
 
-   #if ! JUCE_MAC
+#if ! JUCE_MAC
     menu.addCommandItem (commandManager, aboutCommand);
-   #endif
+#endif
 
     menu.addCommandItem (commandManager, openUserGuideCommand);
     return menu;

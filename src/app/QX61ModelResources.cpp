@@ -5,7 +5,8 @@
 #include "views/Q61ProductProductImageViewSelector.h"
 
 QX61ModelResources::QX61ModelResources()
-    : aboutImage (AppImages::aboutPicture()), defaultPreset (ModelConstants::qx61DefaultPreset())
+    : aboutImage (AppImages::aboutPicture()),
+      defaultPreset (ModelConstants::qx61DefaultPreset())
 {
 }
 

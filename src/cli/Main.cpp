@@ -1,6 +1,6 @@
 #include "cli/ToolCommands.h"
-#include "engine/files/FileAccess.h"
 #include "engine/MidiSetup.h"
+#include "engine/files/FileAccess.h"
 
 #include <iostream>
 
@@ -36,7 +36,7 @@ int main (int argc, char* argv[])
         return ToolCommands::failure;
     }
 
-    ToolCommands commands (ModelConstants::qx61(), midi != nullptr ? &midi->getMidiManager() : nullptr,
-                           std::cout, std::cerr);
+    ToolCommands commands (ModelConstants::qx61(), midi != nullptr ? &midi->getMidiManager() : nullptr, std::cout,
+                           std::cerr);
     return commands.run (parsed);
 }

@@ -80,8 +80,8 @@ juce::String PresetJson::placeOf (const PresetModel& model, int dataOffset)
             const auto byteIndex = dataOffset - control->getImageOffset();
 
             if (juce::isPositiveAndBelow (byteIndex, control->getByteCount()))
-                return block.key + (block.isArray ? "[" + juce::String (i) + "]" : juce::String())
-                       + " \"" + control->getShownByteName (byteIndex) + "\"";
+                return block.key + (block.isArray ? "[" + juce::String (i) + "]" : juce::String()) + " \""
+                       + control->getShownByteName (byteIndex) + "\"";
         }
 
     return "byte " + juce::String (dataOffset);

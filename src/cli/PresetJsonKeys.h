@@ -19,10 +19,14 @@ struct Block
 inline const std::vector<Block>& blocks()
 {
     static const std::vector<Block> all {
-        { "keybed", ControlGroup::keybedGroup, false },  { "rollMode", ControlGroup::rollModeGroup, false },
-        { "transport", ControlGroup::transportGroup, true }, { "wheels", ControlGroup::wheelsGroup, false },
-        { "sustain", ControlGroup::sustainGroup, false }, { "knobs", ControlGroup::knobGroup, true },
-        { "pads", ControlGroup::padGroup, true },         { "switches", ControlGroup::switchGroup, true },
+        { "keybed", ControlGroup::keybedGroup, false },
+        { "rollMode", ControlGroup::rollModeGroup, false },
+        { "transport", ControlGroup::transportGroup, true },
+        { "wheels", ControlGroup::wheelsGroup, false },
+        { "sustain", ControlGroup::sustainGroup, false },
+        { "knobs", ControlGroup::knobGroup, true },
+        { "pads", ControlGroup::padGroup, true },
+        { "switches", ControlGroup::switchGroup, true },
         { "midiToDin", ControlGroup::midiToDinGroup, false },
     };
     return all;

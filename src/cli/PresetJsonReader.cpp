@@ -29,7 +29,8 @@ juce::String quoted (const std::string& key)
 } // namespace
 
 PresetJsonReader::PresetJsonReader (const PresetModel& modelIn, Control::Bytes& presetData)
-    : model (modelIn), data (presetData)
+    : model (modelIn),
+      data (presetData)
 {
     data.clearQuick();
     data.insertMultiple (0, 0, model.getLayout().dataLength());
@@ -55,8 +56,8 @@ juce::Result PresetJsonReader::read (const Json& root)
 
     for (const auto& block : PresetJsonKeys::blocks())
     {
-        const auto read = block.isArray ? readArray (root, block.key, block.groupId)
-                                        : readSingle (root, block.key, block.groupId);
+        const auto read =
+            block.isArray ? readArray (root, block.key, block.groupId) : readSingle (root, block.key, block.groupId);
         if (! read)
             return juce::Result::fail (error);
     }

@@ -7,9 +7,9 @@
 PresetTransfer::PresetTransfer (MidiManager& midiManager, const ModelConstants& constantsIn, std::ostream& diagnostics)
     : constants (constantsIn),
       highestSplitPoint (constants.getHighestSplitPoint()),
-      engine (new QXEditorEngine (constants.modelId, midiManager, constants.presetFilePattern,
-                                  highestSplitPoint, constants.maxKeybedOctave, constants.numKnobs,
-                                  constants.numPads, constants.numSwitches))
+      engine (new QXEditorEngine (constants.modelId, midiManager, constants.presetFilePattern, highestSplitPoint,
+                                  constants.maxKeybedOctave, constants.numKnobs, constants.numPads,
+                                  constants.numSwitches))
 {
     engine->addListener (this);
     engine->setDiagnosticStream (diagnostics);
@@ -53,8 +53,8 @@ juce::Result PresetTransfer::loadFile (const juce::File& source)
     const auto& model = engine->getModel();
     const auto dataLength = model.getLayout().dataLength();
     const auto* data = message.getRawDataPointer() + PresetLayout::messageDataStart;
-    const auto* tooLarge = std::find_if (data, data + dataLength,
-                                         [] (auto b) { return b > SysExMessages::highestDataByte; });
+    const auto* tooLarge =
+        std::find_if (data, data + dataLength, [] (auto b) { return b > SysExMessages::highestDataByte; });
 
     if (tooLarge != data + dataLength)
     {

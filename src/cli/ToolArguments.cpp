@@ -17,9 +17,9 @@ struct Values
     bool simulator = false, version = false;
 };
 
-const CLI::Validator notEmpty ([] (std::string& value) { return value.empty() ? std::string ("must not be empty")
-                                                                               : std::string(); },
-                               "", "not empty");
+const CLI::Validator notEmpty (
+    [] (std::string& value) { return value.empty() ? std::string ("must not be empty") : std::string(); }, "",
+    "not empty");
 
 void addMidiOptions (CLI::App& command, Values& values, bool needsPorts)
 {
@@ -33,8 +33,9 @@ void addMidiOptions (CLI::App& command, Values& values, bool needsPorts)
             ->check (notEmpty);
     }
     command.add_flag ("--simulator", values.simulator, "use the built-in simulated keyboard");
-    command.add_option ("--midi-log", values.midiLog,
-                        "write every MIDI message sent and received to FILE; the log starts afresh each run")
+    command
+        .add_option ("--midi-log", values.midiLog,
+                     "write every MIDI message sent and received to FILE; the log starts afresh each run")
         ->type_name ("FILE")
         ->check (notEmpty);
     command.footer (exitStatuses);
@@ -58,7 +59,8 @@ void addSlot (CLI::App& command, Values& values)
 void addCommands (CLI::App& app, Values& values)
 {
     addCommand (app, "dump", "print the preset of a file as JSON")
-        ->add_option ("FILE", values.operand, "a .qx6 preset file")->required();
+        ->add_option ("FILE", values.operand, "a .qx6 preset file")
+        ->required();
 
     auto* build = addCommand (app, "build", "write the preset that a JSON file describes");
     build->add_option ("FILE", values.operand, "a JSON file as dump prints it")->required();
@@ -86,8 +88,8 @@ void addCommands (CLI::App& app, Values& values)
     backup->add_option ("--dir", values.directory, "the folder")->required()->type_name ("DIR")->check (notEmpty);
     addMidiOptions (*backup, values, true);
 
-    auto* restore = addCommand (app, "restore",
-                                "write DIR/slot-01.qx6 ... slot-24.qx6 into the slots, once every file is checked");
+    auto* restore =
+        addCommand (app, "restore", "write DIR/slot-01.qx6 ... slot-24.qx6 into the slots, once every file is checked");
     restore->add_option ("--dir", values.directory, "the folder")->required()->type_name ("DIR")->check (notEmpty);
     addMidiOptions (*restore, values, true);
 }

@@ -5,15 +5,15 @@
 /** The command line of qx61-tool, parsed: one subcommand, its operands and its options. */
 struct ToolArguments
 {
-    juce::String command;          // dump, build, ports, get, send, sync, backup, restore, help, version
-    juce::StringArray operands;    // what follows the subcommand that is not an option
-    juce::String outputPath;       // -o
-    juce::String directory;        // --dir
-    int slot = 0;                  // --slot, 1..24 as the editor's dialogs number them
-    juce::String inputPortName;    // --in
-    juce::String outputPortName;   // --out
-    bool useSimulator = false;     // --simulator
-    juce::String midiLogPath;      // --midi-log
+    juce::String command;        // dump, build, ports, get, send, sync, backup, restore, help, version
+    juce::StringArray operands;  // what follows the subcommand that is not an option
+    juce::String outputPath;     // -o
+    juce::String directory;      // --dir
+    int slot = 0;                // --slot, 1..24 as the editor's dialogs number them
+    juce::String inputPortName;  // --in
+    juce::String outputPortName; // --out
+    bool useSimulator = false;   // --simulator
+    juce::String midiLogPath;    // --midi-log
 
     /** Empty when the command line made sense; otherwise what was wrong, in one line. */
     juce::String error;

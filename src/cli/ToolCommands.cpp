@@ -23,7 +23,10 @@ int slotIndex (int slotNumber)
 
 ToolCommands::ToolCommands (const ModelConstants& constantsIn, MidiManager* midiManagerIn, std::ostream& outIn,
                             std::ostream& errIn)
-    : constants (constantsIn), midiManager (midiManagerIn), out (outIn), err (errIn)
+    : constants (constantsIn),
+      midiManager (midiManagerIn),
+      out (outIn),
+      err (errIn)
 {
 }
 

@@ -1,8 +1,8 @@
 #include "engine/QXEditorEngine.h"
 
-#include "engine/transfer/GetTransfer.h"
 #include "engine/files/PresetFile.h"
 #include "engine/protocol/SysExMessages.h"
+#include "engine/transfer/GetTransfer.h"
 #include "engine/transfer/WriteTransfer.h"
 #include "model/ControlNames.h"
 #include "model/ParameterUpdater.h"
@@ -58,8 +58,8 @@ void QXEditorEngine::removeParameterUpdater (ParameterUpdater* updater, int grou
         control->removeListener (updater);
 }
 
-void QXEditorEngine::setParameter (int groupId, juce::uint8 index, const juce::String& parameterName,
-                                   juce::uint8 value, bool notify)
+void QXEditorEngine::setParameter (int groupId, juce::uint8 index, const juce::String& parameterName, juce::uint8 value,
+                                   bool notify)
 {
     if (auto* control = model.getControl (groupId, index))
         writeParameter (*control, parameterName, value, notify);
@@ -82,8 +82,7 @@ void QXEditorEngine::writeParameter (Control& control, const juce::String& param
     history.record (previous);
 }
 
-void QXEditorEngine::setParameter (int groupId, const juce::String& parameterName, juce::uint8 value,
-                                   bool notify)
+void QXEditorEngine::setParameter (int groupId, const juce::String& parameterName, juce::uint8 value, bool notify)
 {
     setParameter (groupId, 0, parameterName, value, notify);
 }
@@ -204,8 +203,8 @@ void QXEditorEngine::startGet (juce::uint8 slot)
     }
 
     *diagnostics << "number of gets : 0\r\n"
-              << "starting get\r\n"
-              << std::flush;
+                 << "starting get\r\n"
+                 << std::flush;
 
     GetTransfer::Settings settings;
     settings.modelId = modelId;
@@ -230,7 +229,8 @@ bool QXEditorEngine::sendPreset (juce::uint8 slot)
 
     // The copy taken now is what goes, whatever is edited during the send.
     const auto data = model.collectData();
-    const auto* tooHigh = std::find_if (data.begin(), data.end(), [] (juce::uint8 byte) { return byte > SysExMessages::highestDataByte; });
+    const auto* tooHigh = std::find_if (data.begin(), data.end(),
+                                        [] (juce::uint8 byte) { return byte > SysExMessages::highestDataByte; });
 
     // Such a byte can only come from a file; sending it masked or not at all would leave the
     // keyboard holding something other than what the editor shows.
@@ -238,7 +238,8 @@ bool QXEditorEngine::sendPreset (juce::uint8 slot)
     {
         const auto address = static_cast<int> (tooHigh - data.begin());
         const auto reason = ControlNames::describeDataByte (model, address) + " holds " + juce::String (*tooHigh)
-                            + juce::String (juce::CharPointer_UTF8 ("; MIDI carries 0\xe2\x80\x93" "127."));
+                            + juce::String (juce::CharPointer_UTF8 ("; MIDI carries 0\xe2\x80\x93"
+                                                                    "127."));
         listeners.call ([&] (Listener& listener) { listener.sendRefused (reason); });
         return false;
     }
@@ -246,7 +247,8 @@ bool QXEditorEngine::sendPreset (juce::uint8 slot)
     std::vector<juce::MidiMessage> messages;
 
     for (int address = 0; address < data.size(); ++address)
-        messages.push_back (SysExMessages::toMidiMessage (SysExMessages::writeMessage (modelId, slot, address, data[address])));
+        messages.push_back (
+            SysExMessages::toMidiMessage (SysExMessages::writeMessage (modelId, slot, address, data[address])));
 
     enqueueWrite (Kind::send, slot, std::move (messages), timing.writePauseMs, data);
     return true;
@@ -315,7 +317,8 @@ void QXEditorEngine::cancel (Kind kind)
 
 bool QXEditorEngine::isGetRunning() const
 {
-    return std::any_of (transfers.begin(), transfers.end(), [] (const RunningTransfer& running) { return running.get != nullptr; });
+    return std::any_of (transfers.begin(), transfers.end(),
+                        [] (const RunningTransfer& running) { return running.get != nullptr; });
 }
 
 void QXEditorEngine::handleAsyncUpdate()

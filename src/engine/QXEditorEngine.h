@@ -17,8 +17,7 @@ class Transfer;
 
 /** One per editor window: holds the preset model, lets widgets bind to its controls, and moves
     presets between the model, the keyboard and files. Shared by counted references. */
-class QXEditorEngine : public juce::ReferenceCountedObject,
-                       private juce::AsyncUpdater
+class QXEditorEngine : public juce::ReferenceCountedObject, private juce::AsyncUpdater
 {
 public:
     using Ptr = juce::ReferenceCountedObjectPtr<QXEditorEngine>;
@@ -56,8 +55,8 @@ public:
     };
 
     QXEditorEngine (const juce::uint8& modelId, MidiManager& midiManager, const juce::String& filePattern,
-                    const juce::uint8& highestSplitPoint, const juce::uint8& maxOctave,
-                    const int& numKnobs, const int& numPads, const int& numSwitches);
+                    const juce::uint8& highestSplitPoint, const juce::uint8& maxOctave, const int& numKnobs,
+                    const int& numPads, const int& numSwitches);
     ~QXEditorEngine() override;
 
     //==============================================================================
@@ -69,11 +68,11 @@ public:
     /** Ends a registration made by one of the add operations; a widget calls it when destroyed. */
     void removeParameterUpdater (ParameterUpdater* updater, int groupId, int index = 0);
 
-    void setParameter (int groupId, juce::uint8 index, const juce::String& parameterName,
-                       juce::uint8 value, bool notify);
+    void setParameter (int groupId, juce::uint8 index, const juce::String& parameterName, juce::uint8 value,
+                       bool notify);
     void setParameter (int groupId, const juce::String& parameterName, juce::uint8 value, bool notify);
-    void setTransportParameter (int groupId, int index, const juce::String& parameterName,
-                                juce::uint8 value, bool notify);
+    void setTransportParameter (int groupId, int index, const juce::String& parameterName, juce::uint8 value,
+                                bool notify);
     juce::uint8 getMinimum (int groupId, const juce::String& parameterName) const;
     juce::uint8 getMaximum (int groupId, const juce::String& parameterName) const;
 
@@ -168,8 +167,8 @@ private:
     void writeParameter (Control& control, const juce::String& parameterName, juce::uint8 value, bool notify);
     int dataLength() const { return model.getLayout().dataLength(); }
 
-    void enqueueWrite (TransferStatus::Kind kind, juce::uint8 slot, std::vector<juce::MidiMessage> messages, int pauseMs,
-                       Bytes sentData = {});
+    void enqueueWrite (TransferStatus::Kind kind, juce::uint8 slot, std::vector<juce::MidiMessage> messages,
+                       int pauseMs, Bytes sentData = {});
     void enqueue (RunningTransfer running);
     void cancel (TransferStatus::Kind kind);
     void processTransfers();

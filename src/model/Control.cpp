@@ -47,8 +47,7 @@ void Control::applyImage (const Bytes& presetData)
     for (int i = 0; i < bytes.size(); ++i)
     {
         const auto position = imageOffset + i;
-        block.add (juce::isPositiveAndBelow (position, presetData.size()) ? presetData[position]
-                                                                          : juce::uint8 { 0 });
+        block.add (juce::isPositiveAndBelow (position, presetData.size()) ? presetData[position] : juce::uint8 { 0 });
     }
 
     setBytes (block);

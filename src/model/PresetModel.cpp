@@ -13,8 +13,7 @@
 
 using namespace ControlGroup;
 
-PresetModel::PresetModel (const PresetLayout& layoutIn, juce::uint8 splitPointMaximum,
-                          juce::uint8 octaveMaximum)
+PresetModel::PresetModel (const PresetLayout& layoutIn, juce::uint8 splitPointMaximum, juce::uint8 octaveMaximum)
     : layout (layoutIn)
 {
     buildGroups (splitPointMaximum, octaveMaximum);

@@ -2,13 +2,11 @@
 
 #include "model/PresetLayout.h"
 
-QXControlsToMidiDin::QXControlsToMidiDin (int imageOffset)
-    : Control (PresetLayout::midiToDinBytes, imageOffset)
+QXControlsToMidiDin::QXControlsToMidiDin (int imageOffset) : Control (PresetLayout::midiToDinBytes, imageOffset)
 {
     for (auto* name : { "Transport Midi To DIN", "Keybed Midi To DIN", "Lower Keybed Midi To DIN",
                         "Upper Keybed Midi To DIN", "Pitch Wheel Midi To DIN", "Mod Wheel Midi To DIN",
-                        "Sustain Midi To DIN", "Knobs Midi To DIN", "Pads Midi To DIN",
-                        "Switches Midi To DIN" })
+                        "Sustain Midi To DIN", "Knobs Midi To DIN", "Pads Midi To DIN", "Switches Midi To DIN" })
         addParameterName (name);
 }
 

@@ -7,12 +7,10 @@ QXKeybed::QXKeybed (int imageOffset, juce::uint8 splitPointMaximumIn, juce::uint
       splitPointMaximum (splitPointMaximumIn),
       octaveMaximum (octaveMaximumIn)
 {
-    for (auto* name : { "Keybed Transpose", "Keybed Octave", "Keybed MIDI Channel", "Keybed Curve",
-                        "Split Mode", "Split Point",
-                        "Lower Keybed Transpose", "Lower Keybed Octave", "Lower Keybed MIDI Channel",
-                        "Lower Keybed Curve",
-                        "Upper Keybed Transpose", "Upper Keybed Octave", "Upper Keybed MIDI Channel",
-                        "Upper Keybed Curve" })
+    for (auto* name :
+         { "Keybed Transpose", "Keybed Octave", "Keybed MIDI Channel", "Keybed Curve", "Split Mode", "Split Point",
+           "Lower Keybed Transpose", "Lower Keybed Octave", "Lower Keybed MIDI Channel", "Lower Keybed Curve",
+           "Upper Keybed Transpose", "Upper Keybed Octave", "Upper Keybed MIDI Channel", "Upper Keybed Curve" })
         addParameterName (name);
 }
 

@@ -4,8 +4,8 @@
 
 QXWheels::QXWheels (int imageOffset) : Control (PresetLayout::wheelsBytes, imageOffset)
 {
-    for (auto* name : { "Pitch Wheel MIDI Channel", "Mod Wheel MIDI Channel", "Mod Wheel CC",
-                        "Mod Wheel Min", "Mod Wheel Max" })
+    for (auto* name :
+         { "Pitch Wheel MIDI Channel", "Mod Wheel MIDI Channel", "Mod Wheel CC", "Mod Wheel Min", "Mod Wheel Max" })
         addParameterName (name);
 }
 

@@ -7,8 +7,7 @@
 /** The whole content of an editor window: the keyboard picture, the tab row and the product
     picture that both select a section, and the one section view that is shown. Every view is
     built once and stays bound to the engine while hidden. */
-class EditorComponent : public juce::Component,
-                        public ViewSelector::Listener
+class EditorComponent : public juce::Component, public ViewSelector::Listener
 {
 public:
     enum ViewNumber

@@ -29,7 +29,8 @@ RowRange rangeOfRow (const juce::String& rowName)
 } // namespace
 
 GenericControlView::GenericControlView (const juce::String& title, QXEditorEngine::Ptr engineIn, int controlIndexIn)
-    : engine (std::move (engineIn)), controlIndex (controlIndexIn)
+    : engine (std::move (engineIn)),
+      controlIndex (controlIndexIn)
 {
     setSize (300, 200);
 

@@ -11,14 +11,12 @@ class DoubleParamterControllerNumberBox;
 
 /** One knob, pad or switch: a title, a mode combo box, and one group of rows per mode of which
     only the selected mode's group is shown. */
-class GenericControlView : public juce::Component,
-                           public juce::ComboBox::Listener
+class GenericControlView : public juce::Component, public juce::ComboBox::Listener
 {
 public:
     /** Holds (but does not own) the rows of one mode. */
     class GenericControlViewControlGroup : public juce::Component
-    {
-    };
+    {};
 
     /** A view of that control of the engine's preset; the subclass constructor then calls
         createControls. */

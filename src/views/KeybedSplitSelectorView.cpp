@@ -17,8 +17,8 @@ KeybedSplitSelectorView::KeybedSplitSelectorView (QXEditorEngine::Ptr engineIn, 
     titleLabel = ViewLayout::createTitle ("Split Keyboard", 70, 20, 20.0f);
     addAndMakeVisible (titleLabel.get());
 
-    splitModeComboBox = std::make_unique<SingleParameterControllerComboBox> (
-        engine, "Split Mode", keybedGroup, juce::StringArray { "On", "Off" }, this);
+    splitModeComboBox = std::make_unique<SingleParameterControllerComboBox> (engine, "Split Mode", keybedGroup,
+                                                                             juce::StringArray { "On", "Off" }, this);
 
     // The keys are shown counting from 1; the range follows the model's keyboard.
     const auto lowest = static_cast<juce::uint8> (engine->getMinimum (keybedGroup, "Split Point") + 1);

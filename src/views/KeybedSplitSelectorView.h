@@ -10,8 +10,7 @@ class SingleParameterControllerNumberBox;
 
 /** The "Split Keyboard" panel: split mode and split point. It tells its owner when the split
     mode changes, whether by the user or by a preset. */
-class KeybedSplitSelectorView : public juce::Component,
-                                public juce::ComboBox::Listener
+class KeybedSplitSelectorView : public juce::Component, public juce::ComboBox::Listener
 {
 public:
     KeybedSplitSelectorView (QXEditorEngine::Ptr engine, KeybedControlView& owner);

@@ -5,7 +5,8 @@
 #include "model/QXKnob.h"
 
 KnobControlView::KnobControlView (QXEditorEngine::Ptr engineIn, int controlIndexIn)
-    : GenericControlView (ControlNames::title (ControlGroup::knobGroup, controlIndexIn), std::move (engineIn), controlIndexIn)
+    : GenericControlView (ControlNames::title (ControlGroup::knobGroup, controlIndexIn), std::move (engineIn),
+                          controlIndexIn)
 {
     createControls();
     showControlGroup (0);

@@ -44,7 +44,6 @@ void MainSectionView::addButtonListener (juce::Button::Listener* listener)
 
 const juce::StringArray& MainSectionView::buttonNames()
 {
-    static const juce::StringArray names { "Get From Hardware", "Send To Hardware", "Save To File",
-                                           "Load From File" };
+    static const juce::StringArray names { "Get From Hardware", "Send To Hardware", "Save To File", "Load From File" };
     return names;
 }

@@ -29,7 +29,7 @@ ModWheelView::ModWheelView (QXEditorEngine::Ptr engineIn) : engine (std::move (e
     addAndMakeVisible (titleLabel.get());
 
     channelComboBox = std::make_unique<SingleParameterControllerComboBox> (engine, "MIDI Channel", wheelsGroup,
-                                                                          PitchWheelView::channelItems(), nullptr);
+                                                                           PitchWheelView::channelItems(), nullptr);
     channelComboBox->parameterName = "Mod Wheel MIDI Channel";
     ccBox = makeBox (engine, "CC");
     minBox = makeBox (engine, "Min");

@@ -5,7 +5,8 @@
 #include "model/QXPad.h"
 
 PadControlView::PadControlView (QXEditorEngine::Ptr engineIn, int controlIndexIn)
-    : GenericControlView (ControlNames::title (ControlGroup::padGroup, controlIndexIn), std::move (engineIn), controlIndexIn)
+    : GenericControlView (ControlNames::title (ControlGroup::padGroup, controlIndexIn), std::move (engineIn),
+                          controlIndexIn)
 {
     createControls();
     showControlGroup (0);

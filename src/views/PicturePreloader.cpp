@@ -1,7 +1,6 @@
 #include "views/PicturePreloader.h"
 
-PicturePreloader::PicturePreloader (const juce::StringArray& names, Decoder decoderIn)
-    : decoder (std::move (decoderIn))
+PicturePreloader::PicturePreloader (const juce::StringArray& names, Decoder decoderIn) : decoder (std::move (decoderIn))
 {
     for (const auto& name : names)
         entries.push_back ({ name, State::queued, {} });

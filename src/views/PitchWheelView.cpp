@@ -12,9 +12,8 @@ PitchWheelView::PitchWheelView (QXEditorEngine::Ptr engineIn) : engine (std::mov
     titleLabel = ViewLayout::createTitle ("Pitch Wheel", 70, 20, 18.0f);
     addAndMakeVisible (titleLabel.get());
 
-    channelComboBox = std::make_unique<SingleParameterControllerComboBox> (engine, "MIDI Channel",
-                                                                          ControlGroup::wheelsGroup,
-                                                                          channelItems(), nullptr);
+    channelComboBox = std::make_unique<SingleParameterControllerComboBox> (
+        engine, "MIDI Channel", ControlGroup::wheelsGroup, channelItems(), nullptr);
     channelComboBox->parameterName = "Pitch Wheel MIDI Channel";
     const auto bottom = ViewLayout::stackRows (*this, { channelComboBox.get() }, titleLabel->getBottom() + 10, 18);
 
@@ -27,8 +26,7 @@ PitchWheelView::~PitchWheelView() = default;
 
 const juce::StringArray& PitchWheelView::channelItems()
 {
-    static const juce::StringArray items = []
-    {
+    static const juce::StringArray items = [] {
         juce::StringArray channels;
 
         for (int channel = 1; channel <= 16; ++channel)

@@ -17,12 +17,11 @@ RollModeControlView::RollModeControlView (QXEditorEngine::Ptr engineIn) : engine
     functionComboBox = std::make_unique<SingleParameterControllerComboBox> (
         engine, "Function", rollModeGroup, juce::StringArray { "Toggle", "Momentary" }, nullptr);
     timeDivComboBox = std::make_unique<SingleParameterControllerComboBox> (engine, "Time Div", rollModeGroup,
-                                                                          timeDivisions(), nullptr);
+                                                                           timeDivisions(), nullptr);
 
     // The control keeps swing bytes 0-24, so the box stops at 74 rather than offer a refused 75.
     auto* gate = numberBoxes.add (new SingleParameterControllerNumberBox (engine, "Gate", rollModeGroup, 1, 99, 1));
-    auto* swing = numberBoxes.add (
-        new SingleParameterControllerNumberBox (engine, "Swing", rollModeGroup, 50, 74, 50));
+    auto* swing = numberBoxes.add (new SingleParameterControllerNumberBox (engine, "Swing", rollModeGroup, 50, 74, 50));
 
     ViewLayout::stackRows (*this, { functionComboBox.get(), timeDivComboBox.get(), gate, swing },
                            titleLabel->getBottom() + 10, 20);

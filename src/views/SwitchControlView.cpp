@@ -5,7 +5,8 @@
 #include "model/QXSwitch.h"
 
 SwitchControlView::SwitchControlView (QXEditorEngine::Ptr engineIn, int controlIndexIn)
-    : GenericControlView (ControlNames::title (ControlGroup::switchGroup, controlIndexIn), std::move (engineIn), controlIndexIn)
+    : GenericControlView (ControlNames::title (ControlGroup::switchGroup, controlIndexIn), std::move (engineIn),
+                          controlIndexIn)
 {
     createControls();
     showControlGroup (0);

@@ -30,14 +30,10 @@ TabSelectorButtons::TabSelectorButtons()
 
 const juce::StringArray& TabSelectorButtons::buttonNames()
 {
-    static const juce::StringArray names { "Main View Selector Button",
-                                           "Knob Selector Button",
-                                           "Switches Selector Button",
-                                           "Drum Pad Selector Button",
-                                           "Roll Mode Selector Button",
-                                           "Transport Selector Button",
-                                           "Keybed Selector Button",
-                                           "Pitch/Mod Wheel Selector Button",
+    static const juce::StringArray names { "Main View Selector Button", "Knob Selector Button",
+                                           "Switches Selector Button",  "Drum Pad Selector Button",
+                                           "Roll Mode Selector Button", "Transport Selector Button",
+                                           "Keybed Selector Button",    "Pitch/Mod Wheel Selector Button",
                                            "Sustain Selector Button" };
     return names;
 }

@@ -94,9 +94,9 @@ void TransferStatusStrip::showRunning (const TransferStatus& status)
     progress = status.state == State::running && status.total > 0 ? status.done / (double) status.total : -1.0;
     barText = describe (status);
     bar.setTextToDisplay (barText);
-    attemptLabel.setText (status.attempt > 1 ? "Attempt " + juce::String (status.attempt) + " of "
-                                                   + juce::String (status.maxAttempts)
-                                             : juce::String(),
+    attemptLabel.setText (status.attempt > 1
+                              ? "Attempt " + juce::String (status.attempt) + " of " + juce::String (status.maxAttempts)
+                              : juce::String(),
                           juce::dontSendNotification);
     messageLabel.setVisible (false);
 

@@ -8,10 +8,11 @@
     bar and a "Cancel" button, and for a few seconds afterwards how it ended ("Preset sent to
     slot 5"). Hidden while nothing happens. Failures are the alerts' business; only a send that
     may have left its slot partly written says so here too. */
-class TransferStatusStrip : public juce::Component,
-                            private QXEditorEngine::Listener,
-                            private juce::Button::Listener,
-                            private juce::Timer
+class TransferStatusStrip :
+    public juce::Component,
+    private QXEditorEngine::Listener,
+    private juce::Button::Listener,
+    private juce::Timer
 {
 public:
     static constexpr int height = 30;

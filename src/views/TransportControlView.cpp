@@ -4,8 +4,7 @@
 #include "widgets/TransportControllerComboBox.h"
 #include "widgets/TransportControllerNumberBox.h"
 
-TransportControlView::TransportControlView (QXEditorEngine::Ptr engine, int transportIndex,
-                                            const juce::String& title)
+TransportControlView::TransportControlView (QXEditorEngine::Ptr engine, int transportIndex, const juce::String& title)
 {
     setSize (300, 200);
 

@@ -14,11 +14,9 @@ struct Picture
 };
 
 // Indexed by view number; the main and sustain tabs are wider so that the row fills 1200 pixels.
-const Picture tabPictures[] = { { "tab-main", 138, 40 },      { "tab-knobs", 132, 40 },
-                                { "tab-switches", 132, 40 },  { "tab-pads", 132, 40 },
-                                { "tab-roll-mode", 132, 40 },  { "tab-transport", 132, 40 },
-                                { "tab-keybed", 132, 40 },    { "tab-wheels", 132, 40 },
-                                { "tab-sustain", 138, 40 } };
+const Picture tabPictures[] = { { "tab-main", 138, 40 },   { "tab-knobs", 132, 40 },     { "tab-switches", 132, 40 },
+                                { "tab-pads", 132, 40 },   { "tab-roll-mode", 132, 40 }, { "tab-transport", 132, 40 },
+                                { "tab-keybed", 132, 40 }, { "tab-wheels", 132, 40 },    { "tab-sustain", 138, 40 } };
 
 // Indexed by view number; the main and sustain views have no area on the product picture.
 const Picture productPictures[] = { { nullptr, 0, 0 },
@@ -108,8 +106,8 @@ juce::Image ViewImages::mainButton (int index, bool mouseOver)
     if (! juce::isPositiveAndBelow (index, (int) std::size (mainButtonNames)))
         return {};
 
-    return load (mainButtonNames[index] + suffix (mouseOver ? ButtonState::over : ButtonState::normal),
-                 mainButtonWidth, mainButtonHeight);
+    return load (mainButtonNames[index] + suffix (mouseOver ? ButtonState::over : ButtonState::normal), mainButtonWidth,
+                 mainButtonHeight);
 }
 
 juce::Image ViewImages::bankArrow (bool pointsRight, ButtonState state)
@@ -123,12 +121,11 @@ juce::Image ViewImages::keybedDivider()
     return load ("keybed-divider.png", 3, 191);
 }
 
-void ViewImages::setButtonImages (juce::ImageButton& button, const juce::Image& normal,
-                                  const juce::Image& over, const juce::Image& down)
+void ViewImages::setButtonImages (juce::ImageButton& button, const juce::Image& normal, const juce::Image& over,
+                                  const juce::Image& down)
 {
     const juce::Colour noOverlay (juce::Colours::transparentBlack);
-    button.setImages (true, true, true, normal, 1.0f, noOverlay, over, 1.0f, noOverlay, down, 1.0f,
-                      noOverlay);
+    button.setImages (true, true, true, normal, 1.0f, noOverlay, over, 1.0f, noOverlay, down, 1.0f, noOverlay);
 }
 
 namespace

@@ -35,8 +35,8 @@ public:
 
     /** Gives an image button its three pictures the way every picture button here uses them:
         sized to the picture, rescaled with the button, proportions kept, fully opaque. */
-    static void setButtonImages (juce::ImageButton& button, const juce::Image& normal,
-                                 const juce::Image& over, const juce::Image& down);
+    static void setButtonImages (juce::ImageButton& button, const juce::Image& normal, const juce::Image& over,
+                                 const juce::Image& down);
 
     /** The file name of every picture above, for checking that the resources hold them all. */
     static juce::StringArray fileNames();

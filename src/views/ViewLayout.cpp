@@ -1,7 +1,6 @@
 #include "views/ViewLayout.h"
 
-std::unique_ptr<juce::Label> ViewLayout::createTitle (const juce::String& title, int x, int height,
-                                                      float fontHeight)
+std::unique_ptr<juce::Label> ViewLayout::createTitle (const juce::String& title, int x, int height, float fontHeight)
 {
     auto label = std::make_unique<juce::Label> (title);
     label->setText (title, juce::dontSendNotification);

@@ -10,8 +10,7 @@ public:
     static constexpr int rowGap = 5;
 
     /** A white title label whose component name and text are the title. */
-    static std::unique_ptr<juce::Label> createTitle (const juce::String& title, int x, int height,
-                                                     float fontHeight);
+    static std::unique_ptr<juce::Label> createTitle (const juce::String& title, int x, int height, float fontHeight);
 
     /** Adds the rows to the parent, visible, stacked at x 0 each rowGap below the previous one;
         returns the last row's bottom. */

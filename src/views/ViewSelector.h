@@ -8,8 +8,7 @@
 
 /** A set of picture buttons each tied to a view number; a click asks the listeners to show that
     view, and the selected view's buttons stay pressed. */
-class ViewSelector : public juce::Button::Listener,
-                     public juce::Component
+class ViewSelector : public juce::Button::Listener, public juce::Component
 {
 public:
     class Listener

@@ -6,8 +6,7 @@
 class ComboBoxWithLabel : public UIParameterInterface
 {
 public:
-    ComboBoxWithLabel (const juce::StringArray& items, const juce::String& caption,
-                       juce::ComboBox::Listener* listener);
+    ComboBoxWithLabel (const juce::StringArray& items, const juce::String& caption, juce::ComboBox::Listener* listener);
 
     /** Selects the item with id shownValue + 1, notifying asynchronously; a value with no item
         leaves nothing selected. */

@@ -4,9 +4,10 @@
 #include "widgets/SingleParameterController.h"
 
 /** The "MIDI to DIN" toggle bound to one flag of the MIDI-to-DIN control. */
-class ControlToMidiControllerButton : public ControlToMidiTextButton,
-                                      public SingleParameterController,
-                                      public virtual juce::Button::Listener
+class ControlToMidiControllerButton :
+    public ControlToMidiTextButton,
+    public SingleParameterController,
+    public virtual juce::Button::Listener
 {
 public:
     ControlToMidiControllerButton (QXEditorEngine::Ptr engine, const juce::String& parameterName);

@@ -5,8 +5,7 @@
 
 /** The "MIDI to DIN" caption with an ON/OFF toggle. The listener base is virtual so that a
     subclass adding its own button listener shares this one. */
-class ControlToMidiTextButton : public UIParameterInterface,
-                                public virtual juce::Button::Listener
+class ControlToMidiTextButton : public UIParameterInterface, public virtual juce::Button::Listener
 {
 public:
     ControlToMidiTextButton (const juce::String& name, juce::Button::Listener* listener);

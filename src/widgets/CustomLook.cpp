@@ -24,17 +24,11 @@ void CustomLook::drawButtonBackground (juce::Graphics& g, juce::Button& button, 
     g.drawRoundedRectangle (bounds, 4.0f, 1.0f);
 }
 
-void CustomLook::drawToggleButton (juce::Graphics&, juce::ToggleButton&, bool, bool)
-{
-}
+void CustomLook::drawToggleButton (juce::Graphics&, juce::ToggleButton&, bool, bool) {}
 
-void CustomLook::fillTextEditorBackground (juce::Graphics&, int, int, juce::TextEditor&)
-{
-}
+void CustomLook::fillTextEditorBackground (juce::Graphics&, int, int, juce::TextEditor&) {}
 
-void CustomLook::drawTextEditorOutline (juce::Graphics&, int, int, juce::TextEditor&)
-{
-}
+void CustomLook::drawTextEditorOutline (juce::Graphics&, int, int, juce::TextEditor&) {}
 
 void CustomLook::drawPopupMenuBackground (juce::Graphics& g, int width, int height)
 {
@@ -44,9 +38,9 @@ void CustomLook::drawPopupMenuBackground (juce::Graphics& g, int width, int heig
     g.drawRect (0, 0, width, height, 1);
 }
 
-void CustomLook::drawPopupMenuItem (juce::Graphics& g, const juce::Rectangle<int>& area, bool, bool,
-                                    bool isHighlighted, bool, bool, const juce::String& text,
-                                    const juce::String&, const juce::Drawable*, const juce::Colour*)
+void CustomLook::drawPopupMenuItem (juce::Graphics& g, const juce::Rectangle<int>& area, bool, bool, bool isHighlighted,
+                                    bool, bool, const juce::String& text, const juce::String&, const juce::Drawable*,
+                                    const juce::Colour*)
 {
     auto textColour = juce::Colours::white;
 
@@ -61,9 +55,8 @@ void CustomLook::drawPopupMenuItem (juce::Graphics& g, const juce::Rectangle<int
     g.drawText (text, 0, 0, area.getWidth(), area.getHeight(), juce::Justification::left, false);
 }
 
-void CustomLook::drawMenuBarItem (juce::Graphics& g, int width, int height, int itemIndex,
-                                  const juce::String& itemText, bool isMouseOverItem, bool isMenuOpen, bool,
-                                  juce::MenuBarComponent& menuBar)
+void CustomLook::drawMenuBarItem (juce::Graphics& g, int width, int height, int itemIndex, const juce::String& itemText,
+                                  bool isMouseOverItem, bool isMenuOpen, bool, juce::MenuBarComponent& menuBar)
 {
     if (! menuBar.isEnabled())
     {
@@ -84,8 +77,7 @@ void CustomLook::drawMenuBarItem (juce::Graphics& g, int width, int height, int 
     g.drawFittedText (itemText, 0, 0, width, height, juce::Justification::centred, 1, 0.7f);
 }
 
-void CustomLook::drawComboBox (juce::Graphics& g, int width, int height, bool, int, int, int, int,
-                               juce::ComboBox& box)
+void CustomLook::drawComboBox (juce::Graphics& g, int width, int height, bool, int, int, int, int, juce::ComboBox& box)
 {
     g.setColour (juce::Colours::white);
     g.fillRoundedRectangle (0.0f, 0.0f, (float) width, (float) height, 2.0f);
@@ -93,8 +85,8 @@ void CustomLook::drawComboBox (juce::Graphics& g, int width, int height, bool, i
     // A small arrow pointing down, centred 10 pixels from the right edge.
     const auto middle = (float) (height / 2);
     juce::Path arrow;
-    arrow.addTriangle ((float) width - 10.0f, middle + 4.0f, (float) width - 5.0f, middle,
-                       (float) width - 15.0f, middle);
+    arrow.addTriangle ((float) width - 10.0f, middle + 4.0f, (float) width - 5.0f, middle, (float) width - 15.0f,
+                       middle);
 
     g.setColour (box.findColour (juce::ComboBox::arrowColourId));
     g.fillPath (arrow);
@@ -117,8 +109,8 @@ void CustomLook::drawLabel (juce::Graphics& g, juce::Label& label)
         if (dynamic_cast<juce::ComboBox*> (label.getParentComponent()) != nullptr)
             drawWholeText (g, label.getText(), label.getLocalBounds().withTrimmedRight (comboArrowGap));
         else
-            g.drawText (label.getText(), 0, 0, label.getWidth(), label.getHeight(),
-                        juce::Justification::centredLeft, true);
+            g.drawText (label.getText(), 0, 0, label.getWidth(), label.getHeight(), juce::Justification::centredLeft,
+                        true);
         g.setColour (label.findColour (juce::Label::outlineColourId).withMultipliedAlpha (alpha));
     }
     else if (label.isEnabled())

@@ -1,8 +1,8 @@
 #include "widgets/DoubleParameterController.h"
 
 DoubleParameterController::DoubleParameterController (UIParameterInterface* uiIn, QXEditorEngine::Ptr engineIn,
-                                                      const juce::String& parameterNameIn,
-                                                      juce::uint8 controlIndexIn, int groupIdIn, int valueOffsetIn)
+                                                      const juce::String& parameterNameIn, juce::uint8 controlIndexIn,
+                                                      int groupIdIn, int valueOffsetIn)
     : ParameterController (uiIn, std::move (engineIn), parameterNameIn, valueOffsetIn),
       controlIndex (controlIndexIn),
       groupId (groupIdIn)

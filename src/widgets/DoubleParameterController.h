@@ -6,9 +6,8 @@
 class DoubleParameterController : public ParameterController
 {
 public:
-    DoubleParameterController (UIParameterInterface* ui, QXEditorEngine::Ptr engine,
-                               const juce::String& parameterName, juce::uint8 controlIndex, int groupId,
-                               int valueOffset);
+    DoubleParameterController (UIParameterInterface* ui, QXEditorEngine::Ptr engine, const juce::String& parameterName,
+                               juce::uint8 controlIndex, int groupId, int valueOffset);
 
     /** Ends the registration, so the control never reports to a destroyed widget. */
     ~DoubleParameterController() override;

@@ -1,13 +1,14 @@
 #pragma once
 
-#include "widgets/DoubleParameterController.h"
 #include "widgets/ComboBoxWithLabel.h"
+#include "widgets/DoubleParameterController.h"
 
 /** A drop-down list bound to a parameter of one control of a group; the stored value is the
     item id minus 1. */
-class DoubleParameterControllerComboBox : public ComboBoxWithLabel,
-                                          public DoubleParameterController,
-                                          public juce::ComboBox::Listener
+class DoubleParameterControllerComboBox :
+    public ComboBoxWithLabel,
+    public DoubleParameterController,
+    public juce::ComboBox::Listener
 {
 public:
     DoubleParameterControllerComboBox (QXEditorEngine::Ptr engine, const juce::String& parameterName,

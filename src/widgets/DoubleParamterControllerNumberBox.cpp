@@ -5,8 +5,7 @@ DoubleParamterControllerNumberBox::DoubleParamterControllerNumberBox (QXEditorEn
                                                                       juce::uint8 controlIndexIn, int groupIdIn,
                                                                       int minimum, int maximum, int valueOffsetIn)
     : NumberBoxWithLabel (minimum, maximum, parameterNameIn, nullptr),
-      DoubleParameterController (this, std::move (engineIn), parameterNameIn, controlIndexIn, groupIdIn,
-                                 valueOffsetIn)
+      DoubleParameterController (this, std::move (engineIn), parameterNameIn, controlIndexIn, groupIdIn, valueOffsetIn)
 {
     // Attached only now that this object is complete; the box already shows its minimum.
     getNumberBox().addListener (this);

@@ -4,9 +4,10 @@
 #include "widgets/NumberBoxWithLabel.h"
 
 /** A number box bound to a parameter of one control of a group (knobs, pads, switches). */
-class DoubleParamterControllerNumberBox : public NumberBoxWithLabel,
-                                          public DoubleParameterController,
-                                          public NumberBox::Listener
+class DoubleParamterControllerNumberBox :
+    public NumberBoxWithLabel,
+    public DoubleParameterController,
+    public NumberBox::Listener
 {
 public:
     DoubleParamterControllerNumberBox (QXEditorEngine::Ptr engine, const juce::String& parameterName,

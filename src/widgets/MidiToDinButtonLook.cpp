@@ -3,8 +3,8 @@
 #include "widgets/CustomLook.h"
 #include "widgets/WidgetColours.h"
 
-void MidiToDinButtonLook::drawButtonBackground (juce::Graphics& g, juce::Button& button, const juce::Colour&,
-                                                bool, bool)
+void MidiToDinButtonLook::drawButtonBackground (juce::Graphics& g, juce::Button& button, const juce::Colour&, bool,
+                                                bool)
 {
     const auto bounds = button.getLocalBounds().toFloat();
     g.setColour (juce::Colours::white);

@@ -2,16 +2,13 @@
 
 #include "widgets/WidgetColours.h"
 
-void NumberBox::LookAndFeel::fillTextEditorBackground (juce::Graphics& g, int width, int height,
-                                                       juce::TextEditor&)
+void NumberBox::LookAndFeel::fillTextEditorBackground (juce::Graphics& g, int width, int height, juce::TextEditor&)
 {
     g.setColour (juce::Colours::white);
     g.fillRect (0, 0, width, height);
 }
 
-void NumberBox::LookAndFeel::drawTextEditorOutline (juce::Graphics&, int, int, juce::TextEditor&)
-{
-}
+void NumberBox::LookAndFeel::drawTextEditorOutline (juce::Graphics&, int, int, juce::TextEditor&) {}
 
 //==============================================================================
 NumberBox::NumberBox() : juce::Label ({}, {})
@@ -80,8 +77,8 @@ void NumberBox::paint (juce::Graphics& g)
     const auto refused = isShowingRefusal();
     g.fillAll (refused ? WidgetColours::refusal : juce::Colours::white);
     g.setColour (refused ? WidgetColours::refusalText : findColour (juce::Label::textColourId));
-    g.drawText (refused ? refusedText : valueToText (value), 5, 0, getWidth(), getHeight(),
-                juce::Justification::left, false);
+    g.drawText (refused ? refusedText : valueToText (value), 5, 0, getWidth(), getHeight(), juce::Justification::left,
+                false);
 }
 
 void NumberBox::paintOverChildren (juce::Graphics& g)

@@ -6,8 +6,7 @@
 
 /** A numeric field changed only by typing: it paints its value and becomes a one-line editor
     when clicked. Typed values outside the inclusive range are refused silently. */
-class NumberBox : public juce::Label,
-                  private juce::Timer
+class NumberBox : public juce::Label, private juce::Timer
 {
 public:
     class Listener

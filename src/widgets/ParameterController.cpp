@@ -31,8 +31,7 @@ void ParameterController::updateParameter (int shownValue)
         reportNamesSharingByte (*control, parameterName, after);
 }
 
-void ParameterController::reportNamesSharingByte (const Control& control, const juce::String& name,
-                                                  juce::uint8 value)
+void ParameterController::reportNamesSharingByte (const Control& control, const juce::String& name, juce::uint8 value)
 {
     const auto byteIndex = control.getParameterIndex (name);
 

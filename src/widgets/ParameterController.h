@@ -17,8 +17,8 @@
 class ParameterController : public ParameterUpdater
 {
 public:
-    ParameterController (UIParameterInterface* ui, QXEditorEngine::Ptr engine,
-                         const juce::String& parameterName, int valueOffset);
+    ParameterController (UIParameterInterface* ui, QXEditorEngine::Ptr engine, const juce::String& parameterName,
+                         int valueOffset);
 
     /** Shows the value when the report is for this controller's parameter name. */
     void parameterChanged (const juce::String& changedName, juce::uint8 value) override;

@@ -6,8 +6,8 @@
 class SingleParameterController : public ParameterController
 {
 public:
-    SingleParameterController (UIParameterInterface* ui, QXEditorEngine::Ptr engine,
-                               const juce::String& parameterName, int groupId, int valueOffset);
+    SingleParameterController (UIParameterInterface* ui, QXEditorEngine::Ptr engine, const juce::String& parameterName,
+                               int groupId, int valueOffset);
 
     /** Ends the registration, so the control never reports to a destroyed widget. */
     ~SingleParameterController() override;

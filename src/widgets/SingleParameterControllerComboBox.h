@@ -1,13 +1,14 @@
 #pragma once
 
-#include "widgets/SingleParameterController.h"
 #include "widgets/ComboBoxWithLabel.h"
+#include "widgets/SingleParameterController.h"
 
 /** A drop-down list bound to a parameter of the first control of a group; the stored value is
     the item id minus 1. */
-class SingleParameterControllerComboBox : public ComboBoxWithLabel,
-                                          public SingleParameterController,
-                                          public juce::ComboBox::Listener
+class SingleParameterControllerComboBox :
+    public ComboBoxWithLabel,
+    public SingleParameterController,
+    public juce::ComboBox::Listener
 {
 public:
     SingleParameterControllerComboBox (QXEditorEngine::Ptr engine, const juce::String& parameterName, int groupId,

@@ -1,12 +1,13 @@
 #pragma once
 
-#include "widgets/SingleParameterController.h"
 #include "widgets/NumberBoxWithLabel.h"
+#include "widgets/SingleParameterController.h"
 
 /** A number box bound to a parameter of the first control of a group. */
-class SingleParameterControllerNumberBox : public NumberBoxWithLabel,
-                                           public SingleParameterController,
-                                           public NumberBox::Listener
+class SingleParameterControllerNumberBox :
+    public NumberBoxWithLabel,
+    public SingleParameterController,
+    public NumberBox::Listener
 {
 public:
     SingleParameterControllerNumberBox (QXEditorEngine::Ptr engine, const juce::String& parameterName, int groupId,

@@ -7,8 +7,8 @@
 class TransportController : public ParameterController
 {
 public:
-    TransportController (UIParameterInterface* ui, QXEditorEngine::Ptr engine,
-                         const juce::String& parameterName, int transportIndex);
+    TransportController (UIParameterInterface* ui, QXEditorEngine::Ptr engine, const juce::String& parameterName,
+                         int transportIndex);
 
     /** Ends the registration, so the control never reports to a destroyed widget. */
     ~TransportController() override;

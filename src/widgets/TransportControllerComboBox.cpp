@@ -1,8 +1,8 @@
 #include "widgets/TransportControllerComboBox.h"
 
 TransportControllerComboBox::TransportControllerComboBox (QXEditorEngine::Ptr engineIn,
-                                                          const juce::String& parameterNameIn,
-                                                          int transportIndexIn, const juce::StringArray& items)
+                                                          const juce::String& parameterNameIn, int transportIndexIn,
+                                                          const juce::StringArray& items)
     : ComboBoxWithLabel (items, parameterNameIn, nullptr),
       TransportController (this, std::move (engineIn), parameterNameIn, transportIndexIn)
 {

@@ -1,16 +1,17 @@
 #pragma once
 
-#include "widgets/TransportController.h"
 #include "widgets/ComboBoxWithLabel.h"
+#include "widgets/TransportController.h"
 
 /** A drop-down list bound to a parameter of one transport control. */
-class TransportControllerComboBox : public ComboBoxWithLabel,
-                                    public TransportController,
-                                    public juce::ComboBox::Listener
+class TransportControllerComboBox :
+    public ComboBoxWithLabel,
+    public TransportController,
+    public juce::ComboBox::Listener
 {
 public:
-    TransportControllerComboBox (QXEditorEngine::Ptr engine, const juce::String& parameterName,
-                                 int transportIndex, const juce::StringArray& items);
+    TransportControllerComboBox (QXEditorEngine::Ptr engine, const juce::String& parameterName, int transportIndex,
+                                 const juce::StringArray& items);
 
     /** Writes the selected item's id minus 1 into the model; with nothing selected that is a
         value the model refuses. */

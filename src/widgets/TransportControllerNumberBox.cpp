@@ -1,8 +1,8 @@
 #include "widgets/TransportControllerNumberBox.h"
 
 TransportControllerNumberBox::TransportControllerNumberBox (QXEditorEngine::Ptr engineIn,
-                                                            const juce::String& parameterNameIn,
-                                                            int transportIndexIn, int minimum, int maximum)
+                                                            const juce::String& parameterNameIn, int transportIndexIn,
+                                                            int minimum, int maximum)
     : NumberBoxWithLabel (minimum, maximum, parameterNameIn, nullptr),
       TransportController (this, std::move (engineIn), parameterNameIn, transportIndexIn)
 {

@@ -1,16 +1,14 @@
 #pragma once
 
-#include "widgets/TransportController.h"
 #include "widgets/NumberBoxWithLabel.h"
+#include "widgets/TransportController.h"
 
 /** A number box bound to a parameter of one transport control. */
-class TransportControllerNumberBox : public NumberBoxWithLabel,
-                                     public TransportController,
-                                     public NumberBox::Listener
+class TransportControllerNumberBox : public NumberBoxWithLabel, public TransportController, public NumberBox::Listener
 {
 public:
-    TransportControllerNumberBox (QXEditorEngine::Ptr engine, const juce::String& parameterName,
-                                  int transportIndex, int minimum, int maximum);
+    TransportControllerNumberBox (QXEditorEngine::Ptr engine, const juce::String& parameterName, int transportIndex,
+                                  int minimum, int maximum);
 
     /** Writes the typed (or shown) value into the model. */
     void numberBoxValueChanged (NumberBox* changedBox) override;

@@ -79,13 +79,15 @@ public:
         juce::File startLocation;
     };
 
-    void chooseFileToOpen (const juce::String&, const juce::File& start, const juce::String&, Callback callback) override
+    void chooseFileToOpen (const juce::String&, const juce::File& start, const juce::String&,
+                           Callback callback) override
     {
         requests.push_back ({ false, start });
         callback (takeFirst (answers, juce::File()));
     }
 
-    void chooseFileToSave (const juce::String&, const juce::File& start, const juce::String&, Callback callback) override
+    void chooseFileToSave (const juce::String&, const juce::File& start, const juce::String&,
+                           Callback callback) override
     {
         requests.push_back ({ true, start });
         callback (takeFirst (answers, juce::File()));
@@ -122,9 +124,9 @@ struct ShellHarness
             keyboard = std::make_unique<SimulatedKeyboard> (*ports);
 
         midiManager = std::make_unique<MidiManager> (ports);
-        shell = std::make_unique<ApplicationShell> (ApplicationShell::Setup {
-            "Kavori QX61 Editor", ModelConstants::qx61(), resources, *midiManager, alerts, chooser,
-            [this] { ++quitRequests; }, &saveChanges });
+        shell = std::make_unique<ApplicationShell> (
+            ApplicationShell::Setup { "Kavori QX61 Editor", ModelConstants::qx61(), resources, *midiManager, alerts,
+                                      chooser, [this] { ++quitRequests; }, &saveChanges });
     }
 
     void useKeyboard()
@@ -142,10 +144,7 @@ struct ShellHarness
 
     WindowManager& windows() { return shell->getWindowManager(); }
 
-    void invoke (juce::CommandID command)
-    {
-        shell->getCommandManager().invokeDirectly (command, false);
-    }
+    void invoke (juce::CommandID command) { shell->getCommandManager().invokeDirectly (command, false); }
 
     std::shared_ptr<VirtualMidiPortLayer> ports = std::make_shared<VirtualMidiPortLayer>();
     std::unique_ptr<SimulatedKeyboard> keyboard;

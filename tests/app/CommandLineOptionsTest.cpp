@@ -14,14 +14,22 @@ TEST (CommandLineOptions, OptionsComeFirstAndTheRestIsThePresetFile)
     } cases[] = {
         { "--simulator --midi-log=/tmp/m.log /tmp/a.qx6", true, "/tmp/m.log", "/tmp/a.qx6", {} },
         // The framework wraps an argument holding a blank in double quotes.
-        { "\"--midi-log=/tmp/my log.txt\" \"/tmp/my presets/b.qx6\"", false, "/tmp/my log.txt", "/tmp/my presets/b.qx6", {} },
+        { "\"--midi-log=/tmp/my log.txt\" \"/tmp/my presets/b.qx6\"",
+          false,
+          "/tmp/my log.txt",
+          "/tmp/my presets/b.qx6",
+          {} },
         { "'/tmp/c d.qx6'", false, "", "/tmp/c d.qx6", {} },
         { "  /tmp/e f.qx6  ", false, "", "/tmp/e f.qx6", {} },
         { "/tmp/a.qx6 --simulator", false, "", "/tmp/a.qx6 --simulator", {} }, // an option after the file is part of it
         { "", false, "", "", {} },
         { "--simulator", true, "", "", {} },
         { "-psn_0_12345", false, "", "", {} },
-        { "--simulatr --midi-log --midi-log= x.qx6", false, "", "x.qx6", { "--simulatr", "--midi-log", "--midi-log=" } },
+        { "--simulatr --midi-log --midi-log= x.qx6",
+          false,
+          "",
+          "x.qx6",
+          { "--simulatr", "--midi-log", "--midi-log=" } },
     };
 
     for (const auto& c : cases)

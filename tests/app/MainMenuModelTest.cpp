@@ -25,7 +25,8 @@ juce::StringArray describe (const juce::PopupMenu& menu, const juce::String& ind
         juce::String key;
 
         if (item.commandManager != nullptr)
-            key = item.commandManager->getKeyMappings()->getKeyPressesAssignedToCommand (item.itemID)
+            key = item.commandManager->getKeyMappings()
+                      ->getKeyPressesAssignedToCommand (item.itemID)
                       .getFirst()
                       .getTextDescription();
 
@@ -46,7 +47,9 @@ std::string lines (std::initializer_list<juce::String> texts)
 std::string menu (ShellHarness& harness, const juce::String& name)
 {
     auto& model = harness.shell->getMenuModel();
-    return describe (model.getMenuForIndex (model.getMenuBarNames().indexOf (name), name)).joinIntoString ("\n").toStdString();
+    return describe (model.getMenuForIndex (model.getMenuBarNames().indexOf (name), name))
+        .joinIntoString ("\n")
+        .toStdString();
 }
 
 // The command modifier is Ctrl here, Cmd on macOS.
@@ -60,17 +63,17 @@ std::string fileMenu (bool editorItems)
     const juce::String state = editorItems ? "|on" : "|off";
     return lines ({ "New Window |" + ctrl + "N|on", "Open|" + ctrl + "O|on", "Close Window|" + ctrl + "W|on",
                     "Save|" + ctrl + "S" + state, "Save As|" + state, "Hardware||on", "  Get Preset|" + state,
-                    "  Send Preset|" + state, "  ---", "  Set Internal Sync|" + state,
-                    "  Set External Sync|" + state, "---", "Quit|" + ctrl + "Q|on" });
+                    "  Send Preset|" + state, "  ---", "  Set Internal Sync|" + state, "  Set External Sync|" + state,
+                    "---", "Quit|" + ctrl + "Q|on" });
 }
 } // namespace
 
 TEST (MainMenuModel, FourMenusWhoseEditorItemsNeedAnEditorWindowInFront)
 {
     ShellHarness harness;
-    EXPECT_EQ (harness.shell->getMenuModel().getMenuBarNames(), juce::StringArray ("File", "Options", "Window", "Help"));
-    EXPECT_EQ (menu (harness, "Window"),
-               lines ({ "Minimize|" + ctrl + "M|on", "Bring All to Front||on", "---" }));
+    EXPECT_EQ (harness.shell->getMenuModel().getMenuBarNames(),
+               juce::StringArray ("File", "Options", "Window", "Help"));
+    EXPECT_EQ (menu (harness, "Window"), lines ({ "Minimize|" + ctrl + "M|on", "Bring All to Front||on", "---" }));
 
     // The editor items are enabled only with an editor window in front.
     EXPECT_EQ (menu (harness, "File"), fileMenu (false));

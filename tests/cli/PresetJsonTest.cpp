@@ -69,8 +69,9 @@ TEST_F (PresetJsonTest, BytesAreNamedAsTheModeShowsThemAndReadBack)
         auto* control = model.getControl (c.groupId, 5);
         control->setBytes ({ c.mode, 7, 7, 7, 0 });
         const auto text = juce::String (PresetJson::write (model));
-        const auto entry = juce::JSON::parse (text)[c.groupId == ControlGroup::padGroup ? "pads"
-                                                    : c.groupId == ControlGroup::knobGroup ? "knobs" : "switches"][5];
+        const auto entry = juce::JSON::parse (text)[c.groupId == ControlGroup::padGroup    ? "pads"
+                                                    : c.groupId == ControlGroup::knobGroup ? "knobs"
+                                                                                           : "switches"][5];
         const auto& names = entry.getDynamicObject()->getProperties();
 
         for (int i = 0; i < 3; ++i)
@@ -99,7 +100,8 @@ TEST_F (PresetJsonTest, TheDefaultAndVariedPresetsRoundTrip)
         // Random values within every byte's range, through the controls' own checks.
         model.forEachControl ([&] (int, Control& control) {
             for (const auto& name : control.getParameterNames())
-                control.setParameter (name, static_cast<juce::uint8> (random.nextInt (control.getMaximum (name) + 1)), false);
+                control.setParameter (name, static_cast<juce::uint8> (random.nextInt (control.getMaximum (name) + 1)),
+                                      false);
         });
 
         const auto expected = model.collectData();
@@ -117,7 +119,8 @@ TEST_F (PresetJsonTest, AnyNameOfAByteIsAcceptedAndAShortNameIsPadded)
     Control::Bytes data;
     ASSERT_TRUE (readBack (text, data).wasOk());
     EXPECT_EQ (data[model.getLayout().padOffset (0) + 1], 5);
-    EXPECT_EQ (juce::String::fromUTF8 (reinterpret_cast<const char*> (data.getRawDataPointer()), 16), "Live            ");
+    EXPECT_EQ (juce::String::fromUTF8 (reinterpret_cast<const char*> (data.getRawDataPointer()), 16),
+               "Live            ");
 
     // A byte takes the range of the name it is given under.
     ASSERT_TRUE (readBack (defaultDumpWith ("\"Curve\": 0", "\"Toggle Off\": 100"), data).wasOk());
@@ -134,17 +137,20 @@ TEST_F (PresetJsonTest, RefusalsNameThePlace)
         { "{ \"name\": ", "malformed JSON at 1:10: syntax error while parsing value - unexpected end of input; "
                           "expected '[', '{', or a literal" },
         { "{\"a\": tru}", "malformed JSON at 1:10: syntax error while parsing value - invalid literal; last read: "
-                            "'\"a\": tru}'" },
-        { dump + "{}", "malformed JSON at " + juce::String (lines.size()) + ":1: syntax error while parsing value - "
-                       "unexpected '{'; expected end of input" },
+                          "'\"a\": tru}'" },
+        { dump + "{}", "malformed JSON at " + juce::String (lines.size())
+                           + ":1: syntax error while parsing value - "
+                             "unexpected '{'; expected end of input" },
         { dump.replaceFirstOccurrenceOf ("\"Gate\": 49", "\"Gate\": 49, \"Gate\": 49"),
           "malformed JSON at " + lineOf ("    \"Gate\": 49,") + ":22: \"Gate\" is given twice in one object" },
         { juce::String::repeatedString ("[", 65), "malformed JSON at 1:65: nested deeper than 64 levels" },
         { "[]", "the top level must be an object" },
         { dump.replaceFirstOccurrenceOf ("\"rollMode\"", "\"rollmode\""), "unknown block \"rollmode\"" },
         { dump.replaceFirstOccurrenceOf ("\"Gate\": 49", "\"Gat\": 49"), "\"rollMode\".\"Gat\": unknown name" },
-        { dump.replaceFirstOccurrenceOf ("\"Gate\": 49", "\"Gate\": 99"), "\"rollMode\".\"Gate\": 99 is outside 0..98" },
-        { dump.replaceFirstOccurrenceOf ("\"Gate\": 49", "\"Gate\": 4.5"), "\"rollMode\".\"Gate\": must be a whole number" },
+        { dump.replaceFirstOccurrenceOf ("\"Gate\": 49", "\"Gate\": 99"),
+          "\"rollMode\".\"Gate\": 99 is outside 0..98" },
+        { dump.replaceFirstOccurrenceOf ("\"Gate\": 49", "\"Gate\": 4.5"),
+          "\"rollMode\".\"Gate\": must be a whole number" },
         { dump.replaceFirstOccurrenceOf ("\"Curve\": 0", "\"Curve\": 8"), "\"pads\"[0].\"Curve\": 8 is outside 0..7" },
         { dump.replaceFirstOccurrenceOf ("\"Note\": 48", "\"CC\": 48, \"Note\": 48"),
           "\"pads\"[0].\"Note\": byte 1 is already given as \"Note\" or another of its names" },
@@ -172,15 +178,17 @@ TEST_F (PresetJsonTest, NumbersBeyondAnyByteAreRefusedNotWrappedAround)
     const juce::String transpose ("\"Keybed Transpose\": ");
 
     // 2^64 + 12, which wraps around to 12, and a run of nines longer than any integer.
-    for (const auto* number : { "18446744073709551628", "99999999999999999999999999999999999999",
-                                "-18446744073709551604" })
+    for (const auto* number :
+         { "18446744073709551628", "99999999999999999999999999999999999999", "-18446744073709551604" })
         EXPECT_TRUE (errorFor (defaultDumpWith (transpose + "12", transpose + number)).contains ("number too long"))
             << number;
 
     // Long runs of digits inside strings, escaped quotes included, are text.
     Control::Bytes data;
-    const auto withText = defaultDumpWith (transpose + "12", transpose + "12, \"note\": "
-                                                            "\"1234567890123456789012 \\\" 1234567890123456789012\"");
+    const auto withText =
+        defaultDumpWith (transpose + "12", transpose
+                                               + "12, \"note\": "
+                                                 "\"1234567890123456789012 \\\" 1234567890123456789012\"");
     EXPECT_FALSE (readBack (withText, data).getErrorMessage().contains ("number too long"));
 }
 

@@ -1,8 +1,8 @@
-#include "cli/ToolArguments.h"
 #include "cli/ToolCommands.h"
-#include "engine/simulator/SimulatedKeyboard.h"
-#include "engine/midi/virtual/VirtualMidiPortLayer.h"
+#include "cli/ToolArguments.h"
 #include "engine/EngineTestSupport.h"
+#include "engine/midi/virtual/VirtualMidiPortLayer.h"
+#include "engine/simulator/SimulatedKeyboard.h"
 
 #include <gtest/gtest.h>
 
@@ -151,7 +151,8 @@ TEST_F (ToolCommandsTest, OutputThatCannotBeWrittenIsFoundBeforeTheKeyboardIsRea
 
     const std::pair<juce::StringArray, juce::String> cases[] {
         { { "get", "--slot", "1", "-o", path ("folder") }, path ("folder") + ": is a directory" },
-        { { "get", "--slot", "1", "-o", path ("missing/x.qx6") }, path ("missing/x.qx6") + ": No such file or directory" },
+        { { "get", "--slot", "1", "-o", path ("missing/x.qx6") },
+          path ("missing/x.qx6") + ": No such file or directory" },
         { { "backup", "--dir", path ("file") }, path ("file") },
         { { "backup", "--dir", path ("folder/slot-07.qx6/..") }, path ("folder/slot-07.qx6") },
     };
@@ -229,7 +230,10 @@ TEST (ToolArguments, SubcommandsTakeTheirOperandsAndOptions)
 TEST (ToolArguments, HelpIsPerSubcommand)
 {
     const std::pair<const char*, const char*> cases[] {
-        { "--help", "backup" }, { "get --help", "--slot" }, { "restore -h", "--dir" }, { "ports --help", "afresh" },
+        { "--help", "backup" },
+        { "get --help", "--slot" },
+        { "restore -h", "--dir" },
+        { "ports --help", "afresh" },
     };
 
     for (const auto& [line, expected] : cases)

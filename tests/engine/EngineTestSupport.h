@@ -2,8 +2,8 @@
 
 #include "engine/MidiTestSupport.h"
 #include "engine/QXEditorEngine.h"
-#include "engine/simulator/SimulatedKeyboard.h"
 #include "engine/midi/virtual/VirtualMidiPortLayer.h"
+#include "engine/simulator/SimulatedKeyboard.h"
 #include "model/ModelConstants.h"
 
 #include <algorithm>
@@ -66,7 +66,10 @@ struct FailureRecorder : public QXEditorEngine::Listener
     void presetFileFailed (const juce::String&) override {}
     void sendRefused (const juce::String& reason) override { refusals.add (reason); }
     void transferChanged (const TransferStatus& status) override { statuses.push_back (status); }
-    void transferSucceeded (TransferStatus::Kind kind, juce::uint8 slot) override { successes.push_back ({ kind, slot }); }
+    void transferSucceeded (TransferStatus::Kind kind, juce::uint8 slot) override
+    {
+        successes.push_back ({ kind, slot });
+    }
 
     TransferStatus last() const { return statuses.empty() ? TransferStatus() : statuses.back(); }
 

@@ -1,9 +1,9 @@
 #include "engine/EngineTestSupport.h"
 #include "engine/MidiTestSupport.h"
 #include "engine/midi/MidiLog.h"
-#include "engine/simulator/SimulatedKeyboard.h"
 #include "engine/midi/virtual/VirtualMidiInput.h"
 #include "engine/midi/virtual/VirtualMidiOutput.h"
+#include "engine/simulator/SimulatedKeyboard.h"
 
 #include <gtest/gtest.h>
 
@@ -23,10 +23,16 @@ struct QXEditorEngineKeyboardTest : public ::testing::Test, public KeyboardRig
         keyboard.setSlotData (slot, slotData (slot));
     }
 
-    bool finishGet() { return dispatchUntil ([this] { return ! engine->isGetRunning(); }, 30000); }
+    bool finishGet()
+    {
+        return dispatchUntil ([this] { return ! engine->isGetRunning(); }, 30000);
+    }
 
     /** Lets any stray timer or completion run. */
-    void settle() { dispatchUntil ([] { return false; }, 3 * timeoutMs); }
+    void settle()
+    {
+        dispatchUntil ([] { return false; }, 3 * timeoutMs);
+    }
 
     int requestsForAttempts (int attempts) const { return attempts * constants.dataLength(); }
 };
@@ -107,8 +113,8 @@ TEST_F (QXEditorEngineKeyboardTest, SendWritesACopyOfThePresetInAddressOrder)
     for (int address = 0; address < lines.size(); ++address)
     {
         const auto expected = SysExMessages::writeMessage (0x40, 7, address, constants.distinctData()[address]);
-        EXPECT_TRUE (lines[address].endsWith ("OUT " + juce::String::toHexString (expected.getRawDataPointer(),
-                                                                                  expected.size()).toUpperCase()))
+        EXPECT_TRUE (lines[address].endsWith (
+            "OUT " + juce::String::toHexString (expected.getRawDataPointer(), expected.size()).toUpperCase()))
             << lines[address];
     }
 }
@@ -123,8 +129,9 @@ TEST_F (QXEditorEngineKeyboardTest, AByteAboveSevenBitsRefusesTheSendNamingItsPa
     const auto before = keyboard.getSlotData (7);
 
     EXPECT_FALSE (engine->sendPreset (7));
-    EXPECT_EQ (failures.refusals, juce::StringArray (juce::String (juce::CharPointer_UTF8 (
-                                      "Knob 3 \xc2\xb7 CC holds 200; MIDI carries 0\xe2\x80\x93" "127."))));
+    EXPECT_EQ (failures.refusals, juce::StringArray (juce::String (
+                                      juce::CharPointer_UTF8 ("Knob 3 \xc2\xb7 CC holds 200; MIDI carries 0\xe2\x80\x93"
+                                                              "127."))));
     EXPECT_TRUE (failures.midiFailures.isEmpty());
     EXPECT_FALSE (engine->isTransferRunning());
     EXPECT_EQ (keyboard.getWriteCount(), 0);
@@ -175,7 +182,8 @@ TEST_F (QXEditorEngineKeyboardTest, ACancelledOrCutOffTransferStopsAndAppliesNot
                 EXPECT_EQ (failures.last().mayBePartlyWritten, sending);
             }
 
-            EXPECT_EQ (failures.last().state, reopen ? TransferStatus::State::failed : TransferStatus::State::cancelled);
+            EXPECT_EQ (failures.last().state,
+                       reopen ? TransferStatus::State::failed : TransferStatus::State::cancelled);
             EXPECT_GT (failures.statuses.size(), 2u) << "no progress was reported";
             EXPECT_EQ (reports.total(), 0);
         }
@@ -275,7 +283,8 @@ TEST (QXEditorEngineReplies, OnlyEveryRequestedAddressAnsweredCompletesAGet)
     auto keys = std::make_shared<VirtualMidiInput> ("Scripted");
     std::atomic<int> requestCount { 0 };
     layer->plugIn (keys);
-    layer->plugIn (std::make_shared<VirtualMidiOutput> ("Scripted", [&] (const juce::MidiMessage&) { ++requestCount; }));
+    layer->plugIn (
+        std::make_shared<VirtualMidiOutput> ("Scripted", [&] (const juce::MidiMessage&) { ++requestCount; }));
     MidiManager midiManager (layer);
     midiManager.setInputDevice ("Scripted");
     midiManager.setOutputDevice ("Scripted");

@@ -1,5 +1,5 @@
-#include "model/ModelConstants.h"
 #include "model/PresetModel.h"
+#include "model/ModelConstants.h"
 #include "model/QXControlsToMidiDin.h"
 #include "model/QXKeybed.h"
 #include "model/QXKnob.h"
@@ -49,10 +49,7 @@ struct RecordingListener : Control::Listener
 {
     std::vector<std::pair<juce::String, int>> reports;
 
-    void parameterChanged (const juce::String& name, juce::uint8 value) override
-    {
-        reports.emplace_back (name, value);
-    }
+    void parameterChanged (const juce::String& name, juce::uint8 value) override { reports.emplace_back (name, value); }
 };
 
 PresetModel makeQX61Model()
@@ -70,34 +67,72 @@ TEST (ControlKinds, EveryKindListsItsBytesAndRanges)
         std::vector<Parameter> parameters;
     } kinds[] {
         { std::make_unique<QXKeybed> (16, 60, 10),
-          { { "Keybed Transpose", 0, 24 }, { "Keybed Octave", 1, 10 }, { "Keybed MIDI Channel", 2, 15 },
-            { "Keybed Curve", 3, 8 }, { "Split Mode", 4, 1 }, { "Split Point", 5, 60 },
-            { "Lower Keybed Transpose", 6, 24 }, { "Lower Keybed Octave", 7, 10 },
-            { "Lower Keybed MIDI Channel", 8, 15 }, { "Lower Keybed Curve", 9, 8 },
-            { "Upper Keybed Transpose", 10, 24 }, { "Upper Keybed Octave", 11, 10 },
-            { "Upper Keybed MIDI Channel", 12, 15 }, { "Upper Keybed Curve", 13, 8 }, { "CC", -1, 0 } } },
+          { { "Keybed Transpose", 0, 24 },
+            { "Keybed Octave", 1, 10 },
+            { "Keybed MIDI Channel", 2, 15 },
+            { "Keybed Curve", 3, 8 },
+            { "Split Mode", 4, 1 },
+            { "Split Point", 5, 60 },
+            { "Lower Keybed Transpose", 6, 24 },
+            { "Lower Keybed Octave", 7, 10 },
+            { "Lower Keybed MIDI Channel", 8, 15 },
+            { "Lower Keybed Curve", 9, 8 },
+            { "Upper Keybed Transpose", 10, 24 },
+            { "Upper Keybed Octave", 11, 10 },
+            { "Upper Keybed MIDI Channel", 12, 15 },
+            { "Upper Keybed Curve", 13, 8 },
+            { "CC", -1, 0 } } },
         { std::make_unique<QXRollMode> (30),
           { { "Function", 0, 1 }, { "Time Div", 1, 7 }, { "Gate", 2, 98 }, { "Swing", 3, 24 }, { "CC", -1, 0 } } },
         { std::make_unique<QXTransport> (34), { { "Function", 0, 1 }, { "CC", 1, 127 } } },
         { std::make_unique<QXWheels> (46),
-          { { "Pitch Wheel MIDI Channel", 0, 16 }, { "Mod Wheel MIDI Channel", 1, 16 }, { "Mod Wheel CC", 2, 127 },
-            { "Mod Wheel Min", 3, 127 }, { "Mod Wheel Max", 4, 127 } } },
+          { { "Pitch Wheel MIDI Channel", 0, 16 },
+            { "Mod Wheel MIDI Channel", 1, 16 },
+            { "Mod Wheel CC", 2, 127 },
+            { "Mod Wheel Min", 3, 127 },
+            { "Mod Wheel Max", 4, 127 } } },
         { std::make_unique<QXSustain> (51),
-          { { "CC", 0, 127 }, { "Pressed", 1, 127 }, { "Released", 2, 127 }, { "MIDI Channel", 3, 15 },
+          { { "CC", 0, 127 },
+            { "Pressed", 1, 127 },
+            { "Released", 2, 127 },
+            { "MIDI Channel", 3, 15 },
             { "Mode", -1, 0 } } },
         { std::make_unique<QXKnob> (55),
-          { { "Mode", 0, 1 }, { "CC", 1, 127 }, { "Min", 2, 127 }, { "Max", 3, 127 }, { "MIDI Channel", 4, 15 },
+          { { "Mode", 0, 1 },
+            { "CC", 1, 127 },
+            { "Min", 2, 127 },
+            { "Max", 3, 127 },
+            { "MIDI Channel", 4, 15 },
             { "Program", -1, 0 } } },
         // Pads and switches share bytes between their modes.
         { std::make_unique<QXPad> (135),
-          { { "Mode", 0, 3 }, { "Note", 1, 127 }, { "CC", 1, 127 }, { "Program", 1, 127 }, { "Fixed", 2, 127 },
-            { "Toggle On", 2, 127 }, { "Pressed", 2, 127 }, { "Bank LSB", 2, 127 }, { "Toggle Off", 3, 127 },
-            { "Released", 3, 127 }, { "Bank MSB", 3, 127 }, { "Curve", 3, 7 }, { "MIDI Channel", 4, 15 },
+          { { "Mode", 0, 3 },
+            { "Note", 1, 127 },
+            { "CC", 1, 127 },
+            { "Program", 1, 127 },
+            { "Fixed", 2, 127 },
+            { "Toggle On", 2, 127 },
+            { "Pressed", 2, 127 },
+            { "Bank LSB", 2, 127 },
+            { "Toggle Off", 3, 127 },
+            { "Released", 3, 127 },
+            { "Bank MSB", 3, 127 },
+            { "Curve", 3, 7 },
+            { "MIDI Channel", 4, 15 },
             { "Min", -1, 0 } } },
         { std::make_unique<QXSwitch> (215),
-          { { "Mode", 0, 3 }, { "CC", 1, 127 }, { "Program", 1, 127 }, { "Toggle On", 2, 127 },
-            { "Pressed", 2, 127 }, { "Bank LSB", 2, 127 }, { "Toggle Off", 3, 127 }, { "Released", 3, 127 },
-            { "Bank MSB", 3, 127 }, { "MIDI Channel", 4, 15 }, { "Note", -1, 0 }, { "Curve", -1, 0 } } },
+          { { "Mode", 0, 3 },
+            { "CC", 1, 127 },
+            { "Program", 1, 127 },
+            { "Toggle On", 2, 127 },
+            { "Pressed", 2, 127 },
+            { "Bank LSB", 2, 127 },
+            { "Toggle Off", 3, 127 },
+            { "Released", 3, 127 },
+            { "Bank MSB", 3, 127 },
+            { "MIDI Channel", 4, 15 },
+            { "Note", -1, 0 },
+            { "Curve", -1, 0 } } },
     };
 
     for (const auto& kind : kinds)
@@ -171,7 +206,8 @@ TEST (Control, SetParameterStoresOnlyListedInRangeValuesAndReportsWhenAsked)
     EXPECT_EQ (knob.getParameter ("MIDI Channel"), 15);
     EXPECT_EQ (knob.getParameter ("Program"), 0);
     EXPECT_EQ (knob.getBytes(), (Control::Bytes { 0, 0, 0, 0, 15 }));
-    EXPECT_EQ (listener.reports, (std::vector<std::pair<juce::String, int>> { { "MIDI Channel", 16 }, { "Program", 3 } }));
+    EXPECT_EQ (listener.reports,
+               (std::vector<std::pair<juce::String, int>> { { "MIDI Channel", 16 }, { "Program", 3 } }));
 }
 
 TEST (Control, SetBytesReportsEveryNameIncludingSharedBytesAndKeepsOutOfRangeBytes)

@@ -14,9 +14,12 @@ const juce::StringArray threeStates { "normal", "over", "down" };
 // Every picture the program places, with the size its layout relies on.
 Sizes expectedPictures()
 {
-    Sizes sizes { { "keyboard-background.png", { 1200, 700 } }, { "product-picture.png", { 1150, 286 } },
-                  { "keybed-divider.png", { 3, 191 } },         { "device-setup-background.png", { 360, 425 } },
-                  { "device-list-frame.png", { 327, 141 } },    { "about-picture.png", { 484, 267 } },
+    Sizes sizes { { "keyboard-background.png", { 1200, 700 } },
+                  { "product-picture.png", { 1150, 286 } },
+                  { "keybed-divider.png", { 3, 191 } },
+                  { "device-setup-background.png", { 360, 425 } },
+                  { "device-list-frame.png", { 327, 141 } },
+                  { "about-picture.png", { 484, 267 } },
                   { "program-icon.png", { 64, 64 } } };
 
     const auto add = [&sizes] (const juce::String& stem, const juce::StringArray& states, juce::Point<int> size) {
@@ -28,8 +31,8 @@ Sizes expectedPictures()
          { "main", "knobs", "switches", "pads", "roll-mode", "transport", "keybed", "wheels", "sustain" })
         add ("tab-" + tab, threeStates, { tab == "main" || tab == "sustain" ? 138 : 132, 40 });
 
-    const Sizes selectors { { "pads", { 154, 153 } },  { "knobs", { 503, 16 } },     { "keybed", { 957, 167 } },
-                            { "wheels", { 63, 85 } },  { "transport", { 152, 35 } }, { "roll-mode", { 23, 15 } },
+    const Sizes selectors { { "pads", { 154, 153 } },   { "knobs", { 503, 16 } },     { "keybed", { 957, 167 } },
+                            { "wheels", { 63, 85 } },   { "transport", { 152, 35 } }, { "roll-mode", { 23, 15 } },
                             { "switches", { 511, 56 } } };
 
     for (const auto& [name, size] : selectors)

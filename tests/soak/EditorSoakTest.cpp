@@ -31,8 +31,7 @@ struct EditorWindow
 
 // Its own engine stays idle; each window gets one of its own.
 struct EditorSoakTest : public ::testing::Test, public KeyboardRig
-{
-};
+{};
 } // namespace
 
 TEST_F (EditorSoakTest, TwentyEditorsClosedWithGetsAndUpdatesInFlight)

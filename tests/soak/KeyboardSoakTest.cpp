@@ -101,8 +101,11 @@ TEST_F (KeyboardSoakTest, UnpluggedDuringAGetOrASendTheFailureIsReportedAndTheNe
         failures.midiFailures.clear();
 
         {
-            const auto sentCount = [this, sending] { return sending ? keyboard.getWriteCount() : keyboard.getReadRequestCount(); };
-            ActionWhen unplug ([sentCount, start = sentCount()] { return sentCount() - start >= 100; }, [this] { keyboard.unplug(); });
+            const auto sentCount = [this, sending] {
+                return sending ? keyboard.getWriteCount() : keyboard.getReadRequestCount();
+            };
+            ActionWhen unplug ([sentCount, start = sentCount()] { return sentCount() - start >= 100; },
+                               [this] { keyboard.unplug(); });
 
             if (sending)
                 ASSERT_TRUE (engine->sendPreset (6));
@@ -185,7 +188,8 @@ TEST_F (KeyboardSoakTest, TwoEnginesGettingDifferentSlotsAtOnceEachApplyTheirOwn
 
         engine->startGet (mine);
         other->startGet (theirs);
-        EXPECT_EQ (otherFailures.last().state, TransferStatus::State::waiting) << "the second get did not wait its turn";
+        EXPECT_EQ (otherFailures.last().state, TransferStatus::State::waiting)
+            << "the second get did not wait its turn";
 
         ASSERT_TRUE (finishGet() && finishTransfers (*other));
         EXPECT_EQ (modelData(), slotData (mine)) << "round " << round;

@@ -12,11 +12,11 @@ namespace
 /** What each window has going on when it is closed. */
 enum class InFlight
 {
-    getRunning,     // started from the get dialog
-    dialogsOpen,    // the get and send dialogs up, nothing confirmed
-    midiAlert,      // a send the keyboard could not take, its alert and dialog still up
-    fileAlert,      // a file that could not be read, its alert still up
-    appWindows      // device setup and about open above it
+    getRunning,  // started from the get dialog
+    dialogsOpen, // the get and send dialogs up, nothing confirmed
+    midiAlert,   // a send the keyboard could not take, its alert and dialog still up
+    fileAlert,   // a file that could not be read, its alert still up
+    appWindows   // device setup and about open above it
 };
 
 constexpr int numKinds = 5;
@@ -64,9 +64,7 @@ void setUp (ShellHarness& harness, EditorWindow& window, InFlight kind, int inde
             confirmSlot (window.getSendPresetWindow(), 2, "Send");
             break;
 
-        case InFlight::fileAlert:
-            window.openPresetFile (files.missing);
-            break;
+        case InFlight::fileAlert: window.openPresetFile (files.missing); break;
 
         case InFlight::appWindows:
             harness.invoke (CommandIds::deviceSetupCommand);

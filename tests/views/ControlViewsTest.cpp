@@ -37,8 +37,14 @@ void chooseMode (GenericControlView& view, int itemId)
     deliverPendingMessages();
 }
 
-auto& combo (juce::Component& view, const juce::String& caption) { return named<juce::ComboBox> (view, caption); }
-auto& number (juce::Component& view, const juce::String& caption) { return named<NumberBox> (view, caption); }
+auto& combo (juce::Component& view, const juce::String& caption)
+{
+    return named<juce::ComboBox> (view, caption);
+}
+auto& number (juce::Component& view, const juce::String& caption)
+{
+    return named<NumberBox> (view, caption);
+}
 
 juce::StringArray items (juce::ComboBox& box)
 {
@@ -50,7 +56,10 @@ juce::StringArray items (juce::ComboBox& box)
     return texts;
 }
 
-auto& splitMode (KeybedControlView& view) { return named<juce::ComboBox> (view.getSplitSelector(), "Split Mode"); }
+auto& splitMode (KeybedControlView& view)
+{
+    return named<juce::ComboBox> (view.getSplitSelector(), "Split Mode");
+}
 
 juce::String visibleZones (const KeybedControlView& view)
 {

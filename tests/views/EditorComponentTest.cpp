@@ -30,7 +30,7 @@ struct Binding
 /** Every widget of every view, hidden banks included, with the control it should address. */
 std::vector<Binding> collectEditor (const EditorComponent& editor)
 {
-    const int groupOfView[] = { -1, knobGroup, switchGroup, padGroup, rollModeGroup, transportGroup,
+    const int groupOfView[] = { -1,          knobGroup,   switchGroup, padGroup, rollModeGroup, transportGroup,
                                 keybedGroup, wheelsGroup, sustainGroup };
     std::vector<Binding> bindings;
 
@@ -152,8 +152,8 @@ protected:
     void expectShowsModel (const Binding& binding) const
     {
         const auto stored = controlOf (binding).getParameter (binding.controller->parameterName);
-        const auto where = binding.controller->parameterName + " of group " + juce::String (binding.groupId)
-                           + " index " + juce::String (binding.index);
+        const auto where = binding.controller->parameterName + " of group " + juce::String (binding.groupId) + " index "
+                           + juce::String (binding.index);
 
         if (auto* button = dynamic_cast<ControlToMidiControllerButton*> (binding.widget))
         {

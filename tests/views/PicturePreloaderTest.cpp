@@ -59,9 +59,8 @@ const juce::StringArray names { "first", "second", "third" };
 std::unique_ptr<PicturePreloader> startHolding (TestDecoder& decoder, const juce::String& heldName)
 {
     decoder.held.add (heldName);
-    auto preloader = std::make_unique<PicturePreloader> (names, [&decoder] (const juce::String& name) {
-        return decoder (name);
-    });
+    auto preloader =
+        std::make_unique<PicturePreloader> (names, [&decoder] (const juce::String& name) { return decoder (name); });
     decoder.waitUntilStarted (heldName);
     return preloader;
 }

@@ -4,7 +4,10 @@
 
 using WidgetTestSupport::TestEngine;
 
-inline void deliverPendingMessages() { WidgetTestSupport::flushMessages (4); } // and what those post in turn
+inline void deliverPendingMessages()
+{
+    WidgetTestSupport::flushMessages (4);
+} // and what those post in turn
 
 /** Types into a number box's editor and commits, as a user would (no keyboard focus needed). */
 inline void typeText (NumberBox& box, const juce::String& text)

@@ -24,9 +24,15 @@ juce::Image render (juce::Component& component)
                  [&component] (juce::Graphics& g) { component.paintEntireComponent (g, false); });
 }
 
-bool isWhite (juce::Colour c) { return c.getAlpha() > 240 && c.getRed() == 255 && c.getGreen() == 255 && c.getBlue() == 255; }
+bool isWhite (juce::Colour c)
+{
+    return c.getAlpha() > 240 && c.getRed() == 255 && c.getGreen() == 255 && c.getBlue() == 255;
+}
 
-bool isBlueish (juce::Colour c) { return c.getAlpha() > 0 && c.getBlue() > c.getRed() + 60; }
+bool isBlueish (juce::Colour c)
+{
+    return c.getAlpha() > 0 && c.getBlue() > c.getRed() + 60;
+}
 
 /** The bounding box of every pixel that is not transparent. */
 juce::Rectangle<int> inkBounds (const juce::Image& image)
@@ -35,8 +41,7 @@ juce::Rectangle<int> inkBounds (const juce::Image& image)
     for (int y = 0; y < image.getHeight(); ++y)
         for (int x = 0; x < image.getWidth(); ++x)
             if (image.getPixelAt (x, y).getAlpha() > 0)
-                bounds = bounds.isEmpty() ? juce::Rectangle<int> (x, y, 1, 1)
-                                          : bounds.getUnion ({ x, y, 1, 1 });
+                bounds = bounds.isEmpty() ? juce::Rectangle<int> (x, y, 1, 1) : bounds.getUnion ({ x, y, 1, 1 });
     return bounds;
 }
 
@@ -131,9 +136,9 @@ TEST_F (LookDrawingTest, LabelsDrawLeftAlignedOnOneLineWithAnEllipsisAndDisabled
     const auto image = render (label);
     const auto ink = inkBounds (image);
 
-    EXPECT_LT (ink.getX(), 6);           // left-aligned despite the centred justification
-    EXPECT_GT (ink.getRight(), 70);      // runs to the edge instead of wrapping
-    EXPECT_LT (ink.getHeight(), 20);     // one line, vertically centred
+    EXPECT_LT (ink.getX(), 6);       // left-aligned despite the centred justification
+    EXPECT_GT (ink.getRight(), 70);  // runs to the edge instead of wrapping
+    EXPECT_LT (ink.getHeight(), 20); // one line, vertically centred
     EXPECT_GT (ink.getY(), 8);
 
     // The last glyphs are the ellipsis dots: nothing in the rightmost columns reaches the top

@@ -12,8 +12,9 @@ namespace
 {
 struct RecordingListener : NumberBox::Listener
 {
-    RecordingListener (std::vector<juce::String>& logIn, juce::String nameIn)
-        : log (logIn), name (std::move (nameIn)) {}
+    RecordingListener (std::vector<juce::String>& logIn, juce::String nameIn) : log (logIn), name (std::move (nameIn))
+    {
+    }
 
     void numberBoxValueChanged (NumberBox* box) override
     {
@@ -54,8 +55,8 @@ TEST_F (NumberBoxTest, TakesTypedTextFromItsStartWithinTheInclusiveRange)
         double expected;
     };
 
-    const Case cases[] = { { 0, 127, 64, "500", 64 },  { 0, 127, 64, "127", 127 }, { 1, 16, 5, "0", 5 },
-                           { -12, 100, 3, "-", 0 },    { -12, 100, 3, "+7", 7 },   { -12, 100, 3, "12-3", 12 },
+    const Case cases[] = { { 0, 127, 64, "500", 64 },   { 0, 127, 64, "127", 127 }, { 1, 16, 5, "0", 5 },
+                           { -12, 100, 3, "-", 0 },     { -12, 100, 3, "+7", 7 },   { -12, 100, 3, "12-3", 12 },
                            { -12, 100, 3, "-12", -12 }, { -12, 100, 3, "4a.2", 42 } }; // only digits and signs type
 
     for (const auto& c : cases)
@@ -145,7 +146,8 @@ TEST (NumberBoxWithLabel, StartsAtItsMinimumSilentlyTellsItsRangeAndShowsEveryVa
     RecordingListener listener { log, "L" };
     NumberBoxWithLabel widget (1, 16, "MIDI Channel", &listener);
     EXPECT_EQ (widget.getNumberBox().getValue(), 1.0);
-    EXPECT_EQ (widget.getNumberBox().getTooltip(), juce::String::fromUTF8 ("1\xe2\x80\x93" "16"));
+    EXPECT_EQ (widget.getNumberBox().getTooltip(), juce::String::fromUTF8 ("1\xe2\x80\x93"
+                                                                           "16"));
 
     // A value beyond the box's range is still shown, without a notification, so the number is never stale.
     widget.setValue (16);

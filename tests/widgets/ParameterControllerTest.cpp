@@ -71,8 +71,7 @@ TEST_F (ParameterControllerTest, AStoredValueBeyondTheShownRangeIsNeverStale)
 TEST_F (ParameterControllerTest, ComboBoxesMapItemIdsToStoredValues)
 {
     WidgetTestSupport::RecordingComboListener extra;
-    SingleParameterControllerComboBox function (engine, "Function", rollModeGroup, { "Toggle", "Momentary" },
-                                                &extra);
+    SingleParameterControllerComboBox function (engine, "Function", rollModeGroup, { "Toggle", "Momentary" }, &extra);
     flushMessages();
     EXPECT_EQ (extra.ids, (std::vector<int> { 1 }));
 

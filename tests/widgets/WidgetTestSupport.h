@@ -90,8 +90,8 @@ struct TestEngine
     explicit TestEngine (const ModelConstants& constantsIn = ModelConstants::qx61())
         : constants (constantsIn),
           engine (new QXEditorEngine (constants.modelId, midiManager, constants.presetFilePattern,
-                                      constants.getHighestSplitPoint(), constants.maxKeybedOctave,
-                                      constants.numKnobs, constants.numPads, constants.numSwitches))
+                                      constants.getHighestSplitPoint(), constants.maxKeybedOctave, constants.numKnobs,
+                                      constants.numPads, constants.numSwitches))
     {
     }
 

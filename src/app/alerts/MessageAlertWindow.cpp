@@ -12,7 +12,8 @@ public:
         for (const auto& text : texts)
             width = juce::jmax (width, font.getStringWidthFloat (text));
 
-        setSize (juce::roundToInt (std::ceil (width)) + 8, juce::roundToInt (std::ceil (lineHeight() * (float) texts.size())));
+        setSize (juce::roundToInt (std::ceil (width)) + 8,
+                 juce::roundToInt (std::ceil (lineHeight() * (float) texts.size())));
     }
 
     void paint (juce::Graphics& g) override
@@ -21,7 +22,8 @@ public:
         g.setFont (font);
 
         for (int i = 0; i < texts.size(); ++i)
-            g.drawText (texts[i], juce::Rectangle<float> (0.0f, lineHeight() * (float) i, (float) getWidth(), lineHeight()),
+            g.drawText (texts[i],
+                        juce::Rectangle<float> (0.0f, lineHeight() * (float) i, (float) getWidth(), lineHeight()),
                         juce::Justification::centred, false);
     }
 
@@ -34,7 +36,8 @@ private:
 };
 
 MessageAlertWindow::MessageAlertWindow (const juce::String& title, const juce::String& message)
-    : juce::AlertWindow (title, {}, juce::MessageBoxIconType::NoIcon), lines (std::make_unique<Lines> (message))
+    : juce::AlertWindow (title, {}, juce::MessageBoxIconType::NoIcon),
+      lines (std::make_unique<Lines> (message))
 {
     addCustomComponent (lines.get());
     addButton ("OK", 1, juce::KeyPress (juce::KeyPress::returnKey), juce::KeyPress (juce::KeyPress::escapeKey));

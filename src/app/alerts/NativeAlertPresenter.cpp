@@ -1,7 +1,7 @@
 #include "app/alerts/NativeAlertPresenter.h"
 
-#include "app/desktop/DesktopWindowHints.h"
 #include "app/alerts/MessageAlertWindow.h"
+#include "app/desktop/DesktopWindowHints.h"
 
 void NativeAlertPresenter::showMessageAsync (const juce::String& title, const juce::String& message,
                                              juce::ModalComponentManager::Callback* callback)

@@ -24,8 +24,5 @@ public:
         returns at once; the callback hears the answer on the message thread. */
     virtual void askToSaveChanges (const juce::String& documentName, Callback callback) = 0;
 
-    static juce::String question (const juce::String& documentName)
-    {
-        return "Save changes to " + documentName + "?";
-    }
+    static juce::String question (const juce::String& documentName) { return "Save changes to " + documentName + "?"; }
 };

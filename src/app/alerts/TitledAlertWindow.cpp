@@ -3,7 +3,8 @@
 const juce::String TitledAlertWindow::fileErrorTitle ("File Error");
 const juce::String TitledAlertWindow::sendRefusedTitle ("Preset Not Sent");
 
-TitledAlertWindow* TitledAlertWindow::show (AlertPresenter& presenter, const juce::String& title, const juce::String& message)
+TitledAlertWindow* TitledAlertWindow::show (AlertPresenter& presenter, const juce::String& title,
+                                            const juce::String& message)
 {
     auto* alert = new TitledAlertWindow();
     presenter.showMessageAsync (title, message, alert);

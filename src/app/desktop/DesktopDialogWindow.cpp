@@ -3,7 +3,8 @@
 #include "app/desktop/DesktopWindowHints.h"
 
 DesktopDialogWindow::DesktopDialogWindow (const juce::String& title, const Context& contextIn)
-    : juce::ResizableWindow (title, false), context (contextIn)
+    : juce::ResizableWindow (title, false),
+      context (contextIn)
 {
 }
 

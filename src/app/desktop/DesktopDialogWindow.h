@@ -6,8 +6,7 @@
     Escape and Alt+F4 dismiss it (as its "Cancel"), Return confirms it (as its first button), the
     program's command keys (Ctrl+Q) work in it, it carries the program's icon, and a dialog of an
     editor window stays above that window, centred over it. */
-class DesktopDialogWindow : public juce::ResizableWindow,
-                            private juce::KeyListener
+class DesktopDialogWindow : public juce::ResizableWindow, private juce::KeyListener
 {
 public:
     /** Where a dialog belongs: the window it is centred over and kept above (none: centred on

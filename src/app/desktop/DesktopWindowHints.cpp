@@ -38,8 +38,8 @@ void DesktopWindowHints::setTransientFor (juce::Component& dialog, juce::Compone
 
     const juce::XWindowSystemUtilities::ScopedXLock xLock;
     juce::X11Symbols::getInstance()->xChangeProperty (display, window, XA_WM_TRANSIENT_FOR, XA_WINDOW, 32,
-                                                      PropModeReplace,
-                                                      reinterpret_cast<unsigned char*> (&ownerWindow), 1);
+                                                      PropModeReplace, reinterpret_cast<unsigned char*> (&ownerWindow),
+                                                      1);
 }
 
 juce::uint64 DesktopWindowHints::getTransientFor (juce::Component& dialog)
@@ -60,5 +60,8 @@ juce::uint64 DesktopWindowHints::getTransientFor (juce::Component& dialog)
 }
 #else
 void DesktopWindowHints::setTransientFor (juce::Component&, juce::Component&) {}
-juce::uint64 DesktopWindowHints::getTransientFor (juce::Component&) { return 0; }
+juce::uint64 DesktopWindowHints::getTransientFor (juce::Component&)
+{
+    return 0;
+}
 #endif

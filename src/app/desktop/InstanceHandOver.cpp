@@ -139,7 +139,10 @@ struct InstanceHandOver::Connection
 };
 
 InstanceHandOver::InstanceHandOver (const juce::File& socketFileIn, Handler handlerIn, Limits limitsIn)
-    : juce::Thread ("Instance hand-over"), socketFile (socketFileIn), handler (std::move (handlerIn)), limits (limitsIn)
+    : juce::Thread ("Instance hand-over"),
+      socketFile (socketFileIn),
+      handler (std::move (handlerIn)),
+      limits (limitsIn)
 {
     if (::pipe2 (wakePipe, O_CLOEXEC) == 0 && bindSocket())
         startThread();
@@ -166,7 +169,8 @@ InstanceHandOver::~InstanceHandOver()
         ::close (listenSocket);
 
         // Only our own socket goes: another instance may have taken the name over since.
-        struct stat info {};
+        struct stat info
+        {};
         const auto path = socketFile.getFullPathName().toRawUTF8();
 
         if (::lstat (path, &info) == 0 && info.st_ino == boundInode)
@@ -197,7 +201,8 @@ bool InstanceHandOver::bindSocket()
         if (::bind (fd, reinterpret_cast<const sockaddr*> (&address), sizeof (address)) == 0
             && ::chmod (path, 0600) == 0 && ::listen (fd, 16) == 0)
         {
-            struct stat info {};
+            struct stat info
+            {};
             ::lstat (path, &info);
             boundInode = info.st_ino;
             listenSocket = fd;
@@ -222,7 +227,8 @@ bool InstanceHandOver::bindSocket()
             return false;
         }
 
-        struct stat info {};
+        struct stat info
+        {};
 
         if (::lstat (path, &info) != 0 || ! S_ISSOCK (info.st_mode))
             return false;
@@ -246,7 +252,8 @@ void InstanceHandOver::run()
         for (const auto& connection : connections)
         {
             entries.push_back ({ connection.fd, POLLIN, 0 });
-            timeout = timeout < 0 ? remainingMs (connection.deadline) : juce::jmin (timeout, remainingMs (connection.deadline));
+            timeout = timeout < 0 ? remainingMs (connection.deadline)
+                                  : juce::jmin (timeout, remainingMs (connection.deadline));
         }
 
         if (::poll (entries.data(), entries.size(), timeout) < 0 && errno != EINTR)
@@ -338,8 +345,8 @@ bool InstanceHandOver::readFrom (Connection& connection)
             ::send (connection.fd, acknowledgement, acknowledgementBytes, MSG_NOSIGNAL | MSG_DONTWAIT);
             {
                 const juce::ScopedLock sl (lock);
-                received.add (juce::String::fromUTF8 (data.data() + headerBytes,
-                                                      static_cast<int> (data.size() - headerBytes)));
+                received.add (
+                    juce::String::fromUTF8 (data.data() + headerBytes, static_cast<int> (data.size() - headerBytes)));
             }
             triggerAsyncUpdate();
             return false;
@@ -381,8 +388,8 @@ bool InstanceHandOver::sendToRunningInstance (const juce::File& socketFile, cons
 
     // Our command line goes only to an instance of our own user.
     const auto deadline = now() + timeoutMs;
-    const auto acknowledged = peerIsThisUser (fd) && writeAll (fd, message, deadline)
-                              && readAcknowledgement (fd, deadline);
+    const auto acknowledged =
+        peerIsThisUser (fd) && writeAll (fd, message, deadline) && readAcknowledgement (fd, deadline);
     ::close (fd);
     return acknowledged;
 }
@@ -419,7 +426,8 @@ juce::File InstanceHandOver::socketIn (const juce::File& folder, const juce::Str
 
 bool InstanceHandOver::isPrivateFolder (const juce::File& folder)
 {
-    struct stat info {};
+    struct stat info
+    {};
     return ::lstat (folder.getFullPathName().toRawUTF8(), &info) == 0 && S_ISDIR (info.st_mode)
            && info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
 }

@@ -16,8 +16,7 @@
     and one that takes longer than the timeout are dropped unanswered. One thread serves every
     connection; it acknowledges a line before handing it to the message thread, so a launch is
     answered even while the message thread is busy with a send. */
-class InstanceHandOver : private juce::Thread,
-                         private juce::AsyncUpdater
+class InstanceHandOver : private juce::Thread, private juce::AsyncUpdater
 {
 public:
     /** Called on the message thread with each command line handed over. */
@@ -26,8 +25,8 @@ public:
     struct Limits
     {
         size_t maxMessageBytes = 64 * 1024;
-        int timeoutMs = 2000;     // from connecting to the last byte of the message
-        int maxConnections = 8;   // beyond it the oldest connection is dropped
+        int timeoutMs = 2000;   // from connecting to the last byte of the message
+        int maxConnections = 8; // beyond it the oldest connection is dropped
     };
 
     /** Starts listening on the socket; a socket left by an instance that is gone is taken over,

@@ -34,6 +34,7 @@ void NativeFileChooserPresenter::launch (const juce::String& title, const juce::
 
     // A new chooser replaces one still open, which the framework then closes as cancelled.
     chooser = std::make_unique<juce::FileChooser> (title, start, pattern);
-    chooser->launchAsync (flags, [callback = std::move (callback)] (const juce::FileChooser& finished)
-                          { callback (finished.getResult()); });
+    chooser->launchAsync (flags, [callback = std::move (callback)] (const juce::FileChooser& finished) {
+        callback (finished.getResult());
+    });
 }

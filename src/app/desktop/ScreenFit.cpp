@@ -57,8 +57,8 @@ void ScreenFit::place (EditorWindow& window, juce::Point<int> wanted)
         return window.setTopLeftPosition (wanted);
 
     // Sizes are the window's own, at scale 1; positions are the desktop's.
-    const auto placement = fit ({ wanted.x, wanted.y, window.getWidth(), window.getHeight() }, frameOf (window),
-                                display->userArea);
+    const auto placement =
+        fit ({ wanted.x, wanted.y, window.getWidth(), window.getHeight() }, frameOf (window), display->userArea);
     window.setFitScale (placement.scale);
     window.setTopLeftPosition ((placement.topLeft.toFloat() / placement.scale).roundToInt());
 }

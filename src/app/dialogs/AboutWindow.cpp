@@ -14,8 +14,8 @@ AboutWindow::AboutWindow (const juce::Image& image, const juce::String& title, c
 void AboutWindow::close()
 {
     // After the key or close event has finished with the window.
-    juce::MessageManager::callAsync ([window = juce::Component::SafePointer<AboutWindow> (this)]
-                                     { delete window.getComponent(); });
+    juce::MessageManager::callAsync (
+        [window = juce::Component::SafePointer<AboutWindow> (this)] { delete window.getComponent(); });
 }
 
 AboutWindow::~AboutWindow()

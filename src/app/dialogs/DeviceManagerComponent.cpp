@@ -48,9 +48,12 @@ void DeviceManagerComponent::resized()
 void DeviceManagerComponent::paint (juce::Graphics& g)
 {
     g.fillAll (juce::Colours::white);
-    g.drawImage (backgroundImage, juce::Rectangle<float> (0.0f, 0.0f, 360.0f, 425.0f), juce::RectanglePlacement::stretchToFit);
-    g.drawImage (listFrameImage, juce::Rectangle<float> (15.0f, 60.0f, 327.0f, 141.0f), juce::RectanglePlacement::stretchToFit);
-    g.drawImage (listFrameImage, juce::Rectangle<float> (15.0f, 228.0f, 327.0f, 141.0f), juce::RectanglePlacement::stretchToFit);
+    g.drawImage (backgroundImage, juce::Rectangle<float> (0.0f, 0.0f, 360.0f, 425.0f),
+                 juce::RectanglePlacement::stretchToFit);
+    g.drawImage (listFrameImage, juce::Rectangle<float> (15.0f, 60.0f, 327.0f, 141.0f),
+                 juce::RectanglePlacement::stretchToFit);
+    g.drawImage (listFrameImage, juce::Rectangle<float> (15.0f, 228.0f, 327.0f, 141.0f),
+                 juce::RectanglePlacement::stretchToFit);
 
     g.setColour (juce::Colours::black);
     g.setFont (juce::Font (15.0f, juce::Font::plain));
@@ -71,7 +74,8 @@ void DeviceManagerComponent::paintIfEmpty (juce::Graphics& g, const juce::ListBo
     const auto height = list.getRowHeight();
     g.setColour (juce::Colours::white);
     g.setFont (juce::Font (0.7f * static_cast<float> (height), juce::Font::italic));
-    g.drawText (text, list.getX() + 5, list.getY(), list.getWidth() - 5, height, juce::Justification::centredLeft, true);
+    g.drawText (text, list.getX() + 5, list.getY(), list.getWidth() - 5, height, juce::Justification::centredLeft,
+                true);
 }
 
 void DeviceManagerComponent::updateLists()

@@ -1,7 +1,6 @@
 #include "app/dialogs/DeviceManagerWindow.h"
 
-DeviceManagerWindow::DeviceManagerWindow (const juce::String& title, MidiManager& midiManagerIn,
-                                          const Context& context)
+DeviceManagerWindow::DeviceManagerWindow (const juce::String& title, MidiManager& midiManagerIn, const Context& context)
     : DesktopDialogWindow (title, context),
       midiManager (midiManagerIn),
       content (new DeviceManagerComponent (this))

@@ -7,8 +7,7 @@
 /** The device setup: lists the ports offered when it opens, shows the MIDI manager's current
     choice, and hands the selection over on "Apply" or "OK". Not modal; "OK" ends it, and so do
     "Cancel", the close button and Escape without applying. */
-class DeviceManagerWindow : public DesktopDialogWindow,
-                            public juce::Button::Listener
+class DeviceManagerWindow : public DesktopDialogWindow, public juce::Button::Listener
 {
 public:
     DeviceManagerWindow (const juce::String& title, MidiManager& midiManager, const Context& context = {});

@@ -5,8 +5,7 @@
 
 /** The content both preset-slot dialogs share: "Preset Slot:" with the slots "1" to "24", a
     confirming button and "Cancel", on the accent blue. */
-class PresetSlotComponent : public juce::Component,
-                            public juce::ComboBox::Listener
+class PresetSlotComponent : public juce::Component, public juce::ComboBox::Listener
 {
 public:
     static constexpr int numSlots = 24;

@@ -1,7 +1,8 @@
 #include "app/dialogs/PresetSlotWindow.h"
 
 PresetSlotWindow::PresetSlotWindow (const juce::String& title, QXEditorEngine::Ptr engineIn, const Context& context)
-    : DesktopDialogWindow (title, context), engine (std::move (engineIn))
+    : DesktopDialogWindow (title, context),
+      engine (std::move (engineIn))
 {
 }
 

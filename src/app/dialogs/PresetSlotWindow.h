@@ -6,8 +6,7 @@
 
 /** What both preset-slot dialogs share: a fixed-size, non-modal window over its editor window,
     holding one engine reference; closing it is its "Cancel", Return its confirming button. */
-class PresetSlotWindow : public DesktopDialogWindow,
-                         public juce::Button::Listener
+class PresetSlotWindow : public DesktopDialogWindow, public juce::Button::Listener
 {
 public:
     ~PresetSlotWindow() override;

@@ -25,7 +25,8 @@ EditorWindow::EditorWindow (const juce::String& title, EditorComponent* content,
     content->addMainSectionButtonListener (this);
     transferStatus = std::make_unique<TransferStatusStrip> (engine);
     content->addChildComponent (*transferStatus);
-    transferStatus->setBounds (content->getLocalBounds().removeFromBottom (TransferStatusStrip::height).reduced (300, 0));
+    transferStatus->setBounds (
+        content->getLocalBounds().removeFromBottom (TransferStatusStrip::height).reduced (300, 0));
 
     // Configured before it has a native window, so that one is made only once, when the window
     // manager puts it on the desktop. Without a global menu bar the menus sit at the top of
@@ -115,8 +116,7 @@ void EditorWindow::chooseFileToSave (const juce::File& start, std::function<void
     juce::Component::SafePointer<EditorWindow> window (this);
 
     services.fileChooser.chooseFileToSave (saveTitle, start, engine->getFilePattern(),
-                                           [window, done] (const juce::File& chosen)
-                                           {
+                                           [window, done] (const juce::File& chosen) {
                                                if (window != nullptr && chosen != juce::File())
                                                    return window->saveChosenFile (chosen, done);
                                                if (done)
@@ -167,8 +167,7 @@ void EditorWindow::loadFromFile()
     juce::Component::SafePointer<EditorWindow> window (this);
 
     services.fileChooser.chooseFileToOpen (openTitle, *lastLocation, engine->getFilePattern(),
-                                           [window] (const juce::File& chosen)
-                                           {
+                                           [window] (const juce::File& chosen) {
                                                if (window != nullptr && chosen != juce::File())
                                                    window->openPresetFile (chosen);
                                            });

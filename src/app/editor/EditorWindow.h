@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/editor/EditorWindowServices.h"
-#include "app/dialogs/GetPresetWindow.h"
 #include "app/alerts/MidiErrorAlertWindow.h"
-#include "app/dialogs/SendPresetWindow.h"
 #include "app/alerts/TitledAlertWindow.h"
+#include "app/dialogs/GetPresetWindow.h"
+#include "app/dialogs/SendPresetWindow.h"
+#include "app/editor/EditorWindowServices.h"
 #include "app/editor/WindowCloseListener.h"
 #include "engine/QXEditorEngine.h"
 #include "views/TransferStatusStrip.h"
@@ -14,18 +14,18 @@ class EditorComponent;
 /** One open preset: the editor content below the menu bar, the commands that act on this
     preset, the file it was saved to or loaded from, its get and send dialogs and its alerts.
     A preset file dropped on the window opens in it. */
-class EditorWindow : public juce::DocumentWindow,
-                     public juce::ApplicationCommandTarget,
-                     public juce::Button::Listener,
-                     public QXEditorEngine::Listener,
-                     public juce::FileDragAndDropTarget
+class EditorWindow :
+    public juce::DocumentWindow,
+    public juce::ApplicationCommandTarget,
+    public juce::Button::Listener,
+    public QXEditorEngine::Listener,
+    public juce::FileDragAndDropTarget
 {
 public:
     /** Takes ownership of the content; lastLocation is the application's, shared by every
         window. */
     EditorWindow (const juce::String& title, EditorComponent* content, QXEditorEngine::Ptr engine,
-                  juce::File* lastLocation, WindowCloseListener* closeListener,
-                  const EditorWindowServices& services);
+                  juce::File* lastLocation, WindowCloseListener* closeListener, const EditorWindowServices& services);
     ~EditorWindow() override;
 
     void addCloseListener (WindowCloseListener* listener);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/alerts/AlertPresenter.h"
-#include "app/desktop/FileChooserPresenter.h"
 #include "app/alerts/SaveChangesPresenter.h"
+#include "app/desktop/FileChooserPresenter.h"
 
 /** What every editor window borrows from the application: the way to show alerts and file
     choosers, the program's name for titles, the menu bar model, the application's command

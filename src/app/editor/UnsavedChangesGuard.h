@@ -20,6 +20,5 @@ public:
     static void confirmClose (EditorWindow& window, SaveChangesPresenter& presenter, Done done);
 
     /** Asks for each window in turn, stopping at the first that may not go. */
-    static void confirmCloseAll (const juce::Array<EditorWindow*>& windows, SaveChangesPresenter& presenter,
-                                 Done done);
+    static void confirmCloseAll (const juce::Array<EditorWindow*>& windows, SaveChangesPresenter& presenter, Done done);
 };

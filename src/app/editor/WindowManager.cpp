@@ -6,7 +6,9 @@
 
 WindowManager::WindowManager (juce::ApplicationCommandManager* commandManagerIn, juce::File* lastLocationIn,
                               const EditorWindowServices& servicesIn)
-    : lastLocation (lastLocationIn), commandManager (commandManagerIn), services (servicesIn)
+    : lastLocation (lastLocationIn),
+      commandManager (commandManagerIn),
+      services (servicesIn)
 {
 }
 

@@ -4,8 +4,7 @@
 
 /** Owns every editor window: numbers the untitled ones for the life of the process, cascades
     them by 15 pixels, deletes a window when it is closed, and finds the active one. */
-class WindowManager : public WindowCloseListener,
-                      private juce::Timer
+class WindowManager : public WindowCloseListener, private juce::Timer
 {
 public:
     WindowManager (juce::ApplicationCommandManager* commandManager, juce::File* lastLocation,

@@ -1,8 +1,8 @@
 #include "engine/files/FileAccess.h"
 
 #include <cerrno>
-#include <cstring>
 #include <climits>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -65,7 +65,8 @@ juce::File FileAccess::resolveLinks (const juce::File& file)
 juce::Result FileAccess::readRegular (const juce::File& file, std::size_t maxBytes, std::string& contents)
 {
     const auto path = file.getFullPathName();
-    struct stat info {};
+    struct stat info
+    {};
 
     if (::stat (path.toRawUTF8(), &info) != 0)
         return systemFailure (file);
@@ -107,7 +108,8 @@ juce::Result FileAccess::checkWritable (const juce::File& file)
 {
     const auto target = resolveLinks (file);
     const auto path = target.getFullPathName();
-    struct stat info {};
+    struct stat info
+    {};
 
     if (::stat (path.toRawUTF8(), &info) == 0)
     {

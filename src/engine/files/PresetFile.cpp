@@ -125,7 +125,8 @@ juce::Result PresetFile::save (const Bytes& message) const
         return FileAccess::failure (target, FileAccess::systemMessage (errno));
 
     // The replacement keeps the old file's permissions and, where allowed, its owner.
-    struct stat old {};
+    struct stat old
+    {};
     if (::stat (target.getFullPathName().toRawUTF8(), &old) == 0)
     {
         ::fchmod (temporary.get(), old.st_mode & 07777);

@@ -1,18 +1,16 @@
 #include "engine/midi/AlsaDeviceWatcher.h"
 
 #include <iostream>
-#include <vector>
 #include <mutex>
+#include <vector>
 
 #if JUCE_LINUX
- #include <alsa/asoundlib.h>
- #include <poll.h>
+#include <alsa/asoundlib.h>
+#include <poll.h>
 
 namespace
 {
-void ignoreAlsaError (const char*, int, const char*, int, const char*, ...)
-{
-}
+void ignoreAlsaError (const char*, int, const char*, int, const char*, ...) {}
 
 snd_seq_t* seqOf (void* sequencer)
 {
@@ -22,9 +20,10 @@ snd_seq_t* seqOf (void* sequencer)
 void reportUnavailable (int error)
 {
     static std::once_flag reported;
-    std::call_once (reported, [error]
-                    { std::cerr << "MIDI is not available: the ALSA sequencer cannot be opened ("
-                                << snd_strerror (error) << ")" << std::endl; });
+    std::call_once (reported, [error] {
+        std::cerr << "MIDI is not available: the ALSA sequencer cannot be opened (" << snd_strerror (error) << ")"
+                  << std::endl;
+    });
 }
 
 snd_seq_t* openAnnouncementListener()
@@ -38,9 +37,8 @@ snd_seq_t* openAnnouncementListener()
     }
 
     snd_seq_set_client_name (seq, "QX61 device watch");
-    const auto port = snd_seq_create_simple_port (seq, "announcements",
-                                                  SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_NO_EXPORT,
-                                                  SND_SEQ_PORT_TYPE_APPLICATION);
+    const auto port = snd_seq_create_simple_port (
+        seq, "announcements", SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_NO_EXPORT, SND_SEQ_PORT_TYPE_APPLICATION);
 
     if (port < 0 || snd_seq_connect_from (seq, port, SND_SEQ_CLIENT_SYSTEM, SND_SEQ_PORT_SYSTEM_ANNOUNCE) < 0)
     {
@@ -60,7 +58,9 @@ void AlsaDeviceWatcher::silenceAlsaErrors()
 }
 
 AlsaDeviceWatcher::AlsaDeviceWatcher (GoneCallback goneIn, ChangedCallback changedIn)
-    : juce::Thread ("MIDI device watch"), gone (std::move (goneIn)), changed (std::move (changedIn))
+    : juce::Thread ("MIDI device watch"),
+      gone (std::move (goneIn)),
+      changed (std::move (changedIn))
 {
     silenceAlsaErrors();
     sequencer = openAnnouncementListener();
@@ -101,8 +101,14 @@ void AlsaDeviceWatcher::handleEvents()
 
         switch (event->type)
         {
-            case SND_SEQ_EVENT_PORT_EXIT:   gone (addr.client, addr.port); changed(); break;
-            case SND_SEQ_EVENT_CLIENT_EXIT: gone (addr.client, anyPort); changed(); break;
+            case SND_SEQ_EVENT_PORT_EXIT:
+                gone (addr.client, addr.port);
+                changed();
+                break;
+            case SND_SEQ_EVENT_CLIENT_EXIT:
+                gone (addr.client, anyPort);
+                changed();
+                break;
             case SND_SEQ_EVENT_PORT_START:
             case SND_SEQ_EVENT_CLIENT_START:
             case SND_SEQ_EVENT_PORT_CHANGE: changed(); break;
@@ -122,7 +128,9 @@ void AlsaDeviceWatcher::handleEvents()
 void AlsaDeviceWatcher::silenceAlsaErrors() {}
 
 AlsaDeviceWatcher::AlsaDeviceWatcher (GoneCallback goneIn, ChangedCallback changedIn)
-    : juce::Thread ("MIDI device watch"), gone (std::move (goneIn)), changed (std::move (changedIn))
+    : juce::Thread ("MIDI device watch"),
+      gone (std::move (goneIn)),
+      changed (std::move (changedIn))
 {
 }
 

@@ -14,8 +14,7 @@ MidiPortLayer::Devices listOf (const juce::Array<juce::MidiDeviceInfo>& infos)
     return devices;
 }
 
-class JuceInputPort : public MidiPortLayer::InputPort,
-                      private juce::MidiInputCallback
+class JuceInputPort : public MidiPortLayer::InputPort, private juce::MidiInputCallback
 {
 public:
     JuceInputPort (const juce::String& identifier, MidiPortLayer::Callback callbackIn)
@@ -38,10 +37,7 @@ public:
     void start() override { input->start(); }
 
 private:
-    void handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMessage& message) override
-    {
-        callback (message);
-    }
+    void handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMessage& message) override { callback (message); }
 
     MidiPortLayer::Callback callback;
     std::unique_ptr<juce::MidiInput> input;

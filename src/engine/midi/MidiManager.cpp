@@ -6,9 +6,7 @@
 #include <algorithm>
 #include <type_traits>
 
-MidiManager::MidiManager() : MidiManager (std::make_shared<JuceMidiPortLayer>())
-{
-}
+MidiManager::MidiManager() : MidiManager (std::make_shared<JuceMidiPortLayer>()) {}
 
 MidiManager::MidiManager (std::shared_ptr<MidiPortLayer> portsIn) : ports (std::move (portsIn))
 {
@@ -47,7 +45,8 @@ void MidiManager::setOutputDevice (const juce::String& name)
 // Opens by the identifier listed with the name, so a device that comes or goes meanwhile cannot
 // put another device under the chosen name.
 template <typename Port, typename Open>
-void MidiManager::choose (PortState<Port>& state, const juce::String& name, const MidiPortLayer::Devices& devices, Open&& open)
+void MidiManager::choose (PortState<Port>& state, const juce::String& name, const MidiPortLayer::Devices& devices,
+                          Open&& open)
 {
     {
         const juce::ScopedLock sl (portLock);
@@ -56,7 +55,8 @@ void MidiManager::choose (PortState<Port>& state, const juce::String& name, cons
             return;
     }
 
-    const auto found = std::find_if (devices.begin(), devices.end(), [&name] (const auto& device) { return device.name == name; });
+    const auto found =
+        std::find_if (devices.begin(), devices.end(), [&name] (const auto& device) { return device.name == name; });
 
     if (found == devices.end())
         return;
@@ -87,7 +87,8 @@ void MidiManager::choose (PortState<Port>& state, const juce::String& name, cons
 
 std::unique_ptr<MidiPortLayer::InputPort> MidiManager::openInput (const MidiPortLayer::Device& device)
 {
-    return ports->openInput (device, [this] (const juce::MidiMessage& message) { handleIncomingMidiMessage (message); });
+    return ports->openInput (device,
+                             [this] (const juce::MidiMessage& message) { handleIncomingMidiMessage (message); });
 }
 
 std::unique_ptr<MidiPortLayer::OutputPort> MidiManager::openOutput (const MidiPortLayer::Device& device)

@@ -22,9 +22,7 @@ class MidiLog;
     never called again. A listener must therefore never wait for the message thread while it
     handles a message.
 */
-class MidiManager : private juce::Timer,
-                    private juce::AsyncUpdater,
-                    private MidiPortLayer::Listener
+class MidiManager : private juce::Timer, private juce::AsyncUpdater, private MidiPortLayer::Listener
 {
 public:
     class MidiManagerListener

@@ -23,8 +23,7 @@ SysExMessages::Bytes SysExMessages::readRequest (juce::uint8 modelId, juce::uint
     return bytes;
 }
 
-SysExMessages::Bytes SysExMessages::writeMessage (juce::uint8 modelId, juce::uint8 slot, int address,
-                                                  juce::uint8 value)
+SysExMessages::Bytes SysExMessages::writeMessage (juce::uint8 modelId, juce::uint8 slot, int address, juce::uint8 value)
 {
     auto bytes = header (modelId, writeByteCommand, 0x00, 0x04);
     bytes.addArray (Bytes { slot, addressHigh (address), addressLow (address), value, sysExEnd });
@@ -91,9 +90,8 @@ std::optional<bool> SysExMessages::parseSyncMessage (const juce::MidiMessage& me
     return bytes[10] != 0;
 }
 
-std::optional<SysExMessages::AddressedByte> SysExMessages::parseAddressed (const juce::MidiMessage& message,
-                                                                           int length, juce::uint8 command,
-                                                                           bool withValue)
+std::optional<SysExMessages::AddressedByte> SysExMessages::parseAddressed (const juce::MidiMessage& message, int length,
+                                                                           juce::uint8 command, bool withValue)
 {
     const auto bytes = rawBytes (message);
 

@@ -28,8 +28,8 @@ SimulatedKeyboard::SimulatedKeyboard (VirtualMidiPortLayer& layerIn)
       dataLength (constants.getLayout().dataLength()),
       layer (layerIn),
       input (std::make_shared<VirtualMidiInput> (portName, portIdentifier)),
-      output (std::make_shared<VirtualMidiOutput> (portName, [this] (const juce::MidiMessage& message)
-                                                    { receive (message); }, portIdentifier))
+      output (std::make_shared<VirtualMidiOutput> (
+          portName, [this] (const juce::MidiMessage& message) { receive (message); }, portIdentifier))
 {
     for (int slot = 0; slot < numSlots; ++slot)
         slots.push_back (initialSlotData (slot));
@@ -199,7 +199,8 @@ bool SimulatedKeyboard::handleReadRequest (const juce::MidiMessage& message)
 
     ++readRequests;
     const auto value = slots[request->slot][request->address];
-    scheduleReply (SysExMessages::toMidiMessage (SysExMessages::readReply (constants.modelId, request->address, value)));
+    scheduleReply (
+        SysExMessages::toMidiMessage (SysExMessages::readReply (constants.modelId, request->address, value)));
     return true;
 }
 
@@ -208,7 +209,8 @@ bool SimulatedKeyboard::handleWrite (const juce::MidiMessage& message)
     const auto write = SysExMessages::parseWriteMessage (message);
 
     if (! write || ! isValidAddress (write->slot, write->address)
-        || ! hasBytes (message, SysExMessages::writeMessage (constants.modelId, write->slot, write->address, write->value)))
+        || ! hasBytes (message,
+                       SysExMessages::writeMessage (constants.modelId, write->slot, write->address, write->value)))
         return false;
 
     ++writes;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/protocol/SysExMessages.h"
 #include "engine/midi/virtual/VirtualMidiPortLayer.h"
+#include "engine/protocol/SysExMessages.h"
 #include "model/ModelConstants.h"
 
 #include <map>

@@ -4,16 +4,17 @@
 #include "engine/transfer/TransferPacer.h"
 
 GetTransfer::GetTransfer (MidiManager& midiManagerIn, const Settings& settingsIn, std::function<void()> onChange)
-    : Transfer (midiManagerIn,
-                [&settingsIn] {
-                    TransferStatus initial;
-                    initial.kind = TransferStatus::Kind::get;
-                    initial.slot = settingsIn.slot;
-                    initial.total = settingsIn.dataLength;
-                    initial.maxAttempts = settingsIn.maxAttempts;
-                    return initial;
-                }(),
-                std::move (onChange)),
+    : Transfer (
+        midiManagerIn,
+        [&settingsIn] {
+            TransferStatus initial;
+            initial.kind = TransferStatus::Kind::get;
+            initial.slot = settingsIn.slot;
+            initial.total = settingsIn.dataLength;
+            initial.maxAttempts = settingsIn.maxAttempts;
+            return initial;
+        }(),
+        std::move (onChange)),
       settings (settingsIn),
       answered (static_cast<size_t> (settingsIn.dataLength), false)
 {

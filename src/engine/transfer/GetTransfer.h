@@ -13,8 +13,7 @@
     quiet for the settle time, so a straggler of an earlier transfer cannot count; after that a
     reply counts only for an address already requested by this get. Answers are kept across
     attempts, and once every address has one no further request goes out. */
-class GetTransfer : public Transfer,
-                    private MidiManager::MidiManagerListener
+class GetTransfer : public Transfer, private MidiManager::MidiManagerListener
 {
 public:
     struct Settings
@@ -48,6 +47,6 @@ private:
     Control::Bytes data;
     std::vector<bool> answered;
     int answeredCount = 0;
-    int requestedCount = 0;  // addresses 0 .. requestedCount - 1 have been asked for
+    int requestedCount = 0; // addresses 0 .. requestedCount - 1 have been asked for
     double lastReplyMs = 0.0;
 };

@@ -6,7 +6,9 @@
 using State = TransferStatus::State;
 
 Transfer::Transfer (MidiManager& midiManagerIn, const TransferStatus& initial, std::function<void()> onChangeIn)
-    : midiManager (midiManagerIn), status (initial), onChange (std::move (onChangeIn))
+    : midiManager (midiManagerIn),
+      status (initial),
+      onChange (std::move (onChangeIn))
 {
 }
 
@@ -16,9 +18,9 @@ void Transfer::execute (TransferPacer& pacer)
     updateStatus ([] (TransferStatus& s) { s.state = State::running; });
 
     const auto completed = ! isCancelled() && run (pacer);
-    const auto finalState = isCancelled()                      ? State::cancelled
+    const auto finalState = isCancelled()                   ? State::cancelled
                             : completed && portsUnchanged() ? State::succeeded
-                                                               : State::failed;
+                                                            : State::failed;
 
     updateStatus ([finalState] (TransferStatus& s) {
         s.state = finalState;

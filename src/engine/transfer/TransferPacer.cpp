@@ -4,8 +4,8 @@
 #include <thread>
 
 #if defined(__unix__) || defined(__APPLE__)
- #include <pthread.h>
- #include <sched.h>
+#include <pthread.h>
+#include <sched.h>
 #endif
 
 namespace
@@ -14,9 +14,7 @@ namespace
 constexpr double yieldMarginMs = 0.3;
 } // namespace
 
-TransferPacer::TransferPacer() : TransferPacer (steadyMilliseconds, preciseSleep)
-{
-}
+TransferPacer::TransferPacer() : TransferPacer (steadyMilliseconds, preciseSleep) {}
 
 TransferPacer::TransferPacer (Clock clockIn, Sleep sleepIn) : clock (std::move (clockIn)), sleep (std::move (sleepIn))
 {

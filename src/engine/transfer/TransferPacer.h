@@ -11,7 +11,7 @@
 class TransferPacer
 {
 public:
-    using Clock = std::function<double()>;     // milliseconds, never decreasing
+    using Clock = std::function<double()>;      // milliseconds, never decreasing
     using Sleep = std::function<void (double)>; // sleeps about that many milliseconds
 
     TransferPacer();

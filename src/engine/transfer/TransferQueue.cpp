@@ -4,9 +4,7 @@
 
 #include <algorithm>
 
-TransferQueue::TransferQueue() : thread ([this] { run(); })
-{
-}
+TransferQueue::TransferQueue() : thread ([this] { run(); }) {}
 
 TransferQueue::~TransferQueue()
 {

@@ -23,11 +23,11 @@ struct TransferStatus
     };
 
     Kind kind = Kind::get;
-    juce::uint8 slot = 0;  // zero-based; for a sync, 1 for external and 0 for internal
+    juce::uint8 slot = 0; // zero-based; for a sync, 1 for external and 0 for internal
     State state = State::waiting;
-    int done = 0;          // addresses answered (get) or messages sent (send, sync)
+    int done = 0; // addresses answered (get) or messages sent (send, sync)
     int total = 0;
-    int attempt = 1;       // a get's current attempt, from 1
+    int attempt = 1; // a get's current attempt, from 1
     int maxAttempts = 1;
     bool mayBePartlyWritten = false; // a send that ended early after writing something
 

@@ -3,7 +3,9 @@
 WriteTransfer::WriteTransfer (MidiManager& midiManagerIn, const TransferStatus& initial,
                               std::vector<juce::MidiMessage> messagesIn, double pauseMsIn,
                               std::function<void()> onChange)
-    : Transfer (midiManagerIn, initial, std::move (onChange)), messages (std::move (messagesIn)), pauseMs (pauseMsIn)
+    : Transfer (midiManagerIn, initial, std::move (onChange)),
+      messages (std::move (messagesIn)),
+      pauseMs (pauseMsIn)
 {
 }
 

@@ -1,6 +1,6 @@
 #include "app/AppTestSupport.h"
-#include "app/desktop/DesktopWindowHints.h"
 #include "app/alerts/MessageAlertWindow.h"
+#include "app/desktop/DesktopWindowHints.h"
 
 #include <gtest/gtest.h>
 
@@ -40,10 +40,18 @@ struct DesktopDialogs : public ::testing::Test
         std::function<juce::Component*()> open;
         std::function<bool()> confirmed;
     } dialogs[4] = {
-        { "get", [this] { window->openGetPresetWindow(); return choose (window->getGetPresetWindow()); },
+        { "get",
+          [this] {
+              window->openGetPresetWindow();
+              return choose (window->getGetPresetWindow());
+          },
           [this] { return window->getEngine().isGetRunning() || harness.keyboard->getReadRequestCount() > 0; } },
         // A send waits its turn behind a get still running.
-        { "send", [this] { window->openSendPresetWindow(); return choose (window->getSendPresetWindow()); },
+        { "send",
+          [this] {
+              window->openSendPresetWindow();
+              return choose (window->getSendPresetWindow());
+          },
           [this] { return window->getEngine().isTransferRunning() || harness.keyboard->getWriteCount() > 0; } },
         { "device setup",
           [this] {
@@ -52,7 +60,11 @@ struct DesktopDialogs : public ::testing::Test
               return harness.shell->getDeviceManagerWindow();
           },
           [this] { return harness.midiManager->getInputDeviceName() == "Other"; } },
-        { "about", [this] { harness.invoke (aboutCommand); return harness.shell->getAboutWindow(); },
+        { "about",
+          [this] {
+              harness.invoke (aboutCommand);
+              return harness.shell->getAboutWindow();
+          },
           [] { return false; } },
     };
 };
@@ -63,7 +75,10 @@ TEST_F (DesktopDialogs, CloseButtonEscapeAndAltF4CancelEveryDialog)
     const std::pair<const char*, std::function<void (juce::Component&)>> ways[] = {
         { "close button", [] (juce::Component& d) { d.userTriedToCloseWindow(); } },
         { "Escape", [] (juce::Component& d) { press (d, juce::KeyPress (juce::KeyPress::escapeKey)); } },
-        { "Alt+F4", [] (juce::Component& d) { press (d, juce::KeyPress (juce::KeyPress::F4Key, juce::ModifierKeys::altModifier, 0)); } },
+        { "Alt+F4",
+          [] (juce::Component& d) {
+              press (d, juce::KeyPress (juce::KeyPress::F4Key, juce::ModifierKeys::altModifier, 0));
+          } },
     };
 
     for (const auto& d : dialogs)
@@ -110,7 +125,8 @@ TEST_F (DesktopDialogs, ASecondWindowsDialogSitsOverItAndBelongsToIt)
     second->openGetPresetWindow();
     auto* dialog = second->getGetPresetWindow();
     EXPECT_LE (dialog->getScreenBounds().getCentre().getDistanceFrom (second->getScreenBounds().getCentre()), 1);
-    EXPECT_EQ (DesktopWindowHints::getTransientFor (*dialog), (juce::uint64) (juce::pointer_sized_uint) second->getPeer()->getNativeHandle());
+    EXPECT_EQ (DesktopWindowHints::getTransientFor (*dialog),
+               (juce::uint64) (juce::pointer_sized_uint) second->getPeer()->getNativeHandle());
 }
 
 TEST_F (DesktopDialogs, CancelAsksNothingGetStartsAtSlot1SendWritesSlot1)

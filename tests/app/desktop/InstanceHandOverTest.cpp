@@ -49,7 +49,8 @@ std::string answerTo (const juce::File& socket, const std::string& bytes)
 
 std::string header (juce::uint32 magic, juce::uint32 length)
 {
-    const juce::uint32 words[] = { juce::ByteOrder::swapIfLittleEndian (magic), juce::ByteOrder::swapIfLittleEndian (length) };
+    const juce::uint32 words[] = { juce::ByteOrder::swapIfLittleEndian (magic),
+                                   juce::ByteOrder::swapIfLittleEndian (length) };
     return { reinterpret_cast<const char*> (words), sizeof (words) };
 }
 
@@ -96,7 +97,8 @@ TEST (InstanceHandOverChild, SendsItsCommandLine)
 
 TEST_F (HandOver, AnotherUserIsRefused)
 {
-    if (::getuid() != 0 || ! juce::File ("/usr/bin/setpriv").existsAsFile() || ::system ("id nobody >/dev/null 2>&1") != 0)
+    if (::getuid() != 0 || ! juce::File ("/usr/bin/setpriv").existsAsFile()
+        || ::system ("id nobody >/dev/null 2>&1") != 0)
         GTEST_SKIP() << "needs root, setpriv and the user nobody";
 
     InstanceHandOver running (socket, handler);
@@ -129,7 +131,8 @@ TEST_F (HandOver, BadMessagesAreDroppedUnanswered)
         std::string bytes;
     } cases[] = {
         { "a header claiming 2 GiB", header (InstanceHandOver::magicHeader, 0x80000000u) + "abc" },
-        { "one byte over 64 KiB", header (InstanceHandOver::magicHeader, 64 * 1024 + 1) + std::string (64 * 1024 + 1, 'a') },
+        { "one byte over 64 KiB",
+          header (InstanceHandOver::magicHeader, 64 * 1024 + 1) + std::string (64 * 1024 + 1, 'a') },
         { "a message cut short", header (InstanceHandOver::magicHeader, 10) + "/tmp/" },
         { "a header cut short", header (InstanceHandOver::magicHeader, 10).substr (0, 6) },
         { "a stranger's magic", header (0x12345678u, 3) + "abc" },

@@ -18,7 +18,9 @@ TEST (DeviceSetup, ApplyAndOkHandTheSelectionOverCancelOnlyClosesAndTheCurrentPo
         harness.invoke (CommandIds::deviceSetupCommand);
         return harness.shell->getDeviceManagerWindow()->getContent();
     };
-    const auto click = [&] (const char* caption) { return clickButton (*harness.shell->getDeviceManagerWindow(), caption); };
+    const auto click = [&] (const char* caption) {
+        return clickButton (*harness.shell->getDeviceManagerWindow(), caption);
+    };
 
     auto& content = open();
 

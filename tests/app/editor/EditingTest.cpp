@@ -24,10 +24,16 @@ struct Editing
     }
 
     QXEditorEngine& engine() const { return window->getEngine(); }
-    int stored (int group, int index, const char* name) const { return engine().getModel().getControl (group, index)->getParameter (name); }
+    int stored (int group, int index, const char* name) const
+    {
+        return engine().getModel().getControl (group, index)->getParameter (name);
+    }
 
     BankView& bank (int view) const { return *dynamic_cast<BankView*> (editor->getView (view)); }
-    GenericControlView& control (int view, int index) const { return *dynamic_cast<GenericControlView*> (bank (view).getItems()[index]); }
+    GenericControlView& control (int view, int index) const
+    {
+        return *dynamic_cast<GenericControlView*> (bank (view).getItems()[index]);
+    }
 
     /** Every row of that name of the control, in every mode. */
     juce::Array<NumberBox*> rows (int view, int index, const juce::String& name) const
@@ -72,10 +78,10 @@ TEST (EditingTest, EveryCommandFirstCommitsTheValueBeingTyped)
 {
     TempFolder temp;
     const auto file = temp.file ("typed.qx6");
-    const juce::CommandID commands[] = { CommandIds::saveCommand,      CommandIds::saveAsCommand,
-                                        CommandIds::sendPresetCommand, CommandIds::getPresetCommand,
-                                        CommandIds::newWindowCommand, CommandIds::closeWindowCommand,
-                                        CommandIds::quitCommand };
+    const juce::CommandID commands[] = { CommandIds::saveCommand,       CommandIds::saveAsCommand,
+                                         CommandIds::sendPresetCommand, CommandIds::getPresetCommand,
+                                         CommandIds::newWindowCommand,  CommandIds::closeWindowCommand,
+                                         CommandIds::quitCommand };
 
     for (auto command : commands)
         for (const auto& [typed, expected] : { std::pair<const char*, int> { "99", 99 }, { "500", 20 } })
@@ -190,17 +196,23 @@ TEST (EditingTest, UndoAndRedoTakeBackEditsModeChangesAndWholePresetsAsEditsDo)
     };
 
     const Step steps[] = {
-        { [&] { e.editor->viewSelected (EditorComponent::knobView);
-                WidgetTestSupport::typeInto (*e.rows (EditorComponent::knobView, 0, "CC").getFirst(), "99"); },
+        { [&] {
+             e.editor->viewSelected (EditorComponent::knobView);
+             WidgetTestSupport::typeInto (*e.rows (EditorComponent::knobView, 0, "CC").getFirst(), "99");
+         },
           knobGroup, 0, "CC", EditorComponent::knobView },
         { [&] { e.control (EditorComponent::knobView, 1).getModeComboBox()->getComboBox().setSelectedId (2); },
           knobGroup, 1, "Mode", -1 },
-        { [&] { e.editor->viewSelected (EditorComponent::padView);
-                WidgetTestSupport::typeInto (*e.rows (EditorComponent::padView, 0, "Note").getFirst(), "5"); },
+        { [&] {
+             e.editor->viewSelected (EditorComponent::padView);
+             WidgetTestSupport::typeInto (*e.rows (EditorComponent::padView, 0, "Note").getFirst(), "5");
+         },
           padGroup, 0, "Program", EditorComponent::padView },
         { [&] { e.window->openPresetFile (file); }, padGroup, 0, "CC", EditorComponent::padView },
-        { [&] { e.engine().startGet (3);
-                dispatchUntil ([&] { return ! e.engine().isGetRunning(); }, 10000); },
+        { [&] {
+             e.engine().startGet (3);
+             dispatchUntil ([&] { return ! e.engine().isGetRunning(); }, 10000);
+         },
           presetNameGroup, 0, "Preset Name 1", -1 },
     };
 
@@ -219,7 +231,8 @@ TEST (EditingTest, UndoAndRedoTakeBackEditsModeChangesAndWholePresetsAsEditsDo)
         EXPECT_EQ (e.stored (step.group, step.index, step.name), value) << step.name;
         for (auto* box : step.view >= 0 ? e.rows (step.view, step.index, step.name) : juce::Array<NumberBox*>())
             EXPECT_EQ (box->getValue(), value) << step.name;
-        EXPECT_TRUE (juce::String (step.name) != "Mode" || e.control (EditorComponent::knobView, 1).getShownGroup() == value);
+        EXPECT_TRUE (juce::String (step.name) != "Mode"
+                     || e.control (EditorComponent::knobView, 1).getShownGroup() == value);
     };
 
     for (int i = juce::numElementsInArray (steps); --i >= 0;)
@@ -233,7 +246,9 @@ TEST (EditingTest, UndoAndRedoTakeBackEditsModeChangesAndWholePresetsAsEditsDo)
 
     for (int i = 0; i < juce::numElementsInArray (steps); ++i)
     {
-        e.press (i % 2 == 0 ? redoKey : juce::KeyPress ('z', juce::ModifierKeys::commandModifier | juce::ModifierKeys::shiftModifier, 0));
+        e.press (i % 2 == 0 ? redoKey
+                            : juce::KeyPress (
+                                'z', juce::ModifierKeys::commandModifier | juce::ModifierKeys::shiftModifier, 0));
         expectShown (steps[i], values[(size_t) i].second);
     }
 
@@ -267,14 +282,15 @@ TEST (EditingTest, AnEditedWindowAsksBeforeClosingAndANeverEditedOneDoesNot)
 
     for (const auto& c : cases)
     {
-        SCOPED_TRACE (juce::String (c.edit ? "edited " : "clean ") + c.chosenFile + " " + juce::String ((int) c.closes));
+        SCOPED_TRACE (juce::String (c.edit ? "edited " : "clean ") + c.chosenFile + " "
+                      + juce::String ((int) c.closes));
         Editing e;
         TempFolder temp;
         e.harness.saveChanges.answers.assign (c.answers.begin(), c.answers.end());
         const juce::String chosen (c.chosenFile);
         e.harness.chooser.answers.push_back (chosen.isEmpty() ? juce::File()
-                                             : chosen == "/" ? temp.folder.getChildFile ("missing/kept.qx6")
-                                                             : temp.folder.getChildFile (chosen));
+                                             : chosen == "/"  ? temp.folder.getChildFile ("missing/kept.qx6")
+                                                              : temp.folder.getChildFile (chosen));
         if (c.edit)
             e.engine().setParameter (sustainGroup, "CC", 1, false);
 

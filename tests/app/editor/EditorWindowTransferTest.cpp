@@ -16,8 +16,14 @@ struct EditorWindowTransfers : public ::testing::Test
 
     TransferStatusStrip& strip() const { return window->getTransferStatus(); }
     int sentCount() const { return harness.keyboard->getReadRequestCount() + harness.keyboard->getWriteCount(); }
-    bool progressed (int count) { return dispatchUntil ([&] { return sentCount() > count; }); }
-    bool finished() { return dispatchUntil ([&] { return ! window->getEngine().isTransferRunning(); }, 20000); }
+    bool progressed (int count)
+    {
+        return dispatchUntil ([&] { return sentCount() > count; });
+    }
+    bool finished()
+    {
+        return dispatchUntil ([&] { return ! window->getEngine().isTransferRunning(); }, 20000);
+    }
 
     /** Nothing more goes out once the transfer has been stopped. */
     void expectSilence()
@@ -56,8 +62,7 @@ TEST_F (EditorWindowTransfers, TheStripShowsProgressThenABriefMessageAndCancels)
 
         // What the strip shows while the transfer runs; a slow machine may show a retry too.
         juce::StringArray shown;
-        const auto watch = [&]
-        {
+        const auto watch = [&] {
             if (strip().isVisible() && strip().getCancelButton().isVisible())
                 shown.addIfNotAlreadyThere (strip().getText().upToLastOccurrenceOf (dash, true, false));
 
@@ -92,8 +97,10 @@ TEST_F (EditorWindowTransfers, ASilentKeyboardOrAValueAboveMidiEndInTheirAlerts)
     window->getEngine().startGet (0);
 
     // A loaded machine may not show the window between two attempts: any later attempt will do.
-    ASSERT_TRUE (dispatchUntil ([&] { return strip().getAttemptText().matchesWildcard ("Attempt ? of 3", false)
-                                             && ! strip().getAttemptText().startsWith ("Attempt 1"); }));
+    ASSERT_TRUE (dispatchUntil ([&] {
+        return strip().getAttemptText().matchesWildcard ("Attempt ? of 3", false)
+               && ! strip().getAttemptText().startsWith ("Attempt 1");
+    }));
     ASSERT_TRUE (finished());
     EXPECT_TRUE (harness.alerts.only().startsWith ("MIDI Error: "));
     EXPECT_FALSE (strip().isVisible());
@@ -108,8 +115,9 @@ TEST_F (EditorWindowTransfers, ASilentKeyboardOrAValueAboveMidiEndInTheirAlerts)
     window->openSendPresetWindow();
     ASSERT_TRUE (clickButton (*window->getSendPresetWindow(), "Send"));
 
-    EXPECT_EQ (harness.alerts.only(),
-               juce::String (juce::CharPointer_UTF8 ("Preset Not Sent: Knob 3 \xc2\xb7 CC holds 200; MIDI carries 0\xe2\x80\x93" "127.")));
+    EXPECT_EQ (harness.alerts.only(), juce::String (juce::CharPointer_UTF8 (
+                                          "Preset Not Sent: Knob 3 \xc2\xb7 CC holds 200; MIDI carries 0\xe2\x80\x93"
+                                          "127.")));
     EXPECT_NE (window->getSendPresetWindow(), nullptr);
     EXPECT_EQ (harness.keyboard->getWriteCount(), 0);
 }

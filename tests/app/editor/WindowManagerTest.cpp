@@ -95,7 +95,8 @@ TEST (WindowManager, AMissingUserGuideIsReportedWithItsPath)
             GTEST_SKIP() << "a user guide is installed here";
 
     harness.invoke (openUserGuideCommand);
-    EXPECT_EQ (harness.alerts.only(), "Kavori QX61 Editor: Unable to find User Guide: \r\n" + locations[0].getFullPathName());
+    EXPECT_EQ (harness.alerts.only(),
+               "Kavori QX61 Editor: Unable to find User Guide: \r\n" + locations[0].getFullPathName());
 }
 
 TEST (ScreenFit, AWindowThatDoesNotFitMovesUpAndOnlyThenShrinks)
@@ -108,10 +109,10 @@ TEST (ScreenFit, AWindowThatDoesNotFitMovesUpAndOnlyThenShrinks)
         juce::BorderSize<int> frame;
         ScreenFit::Placement expected;
     } cases[] = {
-        { { 0, 0, 1920, 1200 }, titleBar, { { 15, 60 }, 1.0f } },  // fits: as specified
-        { { 0, 0, 1366, 768 }, noFrame, { { 15, 44 }, 1.0f } },    // higher
-        { { 0, 0, 1366, 768 }, titleBar, { { 15, 44 }, 1.0f } },   // higher, title bar on screen
-        { { 0, 27, 1366, 741 }, noFrame, { { 15, 44 }, 1.0f } },   // below a panel
+        { { 0, 0, 1920, 1200 }, titleBar, { { 15, 60 }, 1.0f } },         // fits: as specified
+        { { 0, 0, 1366, 768 }, noFrame, { { 15, 44 }, 1.0f } },           // higher
+        { { 0, 0, 1366, 768 }, titleBar, { { 15, 44 }, 1.0f } },          // higher, title bar on screen
+        { { 0, 27, 1366, 741 }, noFrame, { { 15, 44 }, 1.0f } },          // below a panel
         { { 0, 0, 1024, 600 }, noFrame, { { 15, 0 }, 600.0f / 724.0f } }, // scaled, aspect kept
         { { 0, 0, 1024, 600 }, titleBar, { { 15, 30 }, 570.0f / 724.0f } },
     };

@@ -1,5 +1,5 @@
-#include "engine/EngineTestSupport.h"
 #include "engine/files/PresetFile.h"
+#include "engine/EngineTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -13,10 +13,7 @@ namespace
 {
 struct PresetFileTest : public ::testing::Test
 {
-    PresetFileTest()
-    {
-        engine->applyPreset (constants.messageAround (constants.distinctData()));
-    }
+    PresetFileTest() { engine->applyPreset (constants.messageAround (constants.distinctData())); }
 
     QX61Constants constants;
     MidiManager midiManager { std::make_shared<VirtualMidiPortLayer>() };
@@ -43,7 +40,8 @@ struct FileSizeLimit
 
 mode_t modeOf (const juce::File& file)
 {
-    struct stat info {};
+    struct stat info
+    {};
     lstat (file.getFullPathName().toRawUTF8(), &info);
     return info.st_mode;
 }

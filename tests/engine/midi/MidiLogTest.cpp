@@ -25,8 +25,8 @@ protected:
         return result;
     }
 
-    juce::File file = juce::File::getSpecialLocation (juce::File::tempDirectory)
-                          .getNonexistentChildFile ("midi-log", ".txt");
+    juce::File file =
+        juce::File::getSpecialLocation (juce::File::tempDirectory).getNonexistentChildFile ("midi-log", ".txt");
 };
 
 const std::regex lineFormat ("^[0-9]+\\.[0-9]{3} (OUT|IN)( [0-9A-F]{2})+$");
@@ -41,11 +41,10 @@ TEST_F (MidiLogTest, LosesNoLineUnderConcurrentWriters)
         std::vector<std::thread> threads;
 
         for (int w = 0; w < writers; ++w)
-            threads.emplace_back ([&log, w]
-                                  {
-                                      for (int i = 0; i < messagesEach; ++i)
-                                          log.logIncoming (juce::MidiMessage::controllerEvent (w + 1, i % 128, i / 128));
-                                  });
+            threads.emplace_back ([&log, w] {
+                for (int i = 0; i < messagesEach; ++i)
+                    log.logIncoming (juce::MidiMessage::controllerEvent (w + 1, i % 128, i / 128));
+            });
 
         for (auto& thread : threads)
             thread.join();

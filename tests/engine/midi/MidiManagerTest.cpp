@@ -17,7 +17,8 @@ class CountingLayer : public MidiPortLayer
 {
 public:
     CountingLayer (std::shared_ptr<MidiPortLayer> innerIn, bool announcesIn = true)
-        : inner (std::move (innerIn)), announces (announcesIn)
+        : inner (std::move (innerIn)),
+          announces (announcesIn)
     {
     }
 
@@ -27,7 +28,7 @@ public:
     std::unique_ptr<InputPort> openInput (const Device& device, Callback callback) override
     {
         ++inputsOpened;
-        std::exchange (beforeOpen, [] {}) ();
+        std::exchange (beforeOpen, [] {})();
         return inner->openInput (device, std::move (callback));
     }
 
@@ -57,7 +58,8 @@ private:
 struct OutputSink
 {
     explicit OutputSink (const juce::String& name, const juce::String& identifier = {})
-        : device (std::make_shared<VirtualMidiOutput> (name, [this] (const juce::MidiMessage&) { ++received; }, identifier))
+        : device (std::make_shared<VirtualMidiOutput> (
+            name, [this] (const juce::MidiMessage&) { ++received; }, identifier))
     {
     }
 
@@ -148,8 +150,17 @@ TEST_F (MidiManagerTest, OpensTheFirstPortOfTheExactNameAndKeepsItForUnknownOrUn
 // stays deaf and mute; only the announcement of its exit tells the two apart.
 TEST_F (MidiManagerTest, APortWhoseDeviceWentIsReopenedWhenTheDeviceIsBackEvenUnderTheSameIdentifier)
 {
-    enum class Back { sameDevice, newDeviceSameIdentifier };
-    enum class Mend { watch, chooseAgain, announcement };
+    enum class Back
+    {
+        sameDevice,
+        newDeviceSameIdentifier
+    };
+    enum class Mend
+    {
+        watch,
+        chooseAgain,
+        announcement
+    };
 
     const struct
     {
@@ -162,7 +173,8 @@ TEST_F (MidiManagerTest, APortWhoseDeviceWentIsReopenedWhenTheDeviceIsBackEvenUn
         { "replugged within one tick, watch", false, Back::sameDevice, Mend::watch },
         { "new device under the identifier, watch", false, Back::newDeviceSameIdentifier, Mend::watch },
         { "new device under the identifier, chosen again", false, Back::newDeviceSameIdentifier, Mend::chooseAgain },
-        { "new device under the identifier, announcement alone", false, Back::newDeviceSameIdentifier, Mend::announcement },
+        { "new device under the identifier, announcement alone", false, Back::newDeviceSameIdentifier,
+          Mend::announcement },
     };
 
     for (const auto& c : cases)
@@ -232,17 +244,44 @@ TEST_F (MidiManagerTest, NothingOpensUntilChosenAndTheEpochChangesWhenAPortIsLos
         bool changes;
     } steps[] = {
         { "open", [&] { openBoth ("Keys"); }, true },
-        { "send and receive", [&] { manager.sendMessage (noteOn (1)); roundTrip (*keysIn, 2); }, false },
-        { "choose the open ports again, watch", [&] { openBoth ("Keys"); manager.checkDevices(); }, false },
+        { "send and receive",
+          [&] {
+              manager.sendMessage (noteOn (1));
+              roundTrip (*keysIn, 2);
+          },
+          false },
+        { "choose the open ports again, watch",
+          [&] {
+              openBoth ("Keys");
+              manager.checkDevices();
+          },
+          false },
         { "choose an unknown name", [&] { openBoth ("Nobody"); }, false },
-        { "another device comes and goes", [&] { ports->plugIn (strangerIn); ports->unplug (strangerIn); manager.checkDevices(); }, false },
-        { "listeners come and go", [&] { RecordingListener other; manager.addListener (&other); manager.removeListener (&other); }, false },
+        { "another device comes and goes",
+          [&] {
+              ports->plugIn (strangerIn);
+              ports->unplug (strangerIn);
+              manager.checkDevices();
+          },
+          false },
+        { "listeners come and go",
+          [&] {
+              RecordingListener other;
+              manager.addListener (&other);
+              manager.removeListener (&other);
+          },
+          false },
         { "input replaced under its identifier", [&] { ports->plugIn (sameIdIn); }, true },
         { "reopened by the watch", [&] { manager.checkDevices(); }, true },
         { "output replaced under its identifier", [&] { ports->plugIn (sameIdOut.device); }, true },
         { "output reopened by choosing it", [&] { manager.setOutputDevice ("Keys"); }, true },
         { "another input chosen", [&] { manager.setInputDevice ("Other"); }, true },
-        { "output unplugged, watch", [&] { ports->unplug (sameIdOut.device); manager.checkDevices(); }, true },
+        { "output unplugged, watch",
+          [&] {
+              ports->unplug (sameIdOut.device);
+              manager.checkDevices();
+          },
+          true },
         { "watch with the output still gone", [&] { manager.checkDevices(); }, false },
     };
 
@@ -331,14 +370,13 @@ TEST_F (MidiManagerTest, AListenerIsNeverCalledAfterItsRemovalReturnsNorMissedBy
 
     manager.setInputDevice ("Keys");
     std::atomic<bool> streaming { true };
-    std::thread sender ([&]
-                        {
-                            while (streaming)
-                            {
-                                keysIn->send (noteOn (60));
-                                juce::Thread::yield();
-                            }
-                        });
+    std::thread sender ([&] {
+        while (streaming)
+        {
+            keysIn->send (noteOn (60));
+            juce::Thread::yield();
+        }
+    });
 
     int totalCalls = 0, totalLateCalls = 0;
 
@@ -374,7 +412,8 @@ TEST_F (MidiManagerTest, ACombinedLayerOffersEveryLayersPortsInOneList)
     simulator->plugIn (outB.device);
     ports->unplug (otherIn);
 
-    MidiManager combined { std::make_shared<CombinedMidiPortLayer> (std::vector<std::shared_ptr<MidiPortLayer>> { ports, simulator }) };
+    MidiManager combined { std::make_shared<CombinedMidiPortLayer> (
+        std::vector<std::shared_ptr<MidiPortLayer>> { ports, simulator }) };
     EXPECT_EQ (combined.getAvailableInputNames(), (juce::StringArray { "Keys", "B" }));
     EXPECT_EQ (combined.getAvailableOutputNames(), (juce::StringArray { "Keys", "Other", "B" }));
     EXPECT_EQ (combined.getPortLayer().openInput ({ "Keys", "elsewhere" }, [] (const juce::MidiMessage&) {}), nullptr);

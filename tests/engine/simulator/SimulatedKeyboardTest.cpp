@@ -64,7 +64,7 @@ TEST_F (SimulatedKeyboardTest, StoresWritesAndSyncsAndIgnoresWhatIsNotForIt)
 {
     write (0, 16, 12);
     write (23, 464, 127);
-    write (25, 0, 1);      // no such slot
+    write (25, 0, 1);         // no such slot
     write (0, dataLength, 1); // no such address
     manager.sendMessage (SysExMessages::toMidiMessage (SysExMessages::writeMessage (0x41, 0, 17, 5))); // another model
     manager.sendMessage (SysExMessages::toMidiMessage (SysExMessages::syncMessage (modelId, true)));

@@ -38,10 +38,10 @@ struct StalledThread
 TEST (TransferPacer, EveryMessageFollowsTheOneBeforeByThePauseAndAStallIsNotMadeUp)
 {
     const StalledThread cases[] = {
-        { 3.0, 0.0, 0.0, -1 },   // steady
-        { 3.0, 0.0, 40.0, 10 },  // a stall of many pauses
-        { 8.0, 0.2, 5.0, 1 },    // overshooting sleeps and a stall shorter than one pause
-        { 3.0, 0.0, 2.0, 0 },    // a stall before the first message delays only it
+        { 3.0, 0.0, 0.0, -1 },  // steady
+        { 3.0, 0.0, 40.0, 10 }, // a stall of many pauses
+        { 8.0, 0.2, 5.0, 1 },   // overshooting sleeps and a stall shorter than one pause
+        { 3.0, 0.0, 2.0, 0 },   // a stall before the first message delays only it
     };
 
     for (const auto& thread : cases)

@@ -4,7 +4,9 @@ class VirtualMidiInput::Port : public MidiPortLayer::InputPort
 {
 public:
     Port (std::shared_ptr<VirtualMidiInput> deviceIn, MidiPortLayer::Callback callbackIn)
-        : device (std::move (deviceIn)), callback (std::move (callbackIn)), plugCount (device->plugCount)
+        : device (std::move (deviceIn)),
+          callback (std::move (callbackIn)),
+          plugCount (device->plugCount)
     {
         const juce::ScopedLock sl (device->portLock);
         device->ports.add (this);

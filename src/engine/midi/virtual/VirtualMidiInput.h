@@ -9,8 +9,7 @@
     from a real port, at every started port opened on it since it was last plugged in; as with
     ALSA, a port opened before an unplug stays deaf after the device is plugged in again.
     Create it with std::make_shared: open ports keep it alive. */
-class VirtualMidiInput : public std::enable_shared_from_this<VirtualMidiInput>,
-                         private juce::Thread
+class VirtualMidiInput : public std::enable_shared_from_this<VirtualMidiInput>, private juce::Thread
 {
 public:
     /** An empty identifier stands for one of its own that no other device has. */

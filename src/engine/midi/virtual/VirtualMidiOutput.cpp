@@ -4,7 +4,8 @@ class VirtualMidiOutput::Port : public MidiPortLayer::OutputPort
 {
 public:
     explicit Port (std::shared_ptr<VirtualMidiOutput> deviceIn)
-        : device (std::move (deviceIn)), plugCount (device->plugCount)
+        : device (std::move (deviceIn)),
+          plugCount (device->plugCount)
     {
     }
 

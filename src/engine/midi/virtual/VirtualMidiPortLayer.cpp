@@ -14,8 +14,9 @@ void VirtualMidiPortLayer::plugIn (std::vector<std::shared_ptr<DeviceType>>& dev
         if (device == nullptr || std::find (devices.begin(), devices.end(), device) != devices.end())
             return;
 
-        const auto sameIdentifier = std::find_if (devices.begin(), devices.end(), [&] (const auto& listed)
-                                                  { return listed->getIdentifier() == device->getIdentifier(); });
+        const auto sameIdentifier = std::find_if (devices.begin(), devices.end(), [&] (const auto& listed) {
+            return listed->getIdentifier() == device->getIdentifier();
+        });
 
         if (sameIdentifier != devices.end())
         {
@@ -53,10 +54,22 @@ void VirtualMidiPortLayer::unplug (std::vector<std::shared_ptr<DeviceType>>& dev
     announcer.announceChanged();
 }
 
-void VirtualMidiPortLayer::plugIn (const std::shared_ptr<VirtualMidiInput>& device) { plugIn (inputs, device); }
-void VirtualMidiPortLayer::plugIn (const std::shared_ptr<VirtualMidiOutput>& device) { plugIn (outputs, device); }
-void VirtualMidiPortLayer::unplug (const std::shared_ptr<VirtualMidiInput>& device) { unplug (inputs, device); }
-void VirtualMidiPortLayer::unplug (const std::shared_ptr<VirtualMidiOutput>& device) { unplug (outputs, device); }
+void VirtualMidiPortLayer::plugIn (const std::shared_ptr<VirtualMidiInput>& device)
+{
+    plugIn (inputs, device);
+}
+void VirtualMidiPortLayer::plugIn (const std::shared_ptr<VirtualMidiOutput>& device)
+{
+    plugIn (outputs, device);
+}
+void VirtualMidiPortLayer::unplug (const std::shared_ptr<VirtualMidiInput>& device)
+{
+    unplug (inputs, device);
+}
+void VirtualMidiPortLayer::unplug (const std::shared_ptr<VirtualMidiOutput>& device)
+{
+    unplug (outputs, device);
+}
 
 template <typename DeviceType>
 MidiPortLayer::Devices VirtualMidiPortLayer::list (const std::vector<std::shared_ptr<DeviceType>>& devices) const
@@ -83,8 +96,14 @@ std::shared_ptr<DeviceType> VirtualMidiPortLayer::find (const std::vector<std::s
     return nullptr;
 }
 
-MidiPortLayer::Devices VirtualMidiPortLayer::getInputDevices() const { return list (inputs); }
-MidiPortLayer::Devices VirtualMidiPortLayer::getOutputDevices() const { return list (outputs); }
+MidiPortLayer::Devices VirtualMidiPortLayer::getInputDevices() const
+{
+    return list (inputs);
+}
+MidiPortLayer::Devices VirtualMidiPortLayer::getOutputDevices() const
+{
+    return list (outputs);
+}
 
 std::unique_ptr<MidiPortLayer::InputPort> VirtualMidiPortLayer::openInput (const Device& wanted, Callback callback)
 {

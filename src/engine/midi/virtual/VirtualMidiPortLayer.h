@@ -41,7 +41,8 @@ private:
     Devices list (const std::vector<std::shared_ptr<DeviceType>>& devices) const;
 
     template <typename DeviceType>
-    std::shared_ptr<DeviceType> find (const std::vector<std::shared_ptr<DeviceType>>& devices, const Device& wanted) const;
+    std::shared_ptr<DeviceType> find (const std::vector<std::shared_ptr<DeviceType>>& devices,
+                                      const Device& wanted) const;
 
     mutable juce::CriticalSection lock;
     std::vector<std::shared_ptr<VirtualMidiInput>> inputs;
