@@ -53,8 +53,8 @@ juce::Array<juce::uint8> shiftedPreset (const juce::Array<juce::uint8>& preset)
 
 struct Editor
 {
-    explicit Editor (MidiManager& midiManager)
-        : engine (new QXEditorEngine (constants.modelId, midiManager, constants.presetFilePattern, highestSplitPoint,
+    explicit Editor (KeyboardLink& keyboard)
+        : engine (new QXEditorEngine (constants.modelId, keyboard, constants.presetFilePattern, highestSplitPoint,
                                       constants.maxKeybedOctave, constants.numKnobs, constants.numPads,
                                       constants.numSwitches)),
           editor (std::make_unique<TabSelectorButtons>(), std::make_unique<Q61ProductProductImageViewSelector>(),
@@ -74,7 +74,7 @@ int main (int argc, char** argv)
     juce::ScopedJuceInitialiser_GUI juce;
     const int runs = argc > 1 ? std::max (3, std::atoi (argv[1])) : 50;
 
-    MidiManager midiManager (std::make_shared<VirtualMidiPortLayer>());
+    KeyboardLink keyboard (std::make_shared<VirtualMidiPortLayer>());
     const auto preset = ModelConstants::qx61DefaultPreset();
     const auto other = shiftedPreset (preset);
 
@@ -83,13 +83,13 @@ int main (int argc, char** argv)
     for (int run = 0; run < std::max (5, runs / 5); ++run)
     {
         const auto start = Clock::now();
-        Editor editor (midiManager);
+        Editor editor (keyboard);
         editor.engine->applyPreset (preset);
         deliverPendingMessages();
         builds.push_back (millisecondsSince (start));
     }
 
-    Editor editor (midiManager);
+    Editor editor (keyboard);
     editor.engine->applyPreset (preset);
     deliverPendingMessages();
 

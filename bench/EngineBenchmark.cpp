@@ -110,13 +110,14 @@ int main()
 
     auto layer = std::make_shared<VirtualMidiPortLayer>();
     SimulatedKeyboard keyboard (*layer);
-    MidiManager midiManager (layer);
+    KeyboardLink link (layer);
+    auto& midiManager = link.getMidiManager();
     midiManager.setInputDevice (SimulatedKeyboard::portName);
     midiManager.setOutputDevice (SimulatedKeyboard::portName);
 
     auto constants = ModelConstants::qx61();
     const auto highestSplitPoint = constants.getHighestSplitPoint();
-    QXEditorEngine::Ptr engine (new QXEditorEngine (constants.modelId, midiManager, constants.presetFilePattern,
+    QXEditorEngine::Ptr engine (new QXEditorEngine (constants.modelId, link, constants.presetFilePattern,
                                                     highestSplitPoint, constants.maxKeybedOctave, constants.numKnobs,
                                                     constants.numPads, constants.numSwitches));
     const QXEditorEngine::Timing timing;

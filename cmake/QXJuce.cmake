@@ -38,7 +38,8 @@ target_compile_definitions(qx_juce
     INTERFACE
         $<TARGET_PROPERTY:qx_juce,COMPILE_DEFINITIONS>)
 
-target_include_directories(qx_juce
+# SYSTEM: our stricter warnings are for our own code, not JUCE's headers.
+target_include_directories(qx_juce SYSTEM
     INTERFACE
         $<TARGET_PROPERTY:qx_juce,INCLUDE_DIRECTORIES>)
 
@@ -46,4 +47,9 @@ set_target_properties(qx_juce PROPERTIES POSITION_INDEPENDENT_CODE ON)
 
 # Warning flags for our own targets only; JUCE's sources are not ours to clean.
 add_library(qx_warnings INTERFACE)
-target_compile_options(qx_warnings INTERFACE -Wall -Wextra)
+target_compile_options(qx_warnings INTERFACE
+    -Wall -Wextra -Wshadow -Wconversion -Wsign-conversion -Wnon-virtual-dtor -Woverloaded-virtual)
+option(QX_WARNINGS_AS_ERRORS "Treat warnings in our own code as errors (CI)" OFF)
+if(QX_WARNINGS_AS_ERRORS)
+    target_compile_options(qx_warnings INTERFACE -Werror)
+endif()

@@ -54,7 +54,8 @@ struct State
     }
 
     std::shared_ptr<FuzzPortLayer> layer = std::make_shared<FuzzPortLayer>();
-    MidiManager midiManager { layer };
+    KeyboardLink link { layer };
+    MidiManager& midiManager = link.getMidiManager();
     QX61 qx61;
 };
 
@@ -103,7 +104,7 @@ juce::MidiMessage rawMessage (Reader& reader)
 extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
 {
     static State state;
-    auto engine = state.qx61.makeEngine (state.midiManager);
+    auto engine = state.qx61.makeEngine (state.link);
     engine->setTiming ({ 0, 0, 60000, 1, 0 });
     const auto before = engine->getModel().collectData();
 

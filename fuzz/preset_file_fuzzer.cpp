@@ -12,8 +12,8 @@ struct State
     State() { initialiseMessageManager(); }
 
     QX61 qx61;
-    MidiManager midiManager { std::make_shared<VirtualMidiPortLayer>() };
-    QXEditorEngine::Ptr engine = qx61.makeEngine (midiManager);
+    KeyboardLink link { std::make_shared<VirtualMidiPortLayer>() };
+    QXEditorEngine::Ptr engine = qx61.makeEngine (link);
     juce::TemporaryFile file { ".qx6" };
 };
 } // namespace

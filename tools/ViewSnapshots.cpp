@@ -24,8 +24,8 @@ void deliverPendingMessages()
 bool writeSnapshots (const juce::File& folder)
 {
     const auto constants = ModelConstants::qx61();
-    MidiManager midiManager;
-    QXEditorEngine::Ptr engine (new QXEditorEngine (constants.modelId, midiManager, constants.presetFilePattern,
+    KeyboardLink keyboard;
+    QXEditorEngine::Ptr engine (new QXEditorEngine (constants.modelId, keyboard, constants.presetFilePattern,
                                                     constants.getHighestSplitPoint(), constants.maxKeybedOctave,
                                                     constants.numKnobs, constants.numPads, constants.numSwitches));
 

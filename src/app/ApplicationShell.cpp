@@ -124,9 +124,8 @@ void ApplicationShell::closeAuxiliaryWindows()
 EditorWindow* ApplicationShell::openNewEditorWindow()
 {
     const auto& c = setup.constants;
-    QXEditorEngine::Ptr engine (new QXEditorEngine (c.modelId, setup.midiManager, c.presetFilePattern,
-                                                    highestSplitPoint, c.maxKeybedOctave, c.numKnobs, c.numPads,
-                                                    c.numSwitches));
+    QXEditorEngine::Ptr engine (new QXEditorEngine (c.modelId, setup.keyboard, c.presetFilePattern, highestSplitPoint,
+                                                    c.maxKeybedOctave, c.numKnobs, c.numPads, c.numSwitches));
 
     auto content = std::make_unique<EditorComponent> (std::make_unique<TabSelectorButtons>(),
                                                       setup.resources.createProductImageSelector(), engine, c.numKnobs,
@@ -186,7 +185,7 @@ void ApplicationShell::showDeviceManagerWindow()
     if (deviceManagerWindow == nullptr)
         deviceManagerWindow =
             new DeviceManagerWindow ("QX" + juce::String (setup.constants.numKeys) + " Editor Device Manager",
-                                     setup.midiManager, { nullptr, commandManager.get() });
+                                     setup.keyboard.getMidiManager(), { nullptr, commandManager.get() });
 }
 
 //==============================================================================

@@ -19,7 +19,7 @@ public:
         juce::String applicationName;
         ModelConstants constants;
         ModelResources& resources;
-        MidiManager& midiManager;
+        KeyboardLink& keyboard;
         AlertPresenter& alerts;
         FileChooserPresenter& fileChooser;
 

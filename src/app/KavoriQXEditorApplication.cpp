@@ -68,7 +68,7 @@ void KavoriQXEditorApplication::initialise (const juce::String& commandLine)
     }
 
     shell = std::make_unique<ApplicationShell> (ApplicationShell::Setup {
-        getApplicationName(), constants, *this, midiSetup->getMidiManager(), alerts, fileChooser, [this] { quit(); } });
+        getApplicationName(), constants, *this, midiSetup->getKeyboard(), alerts, fileChooser, [this] { quit(); } });
     alerts.setCommandManager (&shell->getCommandManager());
 
     handOver = std::make_unique<InstanceHandOver> (

@@ -36,7 +36,7 @@ int main (int argc, char* argv[])
         return ToolCommands::failure;
     }
 
-    ToolCommands commands (ModelConstants::qx61(), midi != nullptr ? &midi->getMidiManager() : nullptr, std::cout,
+    ToolCommands commands (ModelConstants::qx61(), midi != nullptr ? &midi->getKeyboard() : nullptr, std::cout,
                            std::cerr);
     return commands.run (parsed);
 }

@@ -4,10 +4,10 @@
 #include "engine/files/PresetFile.h"
 #include "engine/protocol/SysExMessages.h"
 
-PresetTransfer::PresetTransfer (MidiManager& midiManager, const ModelConstants& constantsIn, std::ostream& diagnostics)
+PresetTransfer::PresetTransfer (KeyboardLink& keyboard, const ModelConstants& constantsIn, std::ostream& diagnostics)
     : constants (constantsIn),
       highestSplitPoint (constants.getHighestSplitPoint()),
-      engine (new QXEditorEngine (constants.modelId, midiManager, constants.presetFilePattern, highestSplitPoint,
+      engine (new QXEditorEngine (constants.modelId, keyboard, constants.presetFilePattern, highestSplitPoint,
                                   constants.maxKeybedOctave, constants.numKnobs, constants.numPads,
                                   constants.numSwitches))
 {

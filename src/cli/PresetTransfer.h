@@ -9,7 +9,7 @@ class PresetTransfer : private QXEditorEngine::Listener
 {
 public:
     /** The engine's notes on a get go to the diagnostics stream. */
-    PresetTransfer (MidiManager& midiManager, const ModelConstants& constants, std::ostream& diagnostics);
+    PresetTransfer (KeyboardLink& keyboard, const ModelConstants& constants, std::ostream& diagnostics);
     ~PresetTransfer() override;
 
     /** Shortens the pauses; only tests call it. */

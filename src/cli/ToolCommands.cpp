@@ -21,10 +21,10 @@ int slotIndex (int slotNumber)
 }
 } // namespace
 
-ToolCommands::ToolCommands (const ModelConstants& constantsIn, MidiManager* midiManagerIn, std::ostream& outIn,
+ToolCommands::ToolCommands (const ModelConstants& constantsIn, KeyboardLink* keyboardIn, std::ostream& outIn,
                             std::ostream& errIn)
     : constants (constantsIn),
-      midiManager (midiManagerIn),
+      keyboard (keyboardIn),
       out (outIn),
       err (errIn)
 {
@@ -113,15 +113,15 @@ juce::Result ToolCommands::build (const juce::File& source, const juce::File& ta
 
 juce::Result ToolCommands::listPorts()
 {
-    if (midiManager == nullptr)
+    if (keyboard == nullptr)
         return juce::Result::fail ("MIDI is not available");
 
     out << "inputs:\n";
-    for (const auto& name : midiManager->getAvailableInputNames())
+    for (const auto& name : keyboard->getMidiManager().getAvailableInputNames())
         out << "  " << name << "\n";
 
     out << "outputs:\n";
-    for (const auto& name : midiManager->getAvailableOutputNames())
+    for (const auto& name : keyboard->getMidiManager().getAvailableOutputNames())
         out << "  " << name << "\n";
 
     return juce::Result::ok();
@@ -129,24 +129,24 @@ juce::Result ToolCommands::listPorts()
 
 juce::Result ToolCommands::selectPorts (const ToolArguments& arguments)
 {
-    if (midiManager == nullptr)
+    if (keyboard == nullptr)
         return juce::Result::fail ("MIDI is not available");
 
     if (arguments.inputPortName.isNotEmpty())
     {
-        if (! midiManager->getAvailableInputNames().contains (arguments.inputPortName))
+        if (! keyboard->getMidiManager().getAvailableInputNames().contains (arguments.inputPortName))
             return juce::Result::fail ("unknown MIDI input port \"" + arguments.inputPortName + "\"");
-        midiManager->setInputDevice (arguments.inputPortName);
+        keyboard->getMidiManager().setInputDevice (arguments.inputPortName);
     }
 
     if (arguments.outputPortName.isNotEmpty())
     {
-        if (! midiManager->getAvailableOutputNames().contains (arguments.outputPortName))
+        if (! keyboard->getMidiManager().getAvailableOutputNames().contains (arguments.outputPortName))
             return juce::Result::fail ("unknown MIDI output port \"" + arguments.outputPortName + "\"");
-        midiManager->setOutputDevice (arguments.outputPortName);
+        keyboard->getMidiManager().setOutputDevice (arguments.outputPortName);
     }
 
-    if (! midiManager->isConnected() || ! midiManager->isOutputOpen())
+    if (! keyboard->getMidiManager().isConnected() || ! keyboard->getMidiManager().isOutputOpen())
         return juce::Result::fail ("the MIDI ports could not be opened");
 
     return juce::Result::ok();
@@ -159,7 +159,7 @@ juce::Result ToolCommands::runOnKeyboard (const ToolArguments& arguments)
     if (selected.failed())
         return selected;
 
-    PresetTransfer transfer (*midiManager, constants, err);
+    PresetTransfer transfer (*keyboard, constants, err);
 
     if (testTiming)
         transfer.setTiming (*testTiming);

@@ -19,7 +19,7 @@ public:
     static constexpr size_t maxJsonBytes = 1 << 20;
 
     /** The MIDI manager is used by the keyboard subcommands only and may be null otherwise. */
-    ToolCommands (const ModelConstants& constants, MidiManager* midiManager, std::ostream& out, std::ostream& err);
+    ToolCommands (const ModelConstants& constants, KeyboardLink* keyboard, std::ostream& out, std::ostream& err);
 
     /** Shortens the engine's pauses; only tests call it. */
     void setTiming (const QXEditorEngine::Timing& timing) { testTiming = timing; }
@@ -39,7 +39,7 @@ private:
     juce::Result restore (PresetTransfer& transfer, const juce::File& directory);
 
     ModelConstants constants;
-    MidiManager* midiManager;
+    KeyboardLink* keyboard;
     std::ostream& out;
     std::ostream& err;
     std::optional<QXEditorEngine::Timing> testTiming;

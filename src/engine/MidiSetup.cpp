@@ -7,7 +7,7 @@ MidiSetup::MidiSetup (bool withSimulator, const juce::File& logFile)
 {
     if (! withSimulator)
     {
-        midiManager = std::make_unique<MidiManager>();
+        keyboard = std::make_unique<KeyboardLink>();
     }
     else
     {
@@ -15,9 +15,9 @@ MidiSetup::MidiSetup (bool withSimulator, const juce::File& logFile)
         simulator = std::make_unique<SimulatedKeyboard> (*virtualPorts);
 
         std::vector<std::shared_ptr<MidiPortLayer>> layers { std::make_shared<JuceMidiPortLayer>(), virtualPorts };
-        midiManager = std::make_unique<MidiManager> (std::make_shared<CombinedMidiPortLayer> (std::move (layers)));
-        midiManager->setInputDevice (SimulatedKeyboard::portName);
-        midiManager->setOutputDevice (SimulatedKeyboard::portName);
+        keyboard = std::make_unique<KeyboardLink> (std::make_shared<CombinedMidiPortLayer> (std::move (layers)));
+        getMidiManager().setInputDevice (SimulatedKeyboard::portName);
+        getMidiManager().setOutputDevice (SimulatedKeyboard::portName);
     }
 
     if (logFile != juce::File())
@@ -25,12 +25,12 @@ MidiSetup::MidiSetup (bool withSimulator, const juce::File& logFile)
         log = std::make_shared<MidiLog> (logFile);
 
         if (log->isOpen())
-            midiManager->setLog (log);
+            getMidiManager().setLog (log);
     }
 }
 
 MidiSetup::~MidiSetup()
 {
     // The manager's ports belong to the layers below it.
-    midiManager.reset();
+    keyboard.reset();
 }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "engine/KeyboardLink.h"
 #include "engine/midi/MidiLog.h"
-#include "engine/midi/MidiManager.h"
 #include "engine/simulator/SimulatedKeyboard.h"
 
 /** The program's MIDI manager with the ports the command line asks for: the system's, with the
@@ -13,7 +13,8 @@ public:
     MidiSetup (bool withSimulator, const juce::File& logFile);
     ~MidiSetup();
 
-    MidiManager& getMidiManager() { return *midiManager; }
+    KeyboardLink& getKeyboard() { return *keyboard; }
+    MidiManager& getMidiManager() { return keyboard->getMidiManager(); }
     SimulatedKeyboard* getSimulator() { return simulator.get(); }
 
     /** False when a log was asked for and its file could not be created. */
@@ -23,7 +24,7 @@ private:
     std::shared_ptr<VirtualMidiPortLayer> virtualPorts;
     std::unique_ptr<SimulatedKeyboard> simulator;
     std::shared_ptr<MidiLog> log;
-    std::unique_ptr<MidiManager> midiManager;
+    std::unique_ptr<KeyboardLink> keyboard;
 
     JUCE_DECLARE_NON_COPYABLE (MidiSetup)
 };

@@ -13,11 +13,12 @@
 using namespace ControlGroup;
 using Kind = TransferStatus::Kind;
 
-QXEditorEngine::QXEditorEngine (const juce::uint8& modelIdIn, MidiManager& midiManagerIn,
+QXEditorEngine::QXEditorEngine (const juce::uint8& modelIdIn, KeyboardLink& keyboardIn,
                                 const juce::String& filePatternIn, const juce::uint8& highestSplitPoint,
                                 const juce::uint8& maxOctave, const int& numKnobs, const int& numPads,
                                 const int& numSwitches)
-    : midiManager (midiManagerIn),
+    : keyboard (keyboardIn),
+      midiManager (keyboardIn.getMidiManager()),
       modelId (modelIdIn),
       presetLength (PresetLayout (numKnobs, numPads, numSwitches).messageLength()),
       model (PresetLayout (numKnobs, numPads, numSwitches), highestSplitPoint, maxOctave),
@@ -29,7 +30,7 @@ QXEditorEngine::~QXEditorEngine()
 {
     // Once every transfer has ended none of them calls back, so nothing posted after this runs.
     for (auto& running : transfers)
-        midiManager.getTransferQueue().cancel (running.transfer);
+        keyboard.getTransferQueue().cancel (running.transfer);
 
     cancelPendingUpdate();
 }
@@ -285,7 +286,7 @@ void QXEditorEngine::enqueue (RunningTransfer running)
     // Reported as it starts (waiting or already running), not just when it first moves.
     running.reported.state = TransferStatus::State::cancelled;
     transfers.push_back (running);
-    midiManager.getTransferQueue().add (running.transfer);
+    keyboard.getTransferQueue().add (running.transfer);
     processTransfers();
 }
 
@@ -306,7 +307,7 @@ void QXEditorEngine::cancel (Kind kind)
         {
             // Marked first: a get that completed meanwhile must still apply nothing.
             running.cancelRequested = true;
-            midiManager.getTransferQueue().cancel (running.transfer);
+            keyboard.getTransferQueue().cancel (running.transfer);
             any = true;
         }
     }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/EditHistory.h"
-#include "engine/midi/MidiManager.h"
+#include "engine/KeyboardLink.h"
 #include "engine/transfer/TransferStatus.h"
 #include "model/PresetModel.h"
 
@@ -54,7 +54,7 @@ public:
         virtual void sendRefused (const juce::String& /*reason*/) {}
     };
 
-    QXEditorEngine (const juce::uint8& modelId, MidiManager& midiManager, const juce::String& filePattern,
+    QXEditorEngine (const juce::uint8& modelId, KeyboardLink& keyboard, const juce::String& filePattern,
                     const juce::uint8& highestSplitPoint, const juce::uint8& maxOctave, const int& numKnobs,
                     const int& numPads, const int& numSwitches);
     ~QXEditorEngine() override;
@@ -177,6 +177,7 @@ private:
     void reportMidiFailure (const juce::String& message = {});
     bool portsAreOpen() const;
 
+    KeyboardLink& keyboard;
     MidiManager& midiManager;
     const juce::uint8& modelId;
     int presetLength;

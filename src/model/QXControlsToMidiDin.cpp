@@ -2,7 +2,7 @@
 
 #include "model/PresetLayout.h"
 
-QXControlsToMidiDin::QXControlsToMidiDin (int imageOffset) : Control (PresetLayout::midiToDinBytes, imageOffset)
+QXControlsToMidiDin::QXControlsToMidiDin (int offset) : Control (PresetLayout::midiToDinBytes, offset)
 {
     for (auto* name : { "Transport Midi To DIN", "Keybed Midi To DIN", "Lower Keybed Midi To DIN",
                         "Upper Keybed Midi To DIN", "Pitch Wheel Midi To DIN", "Mod Wheel Midi To DIN",

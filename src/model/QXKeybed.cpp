@@ -2,8 +2,8 @@
 
 #include "model/PresetLayout.h"
 
-QXKeybed::QXKeybed (int imageOffset, juce::uint8 splitPointMaximumIn, juce::uint8 octaveMaximumIn)
-    : Control (PresetLayout::keybedBytes, imageOffset),
+QXKeybed::QXKeybed (int offset, juce::uint8 splitPointMaximumIn, juce::uint8 octaveMaximumIn)
+    : Control (PresetLayout::keybedBytes, offset),
       splitPointMaximum (splitPointMaximumIn),
       octaveMaximum (octaveMaximumIn)
 {

@@ -2,7 +2,7 @@
 
 #include "model/PresetLayout.h"
 
-QXKnob::QXKnob (int imageOffset) : Control (PresetLayout::controlBytes, imageOffset)
+QXKnob::QXKnob (int offset) : Control (PresetLayout::controlBytes, offset)
 {
     for (auto* name : { "Mode", "CC", "Min", "Max", "MIDI Channel" })
         addParameterName (name);

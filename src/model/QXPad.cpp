@@ -2,7 +2,7 @@
 
 #include "model/PresetLayout.h"
 
-QXPad::QXPad (int imageOffset) : Control (PresetLayout::controlBytes, imageOffset)
+QXPad::QXPad (int offset) : Control (PresetLayout::controlBytes, offset)
 {
     addParameterName ("Mode", 0);
     addParameterName ("Note", 1);

@@ -2,7 +2,7 @@
 
 #include "model/PresetLayout.h"
 
-QXRollMode::QXRollMode (int imageOffset) : Control (PresetLayout::rollModeBytes, imageOffset)
+QXRollMode::QXRollMode (int offset) : Control (PresetLayout::rollModeBytes, offset)
 {
     for (auto* name : { "Function", "Time Div", "Gate", "Swing" })
         addParameterName (name);

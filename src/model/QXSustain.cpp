@@ -2,7 +2,7 @@
 
 #include "model/PresetLayout.h"
 
-QXSustain::QXSustain (int imageOffset) : Control (PresetLayout::sustainBytes, imageOffset)
+QXSustain::QXSustain (int offset) : Control (PresetLayout::sustainBytes, offset)
 {
     for (auto* name : { "CC", "Pressed", "Released", "MIDI Channel" })
         addParameterName (name);

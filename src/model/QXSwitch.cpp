@@ -2,7 +2,7 @@
 
 #include "model/PresetLayout.h"
 
-QXSwitch::QXSwitch (int imageOffset) : Control (PresetLayout::controlBytes, imageOffset)
+QXSwitch::QXSwitch (int offset) : Control (PresetLayout::controlBytes, offset)
 {
     addParameterName ("Mode", 0);
     addParameterName ("CC", 1);

@@ -2,7 +2,7 @@
 
 #include "model/PresetLayout.h"
 
-QXTransport::QXTransport (int imageOffset) : Control (PresetLayout::transportBytes, imageOffset)
+QXTransport::QXTransport (int offset) : Control (PresetLayout::transportBytes, offset)
 {
     addParameterName ("Function");
     addParameterName ("CC");

@@ -2,7 +2,7 @@
 
 #include "model/PresetLayout.h"
 
-QXWheels::QXWheels (int imageOffset) : Control (PresetLayout::wheelsBytes, imageOffset)
+QXWheels::QXWheels (int offset) : Control (PresetLayout::wheelsBytes, offset)
 {
     for (auto* name :
          { "Pitch Wheel MIDI Channel", "Mod Wheel MIDI Channel", "Mod Wheel CC", "Mod Wheel Min", "Mod Wheel Max" })

@@ -21,9 +21,9 @@ BankView::Bank::Bank (const juce::Array<juce::Component*>& itemsIn) : items (ite
 }
 
 //==============================================================================
-BankView::BankView (const juce::String& componentName, bool withArrows)
+BankView::BankView (const juce::String& name, bool withArrows)
 {
-    setName (componentName);
+    setName (name);
 
     if (withArrows)
     {

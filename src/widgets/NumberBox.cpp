@@ -20,8 +20,8 @@ NumberBox::~NumberBox()
 {
     // The editor outlives this box's members (the label base deletes it), so it must not keep
     // pointing at the look it borrowed.
-    if (auto* editor = getCurrentTextEditor())
-        editor->setLookAndFeel (nullptr);
+    if (auto* textEditor = getCurrentTextEditor())
+        textEditor->setLookAndFeel (nullptr);
 }
 
 void NumberBox::setValue (double newValue, bool notify)
@@ -122,24 +122,24 @@ void NumberBox::timerCallback()
     repaint();
 }
 
-void NumberBox::editorShown (juce::TextEditor* editor)
+void NumberBox::editorShown (juce::TextEditor* textEditor)
 {
-    editor->setInputRestrictions (0, "0123456789-+");
-    editor->setMultiLine (false, true);
-    editor->setScrollbarsShown (false);
-    editor->setCaretVisible (true);
-    editor->moveCaretToTop (true);
+    textEditor->setInputRestrictions (0, "0123456789-+");
+    textEditor->setMultiLine (false, true);
+    textEditor->setScrollbarsShown (false);
+    textEditor->setCaretVisible (true);
+    textEditor->moveCaretToTop (true);
     if (editorLook == nullptr)
         editorLook = std::make_unique<LookAndFeel>();
 
-    editor->setLookAndFeel (editorLook.get());
-    editor->setText (valueToText (value), false);
-    editor->selectAll();
+    textEditor->setLookAndFeel (editorLook.get());
+    textEditor->setText (valueToText (value), false);
+    textEditor->selectAll();
 }
 
-void NumberBox::editorAboutToBeHidden (juce::TextEditor* editor)
+void NumberBox::editorAboutToBeHidden (juce::TextEditor* textEditor)
 {
-    const auto typed = editor->getText();
+    const auto typed = textEditor->getText();
 
     if (typed.isEmpty())
     {

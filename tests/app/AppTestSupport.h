@@ -123,10 +123,11 @@ struct ShellHarness
         if (withKeyboard)
             keyboard = std::make_unique<SimulatedKeyboard> (*ports);
 
-        midiManager = std::make_unique<MidiManager> (ports);
+        link = std::make_unique<KeyboardLink> (ports);
+        midiManager = &link->getMidiManager();
         shell = std::make_unique<ApplicationShell> (
-            ApplicationShell::Setup { "Kavori QX61 Editor", ModelConstants::qx61(), resources, *midiManager, alerts,
-                                      chooser, [this] { ++quitRequests; }, &saveChanges });
+            ApplicationShell::Setup { "Kavori QX61 Editor", ModelConstants::qx61(), resources, *link, alerts, chooser,
+                                      [this] { ++quitRequests; }, &saveChanges });
     }
 
     void useKeyboard()
@@ -148,7 +149,8 @@ struct ShellHarness
 
     std::shared_ptr<VirtualMidiPortLayer> ports = std::make_shared<VirtualMidiPortLayer>();
     std::unique_ptr<SimulatedKeyboard> keyboard;
-    std::unique_ptr<MidiManager> midiManager;
+    std::unique_ptr<KeyboardLink> link;
+    MidiManager* midiManager = nullptr;
     QX61ModelResources resources;
     TestAlertPresenter alerts;
     TestFileChooser chooser;

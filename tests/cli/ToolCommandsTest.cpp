@@ -28,7 +28,8 @@ class ToolCommandsTest : public ::testing::Test
 protected:
     std::shared_ptr<VirtualMidiPortLayer> ports = std::make_shared<VirtualMidiPortLayer>();
     SimulatedKeyboard keyboard { *ports };
-    MidiManager midiManager { ports };
+    KeyboardLink link { ports };
+    MidiManager& midiManager = link.getMidiManager();
     TemporaryFolder folder;
     std::ostringstream out, err;
     ModelConstants constants = ModelConstants::qx61();
@@ -37,7 +38,7 @@ protected:
     {
         out.str ({});
         err.str ({});
-        ToolCommands commands (constants, &midiManager, out, err);
+        ToolCommands commands (constants, &link, out, err);
         commands.setTiming ({ 0, 0, 300, 3 });
         return commands.run (ToolArguments::parse (arguments));
     }

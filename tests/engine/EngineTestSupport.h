@@ -84,9 +84,9 @@ struct QX61Constants
     ModelConstants model = ModelConstants::qx61();
     juce::uint8 highestSplitPoint = model.getHighestSplitPoint();
 
-    QXEditorEngine::Ptr makeEngine (MidiManager& midiManager) const
+    QXEditorEngine::Ptr makeEngine (KeyboardLink& link) const
     {
-        return new QXEditorEngine (model.modelId, midiManager, model.presetFilePattern, highestSplitPoint,
+        return new QXEditorEngine (model.modelId, link, model.presetFilePattern, highestSplitPoint,
                                    model.maxKeybedOctave, model.numKnobs, model.numPads, model.numSwitches);
     }
 
@@ -148,10 +148,11 @@ struct KeyboardRig
 
     std::shared_ptr<VirtualMidiPortLayer> layer = std::make_shared<VirtualMidiPortLayer>();
     SimulatedKeyboard keyboard { *layer };
-    MidiManager midiManager { layer };
+    KeyboardLink link { layer };
+    MidiManager& midiManager = link.getMidiManager();
     QX61Constants constants;
     FailureRecorder failures;
-    QXEditorEngine::Ptr engine = constants.makeEngine (midiManager);
+    QXEditorEngine::Ptr engine = constants.makeEngine (link);
 };
 
 /** A fresh folder under the temporary directory, removed afterwards. */

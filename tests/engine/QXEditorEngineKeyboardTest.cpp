@@ -221,8 +221,8 @@ TEST_F (QXEditorEngineKeyboardTest, LoadingAFileOrAnotherGetCancelsARunningGet)
 
 TEST_F (QXEditorEngineKeyboardTest, WithoutAnInputOrAnOutputNothingIsSentAndTheFailureIsReported)
 {
-    MidiManager noPorts (layer), inputOnly (layer);
-    inputOnly.setInputDevice (SimulatedKeyboard::portName);
+    KeyboardLink noPorts (layer), inputOnly (layer);
+    inputOnly.getMidiManager().setInputDevice (SimulatedKeyboard::portName);
 
     for (auto* manager : { &noPorts, &inputOnly })
     {
@@ -235,7 +235,7 @@ TEST_F (QXEditorEngineKeyboardTest, WithoutAnInputOrAnOutputNothingIsSentAndTheF
         other->startGet (0);
 
         EXPECT_EQ (otherFailures.midiFailures, juce::StringArray ({ "", "", "" }));
-        EXPECT_EQ (manager->getNumListeners(), 0);
+        EXPECT_EQ (manager->getMidiManager().getNumListeners(), 0);
     }
 
     EXPECT_EQ (keyboard.getWriteCount() + keyboard.getSyncCount() + keyboard.getReadRequestCount(), 0);
@@ -285,12 +285,13 @@ TEST (QXEditorEngineReplies, OnlyEveryRequestedAddressAnsweredCompletesAGet)
     layer->plugIn (keys);
     layer->plugIn (
         std::make_shared<VirtualMidiOutput> ("Scripted", [&] (const juce::MidiMessage&) { ++requestCount; }));
-    MidiManager midiManager (layer);
+    KeyboardLink link (layer);
+    auto& midiManager = link.getMidiManager();
     midiManager.setInputDevice ("Scripted");
     midiManager.setOutputDevice ("Scripted");
 
     QX61Constants constants;
-    auto engine = constants.makeEngine (midiManager);
+    auto engine = constants.makeEngine (link);
     engine->setTiming ({ 0, 0, 60000, 1, 50 });
     ModelReports reports (*engine);
     RecordingListener heard;

@@ -47,7 +47,7 @@ TEST_F (EditorSoakTest, TwentyEditorsClosedWithGetsAndUpdatesInFlight)
     for (int window = 0; window < 20; ++window)
     {
         const auto slot = static_cast<juce::uint8> (window % SimulatedKeyboard::numSlots);
-        auto windowEngine = constants.makeEngine (midiManager);
+        auto windowEngine = constants.makeEngine (link);
         windowEngine->setTiming ({ 0, 0, 2000, 3 });
         auto editor = std::make_unique<EditorWindow> (windowEngine, constants.model);
 

@@ -142,7 +142,7 @@ TEST_F (KeyboardSoakTest, EnginesDroppedWithTheirGetInFlightAreNeverCalledAgain)
 
     for (int window = 0; window < 20; ++window)
     {
-        auto other = constants.makeEngine (midiManager);
+        auto other = constants.makeEngine (link);
         FailureRecorder otherFailures;
         other->addListener (&otherFailures);
         other->setTiming ({ 0, 0, 200, 2 });
@@ -175,7 +175,7 @@ TEST_F (KeyboardSoakTest, TwoEnginesGettingDifferentSlotsAtOnceEachApplyTheirOwn
 {
     keyboard.setRandomSeed (77);
     keyboard.setReplyBehaviour ({ 1, 3, 0.01, 0.05 });
-    auto other = constants.makeEngine (midiManager);
+    auto other = constants.makeEngine (link);
     FailureRecorder otherFailures;
     other->addListener (&otherFailures);
 

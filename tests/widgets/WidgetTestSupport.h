@@ -89,7 +89,7 @@ struct TestEngine
 {
     explicit TestEngine (const ModelConstants& constantsIn = ModelConstants::qx61())
         : constants (constantsIn),
-          engine (new QXEditorEngine (constants.modelId, midiManager, constants.presetFilePattern,
+          engine (new QXEditorEngine (constants.modelId, keyboard, constants.presetFilePattern,
                                       constants.getHighestSplitPoint(), constants.maxKeybedOctave, constants.numKnobs,
                                       constants.numPads, constants.numSwitches))
     {
@@ -127,7 +127,7 @@ struct TestEngine
     }
 
     const ModelConstants constants;
-    MidiManager midiManager;
+    KeyboardLink keyboard;
     QXEditorEngine::Ptr engine;
 };
 } // namespace WidgetTestSupport

@@ -2,8 +2,8 @@
 
 #include "app/dialogs/AboutComponent.h"
 
-AboutWindow::AboutWindow (const juce::Image& image, const juce::String& title, const Context& context)
-    : DesktopDialogWindow (title, context)
+AboutWindow::AboutWindow (const juce::Image& image, const juce::String& title, const Context& contextIn)
+    : DesktopDialogWindow (title, contextIn)
 {
     setUsingNativeTitleBar (false);
     setResizable (false, false);

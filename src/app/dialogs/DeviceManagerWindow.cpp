@@ -1,7 +1,8 @@
 #include "app/dialogs/DeviceManagerWindow.h"
 
-DeviceManagerWindow::DeviceManagerWindow (const juce::String& title, MidiManager& midiManagerIn, const Context& context)
-    : DesktopDialogWindow (title, context),
+DeviceManagerWindow::DeviceManagerWindow (const juce::String& title, MidiManager& midiManagerIn,
+                                          const Context& contextIn)
+    : DesktopDialogWindow (title, contextIn),
       midiManager (midiManagerIn),
       content (new DeviceManagerComponent (this))
 {

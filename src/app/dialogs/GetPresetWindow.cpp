@@ -2,8 +2,8 @@
 
 #include "app/dialogs/GetPresetComponent.h"
 
-GetPresetWindow::GetPresetWindow (QXEditorEngine::Ptr engineIn, const Context& context)
-    : PresetSlotWindow ("Get Preset From Hardware", std::move (engineIn), context)
+GetPresetWindow::GetPresetWindow (QXEditorEngine::Ptr engineIn, const Context& contextIn)
+    : PresetSlotWindow ("Get Preset From Hardware", std::move (engineIn), contextIn)
 {
     showWithContent (new GetPresetComponent (this), "Get");
 }

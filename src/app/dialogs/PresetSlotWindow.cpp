@@ -1,7 +1,7 @@
 #include "app/dialogs/PresetSlotWindow.h"
 
-PresetSlotWindow::PresetSlotWindow (const juce::String& title, QXEditorEngine::Ptr engineIn, const Context& context)
-    : DesktopDialogWindow (title, context),
+PresetSlotWindow::PresetSlotWindow (const juce::String& title, QXEditorEngine::Ptr engineIn, const Context& contextIn)
+    : DesktopDialogWindow (title, contextIn),
       engine (std::move (engineIn))
 {
 }

@@ -2,8 +2,8 @@
 
 #include "app/dialogs/SendPresetComponent.h"
 
-SendPresetWindow::SendPresetWindow (QXEditorEngine::Ptr engineIn, const Context& context)
-    : PresetSlotWindow ("Send Preset To Hardware", std::move (engineIn), context)
+SendPresetWindow::SendPresetWindow (QXEditorEngine::Ptr engineIn, const Context& contextIn)
+    : PresetSlotWindow ("Send Preset To Hardware", std::move (engineIn), contextIn)
 {
     showWithContent (new SendPresetComponent (this), "Send");
 }

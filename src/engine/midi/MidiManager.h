@@ -1,7 +1,6 @@
 #pragma once
 
 #include "engine/midi/MidiPortLayer.h"
-#include "engine/transfer/TransferQueue.h"
 #include "model/ListenerArray.h"
 
 #include <juce_events/juce_events.h>
@@ -84,9 +83,6 @@ public:
 
     MidiPortLayer& getPortLayer() const { return *ports; }
 
-    /** The keyboard's one line: every engine's transfers run through it, one at a time. */
-    TransferQueue& getTransferQueue() { return transferQueue; }
-
 private:
     /** What is known of one direction's port; guarded by portLock. */
     template <typename Port>
@@ -141,9 +137,6 @@ private:
 
     mutable juce::CriticalSection logLock;
     std::shared_ptr<MidiLog> log;
-
-    // Last, so it stops before anything it sends through goes.
-    TransferQueue transferQueue;
 
     JUCE_DECLARE_NON_COPYABLE (MidiManager)
 };

@@ -3,7 +3,7 @@
 #include "engine/protocol/SysExMessages.h"
 #include "engine/transfer/TransferPacer.h"
 
-GetTransfer::GetTransfer (MidiManager& midiManagerIn, const Settings& settingsIn, std::function<void()> onChange)
+GetTransfer::GetTransfer (MidiManager& midiManagerIn, const Settings& settingsIn, std::function<void()> onChangeIn)
     : Transfer (
         midiManagerIn,
         [&settingsIn] {
@@ -14,7 +14,7 @@ GetTransfer::GetTransfer (MidiManager& midiManagerIn, const Settings& settingsIn
             initial.maxAttempts = settingsIn.maxAttempts;
             return initial;
         }(),
-        std::move (onChange)),
+        std::move (onChangeIn)),
       settings (settingsIn),
       answered (static_cast<size_t> (settingsIn.dataLength), false)
 {

@@ -2,8 +2,8 @@
 
 WriteTransfer::WriteTransfer (MidiManager& midiManagerIn, const TransferStatus& initial,
                               std::vector<juce::MidiMessage> messagesIn, double pauseMsIn,
-                              std::function<void()> onChange)
-    : Transfer (midiManagerIn, initial, std::move (onChange)),
+                              std::function<void()> onChangeIn)
+    : Transfer (midiManagerIn, initial, std::move (onChangeIn)),
       messages (std::move (messagesIn)),
       pauseMs (pauseMsIn)
 {

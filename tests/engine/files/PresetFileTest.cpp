@@ -16,8 +16,8 @@ struct PresetFileTest : public ::testing::Test
     PresetFileTest() { engine->applyPreset (constants.messageAround (constants.distinctData())); }
 
     QX61Constants constants;
-    MidiManager midiManager { std::make_shared<VirtualMidiPortLayer>() };
-    QXEditorEngine::Ptr engine = constants.makeEngine (midiManager);
+    KeyboardLink keyboard { std::make_shared<VirtualMidiPortLayer>() };
+    QXEditorEngine::Ptr engine = constants.makeEngine (keyboard);
     TemporaryFolder temp;
 };
 
@@ -65,7 +65,7 @@ TEST_F (PresetFileTest, ASaveReplacesAnOldFileWholeAndLoadsIntoANewEngineWithEve
     EXPECT_EQ (Bytes (saved.begin(), 10), (Bytes { 0xF0, 0x00, 0x7E, 0x2A, 0x00, 0x40, 0x61, 0x03, 0x51, 0x00 }));
     EXPECT_EQ (saved.getLast(), 0xF7);
 
-    auto other = constants.makeEngine (midiManager);
+    auto other = constants.makeEngine (keyboard);
     ModelReports reports (*other);
     ASSERT_TRUE (other->loadPresetFile (file));
     EXPECT_TRUE (reports.everyControlReportedOnce());

@@ -64,6 +64,7 @@ TEST (TransferPacer, EveryMessageFollowsTheOneBeforeByThePauseAndAStallIsNotMade
         }
 
         const auto stallInside = thread.stallBefore > 0 ? thread.stallMs : 0.0;
-        EXPECT_LE (gapTotal, (times.size() - 1) * (thread.pauseMs + 0.01 + thread.overshootMs) + stallInside + 1e-6);
+        EXPECT_LE (gapTotal, static_cast<double> (times.size() - 1) * (thread.pauseMs + 0.01 + thread.overshootMs)
+                                 + stallInside + 1e-6);
     }
 }
