@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/ModelConstants.h"
+
 #include <juce_core/juce_core.h>
 
 /** The command line of qx61-tool, parsed: one subcommand, its operands and its options. */
@@ -22,7 +24,7 @@ struct ToolArguments
     juce::String helpText;
 
     static constexpr int firstSlot = 1;
-    static constexpr int lastSlot = 24;
+    static constexpr int lastSlot = ModelConstants::numSlots;
 
     static ToolArguments parse (const juce::StringArray& arguments);
 

@@ -3,6 +3,7 @@
 #include "engine/EditHistory.h"
 #include "engine/KeyboardLink.h"
 #include "engine/transfer/TransferStatus.h"
+#include "model/ModelConstants.h"
 #include "model/PresetModel.h"
 
 #include <juce_events/juce_events.h>
@@ -34,8 +35,8 @@ public:
         int settleMs = 100; // quiet input before a get's first request
     };
 
-    /** The highest slot a get accepts. */
-    static constexpr juce::uint8 highestSlot = 24;
+    /** The highest zero-based slot a get or send accepts: one past the slots offered. */
+    static constexpr juce::uint8 highestSlot = ModelConstants::numSlots;
 
     class Listener
     {

@@ -15,6 +15,9 @@ struct ModelConstants
     juce::uint8 maxKeybedOctave;
     juce::String presetFilePattern;
 
+    /** The preset slots the editor and the tool offer, numbered 1 to numSlots for the user. */
+    static constexpr int numSlots = 24;
+
     juce::uint8 getHighestSplitPoint() const { return static_cast<juce::uint8> (numKeys - 1); }
     PresetLayout getLayout() const { return { numKnobs, numPads, numSwitches }; }
 

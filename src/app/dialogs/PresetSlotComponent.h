@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ModelConstants.h"
 #include "widgets/ComboBoxWithLabel.h"
 #include "widgets/CustomLook.h"
 
@@ -8,7 +9,7 @@
 class PresetSlotComponent : public juce::Component, public juce::ComboBox::Listener
 {
 public:
-    static constexpr int numSlots = 24;
+    static constexpr int numSlots = ModelConstants::numSlots;
 
     /** The listener (the dialog) receives both buttons' clicks. */
     PresetSlotComponent (const juce::String& confirmCaption, juce::Button::Listener* buttonListener);

@@ -24,7 +24,8 @@ public:
 
     /** Its input and output are one port, as a USB keyboard's are on ALSA. */
     static constexpr const char* portIdentifier = "simulator-0";
-    static constexpr int numSlots = 25;
+    /** Every slot an engine may ask for, the one past those offered included. */
+    static constexpr int numSlots = ModelConstants::numSlots + 1;
 
     /** How replies go out. Shares are probabilities from 0 to 1, drawn per request. */
     struct ReplyBehaviour
