@@ -161,11 +161,13 @@ TEST (MidiToDinButtonLook, OnIsAFilledWhiteBoxAndOffAWhiteOutline)
     auto& button = widget.getButton();
 
     widget.setValue (1);
+    EXPECT_EQ (button.getButtonText(), "ON");
     auto image = render (button);
     EXPECT_TRUE (isWhite (image.getPixelAt (19, 6)) && isWhite (image.getPixelAt (10, 0)));
     EXPECT_GT (countPixels (image, { 0, 0, 20, 12 }, isBlueish), 0);
 
     widget.setValue (0);
+    EXPECT_EQ (button.getButtonText(), "OFF");
     image = render (button);
     for (const auto& frame : { juce::Point (0, 6), { 19, 6 }, { 10, 11 } })
         EXPECT_TRUE (isWhite (image.getPixelAt (frame.x, frame.y))) << frame.toString();
