@@ -1,3 +1,5 @@
+#include "views/ViewImages.h"
+
 #include <QXResources.h>
 
 #include <gtest/gtest.h>
@@ -47,20 +49,7 @@ Sizes expectedPictures()
     return sizes;
 }
 
-juce::Image decode (const juce::String& fileName)
-{
-    for (int i = 0; i < QXResources::namedResourceListSize; ++i)
-    {
-        if (fileName == QXResources::originalFilenames[i])
-        {
-            int size = 0;
-            auto* data = QXResources::getNamedResource (QXResources::namedResourceList[i], size);
-            return juce::ImageCache::getFromMemory (data, size);
-        }
-    }
-
-    return {};
-}
+const auto decode = &ViewImages::findResource; // a missing picture decodes as 0 by 0
 
 int countVisiblePixels (const juce::Image& image)
 {
@@ -80,7 +69,7 @@ TEST (Resources, EveryPictureIsBuiltInAndDecodesAtItsLayoutSize)
 
     for (const auto& [name, size] : expected)
     {
-        const auto image = decode (name); // a missing one decodes as 0 by 0
+        const auto image = decode (name);
         EXPECT_EQ (juce::Point<int> (image.getWidth(), image.getHeight()), size) << name;
     }
 

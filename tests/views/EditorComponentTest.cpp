@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 
 using namespace ControlGroup;
@@ -67,15 +68,13 @@ std::vector<Binding> collectEditor (const EditorComponent& editor)
     return bindings;
 }
 
+/** What a number box adds to the stored value it shows, by its caption. */
 int offsetOf (const juce::String& caption)
 {
-    if (caption == "MIDI Channel" || caption == "Curve" || caption == "Gate" || caption == "Split Point")
-        return 1;
-    if (caption == "Transpose")
-        return -12;
-    if (caption == "Swing")
-        return 50;
-    return 0;
+    const std::map<juce::String, int> offsets { { "MIDI Channel", 1 }, { "Curve", 1 },       { "Gate", 1 },
+                                                { "Split Point", 1 },  { "Transpose", -12 }, { "Swing", 50 } };
+    const auto found = offsets.find (caption);
+    return found != offsets.end() ? found->second : 0;
 }
 
 class EditorComponentTest : public ::testing::Test
@@ -152,25 +151,22 @@ protected:
     void expectShowsModel (const Binding& binding) const
     {
         const auto stored = controlOf (binding).getParameter (binding.controller->parameterName);
+        auto* button = dynamic_cast<ControlToMidiControllerButton*> (binding.widget);
+        auto* combo = dynamic_cast<ComboBoxWithLabel*> (binding.widget);
+        auto* number = dynamic_cast<NumberBoxWithLabel*> (binding.widget);
+        ASSERT_TRUE (button != nullptr || combo != nullptr || number != nullptr)
+            << "unknown widget " << where (binding);
 
-        if (auto* button = dynamic_cast<ControlToMidiControllerButton*> (binding.widget))
-        {
+        if (button != nullptr)
             EXPECT_EQ (button->getButton().getToggleState(), stored != 0) << where (binding);
-        }
-        else if (auto* combo = dynamic_cast<ComboBoxWithLabel*> (binding.widget))
-        {
-            const auto expectedId = stored < combo->getComboBox().getNumItems() ? stored + 1 : 0;
-            EXPECT_EQ (combo->getComboBox().getSelectedId(), expectedId) << where (binding);
-        }
-        else if (auto* number = dynamic_cast<NumberBoxWithLabel*> (binding.widget))
-        {
-            auto& box = number->getNumberBox();
-            EXPECT_EQ (box.getText(), juce::String (stored + offsetOf (box.getName()))) << where (binding);
-        }
+        else if (combo != nullptr)
+            EXPECT_EQ (combo->getComboBox().getSelectedId(),
+                       stored < combo->getComboBox().getNumItems() ? stored + 1 : 0)
+                << where (binding);
         else
-        {
-            ADD_FAILURE() << "unknown widget for " << where (binding);
-        }
+            EXPECT_EQ (number->getNumberBox().getText(),
+                       juce::String (stored + offsetOf (number->getNumberBox().getName())))
+                << where (binding);
     }
 
     /** Changes the widget as a user would, to another value it offers. */
