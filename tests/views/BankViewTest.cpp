@@ -12,37 +12,13 @@
 
 namespace
 {
-/** A bank view filled with plain components, as a subclass would fill it. */
-class PlainBank : public BankView
-{
-public:
-    PlainBank (int numItems, int perBank) : BankView ({}, true)
-    {
-        juce::Array<juce::Component*> views;
-
-        for (int i = 0; i < numItems; ++i)
-        {
-            auto* item = new juce::Component (juce::String (i));
-            item->setSize (300, 200);
-            views.add (item);
-        }
-
-        setItems (views);
-        setItemsPerBank (perBank);
-        setSize (1200, 200);
-    }
-};
-
-/** The titles of the shown control views, or the names of plain ones. */
+/** The titles of the shown control views. */
 juce::StringArray shownTitles (const BankView& bank)
 {
     juce::StringArray titles;
 
     for (auto* item : bank.getShownBank()->getItems())
-    {
-        auto* view = dynamic_cast<GenericControlView*> (item);
-        titles.add (view != nullptr ? view->getTitle() : item->getName());
-    }
+        titles.add (dynamic_cast<GenericControlView&> (*item).getTitle());
 
     return titles;
 }
@@ -110,10 +86,11 @@ TEST (BankViewTest, TransportAndWheelViewsStandInTheKeyboardsOrder)
 
 TEST (BankViewTest, TheLastBankHoldsWhatIsLeftAndAnEmptyViewShowsNothing)
 {
-    PlainBank five (5, 4);
+    TestEngine engine;
+    KnobBank five (engine.engine, 5);
     EXPECT_EQ (five.getNumBanks(), 2);
     step (five, true);
-    EXPECT_EQ (shownTitles (five), juce::StringArray ("4"));
+    EXPECT_EQ (shownTitles (five), juce::StringArray ("Knob 5"));
 
     // Changing the count rebuilds the banks and keeps the page within them.
     five.setItemsPerBank (5);
@@ -123,8 +100,8 @@ TEST (BankViewTest, TheLastBankHoldsWhatIsLeftAndAnEmptyViewShowsNothing)
     EXPECT_FALSE (arrowsShown (five));
 
     // Without items or a count there is no bank: nothing shows, not even the arrows, which do nothing.
-    PlainBank noItems (0, 4);
-    PlainBank noCount (3, 0);
+    KnobBank noItems (engine.engine, 0), noCount (engine.engine, 3);
+    noCount.setItemsPerBank (0);
 
     for (auto* bank : { &noItems, &noCount })
     {
