@@ -13,86 +13,55 @@ struct Recorder
     char name;
     std::function<void()> onCall;
 };
+} // namespace
 
-class ListenerArrayTest : public ::testing::Test
+// Each row gives one listener an action to take while it is called, and the names called by two walks.
+TEST (ListenerArray, ChangesDuringAWalkNeverCallAnEntryTwiceOrSkipOne)
 {
-protected:
+    using List = ListenerArray<Recorder>;
     Recorder a { 'A', {} }, b { 'B', {} }, c { 'C', {} }, d { 'D', {} };
-    ListenerArray<Recorder> list;
+    List list;
     std::string log;
-
-    void addAll()
-    {
-        for (auto* r : { &a, &b, &c, &d })
-            list.add (r);
-    }
-
-    /** Walks the list once and returns the names called, nested walks included. */
-    std::string walk()
-    {
+    const auto walk = [&] {
         const auto start = log.size();
-        list.call ([this] (Recorder& r) {
+        list.call ([&] (Recorder& r) {
             log += r.name;
             if (r.onCall)
                 r.onCall();
         });
         return log.substr (start);
-    }
-};
-} // namespace
-
-TEST_F (ListenerArrayTest, CallsTheMostRecentlyAddedFirstAndHoldsEachOnce)
-{
-    addAll();
-    list.add (&b);
-    list.add (nullptr);
-    EXPECT_EQ (walk(), "DCBA");
-    EXPECT_EQ (list.size(), 4);
-}
-
-TEST_F (ListenerArrayTest, SelfRemovalDuringTheWalkSkipsNobody)
-{
-    addAll();
-    c.onCall = [this] { list.remove (&c); };
-    EXPECT_EQ (walk(), "DCBA");
-    EXPECT_EQ (walk(), "DBA");
-}
-
-TEST_F (ListenerArrayTest, RemovingALowerEntryNeverCallsAPositionTwice)
-{
-    addAll();
-    d.onCall = [this] { list.remove (&a); };
-    EXPECT_EQ (walk(), "DCB");
-}
-
-TEST_F (ListenerArrayTest, RemovingSeveralEntriesAtOnceEndsCleanly)
-{
-    addAll();
-    c.onCall = [this] {
-        for (auto* entry : { &d, &c, &b })
-            list.remove (entry);
     };
-    EXPECT_EQ (walk(), "DCA");
-}
-
-TEST_F (ListenerArrayTest, ListenersAddedDuringTheWalkWaitForTheNextOne)
-{
-    list.add (&a);
-    a.onCall = [this] { list.add (&b); };
-    EXPECT_EQ (walk(), "A");
-}
-
-TEST_F (ListenerArrayTest, NestedWalksStayConsistent)
-{
-    addAll();
     bool nested = false;
-    c.onCall = [&] {
-        if (! std::exchange (nested, true))
-        {
-            list.remove (&b);
-            walk();
-        }
+
+    const struct
+    {
+        Recorder* actor;
+        std::function<void()> action;
+        const char *first, *second;
+    } rows[] = {
+        { nullptr, {}, "DCBA", "DCBA" }, // the most recently added first, each once
+        { &c, [&] { list.remove (&c); }, "DCBA", "DBA" },
+        { &d, [&] { list.remove (&a); }, "DCB", "DCB" },
+        { &c, [&] { list.remove (&d), list.remove (&c), list.remove (&b); }, "DCA", "A" },
+        { &d, [&] { list.remove (&a), list.add (&a); }, "DCB", "ADCB" }, // added ones wait for the next walk
+        { &c,
+          [&] {
+              if (! std::exchange (nested, true))
+                  list.remove (&b), walk(); // a nested walk
+          },
+          "DCDCAA", "DCA" },
     };
-    // Outer: D C (inner: D C A) A.
-    EXPECT_EQ (walk(), "DCDCAA");
+
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE (row.first);
+        list = List();
+        for (auto* r : { &a, &b, &c, &d, &b, static_cast<Recorder*> (nullptr) })
+            list.add (r);
+        EXPECT_EQ (list.size(), 4);
+        for (auto* r : { &a, &b, &c, &d })
+            r->onCall = r == row.actor ? row.action : std::function<void()>();
+        EXPECT_EQ (walk(), row.first);
+        EXPECT_EQ (walk(), row.second);
+    }
 }

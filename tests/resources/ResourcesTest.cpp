@@ -1,3 +1,5 @@
+#include "views/ViewImages.h"
+
 #include <QXResources.h>
 
 #include <gtest/gtest.h>
@@ -47,20 +49,7 @@ Sizes expectedPictures()
     return sizes;
 }
 
-juce::Image decode (const juce::String& fileName)
-{
-    for (int i = 0; i < QXResources::namedResourceListSize; ++i)
-    {
-        if (fileName == QXResources::originalFilenames[i])
-        {
-            int size = 0;
-            auto* data = QXResources::getNamedResource (QXResources::namedResourceList[i], size);
-            return juce::ImageCache::getFromMemory (data, size);
-        }
-    }
-
-    return {};
-}
+const auto decode = &ViewImages::findResource; // a missing picture decodes as 0 by 0
 
 int countVisiblePixels (const juce::Image& image)
 {
@@ -80,7 +69,7 @@ TEST (Resources, EveryPictureIsBuiltInAndDecodesAtItsLayoutSize)
 
     for (const auto& [name, size] : expected)
     {
-        const auto image = decode (name); // a missing one decodes as 0 by 0
+        const auto image = decode (name);
         EXPECT_EQ (juce::Point<int> (image.getWidth(), image.getHeight()), size) << name;
     }
 
@@ -104,8 +93,7 @@ TEST (Resources, SelectorOverlaysAndBankArrowsShowTheirStates)
         const auto down = decode ("selector-" + selector + "-down.png");
 
         EXPECT_EQ (countVisiblePixels (decode ("selector-" + selector + "-normal.png")), 0) << selector;
-        EXPECT_GT (countVisiblePixels (over), 0) << selector;
-        EXPECT_GT (countVisiblePixels (down), 0) << selector;
+        EXPECT_TRUE (countVisiblePixels (over) > 0 && countVisiblePixels (down) > 0) << selector;
         // The selected section must be told apart from the one under the mouse.
         EXPECT_NE (centre (over).getARGB(), centre (down).getARGB()) << selector;
     }
@@ -115,17 +103,13 @@ TEST (Resources, SelectorOverlaysAndBankArrowsShowTheirStates)
     {
         const auto normal = decode ("bank-arrow-" + direction + "-normal.png");
         const auto down = decode ("bank-arrow-" + direction + "-down.png");
-        const int midY = normal.getHeight() / 2;
+        const int midY = normal.getHeight() / 2, tipX = direction == "right" ? 13 : 3;
 
         EXPECT_EQ (normal.getPixelAt (8, midY), juce::Colours::white) << direction;
         EXPECT_EQ (decode ("bank-arrow-" + direction + "-over.png").getPixelAt (8, midY), juce::Colour (0xFFD3D3D3));
-        EXPECT_EQ (down.getPixelAt (8, midY).getAlpha(), 0) << direction;
-        EXPECT_GT (countVisiblePixels (down), 0) << direction;
-
-        // The point of the triangle is at the middle height of its pointing side.
-        const int tipX = direction == "right" ? 13 : 3, baseX = 16 - tipX;
-        EXPECT_GT (normal.getPixelAt (tipX, midY).getAlpha(), 0) << direction;
-        EXPECT_EQ (normal.getPixelAt (tipX, 4).getAlpha(), 0) << direction;
-        EXPECT_GT (normal.getPixelAt (baseX, 4).getAlpha(), 0) << direction;
+        EXPECT_TRUE (down.getPixelAt (8, midY).getAlpha() == 0 && countVisiblePixels (down) > 0) << direction;
+        EXPECT_TRUE (normal.getPixelAt (tipX, midY).getAlpha() > 0 && normal.getPixelAt (tipX, 4).getAlpha() == 0
+                     && normal.getPixelAt (16 - tipX, 4).getAlpha() > 0)
+            << direction;
     }
 }

@@ -2,12 +2,15 @@
 
 #include "widgets/WidgetTestSupport.h"
 
+#include <stdexcept>
+
 using WidgetTestSupport::TestEngine;
 
+/** Delivers the pending messages and what those post in turn. */
 inline void deliverPendingMessages()
 {
     WidgetTestSupport::flushMessages (4);
-} // and what those post in turn
+}
 
 /** Types into a number box's editor and commits, as a user would (no keyboard focus needed). */
 inline void typeText (NumberBox& box, const juce::String& text)
@@ -34,22 +37,13 @@ juce::Array<ComponentType*> findAll (juce::Component& root)
     return found;
 }
 
-/** The first component of that type and name below the root, or nullptr. */
-template <typename ComponentType>
-ComponentType* findNamed (juce::Component& root, const juce::String& name)
-{
-    for (auto* candidate : findAll<ComponentType> (root))
-        if (candidate->getName() == name)
-            return candidate;
-
-    return nullptr;
-}
-
-/** The component of that type and name below the root, which the test relies on being there. */
+/** The first component of that type and name below the root; the test fails without one. */
 template <typename ComponentType>
 ComponentType& named (juce::Component& root, const juce::String& name)
 {
-    auto* found = findNamed<ComponentType> (root, name);
-    jassert (found != nullptr);
-    return *found;
+    for (auto* candidate : findAll<ComponentType> (root))
+        if (candidate->getName() == name)
+            return *candidate;
+
+    throw std::runtime_error (("no component named " + name).toStdString());
 }

@@ -4,7 +4,6 @@
 #include "widgets/ControlToMidiControllerButton.h"
 #include "widgets/DoubleParameterControllerComboBox.h"
 #include "widgets/DoubleParamterControllerNumberBox.h"
-#include "widgets/SingleParameterControllerComboBox.h"
 #include "widgets/SingleParameterControllerNumberBox.h"
 #include "widgets/TransportControllerNumberBox.h"
 
@@ -25,63 +24,25 @@ struct ParameterControllerTest : ::testing::Test
     WidgetTestSupport::TestEngine holder;
     QXEditorEngine::Ptr engine = holder.engine;
 };
-
 } // namespace
 
-TEST_F (ParameterControllerTest, AnEditReachesEveryRowOfTheSameByteAndNoOther)
+// Which widgets show an edit, and which byte it writes, the editor's binding tests check for every widget.
+TEST_F (ParameterControllerTest, AStoredValueBeyondTheShownRangeIsShownAsItIsNeverStale)
 {
-    DoubleParamterControllerNumberBox note (engine, "Note", 3, padGroup, 0, 127, 0);
-    DoubleParamterControllerNumberBox cc (engine, "CC", 3, padGroup, 0, 127, 0);
-    DoubleParamterControllerNumberBox program (engine, "Program", 3, padGroup, 0, 127, 0);
+    // "Curve" shares its byte with "Released" but shows only 1-8.
     DoubleParamterControllerNumberBox released (engine, "Released", 3, padGroup, 0, 127, 0);
     DoubleParamterControllerNumberBox curve (engine, "Curve", 3, padGroup, 1, 8, 1);
-    DoubleParamterControllerNumberBox otherPad (engine, "CC", 4, padGroup, 0, 127, 0);
-
-    typeInto (note.getNumberBox(), "60");
-    EXPECT_EQ (shown (cc), 60.0);
-    EXPECT_EQ (shown (program), 60.0);
-    EXPECT_EQ (shown (curve), 1.0);
-    EXPECT_EQ (shown (otherPad), 0.0);
-
-    // "Curve" shares its byte with "Released" but shows only 1-8: a larger byte is shown as
-    // it is rather than leaving the previous number.
     typeInto (curve.getNumberBox(), "4");
     EXPECT_EQ (shown (released), 3.0);
     typeInto (released.getNumberBox(), "100");
-    EXPECT_EQ (holder.stored (padGroup, 3, "Curve"), 100);
-    EXPECT_EQ (shown (curve), 101.0);
     EXPECT_EQ (curve.getNumberBox().getText(), "101");
-}
 
-TEST_F (ParameterControllerTest, AStoredValueBeyondTheShownRangeIsNeverStale)
-{
-    SingleParameterControllerNumberBox curve (engine, "Curve", keybedGroup, 1, 8, 1);
-    curve.parameterName = "Keybed Curve";
-    holder.applyWith (keybedGroup, 0, "Keybed Curve", 5);
-    EXPECT_EQ (shown (curve), 6.0);
-
+    SingleParameterControllerNumberBox keybedCurve (engine, "Curve", keybedGroup, 1, 8, 1);
+    keybedCurve.parameterName = "Keybed Curve";
     holder.applyWith (keybedGroup, 0, "Keybed Curve", 8);
-    EXPECT_EQ (curve.getNumberBox().getText(), "9");
-    EXPECT_EQ (holder.stored (keybedGroup, 0, "Keybed Curve"), 8);
-
-    typeInto (curve.getNumberBox(), "2");
+    EXPECT_EQ (keybedCurve.getNumberBox().getText(), "9");
+    typeInto (keybedCurve.getNumberBox(), "2");
     EXPECT_EQ (holder.stored (keybedGroup, 0, "Keybed Curve"), 1);
-}
-
-TEST_F (ParameterControllerTest, ComboBoxesMapItemIdsToStoredValues)
-{
-    WidgetTestSupport::RecordingComboListener extra;
-    SingleParameterControllerComboBox function (engine, "Function", rollModeGroup, { "Toggle", "Momentary" }, &extra);
-    flushMessages();
-    EXPECT_EQ (extra.ids, (std::vector<int> { 1 }));
-
-    function.getComboBox().setSelectedId (2);
-    flushMessages();
-    EXPECT_EQ (holder.stored (rollModeGroup, 0, "Function"), 1);
-    EXPECT_EQ (extra.ids.back(), 2);
-
-    holder.applyWith (rollModeGroup, 0, "Function", 0);
-    EXPECT_EQ (function.getComboBox().getText(), "Toggle");
 }
 
 TEST_F (ParameterControllerTest, AWidgetBuiltAfterAPresetShowsItAndOverwritesNothing)
@@ -97,25 +58,6 @@ TEST_F (ParameterControllerTest, AWidgetBuiltAfterAPresetShowsItAndOverwritesNot
     EXPECT_EQ (shown (channel), 10.0);
     EXPECT_EQ (holder.stored (padGroup, 0, "Mode"), 2);
     EXPECT_EQ (holder.stored (padGroup, 0, "MIDI Channel"), 9);
-}
-
-TEST_F (ParameterControllerTest, TheMidiToDinToggleWritesAndFollowsItsFlag)
-{
-    ControlToMidiControllerButton keybed (engine, "Keybed Midi To DIN");
-    ControlToMidiControllerButton upper (engine, "Upper Keybed Midi To DIN");
-    auto& button = keybed.getButton();
-    EXPECT_EQ (keybed.getCaption().getText(), "MIDI to DIN");
-    EXPECT_EQ (button.getButtonText(), "OFF");
-
-    button.triggerClick();
-    flushMessages();
-    EXPECT_EQ (holder.stored (midiToDinGroup, 0, "Keybed Midi To DIN"), 1);
-    EXPECT_EQ (button.getButtonText(), "ON");
-    EXPECT_EQ (upper.getButton().getButtonText(), "OFF");
-
-    engine->setParameter (midiToDinGroup, "Keybed Midi To DIN", 0, true);
-    EXPECT_EQ (button.getButtonText(), "OFF");
-    EXPECT_FALSE (button.getToggleState());
 }
 
 TEST_F (ParameterControllerTest, DestroyedWidgetsHearNothingWhicheverSideGoesFirst)
@@ -140,25 +82,4 @@ TEST_F (ParameterControllerTest, DestroyedWidgetsHearNothingWhicheverSideGoesFir
     engine = nullptr;
     widget->setValue (12);
     widget.reset();
-}
-
-TEST (ComboBoxWithLabel, SelectsByValueAndNotifiesLater)
-{
-    WidgetTestSupport::RecordingComboListener listener;
-    ComboBoxWithLabel widget ({ "Momentary", "Toggle" }, "Function", &listener);
-    auto& combo = widget.getComboBox();
-
-    EXPECT_EQ (combo.getSelectedId(), 1);
-    EXPECT_TRUE (listener.ids.empty());
-    flushMessages();
-    EXPECT_EQ (listener.ids, (std::vector<int> { 1 }));
-
-    widget.setValue (1);
-    EXPECT_EQ (combo.getText(), "Toggle");
-    flushMessages();
-    EXPECT_EQ (listener.ids, (std::vector<int> { 1, 2 }));
-
-    widget.setValue (5);
-    EXPECT_EQ (combo.getSelectedId(), 0);
-    EXPECT_EQ (combo.getText(), "");
 }

@@ -77,13 +77,6 @@ inline void typeInto (NumberBox& box, const juce::String& text, int finalKey = j
     flushMessages();
 }
 
-/** Keeps the selected id of every change a combo box reports. */
-struct RecordingComboListener : juce::ComboBox::Listener
-{
-    void comboBoxChanged (juce::ComboBox* box) override { ids.push_back (box->getSelectedId()); }
-    std::vector<int> ids;
-};
-
 /** An engine as an editor window has it, with what its constructor borrows kept alive beside it. */
 struct TestEngine
 {
