@@ -1,8 +1,8 @@
+#include "engine/transfer/TransferQueue.h"
 #include "engine/MidiTestSupport.h"
 #include "engine/midi/MidiManager.h"
 #include "engine/midi/virtual/VirtualMidiPortLayer.h"
 #include "engine/transfer/Transfer.h"
-#include "engine/transfer/TransferQueue.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +12,9 @@ namespace
 class HeldTransfer : public Transfer
 {
 public:
-    HeldTransfer (MidiManager& manager, std::atomic<int>& runningIn) :
-        Transfer (manager, {}, [] {}),
-        running (runningIn)
+    HeldTransfer (MidiManager& manager, std::atomic<int>& runningIn)
+        : Transfer (manager, {}, [] {}),
+          running (runningIn)
     {
     }
 
