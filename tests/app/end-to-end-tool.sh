@@ -51,7 +51,12 @@ $work/missing.json No such file or directory
 $work is a directory
 LIST
 
-# Standard output carries only what was asked for.
+# Standard output carries only what was asked for, and a failure to write it is a failure.
+for command in --version --help ports; do
+    timeout 60 "$tool" $command >/dev/full 2>"$work/err"
+    status=$?
+    expect 1 "No space left on device" "$command > /dev/full"
+done
 run get --slot 3 -o "$work/three.qx6" --simulator
 [ "$status" = 0 ] && [ ! -s "$work/out" ] || fail "get wrote to standard output: $(cat "$work/out")"
 run get --slot 3 -o "$work/no/three.qx6" --simulator
