@@ -10,6 +10,13 @@ juce::File fromWorkingDirectory (const juce::String& path)
 {
     return path.isEmpty() ? juce::File() : juce::File::getCurrentWorkingDirectory().getChildFile (path);
 }
+
+MidiSetup::Ports portsFor (const ToolArguments& arguments)
+{
+    if (! arguments.useSimulator)
+        return MidiSetup::Ports::system;
+    return arguments.usesSystemPorts() ? MidiSetup::Ports::systemAndSimulator : MidiSetup::Ports::simulatorOnly;
+}
 } // namespace
 
 int main (int argc, char* argv[])
@@ -25,7 +32,7 @@ int main (int argc, char* argv[])
 
     std::unique_ptr<MidiSetup> midi;
     if (parsed.usesMidi() && parsed.error.isEmpty())
-        midi = std::make_unique<MidiSetup> (parsed.useSimulator, fromWorkingDirectory (parsed.midiLogPath));
+        midi = std::make_unique<MidiSetup> (portsFor (parsed), fromWorkingDirectory (parsed.midiLogPath));
 
     if (midi != nullptr && ! midi->isLogOpen())
     {

@@ -59,6 +59,7 @@ for command in --version --help ports; do
 done
 run get --slot 3 -o "$work/three.qx6" --simulator
 [ "$status" = 0 ] && [ ! -s "$work/out" ] || fail "get wrote to standard output: $(cat "$work/out")"
+grep -F "MIDI is not available" "$work/err" && fail "the simulator alone reported the system's MIDI"
 run get --slot 3 -o "$work/no/three.qx6" --simulator
 expect 1 "No such file or directory" "get into a missing folder"
 
