@@ -196,6 +196,10 @@ juce::Result ToolCommands::onKeyboard (const ToolArguments& arguments,
 
 juce::Result ToolCommands::backup (PresetTransfer& transfer, const juce::File& directory)
 {
+    // The system would say "File exists" of a file in the way.
+    if (directory.existsAsFile())
+        return FileAccess::failure (directory, FileAccess::systemMessage (ENOTDIR));
+
     if (const auto created = directory.createDirectory(); created.failed())
         return FileAccess::failure (directory, created.getErrorMessage());
 

@@ -154,7 +154,7 @@ TEST_F (ToolCommandsTest, OutputThatCannotBeWrittenIsFoundBeforeTheKeyboardIsRea
         { { "get", "--slot", "1", "-o", path ("folder") }, path ("folder") + ": is a directory" },
         { { "get", "--slot", "1", "-o", path ("missing/x.qx6") },
           path ("missing/x.qx6") + ": No such file or directory" },
-        { { "backup", "--dir", path ("file") }, path ("file") },
+        { { "backup", "--dir", path ("file") }, path ("file") + ": Not a directory" },
         { { "backup", "--dir", path ("folder/slot-07.qx6/..") }, path ("folder/slot-07.qx6") },
     };
     folder.file ("folder/slot-07.qx6").createDirectory();
