@@ -1,7 +1,9 @@
+#include "cli/PresetTransfer.h"
 #include "cli/ToolCommands.h"
 #include "engine/MidiSetup.h"
 #include "engine/files/FileAccess.h"
 
+#include <csignal>
 #include <iostream>
 
 namespace
@@ -21,6 +23,10 @@ MidiSetup::Ports portsFor (const ToolArguments& arguments)
 
 int main (int argc, char* argv[])
 {
+    // A write beyond the file-size limit (the MIDI log's, standard output's, a preset's) then
+    // fails with "File too large" and its reason, instead of killing the tool without a word.
+    std::signal (SIGXFSZ, SIG_IGN);
+
     juce::StringArray arguments;
     for (int i = 1; i < argc; ++i)
         arguments.add (juce::String::fromUTF8 (argv[i]));
@@ -38,8 +44,8 @@ int main (int argc, char* argv[])
     {
         const auto log = fromWorkingDirectory (parsed.midiLogPath);
         const auto why = FileAccess::checkWritable (log);
-        std::cerr << "qx61-tool: cannot write the MIDI log "
-                  << (why.failed() ? why.getErrorMessage() : log.getFullPathName()) << "\n";
+        std::cerr << "qx61-tool: "
+                  << PresetTransfer::logFailure (why.failed() ? why.getErrorMessage() : log.getFullPathName()) << "\n";
         return ToolCommands::failure;
     }
 

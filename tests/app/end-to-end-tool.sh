@@ -36,6 +36,7 @@ cp "$work/out" "$work/preset.json"
 python3 -c "print('[' * 50000)" >"$work/deep.json"
 mkfifo "$work/fifo"
 { cat "$work/preset.json"; echo x; } >"$work/trailing.json"
+{ cat "$work/preset.json"; printf '\0garbage'; } >"$work/nul.json"
 sed '0,/"Gate": /s//"Gate": 1, "Gate": /' "$work/preset.json" >"$work/twice.json"
 while read -r input reason; do
     run build "$input" -o "$work/out.qx6"
@@ -46,6 +47,7 @@ $work/deep.json nested deeper than 64 levels
 /dev/zero not a regular file
 $work/fifo not a regular file
 $work/trailing.json expected end of input
+$work/nul.json unexpected NUL byte; expected end of input
 $work/twice.json is given twice in one object
 $work/missing.json No such file or directory
 $work is a directory
@@ -83,6 +85,12 @@ if [ -z "${TSAN_OPTIONS:-}" ]; then
     status=${PIPESTATUS[0]}
     expect 1 "File too large" "save beyond the file-size limit"
     [ -z "$(find "$work" -name '.*.tmp')" ] || fail "a temporary file was left behind"
+    # The MIDI log outgrows the limit long before the get is done: the get stops, saving nothing.
+    ( ulimit -f 4; exec "$tool" get --slot 1 -o "$work/logged.qx6" --simulator --midi-log "$work/midi.log" ) \
+        2>&1 >/dev/null | cat >"$work/err"
+    status=${PIPESTATUS[0]}
+    expect 1 "midi.log: File too large" "a MIDI log beyond the file-size limit"
+    [ -e "$work/logged.qx6" ] && fail "the get went on without its MIDI log"
 fi
 
 # The command line: help per subcommand, usage errors, a MIDI log that cannot be written.
