@@ -51,9 +51,9 @@ void KavoriQXEditorApplication::initialise (const juce::String& commandLine)
     }
 
     midiSetup = std::make_unique<MidiSetup> (
-        options.simulator, options.midiLogPath.isEmpty()
-                               ? juce::File()
-                               : juce::File::getCurrentWorkingDirectory().getChildFile (options.midiLogPath));
+        options.simulator ? MidiSetup::Ports::systemAndSimulator : MidiSetup::Ports::system,
+        options.midiLogPath.isEmpty() ? juce::File()
+                                      : juce::File::getCurrentWorkingDirectory().getChildFile (options.midiLogPath));
 
     // Asked for a log it cannot keep, the editor would run without the record the user wanted.
     if (! midiSetup->isLogOpen())

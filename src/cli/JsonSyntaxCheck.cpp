@@ -66,16 +66,36 @@ public:
     bool key (string_t& name) override
     {
         if (! keys.back().insert (name).second)
-            return refuse ("\"" + juce::String::fromUTF8 (name.c_str()) + "\" is given twice in one object");
+            return refuse (JsonSyntaxCheck::quoted (name) + " is given twice in one object");
         return true;
     }
 
     bool parse_error (size_t position, const std::string&, const nlohmann::detail::exception& error) override
     {
-        // The parser's message without its own "[json.exception…] parse error at line…: " prefix.
-        const juce::String message (error.what());
-        problem = placeOf (position) + ": " + message.fromFirstOccurrenceOf (": ", false, false);
+        // The parser's words without its "[json.exception…] " tag, nor the "parse error at line…: "
+        // place of a syntax error; a number out of range has no such place.
+        auto why = juce::String (error.what()).fromFirstOccurrenceOf ("] ", false, false);
+        if (why.startsWith ("parse error"))
+            why = why.fromFirstOccurrenceOf (": ", false, false);
+        problem = placeOf (position) + ": " + why;
         return false;
+    }
+
+    /** line:column (both from 1) of the character before the given count of characters read. */
+    juce::String placeOf (size_t charactersRead) const
+    {
+        const auto end = std::min (charactersRead, text.size());
+        int line = 1;
+        size_t lineStart = 0;
+
+        for (size_t i = 0; i + 1 < end; ++i)
+            if (text[i] == '\n')
+            {
+                ++line;
+                lineStart = i + 1;
+            }
+
+        return juce::String (line) + ":" + juce::String (static_cast<int> (end - lineStart));
     }
 
     juce::String problem;
@@ -101,23 +121,6 @@ private:
         return false;
     }
 
-    /** line:column (both from 1) of the character before the given count of characters read. */
-    juce::String placeOf (size_t charactersRead) const
-    {
-        const auto end = std::min (charactersRead, text.size());
-        int line = 1;
-        size_t lineStart = 0;
-
-        for (size_t i = 0; i + 1 < end; ++i)
-            if (text[i] == '\n')
-            {
-                ++line;
-                lineStart = i + 1;
-            }
-
-        return juce::String (line) + ":" + juce::String (static_cast<int> (end - lineStart));
-    }
-
     const std::string& text;
     const size_t& consumed;
     std::vector<std::set<std::string>> keys;
@@ -133,5 +136,16 @@ juce::Result JsonSyntaxCheck::check (const std::string& text)
     if (! Json::sax_parse (first, last, &checker))
         return juce::Result::fail ("malformed JSON at " + checker.problem);
 
+    // The parser takes a NUL byte for the end of the text, but the text goes on to its length.
+    // Anywhere before the end of the value a NUL is refused above, so this one comes after it.
+    if (const auto nul = text.find ('\0'); nul != std::string::npos)
+        return juce::Result::fail ("malformed JSON at " + checker.placeOf (nul + 1)
+                                   + ": unexpected NUL byte; expected end of input");
+
     return juce::Result::ok();
+}
+
+juce::String JsonSyntaxCheck::quoted (const std::string& text)
+{
+    return juce::String::fromUTF8 (Json (text).dump (-1, ' ', false, Json::error_handler_t::replace).c_str());
 }

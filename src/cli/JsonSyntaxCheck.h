@@ -12,6 +12,10 @@ class JsonSyntaxCheck
 public:
     static juce::Result check (const std::string& text);
 
+    /** A text as JSON writes it, quoted and escaped, so that a key holding any character, a
+        NUL included, is named whole. */
+    static juce::String quoted (const std::string& text);
+
     /** Deeper than any preset, shallow enough for anything that walks the values. */
     static constexpr int maxDepth = 64;
 };

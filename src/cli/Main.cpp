@@ -1,7 +1,9 @@
+#include "cli/PresetTransfer.h"
 #include "cli/ToolCommands.h"
 #include "engine/MidiSetup.h"
 #include "engine/files/FileAccess.h"
 
+#include <csignal>
 #include <iostream>
 
 namespace
@@ -10,10 +12,21 @@ juce::File fromWorkingDirectory (const juce::String& path)
 {
     return path.isEmpty() ? juce::File() : juce::File::getCurrentWorkingDirectory().getChildFile (path);
 }
+
+MidiSetup::Ports portsFor (const ToolArguments& arguments)
+{
+    if (! arguments.useSimulator)
+        return MidiSetup::Ports::system;
+    return arguments.usesSystemPorts() ? MidiSetup::Ports::systemAndSimulator : MidiSetup::Ports::simulatorOnly;
+}
 } // namespace
 
 int main (int argc, char* argv[])
 {
+    // A write beyond the file-size limit (the MIDI log's, standard output's, a preset's) then
+    // fails with "File too large" and its reason, instead of killing the tool without a word.
+    std::signal (SIGXFSZ, SIG_IGN);
+
     juce::StringArray arguments;
     for (int i = 1; i < argc; ++i)
         arguments.add (juce::String::fromUTF8 (argv[i]));
@@ -25,14 +38,14 @@ int main (int argc, char* argv[])
 
     std::unique_ptr<MidiSetup> midi;
     if (parsed.usesMidi() && parsed.error.isEmpty())
-        midi = std::make_unique<MidiSetup> (parsed.useSimulator, fromWorkingDirectory (parsed.midiLogPath));
+        midi = std::make_unique<MidiSetup> (portsFor (parsed), fromWorkingDirectory (parsed.midiLogPath));
 
     if (midi != nullptr && ! midi->isLogOpen())
     {
         const auto log = fromWorkingDirectory (parsed.midiLogPath);
         const auto why = FileAccess::checkWritable (log);
-        std::cerr << "qx61-tool: cannot write the MIDI log "
-                  << (why.failed() ? why.getErrorMessage() : log.getFullPathName()) << "\n";
+        std::cerr << "qx61-tool: "
+                  << PresetTransfer::logFailure (why.failed() ? why.getErrorMessage() : log.getFullPathName()) << "\n";
         return ToolCommands::failure;
     }
 

@@ -1,5 +1,6 @@
 #include "cli/PresetJsonReader.h"
 
+#include "cli/JsonSyntaxCheck.h"
 #include "cli/PresetJsonKeys.h"
 
 #include <nlohmann/json.hpp>
@@ -22,9 +23,9 @@ std::optional<juce::int64> wholeNumber (const PresetJsonReader::Json& value)
     return std::nullopt;
 }
 
-juce::String quoted (const std::string& key)
+bool isPrintableAscii (juce::int64 code)
 {
-    return "\"" + juce::String::fromUTF8 (key.c_str()) + "\"";
+    return code >= ' ' && code < 127;
 }
 } // namespace
 
@@ -48,7 +49,7 @@ juce::Result PresetJsonReader::read (const Json& root)
         const auto known = key == PresetJsonKeys::name
                            || std::any_of (blocks.begin(), blocks.end(), [&] (auto& b) { return key == b.key; });
         if (! known)
-            return juce::Result::fail ("unknown block " + quoted (key));
+            return juce::Result::fail ("unknown block " + JsonSyntaxCheck::quoted (key));
     }
 
     if (! readName (root))
@@ -76,8 +77,15 @@ bool PresetJsonReader::readName (const Json& root)
 
     if (found->is_string())
     {
-        for (auto character : juce::String::fromUTF8 (found->get_ref<const std::string&>().c_str()))
-            codes.add (character);
+        // Read to the string's length: it may hold a NUL, which a C string would end at.
+        const auto& text = found->get_ref<const std::string&>();
+        for (juce::CharPointer_UTF8 c (text.data()); c.getAddress() < text.data() + text.size();)
+            codes.add (c.getAndAdvance());
+
+        // A name that is not printable text is written as its character codes.
+        for (int i = 0; i < codes.size(); ++i)
+            if (! isPrintableAscii (codes[i]))
+                return fail ("\"name\" character " + juce::String (i + 1) + " is not printable ASCII");
     }
     else if (found->is_array())
     {
@@ -123,15 +131,15 @@ bool PresetJsonReader::readSingle (const Json& root, const char* key, int groupI
     const auto found = root.find (key);
 
     if (found == root.end())
-        return fail ("missing block " + quoted (key));
+        return fail ("missing block " + JsonSyntaxCheck::quoted (key));
 
-    return readControl (*found, *model.getControl (groupId), quoted (key));
+    return readControl (*found, *model.getControl (groupId), JsonSyntaxCheck::quoted (key));
 }
 
 bool PresetJsonReader::readArray (const Json& root, const char* key, int groupId)
 {
     const auto found = root.find (key);
-    const auto place = quoted (key);
+    const auto place = JsonSyntaxCheck::quoted (key);
 
     if (found == root.end())
         return fail ("missing block " + place);
@@ -175,8 +183,10 @@ bool PresetJsonReader::readByte (const std::string& key, const Json& value, cons
                                  const juce::String& place, juce::Array<bool>& given)
 {
     const auto name = juce::String::fromUTF8 (key.c_str());
-    const auto entry = place + "." + quoted (key);
-    const auto byteIndex = control.getParameterIndex (name);
+    const auto entry = place + "." + JsonSyntaxCheck::quoted (key);
+
+    // A key holding a NUL is no name, however its start reads.
+    const auto byteIndex = key.find ('\0') == std::string::npos ? control.getParameterIndex (name) : -1;
 
     if (! juce::isPositiveAndBelow (byteIndex, control.getByteCount()))
         return fail (entry + ": unknown name");

@@ -2,10 +2,12 @@
 
 #include "cli/PresetJson.h"
 #include "engine/files/PresetFile.h"
+#include "engine/midi/MidiLog.h"
 #include "engine/protocol/SysExMessages.h"
 
-PresetTransfer::PresetTransfer (KeyboardLink& keyboard, const ModelConstants& constantsIn, std::ostream& diagnostics)
-    : constants (constantsIn),
+PresetTransfer::PresetTransfer (KeyboardLink& keyboardIn, const ModelConstants& constantsIn, std::ostream& diagnostics)
+    : keyboard (keyboardIn),
+      constants (constantsIn),
       highestSplitPoint (constants.getHighestSplitPoint()),
       engine (new QXEditorEngine (constants.modelId, keyboard, constants.presetFilePattern, highestSplitPoint,
                                   constants.maxKeybedOctave, constants.numKnobs, constants.numPads,
@@ -106,11 +108,38 @@ void PresetTransfer::beginTransfer()
     failureMessage.clear();
 }
 
+juce::String PresetTransfer::logFailure (const juce::String& reason)
+{
+    return "cannot write the MIDI log " + reason;
+}
+
 void PresetTransfer::waitForTransfer()
 {
-    // The engine hears of its transfer, and applies a got preset, on the message thread.
+    // The engine hears of its transfer, and applies a got preset, on the message thread. A log
+    // that cannot be written stops the transfer: the run would not leave the record asked for.
     while (engine->isTransferRunning())
+    {
         juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
+
+        if (! isLogWritten())
+            engine->cancelTransfers();
+    }
+
+    isLogWritten();
+}
+
+bool PresetTransfer::isLogWritten()
+{
+    const auto log = keyboard.getMidiManager().getLog();
+    const auto written = log != nullptr ? log->flush() : juce::Result::ok();
+
+    if (written.failed())
+    {
+        failed = true;
+        failureMessage = logFailure (written.getErrorMessage());
+    }
+
+    return written.wasOk();
 }
 
 void PresetTransfer::sendRefused (const juce::String& reason)

@@ -28,6 +28,9 @@ public:
 
     juce::Result sync (bool external);
 
+    /** The reason given when the MIDI log cannot be written ("PATH: why"). */
+    static juce::String logFailure (const juce::String& reason);
+
 private:
     void midiCommunicationFailed (const juce::String& message) override;
     void presetFileFailed (const juce::String&) override {}
@@ -35,8 +38,10 @@ private:
 
     void beginTransfer();
     void waitForTransfer();
+    bool isLogWritten();
     juce::Result midiFailure (const juce::String& whatFailed) const;
 
+    KeyboardLink& keyboard;
     ModelConstants constants;
     juce::uint8 highestSplitPoint;
     QXEditorEngine::Ptr engine;

@@ -1,10 +1,20 @@
 #include "cli/ToolArguments.h"
 
+#include "engine/simulator/SimulatedKeyboard.h"
+
 #include <CLI/CLI.hpp>
+
+#include <map>
 
 namespace
 {
-const juce::StringArray midiCommands { "ports", "get", "send", "sync", "backup", "restore" };
+using Command = ToolArguments::Command;
+
+const std::map<std::string, Command> subcommands {
+    { "dump", Command::dump },     { "build", Command::build },     { "ports", Command::ports },
+    { "get", Command::get },       { "send", Command::send },       { "sync", Command::sync },
+    { "backup", Command::backup }, { "restore", Command::restore },
+};
 
 constexpr const char* exitStatuses = "Exit status: 0 on success; 1 when the work failed, with the reason on "
                                      "standard error; 2 when the command line is wrong.";
@@ -112,11 +122,11 @@ void take (ToolArguments& result, const Values& values)
     result.midiLogPath = fromStd (values.midiLog);
 }
 
-juce::String checkPorts (const ToolArguments& result)
+juce::String checkPorts (const ToolArguments& result, const std::string& name)
 {
-    if (result.usesMidi() && result.command != "ports" && ! result.useSimulator
+    if (result.usesMidi() && result.command != Command::ports && ! result.useSimulator
         && (result.inputPortName.isEmpty() || result.outputPortName.isEmpty()))
-        return result.command + " needs --in NAME --out NAME, or --simulator";
+        return fromStd (name) + " needs --in NAME --out NAME, or --simulator";
     return {};
 }
 } // namespace
@@ -143,7 +153,7 @@ ToolArguments ToolArguments::parse (const juce::StringArray& arguments)
     }
     catch (const CLI::CallForHelp&)
     {
-        result.command = "help";
+        result.command = Command::help;
         result.helpText = fromStd (app.help());
         return result;
     }
@@ -154,23 +164,47 @@ ToolArguments ToolArguments::parse (const juce::StringArray& arguments)
     }
 
     const auto chosen = app.get_subcommands();
+    const auto name = chosen.empty() ? std::string() : chosen.front()->get_name();
 
     if (values.version)
-        result.command = "version";
+        result.command = Command::version;
     else if (chosen.empty())
         result.error = "no subcommand given";
     else
-        result.command = fromStd (chosen.front()->get_name());
+        result.command = subcommands.at (name);
 
     take (result, values);
 
     if (result.error.isEmpty())
-        result.error = checkPorts (result);
+        result.error = checkPorts (result, name);
 
     return result;
 }
 
 bool ToolArguments::usesMidi() const
 {
-    return midiCommands.contains (command);
+    switch (command)
+    {
+        case Command::help:
+        case Command::version:
+        case Command::dump:
+        case Command::build: return false;
+        case Command::ports:
+        case Command::get:
+        case Command::send:
+        case Command::sync:
+        case Command::backup:
+        case Command::restore: return true;
+    }
+    return false;
+}
+
+bool ToolArguments::usesSystemPorts() const
+{
+    // The simulated keyboard alone needs no MIDI system, so a missing one goes unmentioned.
+    const auto isSimulator = [] (const juce::String& port) {
+        return port.isEmpty() || port == SimulatedKeyboard::portName;
+    };
+    return ! useSimulator || command == Command::ports || ! isSimulator (inputPortName)
+           || ! isSimulator (outputPortName);
 }

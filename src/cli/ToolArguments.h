@@ -7,7 +7,21 @@
 /** The command line of qx61-tool, parsed: one subcommand, its operands and its options. */
 struct ToolArguments
 {
-    juce::String command;        // dump, build, ports, get, send, sync, backup, restore, help, version
+    enum class Command
+    {
+        help,
+        version,
+        dump,
+        build,
+        ports,
+        get,
+        send,
+        sync,
+        backup,
+        restore
+    };
+
+    Command command = Command::help;
     juce::StringArray operands;  // what follows the subcommand that is not an option
     juce::String outputPath;     // -o
     juce::String directory;      // --dir
@@ -29,4 +43,7 @@ struct ToolArguments
     static ToolArguments parse (const juce::StringArray& arguments);
 
     bool usesMidi() const;
+
+    /** False when the simulated keyboard alone is used, so the system's MIDI need not be opened. */
+    bool usesSystemPorts() const;
 };

@@ -6,6 +6,7 @@
 #include "engine/files/PresetFile.h"
 #include "engine/protocol/SysExMessages.h"
 
+#include <cerrno>
 #include <ostream>
 
 namespace
@@ -39,36 +40,66 @@ int ToolCommands::run (const ToolArguments& arguments)
         return usageError;
     }
 
-    if (arguments.command == "help")
-    {
-        out << arguments.helpText;
-        return success;
-    }
-
-    if (arguments.command == "version")
-    {
-        out << "qx61-tool " << QX_APP_VERSION << "\n";
-        return success;
-    }
-
-    juce::Result result = juce::Result::ok();
-
-    if (arguments.command == "dump")
-        result = dump (fileFromArgument (arguments.operands[0]));
-    else if (arguments.command == "build")
-        result = build (fileFromArgument (arguments.operands[0]), fileFromArgument (arguments.outputPath));
-    else if (arguments.command == "ports")
-        result = listPorts();
-    else
-        result = runOnKeyboard (arguments);
-
-    if (result.failed())
+    if (const auto result = carryOut (arguments); result.failed())
     {
         err << "qx61-tool: " << result.getErrorMessage() << "\n";
         return failure;
     }
 
     return success;
+}
+
+juce::Result ToolCommands::carryOut (const ToolArguments& arguments)
+{
+    using Command = ToolArguments::Command;
+    const auto slot = slotIndex (arguments.slot);
+
+    switch (arguments.command)
+    {
+        case Command::help: return print (arguments.helpText.toStdString());
+        case Command::version: return print (std::string ("qx61-tool ") + QX_APP_VERSION + "\n");
+        case Command::dump: return dump (fileFromArgument (arguments.operands[0]));
+        case Command::build:
+            return build (fileFromArgument (arguments.operands[0]), fileFromArgument (arguments.outputPath));
+        case Command::ports: return listPorts();
+        case Command::get:
+            return onKeyboard (arguments, [&] (PresetTransfer& transfer) {
+                return transfer.getToFile (slot, fileFromArgument (arguments.outputPath));
+            });
+        case Command::send:
+            return onKeyboard (arguments, [&] (PresetTransfer& transfer) {
+                const auto loaded = transfer.loadFile (fileFromArgument (arguments.operands[0]));
+                return loaded.failed() ? loaded : transfer.sendLoaded (slot);
+            });
+        case Command::sync:
+            return onKeyboard (arguments, [&] (PresetTransfer& transfer) {
+                return transfer.sync (arguments.operands[0] == "external");
+            });
+        case Command::backup:
+            return onKeyboard (arguments, [&] (PresetTransfer& transfer) {
+                return backup (transfer, fileFromArgument (arguments.directory));
+            });
+        case Command::restore:
+            return onKeyboard (arguments, [&] (PresetTransfer& transfer) {
+                return restore (transfer, fileFromArgument (arguments.directory));
+            });
+    }
+
+    // Only a value from outside the enumeration gets here.
+    return juce::Result::fail ("unknown subcommand");
+}
+
+juce::Result ToolCommands::print (const std::string& text)
+{
+    // A failed write leaves its reason in errno; a stream that never reached the system does not.
+    errno = 0;
+    out << text << std::flush;
+
+    if (out.good())
+        return juce::Result::ok();
+
+    return juce::Result::fail ("could not write to standard output"
+                               + (errno != 0 ? ": " + FileAccess::systemMessage (errno) : juce::String()));
 }
 
 juce::File ToolCommands::slotFile (const juce::File& directory, int slotNumber)
@@ -86,12 +117,7 @@ juce::Result ToolCommands::dump (const juce::File& source)
 
     PresetModel model (layout, constants.getHighestSplitPoint(), constants.maxKeybedOctave);
     model.applyData ({ message.getRawDataPointer() + PresetLayout::messageDataStart, layout.dataLength() });
-    out << PresetJson::write (model) << std::flush;
-
-    if (! out.good())
-        return juce::Result::fail ("could not write to standard output");
-
-    return juce::Result::ok();
+    return print (PresetJson::write (model));
 }
 
 juce::Result ToolCommands::build (const juce::File& source, const juce::File& target)
@@ -116,15 +142,15 @@ juce::Result ToolCommands::listPorts()
     if (keyboard == nullptr)
         return juce::Result::fail ("MIDI is not available");
 
-    out << "inputs:\n";
+    juce::String listing ("inputs:\n");
     for (const auto& name : keyboard->getMidiManager().getAvailableInputNames())
-        out << "  " << name << "\n";
+        listing << "  " << name << "\n";
 
-    out << "outputs:\n";
+    listing << "outputs:\n";
     for (const auto& name : keyboard->getMidiManager().getAvailableOutputNames())
-        out << "  " << name << "\n";
+        listing << "  " << name << "\n";
 
-    return juce::Result::ok();
+    return print (listing.toStdString());
 }
 
 juce::Result ToolCommands::selectPorts (const ToolArguments& arguments)
@@ -152,7 +178,8 @@ juce::Result ToolCommands::selectPorts (const ToolArguments& arguments)
     return juce::Result::ok();
 }
 
-juce::Result ToolCommands::runOnKeyboard (const ToolArguments& arguments)
+juce::Result ToolCommands::onKeyboard (const ToolArguments& arguments,
+                                       const std::function<juce::Result (PresetTransfer&)>& work)
 {
     const auto selected = selectPorts (arguments);
 
@@ -164,26 +191,15 @@ juce::Result ToolCommands::runOnKeyboard (const ToolArguments& arguments)
     if (testTiming)
         transfer.setTiming (*testTiming);
 
-    const auto& command = arguments.command;
-
-    if (command == "get")
-        return transfer.getToFile (slotIndex (arguments.slot), fileFromArgument (arguments.outputPath));
-
-    if (command == "send")
-    {
-        const auto loaded = transfer.loadFile (fileFromArgument (arguments.operands[0]));
-        return loaded.failed() ? loaded : transfer.sendLoaded (slotIndex (arguments.slot));
-    }
-
-    if (command == "sync")
-        return transfer.sync (arguments.operands[0] == "external");
-
-    const auto directory = fileFromArgument (arguments.directory);
-    return command == "backup" ? backup (transfer, directory) : restore (transfer, directory);
+    return work (transfer);
 }
 
 juce::Result ToolCommands::backup (PresetTransfer& transfer, const juce::File& directory)
 {
+    // The system would say "File exists" of a file in the way.
+    if (directory.existsAsFile())
+        return FileAccess::failure (directory, FileAccess::systemMessage (ENOTDIR));
+
     if (const auto created = directory.createDirectory(); created.failed())
         return FileAccess::failure (directory, created.getErrorMessage());
 

@@ -4,7 +4,10 @@
 #include "engine/QXEditorEngine.h"
 #include "model/ModelConstants.h"
 
+#include <functional>
 #include <iosfwd>
+
+class PresetTransfer;
 
 /** Carries out one qx61-tool subcommand. Output goes to `out`, progress and the one-line
     reason for a failure to `err`; the result is the process's exit status. */
@@ -30,12 +33,17 @@ public:
     static juce::File slotFile (const juce::File& directory, int slotNumber);
 
 private:
+    juce::Result carryOut (const ToolArguments& arguments);
+
+    /** Writes to standard output, and says so when that fails. */
+    juce::Result print (const std::string& text);
+
     juce::Result dump (const juce::File& source);
     juce::Result build (const juce::File& source, const juce::File& target);
     juce::Result listPorts();
     juce::Result selectPorts (const ToolArguments& arguments);
-    juce::Result runOnKeyboard (const ToolArguments& arguments);
-    juce::Result backup (class PresetTransfer& transfer, const juce::File& directory);
+    juce::Result onKeyboard (const ToolArguments& arguments, const std::function<juce::Result (PresetTransfer&)>& work);
+    juce::Result backup (PresetTransfer& transfer, const juce::File& directory);
     juce::Result restore (PresetTransfer& transfer, const juce::File& directory);
 
     ModelConstants constants;

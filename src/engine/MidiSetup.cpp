@@ -3,9 +3,9 @@
 #include "engine/midi/CombinedMidiPortLayer.h"
 #include "engine/midi/JuceMidiPortLayer.h"
 
-MidiSetup::MidiSetup (bool withSimulator, const juce::File& logFile)
+MidiSetup::MidiSetup (Ports ports, const juce::File& logFile)
 {
-    if (! withSimulator)
+    if (ports == Ports::system)
     {
         keyboard = std::make_unique<KeyboardLink>();
     }
@@ -14,8 +14,16 @@ MidiSetup::MidiSetup (bool withSimulator, const juce::File& logFile)
         virtualPorts = std::make_shared<VirtualMidiPortLayer>();
         simulator = std::make_unique<SimulatedKeyboard> (*virtualPorts);
 
-        std::vector<std::shared_ptr<MidiPortLayer>> layers { std::make_shared<JuceMidiPortLayer>(), virtualPorts };
-        keyboard = std::make_unique<KeyboardLink> (std::make_shared<CombinedMidiPortLayer> (std::move (layers)));
+        if (ports == Ports::simulatorOnly)
+        {
+            keyboard = std::make_unique<KeyboardLink> (virtualPorts);
+        }
+        else
+        {
+            std::vector<std::shared_ptr<MidiPortLayer>> layers { std::make_shared<JuceMidiPortLayer>(), virtualPorts };
+            keyboard = std::make_unique<KeyboardLink> (std::make_shared<CombinedMidiPortLayer> (std::move (layers)));
+        }
+
         getMidiManager().setInputDevice (SimulatedKeyboard::portName);
         getMidiManager().setOutputDevice (SimulatedKeyboard::portName);
     }

@@ -9,8 +9,16 @@
 class MidiSetup
 {
 public:
+    enum class Ports
+    {
+        system,
+        systemAndSimulator,
+        /** Opens nothing of the system's MIDI, so a machine without any says nothing about it. */
+        simulatorOnly
+    };
+
     /** An empty log file means no log. */
-    MidiSetup (bool withSimulator, const juce::File& logFile);
+    MidiSetup (Ports ports, const juce::File& logFile);
     ~MidiSetup();
 
     KeyboardLink& getKeyboard() { return *keyboard; }

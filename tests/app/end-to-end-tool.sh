@@ -36,6 +36,7 @@ cp "$work/out" "$work/preset.json"
 python3 -c "print('[' * 50000)" >"$work/deep.json"
 mkfifo "$work/fifo"
 { cat "$work/preset.json"; echo x; } >"$work/trailing.json"
+{ cat "$work/preset.json"; printf '\0garbage'; } >"$work/nul.json"
 sed '0,/"Gate": /s//"Gate": 1, "Gate": /' "$work/preset.json" >"$work/twice.json"
 while read -r input reason; do
     run build "$input" -o "$work/out.qx6"
@@ -46,14 +47,21 @@ $work/deep.json nested deeper than 64 levels
 /dev/zero not a regular file
 $work/fifo not a regular file
 $work/trailing.json expected end of input
+$work/nul.json unexpected NUL byte; expected end of input
 $work/twice.json is given twice in one object
 $work/missing.json No such file or directory
 $work is a directory
 LIST
 
-# Standard output carries only what was asked for.
+# Standard output carries only what was asked for, and a failure to write it is a failure.
+for command in --version --help ports; do
+    timeout 60 "$tool" $command >/dev/full 2>"$work/err"
+    status=$?
+    expect 1 "No space left on device" "$command > /dev/full"
+done
 run get --slot 3 -o "$work/three.qx6" --simulator
 [ "$status" = 0 ] && [ ! -s "$work/out" ] || fail "get wrote to standard output: $(cat "$work/out")"
+grep -F "MIDI is not available" "$work/err" && fail "the simulator alone reported the system's MIDI"
 run get --slot 3 -o "$work/no/three.qx6" --simulator
 expect 1 "No such file or directory" "get into a missing folder"
 
@@ -77,6 +85,12 @@ if [ -z "${TSAN_OPTIONS:-}" ]; then
     status=${PIPESTATUS[0]}
     expect 1 "File too large" "save beyond the file-size limit"
     [ -z "$(find "$work" -name '.*.tmp')" ] || fail "a temporary file was left behind"
+    # The MIDI log outgrows the limit long before the get is done: the get stops, saving nothing.
+    ( ulimit -f 4; exec "$tool" get --slot 1 -o "$work/logged.qx6" --simulator --midi-log "$work/midi.log" ) \
+        2>&1 >/dev/null | cat >"$work/err"
+    status=${PIPESTATUS[0]}
+    expect 1 "midi.log: File too large" "a MIDI log beyond the file-size limit"
+    [ -e "$work/logged.qx6" ] && fail "the get went on without its MIDI log"
 fi
 
 # The command line: help per subcommand, usage errors, a MIDI log that cannot be written.

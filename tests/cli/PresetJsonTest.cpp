@@ -157,6 +157,11 @@ TEST_F (PresetJsonTest, RefusalsNameThePlace)
         { dump.replaceFirstOccurrenceOf ("\"Mode\": 0,", ""), "\"knobs\"[0]: missing \"Mode\"" },
         { dump.replaceFirstOccurrenceOf ("\"0000000000000000\"", "\"00000000000000000\""),
           "\"name\" is longer than 16 characters" },
+        { dump.replaceFirstOccurrenceOf ("\"0000000000000000\"", "\"AB\\u0000CD\""),
+          "\"name\" character 3 is not printable ASCII" },
+        { dump.replaceFirstOccurrenceOf ("\"Gate\"", "\"Gate\\u0000x\""),
+          "\"rollMode\".\"Gate\\u0000x\": unknown name" },
+        { "{\"a\": 1e99999}", "malformed JSON at 1:13: number overflow parsing '1e99999'" },
     };
 
     for (const auto& [text, error] : cases)

@@ -154,7 +154,7 @@ TEST_F (ToolCommandsTest, OutputThatCannotBeWrittenIsFoundBeforeTheKeyboardIsRea
         { { "get", "--slot", "1", "-o", path ("folder") }, path ("folder") + ": is a directory" },
         { { "get", "--slot", "1", "-o", path ("missing/x.qx6") },
           path ("missing/x.qx6") + ": No such file or directory" },
-        { { "backup", "--dir", path ("file") }, path ("file") },
+        { { "backup", "--dir", path ("file") }, path ("file") + ": Not a directory" },
         { { "backup", "--dir", path ("folder/slot-07.qx6/..") }, path ("folder/slot-07.qx6") },
     };
     folder.file ("folder/slot-07.qx6").createDirectory();
@@ -211,7 +211,7 @@ TEST (ToolArguments, SubcommandsTakeTheirOperandsAndOptions)
 {
     const auto get = parse ("get --slot 24 -o out.qx6 --simulator --midi-log=/tmp/log.txt");
     EXPECT_EQ (get.error, "");
-    EXPECT_EQ (get.command, "get");
+    EXPECT_EQ (get.command, ToolArguments::Command::get);
     EXPECT_EQ (get.slot, 24);
     EXPECT_EQ (get.outputPath, "out.qx6");
     EXPECT_TRUE (get.useSimulator);
@@ -225,7 +225,7 @@ TEST (ToolArguments, SubcommandsTakeTheirOperandsAndOptions)
 
     for (const auto* line : { "ports", "sync external --simulator", "dump x.qx6", "backup --dir d --simulator" })
         EXPECT_EQ (parse (line).error, "") << line;
-    EXPECT_EQ (parse ("--version").command, "version");
+    EXPECT_EQ (parse ("--version").command, ToolArguments::Command::version);
 }
 
 TEST (ToolArguments, HelpIsPerSubcommand)
@@ -240,7 +240,7 @@ TEST (ToolArguments, HelpIsPerSubcommand)
     for (const auto& [line, expected] : cases)
     {
         const auto parsed = parse (line);
-        EXPECT_EQ (parsed.command, "help") << line;
+        EXPECT_EQ (parsed.command, ToolArguments::Command::help) << line;
         EXPECT_TRUE (parsed.helpText.contains (expected)) << line << "\n" << parsed.helpText;
         EXPECT_TRUE (parsed.helpText.contains ("2 when the command line is wrong")) << line;
     }

@@ -132,6 +132,26 @@ juce::Result FileAccess::checkWritable (const juce::File& file)
     return juce::Result::ok();
 }
 
+bool FileAccess::writeAll (int fd, const void* data, std::size_t size)
+{
+    auto* next = static_cast<const char*> (data);
+
+    while (size > 0)
+    {
+        const auto written = ::write (fd, next, size);
+
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+
+        next += written;
+        size -= static_cast<std::size_t> (written);
+    }
+
+    return true;
+}
+
 juce::Result FileAccess::failure (const juce::File& file, const juce::String& reason)
 {
     return juce::Result::fail (file.getFullPathName() + ": " + reason);

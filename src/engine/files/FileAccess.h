@@ -18,6 +18,10 @@ public:
     /** Whether the file (links followed) could be replaced or created by this process. */
     static juce::Result checkWritable (const juce::File& file);
 
+    /** Writes every byte, through short writes and interruptions; false, with errno saying why,
+        when the system refuses. */
+    static bool writeAll (int fd, const void* data, std::size_t size);
+
     /** "PATH: reason". */
     static juce::Result failure (const juce::File& file, const juce::String& reason);
 

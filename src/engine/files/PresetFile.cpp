@@ -17,24 +17,6 @@ void ignoreFileSizeSignal()
     std::signal (SIGXFSZ, SIG_IGN);
 }
 
-bool writeAll (int fd, const juce::uint8* data, size_t size)
-{
-    while (size > 0)
-    {
-        const auto written = ::write (fd, data, size);
-
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-
-        data += written;
-        size -= static_cast<size_t> (written);
-    }
-
-    return true;
-}
-
 /** A hidden file beside the target, removed again unless it was renamed over the target. */
 class TemporaryBeside
 {
@@ -94,7 +76,8 @@ juce::Result PresetFile::read (int expectedLength, Bytes& message) const
         return result;
 
     if (contents.size() != static_cast<size_t> (expectedLength))
-        return FileAccess::failure (file, "not a preset file (" + juce::String (expectedLength) + " bytes)");
+        return FileAccess::failure (file, "is " + juce::String (contents.size()) + " bytes; a preset file has "
+                                              + juce::String (expectedLength));
 
     message = Bytes (reinterpret_cast<const juce::uint8*> (contents.data()), expectedLength);
     return juce::Result::ok();
@@ -133,8 +116,9 @@ juce::Result PresetFile::save (const Bytes& message) const
         [[maybe_unused]] const auto owned = ::fchown (temporary.get(), old.st_uid, old.st_gid);
     }
 
-    const auto written = writeAll (temporary.get(), message.getRawDataPointer(), static_cast<size_t> (message.size()))
-                         && ::fsync (temporary.get()) == 0;
+    const auto written =
+        FileAccess::writeAll (temporary.get(), message.getRawDataPointer(), static_cast<size_t> (message.size()))
+        && ::fsync (temporary.get()) == 0;
 
     if (! written || ! temporary.close() || ! temporary.renameOver (target))
         return FileAccess::failure (target, FileAccess::systemMessage (errno));

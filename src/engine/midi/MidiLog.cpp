@@ -1,18 +1,32 @@
 #include "engine/midi/MidiLog.h"
 
+#include "engine/files/FileAccess.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace
 {
 constexpr int writerWakeIntervalMs = 200;
 
-std::unique_ptr<juce::FileOutputStream> createFresh (const juce::File& file)
+/** The file emptied and open for writing, or -1. Only a regular file: a FIFO or a device could
+    block or swallow the log (opening without blocking lets a FIFO be refused too). */
+int createFresh (const juce::File& file)
 {
     file.getParentDirectory().createDirectory();
-    auto stream = std::make_unique<juce::FileOutputStream> (file);
+    const auto fd =
+        ::open (file.getFullPathName().toRawUTF8(), O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK | O_CLOEXEC, 0644);
+    struct stat info
+    {};
 
-    if (! stream->openedOk() || ! stream->setPosition (0) || stream->truncate().failed())
-        return nullptr;
+    if (fd >= 0 && (::fstat (fd, &info) != 0 || ! S_ISREG (info.st_mode)))
+    {
+        ::close (fd);
+        return -1;
+    }
 
-    return stream;
+    return fd;
 }
 } // namespace
 
@@ -33,7 +47,7 @@ std::shared_ptr<MidiLog> MidiLog::fromArguments (const juce::StringArray& argume
 MidiLog::MidiLog (const juce::File& fileIn)
     : juce::Thread ("MIDI log writer"),
       file (fileIn),
-      stream (createFresh (fileIn)),
+      fd (createFresh (fileIn)),
       openedAtMs (juce::Time::getMillisecondCounterHiRes())
 {
     if (isOpen())
@@ -46,6 +60,9 @@ MidiLog::~MidiLog()
     notify();
     stopThread (-1);
     flush();
+
+    if (isOpen())
+        ::close (fd);
 }
 
 void MidiLog::log (Direction direction, const juce::MidiMessage& message)
@@ -65,10 +82,14 @@ void MidiLog::log (Direction direction, const juce::MidiMessage& message)
     notify();
 }
 
-void MidiLog::flush()
+juce::Result MidiLog::flush()
 {
+    const juce::ScopedLock writing (writeLock);
+
     if (isOpen())
         writePending();
+
+    return status;
 }
 
 juce::String MidiLog::formatLine (double elapsedMs, Direction direction, const juce::uint8* data, int size)
@@ -86,7 +107,7 @@ void MidiLog::run()
     }
 }
 
-bool MidiLog::writePending()
+void MidiLog::writePending()
 {
     const juce::ScopedLock writing (writeLock);
     std::vector<Entry> pending;
@@ -96,8 +117,9 @@ bool MidiLog::writePending()
         pending.swap (queue);
     }
 
-    if (pending.empty())
-        return true;
+    // After a failed write the log has a gap, so nothing more is added to it.
+    if (pending.empty() || status.failed())
+        return;
 
     juce::String text;
 
@@ -105,7 +127,6 @@ bool MidiLog::writePending()
         text << formatLine (entry.elapsedMs, entry.direction, entry.bytes.data(), static_cast<int> (entry.bytes.size()))
              << "\n";
 
-    const auto written = stream->writeText (text, false, false, "\n");
-    stream->flush();
-    return written;
+    if (! FileAccess::writeAll (fd, text.toRawUTF8(), text.getNumBytesAsUTF8()))
+        status = FileAccess::failure (file, FileAccess::systemMessage (errno));
 }

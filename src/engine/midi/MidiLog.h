@@ -9,8 +9,8 @@
     e.g. "12.042 OUT F0 00 7E 2A 00 40 65 00 03 00 00 10 F7".
 
     Logging a message only stamps it and queues it under a short lock, so the MIDI input thread is
-    never held up by the disk; a thread of its own writes and flushes. Every queued line is written
-    before the destructor returns.
+    never held up by the disk; a thread of its own writes. Every queued line is written before the
+    destructor returns. The first write that fails ends the log, and flush() reports it.
 */
 class MidiLog : private juce::Thread
 {
@@ -31,15 +31,16 @@ public:
     explicit MidiLog (const juce::File& file);
     ~MidiLog() override;
 
-    bool isOpen() const { return stream != nullptr; }
+    bool isOpen() const { return fd >= 0; }
     const juce::File& getFile() const { return file; }
 
     void logOutgoing (const juce::MidiMessage& message) { log (Direction::out, message); }
     void logIncoming (const juce::MidiMessage& message) { log (Direction::in, message); }
     void log (Direction direction, const juce::MidiMessage& message);
 
-    /** Blocks until everything logged so far is in the file. */
-    void flush();
+    /** Blocks until everything logged so far is in the file; fails with "PATH: reason" once a
+        write has failed. */
+    juce::Result flush();
 
     static juce::String formatLine (double elapsedMs, Direction direction, const juce::uint8* data, int size);
 
@@ -52,17 +53,18 @@ private:
     };
 
     void run() override;
-    bool writePending();
+    void writePending();
 
     const juce::File file;
-    std::unique_ptr<juce::FileOutputStream> stream;
+    const int fd;
     const double openedAtMs;
 
     juce::CriticalSection queueLock;
     std::vector<Entry> queue;
 
-    // Serialises the writer thread and flush() on the stream.
+    // Serialises the writer thread and flush() on the file, and guards the status.
     juce::CriticalSection writeLock;
+    juce::Result status = juce::Result::ok();
 
     JUCE_DECLARE_NON_COPYABLE (MidiLog)
 };

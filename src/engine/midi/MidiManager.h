@@ -76,6 +76,7 @@ public:
 
     /** Every message sent and received from now on is written to the log; null stops logging. */
     void setLog (std::shared_ptr<MidiLog> log);
+    std::shared_ptr<MidiLog> getLog() const;
 
     /** One step of the device watch: closes a port whose device is gone and reopens one whose
         device is back. The timer runs it every second, and an announcement at once. */
@@ -120,7 +121,6 @@ private:
     std::unique_ptr<MidiPortLayer::OutputPort> openOutput (const MidiPortLayer::Device& device);
 
     void handleIncomingMidiMessage (const juce::MidiMessage& message);
-    std::shared_ptr<MidiLog> getLog() const;
 
     std::shared_ptr<MidiPortLayer> ports;
 

@@ -178,7 +178,7 @@ TEST_F (PresetFileTest, RefusalsSayWhy)
         { temp.file ("folder.qx6"), "is a directory", "is a directory" },
         { temp.file ("fifo.qx6"), "not a regular file", "not a regular file" },
         { juce::File ("/dev/zero"), "not a regular file", "not a regular file" },
-        { temp.file ("short.qx6"), "not a preset file (476 bytes)", nullptr },
+        { temp.file ("short.qx6"), "is 475 bytes; a preset file has 476", nullptr },
         { temp.file ("long.qx6"), "larger than 476 bytes", nullptr },
     };
 
