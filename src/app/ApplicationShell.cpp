@@ -31,6 +31,7 @@ private:
 ApplicationShell::ApplicationShell (Setup setupIn)
     : setup (std::move (setupIn)),
       nativeSaveChanges (setup.applicationName),
+      nativeStopSend (setup.applicationName),
       highestSplitPoint (setup.constants.getHighestSplitPoint())
 {
     commandManager = std::make_unique<CommandManager> (*this);
@@ -49,9 +50,12 @@ ApplicationShell::ApplicationShell (Setup setupIn)
     if (setup.saveChanges == nullptr)
         setup.saveChanges = &nativeSaveChanges;
 
+    if (setup.stopSend == nullptr)
+        setup.stopSend = &nativeStopSend;
+
     const EditorWindowServices services {
         setup.alerts, setup.fileChooser,    setup.applicationName, mainMenuModel.get(),
-        this,         commandManager.get(), setup.saveChanges
+        this,         commandManager.get(), setup.saveChanges,     setup.stopSend
     };
     windowManager = std::make_unique<WindowManager> (commandManager.get(), &lastLocation, services);
     quitWithTheLastWindow();

@@ -3,6 +3,7 @@
 #include "app/MainMenuModel.h"
 #include "app/ModelResources.h"
 #include "app/alerts/NativeSaveChangesPresenter.h"
+#include "app/alerts/NativeStopSendPresenter.h"
 #include "app/dialogs/AboutWindow.h"
 #include "app/dialogs/DeviceManagerWindow.h"
 #include "app/editor/WindowManager.h"
@@ -28,6 +29,9 @@ public:
 
         /** Asks before edits are lost; the framework's alert window when none is given. */
         SaveChangesPresenter* saveChanges = nullptr;
+
+        /** Asks before a closing window's send is stopped; the framework's alert window when none is given. */
+        StopSendPresenter* stopSend = nullptr;
     };
 
     /** Creates the command manager, the menu and the window manager, and registers the
@@ -86,6 +90,7 @@ private:
 
     Setup setup;
     NativeSaveChangesPresenter nativeSaveChanges;
+    NativeStopSendPresenter nativeStopSend;
     const juce::uint8 highestSplitPoint;
     juce::File lastLocation;
     std::unique_ptr<juce::ApplicationCommandManager> commandManager;

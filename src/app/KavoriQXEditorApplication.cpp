@@ -44,7 +44,7 @@ void KavoriQXEditorApplication::initialise (const juce::String& commandLine)
 {
     const auto options = CommandLineOptions::parse (commandLine);
 
-    if (handOverToRunningInstance (options))
+    if (! becomeRunningInstance (options))
     {
         quit();
         return;
@@ -71,10 +71,6 @@ void KavoriQXEditorApplication::initialise (const juce::String& commandLine)
         getApplicationName(), constants, *this, midiSetup->getKeyboard(), alerts, fileChooser, [this] { quit(); } });
     alerts.setCommandManager (&shell->getCommandManager());
 
-    handOver = std::make_unique<InstanceHandOver> (
-        InstanceHandOver::socketForCurrentSession(),
-        [this] (const juce::String& handedOver) { anotherInstanceStarted (handedOver); });
-
 #if JUCE_MAC
     juce::PopupMenu extraAppleMenuItems;
     extraAppleMenuItems.addCommandItem (&shell->getCommandManager(), CommandIds::aboutCommand);
@@ -87,7 +83,7 @@ void KavoriQXEditorApplication::initialise (const juce::String& commandLine)
     ViewImages::stopPreloading();
 }
 
-bool KavoriQXEditorApplication::handOverToRunningInstance (const CommandLineOptions& options)
+bool KavoriQXEditorApplication::becomeRunningInstance (const CommandLineOptions& options)
 {
     // Every launch is handed over, with or without a file (the running instance then comes to
     // the front). A relative path means nothing in the other process's folder.
@@ -95,7 +91,19 @@ bool KavoriQXEditorApplication::handOverToRunningInstance (const CommandLineOpti
                           ? options.getPresetFile (juce::File::getCurrentWorkingDirectory()).getFullPathName().quoted()
                           : juce::String();
 
-    return InstanceHandOver::sendToRunningInstance (InstanceHandOver::socketForCurrentSession(), line);
+    // Lines handed over before the shell exists wait on the message queue until it does.
+    auto launch =
+        InstanceHandOver::launch (InstanceHandOver::socketForCurrentSession(), line,
+                                  [this] (const juce::String& handedOver) { anotherInstanceStarted (handedOver); });
+
+    if (launch.outcome == InstanceHandOver::Launch::Outcome::busy)
+    {
+        std::cerr << "The running " << getApplicationName() << " did not answer; not starting a second one\n";
+        setApplicationReturnValue (1);
+    }
+
+    handOver = std::move (launch.running);
+    return launch.outcome == InstanceHandOver::Launch::Outcome::running;
 }
 
 void KavoriQXEditorApplication::shutdown()

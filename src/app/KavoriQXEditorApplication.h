@@ -39,7 +39,9 @@ public:
                                         int& exitCode);
 
 private:
-    static bool handOverToRunningInstance (const CommandLineOptions& options);
+    /** True once this process is the running instance; otherwise it handed its command line
+        over, or found the running instance too busy to answer (reported), and should end. */
+    bool becomeRunningInstance (const CommandLineOptions& options);
 
     const ModelConstants constants;
     NativeAlertPresenter alerts;

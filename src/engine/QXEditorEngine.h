@@ -111,6 +111,9 @@ public:
     /** Stops every transfer of this engine at once; a cancelled get applies nothing. */
     void cancelTransfers();
 
+    /** Stops this engine's get, if one runs; it applies nothing. */
+    void cancelGet() { cancel (TransferStatus::Kind::get); }
+
     bool isGetRunning() const;
     bool isTransferRunning() const { return ! transfers.empty(); }
 

@@ -105,10 +105,30 @@ public:
     void askToSaveChanges (const juce::String& documentName, Callback callback) override
     {
         questions.add (question (documentName));
+
+        if (whileAsking)
+            whileAsking();
+
         callback (takeFirst (answers, Answer::cancel));
     }
 
     std::deque<Answer> answers;
+    juce::StringArray questions;
+    std::function<void()> whileAsking; // what happens while the question is up
+};
+
+/** Answers the stop-send question with the queued answers (true: "Stop"; "Keep Sending" when
+    none is left) and keeps every question asked. */
+class TestStopSend : public StopSendPresenter
+{
+public:
+    void askToStopSend (int slotNumber, Callback callback) override
+    {
+        questions.add (question (slotNumber));
+        callback (takeFirst (answers, false));
+    }
+
+    std::deque<bool> answers;
     juce::StringArray questions;
 };
 
@@ -127,7 +147,7 @@ struct ShellHarness
         midiManager = &link->getMidiManager();
         shell = std::make_unique<ApplicationShell> (
             ApplicationShell::Setup { "Kavori QX61 Editor", ModelConstants::qx61(), resources, *link, alerts, chooser,
-                                      [this] { ++quitRequests; }, &saveChanges });
+                                      [this] { ++quitRequests; }, &saveChanges, &stopSend });
     }
 
     void useKeyboard()
@@ -155,6 +175,7 @@ struct ShellHarness
     TestAlertPresenter alerts;
     TestFileChooser chooser;
     TestSaveChanges saveChanges;
+    TestStopSend stopSend;
     int quitRequests = 0;
     std::unique_ptr<ApplicationShell> shell; // last, so it goes before the ports it uses
 };

@@ -2,7 +2,7 @@
 # The editor as a Linux desktop program, driven with real X events on a 1366 x 768 screen: the
 # window fits it, no TCP port is open, a second plain launch leaves one process with one window,
 # Escape closes the get dialog (which belongs to its window), Ctrl+Q quits from a dialog, and
-# closing the last window ends the process. Keeps screenshots of the get dialog and the window.
+# closing the last window ends the process, and of two launches at once one stays, twelve times. Keeps screenshots of the get dialog and the window.
 # Usage: end-to-end-desktop.sh EDITOR ARTIFACT_FOLDER. Exits 77 (skipped) where no display can be made.
 if [ -z "${QX_E2E_NESTED:-}" ] && command -v xvfb-run >/dev/null; then
     QX_E2E_NESTED=1 exec xvfb-run -a -s "-screen 0 1366x768x24" "$0" "$@"
@@ -59,5 +59,31 @@ main="$(waitForWindow "$app - Untitled 1")" || fail "no window after restart"
 sleep 0.5
 clickAt "$main" 1100 600
 pressUntil "$main" ctrl+w ended || fail "still running after its last window closed"
+
+# Two launches at once: one becomes the editor, the other hands over to it and ends.
+for pair in $(seq 12); do
+    pids=()
+    for _ in 1 2; do
+        ${editorEnv[@]+"${editorEnv[@]}"} "$editor" >>"$work/editor.log" 2>&1 &
+        pids+=($!)
+    done
+    waitForWindow "$app - Untitled 1" >/dev/null || fail "pair $pair: no window"
+    alive=()
+    for _ in $(seq 100); do
+        alive=()
+        for pid in "${pids[@]}"; do kill -0 "$pid" 2>/dev/null && alive+=("$pid"); done
+        [ "${#alive[@]}" -le 1 ] && break
+        sleep 0.1
+    done
+    [ "${#alive[@]}" -eq 1 ] || fail "pair $pair: ${#alive[@]} editors running"
+    [ "$(xdotool search --name "^$app - " | wc -l)" -eq 1 ] || fail "pair $pair: $(xdotool search --name "^$app - " | wc -l) editor windows"
+    for pid in "${pids[@]}"; do
+        [ "$pid" = "${alive[0]}" ] || wait "$pid" || fail "pair $pair: the launch that handed over ended with $?"
+    done
+    # Killed, the editor leaves its socket behind for the next pair to take over.
+    kill -KILL "${alive[0]}"
+    wait "${alive[0]}" 2>/dev/null
+    waitForNoWindow "$app - Untitled 1" || fail "pair $pair: the window stayed"
+done
 
 echo "passed; screenshots in $artifacts/desktop-*.png"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Drives the built editor with real X events during a send: the window must answer a click on the
-# "Knobs" tab while the send goes on, and show the send's progress, then its success.
+# "Knobs" tab while the send goes on, and show the send's progress, then its success. Ctrl+W during
+# a second send asks before stopping it; "Keep Sending" (Return) closes once the slot is whole.
 # Usage: end-to-end-transfers.sh EDITOR ARTIFACT_FOLDER. Exits 77 (skipped) where no display can be made.
 source "$(dirname "$0")/e2e-support.sh"
 
@@ -18,12 +19,19 @@ differs() { [ "$(compare -metric AE -crop "$3" "$1" "$2" null: 2>&1 | cut -d' ' 
 import -window "$main" "$work/before.png" || fail "no screenshot"
 
 # "Send To Hardware", slot "1", "Send": a send takes 465 x 8 ms.
-dialog="$(clickUntilWindow "$main" 130 $((mainViewTop + 67)) "Send Preset To Hardware")" || fail "no send dialog"
-for _ in 1 2 3; do          # "Send": a loaded machine can swallow the first click
-    clickAt "$dialog" 87 77
-    waitForNoWindow "Send Preset To Hardware" && break
-done
-waitForNoWindow "Send Preset To Hardware" || fail "send dialog stayed open"
+startSend()
+{
+    local dialog
+    dialog="$(clickUntilWindow "$main" 130 $((mainViewTop + 67)) "Send Preset To Hardware")" || fail "no send dialog"
+    for _ in 1 2 3; do          # "Send": a loaded machine can swallow the first click
+        clickAt "$dialog" 87 77
+        waitForNoWindow "Send Preset To Hardware" && break
+    done
+    waitForNoWindow "Send Preset To Hardware" || fail "send dialog stayed open"
+}
+outCount() { grep -c " OUT " "$work/midi.log"; }
+
+startSend
 
 clickAt "$main" 204 $((menuBar + 470))   # the "Knobs" tab
 import -window "$main" "$work/during.png" || fail "no screenshot"
@@ -42,6 +50,13 @@ sleep 0.5
 import -window "$main" "$work/after.png" || fail "no screenshot"
 [ "$(accentPixels "$work/after.png")" -lt 100 ] || fail "the progress bar stayed after the send"
 
-pressUntil "$main" ctrl+q ended || fail "still running after Ctrl+Q"
+clickAt "$main" 70 $((menuBar + 470))   # back to the "Main View" tab
+startSend
+for _ in $(seq 100); do [ "$(outCount)" -ge $((465 + 30)) ] && break; sleep 0.05; done
+question="$(pressUntil "$main" ctrl+w waitForWindow "$app")" || fail "Ctrl+W during a send did not ask"
+[ "$(outCount)" -lt 930 ] || fail "the send had ended before the question"
+pressUntil "$question" Return waitForNoWindow "$app" || fail "Return left the question open"
+ended || fail "still running after the send ended"
+[ "$(outCount)" -eq 930 ] || fail "the kept send wrote $(($(outCount) - 465)) of 465 messages"
 
 echo "passed; screenshot during the send in $artifacts/transfer-during-send.png"

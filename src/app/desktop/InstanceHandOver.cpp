@@ -1,8 +1,10 @@
 #include "app/desktop/InstanceHandOver.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -144,6 +146,12 @@ InstanceHandOver::InstanceHandOver (const juce::File& socketFileIn, Handler hand
       handler (std::move (handlerIn)),
       limits (limitsIn)
 {
+    if (! takeLock())
+        return;
+
+    if (limits.beforeListening)
+        limits.beforeListening();
+
     if (::pipe2 (wakePipe, O_CLOEXEC) == 0 && bindSocket())
         startThread();
 }
@@ -180,6 +188,33 @@ InstanceHandOver::~InstanceHandOver()
     for (auto fd : wakePipe)
         if (fd >= 0)
             ::close (fd);
+
+    // Last, so the next holder finds no socket of ours. The lock file stays: removing it would
+    // let a launch lock a file a later one no longer finds.
+    if (lockFile >= 0)
+        ::close (lockFile);
+}
+
+bool InstanceHandOver::takeLock()
+{
+    if (socketFile == juce::File())
+        return false;
+
+    const int fd = ::open (lockFileFor (socketFile).getFullPathName().toRawUTF8(),
+                           O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+
+    if (fd < 0)
+        return false;
+
+    // Released by the system however the process ends.
+    if (::flock (fd, LOCK_EX | LOCK_NB) != 0)
+    {
+        ::close (fd);
+        return false;
+    }
+
+    lockFile = fd;
+    return true;
 }
 
 bool InstanceHandOver::bindSocket()
@@ -191,52 +226,28 @@ bool InstanceHandOver::bindSocket()
 
     const auto path = socketFile.getFullPathName().toRawUTF8();
 
-    for (int attempt = 0; attempt < 2; ++attempt)
-    {
-        const int fd = ::socket (AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    // Under the lock, a socket found here was left by an instance that is gone.
+    struct stat info
+    {};
 
-        if (fd < 0)
-            return false;
-
-        if (::bind (fd, reinterpret_cast<const sockaddr*> (&address), sizeof (address)) == 0
-            && ::chmod (path, 0600) == 0 && ::listen (fd, 16) == 0)
-        {
-            struct stat info
-            {};
-            ::lstat (path, &info);
-            boundInode = info.st_ino;
-            listenSocket = fd;
-            return true;
-        }
-
-        const auto error = errno;
-        ::close (fd);
-
-        if (error != EADDRINUSE)
-            return false;
-
-        // A socket that answers belongs to a running instance; one that refuses was left by an
-        // instance that is gone, and is taken over.
-        const int probe = connectTo (socketFile);
-
-        if (probe >= 0 || errno != ECONNREFUSED)
-        {
-            if (probe >= 0)
-                ::close (probe);
-
-            return false;
-        }
-
-        struct stat info
-        {};
-
-        if (::lstat (path, &info) != 0 || ! S_ISSOCK (info.st_mode))
-            return false;
-
+    if (::lstat (path, &info) == 0 && S_ISSOCK (info.st_mode))
         ::unlink (path);
+
+    const int fd = ::socket (AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+
+    if (fd < 0)
+        return false;
+
+    if (::bind (fd, reinterpret_cast<const sockaddr*> (&address), sizeof (address)) != 0 || ::chmod (path, 0600) != 0
+        || ::listen (fd, 16) != 0 || ::lstat (path, &info) != 0)
+    {
+        ::close (fd);
+        return false;
     }
 
-    return false;
+    boundInode = info.st_ino;
+    listenSocket = fd;
+    return true;
 }
 
 void InstanceHandOver::run()
@@ -368,6 +379,48 @@ void InstanceHandOver::handleAsyncUpdate()
 }
 
 //==============================================================================
+InstanceHandOver::Launch InstanceHandOver::launch (const juce::File& socketFile, const juce::String& commandLine,
+                                                   Handler handler, Limits limits, int giveUpAfterMs)
+{
+    Launch result;
+
+    if (socketFile == juce::File())
+    {
+        result.outcome = Launch::Outcome::running;
+        return result;
+    }
+
+    for (const auto deadline = now() + giveUpAfterMs;;)
+    {
+        auto instance = std::make_unique<InstanceHandOver> (socketFile, handler, limits);
+
+        if (instance->isRunningInstance())
+        {
+            result.outcome = Launch::Outcome::running;
+            result.running = std::move (instance);
+            return result;
+        }
+
+        if (sendToRunningInstance (socketFile, commandLine, juce::jlimit (100, 2000, remainingMs (deadline))))
+        {
+            result.outcome = Launch::Outcome::handedOver;
+            return result;
+        }
+
+        if (now() >= deadline)
+            return result;
+
+        // The running instance is still starting, or too busy to take the connection.
+        juce::Thread::sleep (juce::jmin (50, remainingMs (deadline)));
+    }
+}
+
+InstanceHandOver::Launch InstanceHandOver::launch (const juce::File& socketFile, const juce::String& commandLine,
+                                                   Handler handler)
+{
+    return launch (socketFile, commandLine, std::move (handler), Limits(), 5000);
+}
+
 bool InstanceHandOver::sendToRunningInstance (const juce::File& socketFile, const juce::String& commandLine,
                                               int timeoutMs)
 {
@@ -394,19 +447,43 @@ bool InstanceHandOver::sendToRunningInstance (const juce::File& socketFile, cons
     return acknowledged;
 }
 
-juce::File InstanceHandOver::socketForCurrentSession()
+juce::File InstanceHandOver::socketForCurrentSession (std::ostream& errors)
 {
     const auto display = juce::SystemStats::getEnvironmentVariable ("DISPLAY", {});
     const juce::File runtime (juce::SystemStats::getEnvironmentVariable ("XDG_RUNTIME_DIR", {}));
+    const auto refuse = [&errors] (const juce::File& folder, const juce::String& why) {
+        errors << "Not handing launches over through " << folder.getFullPathName() << ": it " << why
+               << "; trying another folder\n";
+    };
 
-    if (juce::File::isAbsolutePath (runtime.getFullPathName()) && isPrivateFolder (runtime))
-        return socketIn (runtime, display);
+    if (juce::File::isAbsolutePath (runtime.getFullPathName()))
+    {
+        const auto why = whyNotPrivate (runtime);
 
+        if (why.isEmpty())
+            return socketIn (runtime, display);
+
+        refuse (runtime, why);
+    }
+
+    // Every launch tries the same names in the same order, so all of them agree on the folder.
     const auto tmp = juce::SystemStats::getEnvironmentVariable ("TMPDIR", "/tmp");
-    const auto own = juce::File (juce::File::isAbsolutePath (tmp) ? tmp : "/tmp")
-                         .getChildFile ("qx61-editor-" + juce::String (static_cast<juce::int64> (::getuid())));
-    ::mkdir (own.getFullPathName().toRawUTF8(), 0700);
-    return isPrivateFolder (own) ? socketIn (own, display) : juce::File();
+    const auto name = "qx61-editor-" + juce::String (static_cast<juce::int64> (::getuid()));
+
+    for (int i = 0; i < 10; ++i)
+    {
+        const auto own = juce::File (juce::File::isAbsolutePath (tmp) ? tmp : "/tmp")
+                             .getChildFile (i == 0 ? name : name + "-" + juce::String (i));
+        ::mkdir (own.getFullPathName().toRawUTF8(), 0700);
+        const auto why = whyNotPrivate (own);
+
+        if (why.isEmpty())
+            return socketIn (own, display);
+
+        refuse (own, why);
+    }
+
+    return {};
 }
 
 juce::File InstanceHandOver::socketIn (const juce::File& folder, const juce::String& display)
@@ -424,10 +501,25 @@ juce::File InstanceHandOver::socketIn (const juce::File& folder, const juce::Str
     return folder.getChildFile (name + ".socket");
 }
 
-bool InstanceHandOver::isPrivateFolder (const juce::File& folder)
+juce::String InstanceHandOver::whyNotPrivate (const juce::File& folder)
 {
     struct stat info
     {};
-    return ::lstat (folder.getFullPathName().toRawUTF8(), &info) == 0 && S_ISDIR (info.st_mode)
-           && info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
+
+    if (::lstat (folder.getFullPathName().toRawUTF8(), &info) != 0)
+        return "cannot be made (" + juce::String (std::strerror (errno)) + ")";
+
+    if (S_ISLNK (info.st_mode))
+        return "is a link";
+
+    if (! S_ISDIR (info.st_mode))
+        return "is not a folder";
+
+    if (info.st_uid != ::getuid())
+        return "belongs to another user";
+
+    if ((info.st_mode & 077) != 0)
+        return "may be entered by other users";
+
+    return {};
 }

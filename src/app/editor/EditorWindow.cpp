@@ -46,6 +46,11 @@ EditorWindow::EditorWindow (const juce::String& title, EditorComponent* content,
 EditorWindow::~EditorWindow()
 {
     masterReference.clear();
+
+    // A close or quit waiting for the send goes on without this window.
+    for (auto& next : std::exchange (afterSend, {}))
+        juce::MessageManager::callAsync (std::move (next));
+
     delete sendPresetWindow.get();
     delete getPresetWindow.get();
     engine->removeListener (this);
@@ -206,15 +211,68 @@ DesktopDialogWindow::Context EditorWindow::dialogContext()
 void EditorWindow::closeWindow()
 {
     commitEdits();
-
-    if (services.saveChanges == nullptr)
-        return closeNow();
-
     juce::Component::SafePointer<EditorWindow> window (this);
-    UnsavedChangesGuard::confirmClose (*this, *services.saveChanges, [window] (bool mayClose) {
+    const auto closeIfAllowed = [window] (bool mayClose) {
         if (window != nullptr && mayClose)
             window->closeNow();
+    };
+
+    if (services.saveChanges == nullptr)
+        return settleTransfersThen ([closeIfAllowed] { closeIfAllowed (true); });
+
+    UnsavedChangesGuard::confirmClose (*this, *services.saveChanges, closeIfAllowed);
+}
+
+void EditorWindow::settleTransfersThen (std::function<void()> next)
+{
+    engine->cancelGet();
+
+    if (! runningSend.has_value())
+        return next();
+
+    juce::Component::SafePointer<EditorWindow> window (this);
+    const auto keepSending = [window, next] { window != nullptr ? window->settleTransfersThen (next) : next(); };
+
+    if (services.stopSend == nullptr)
+        return whenSendEnds (keepSending);
+
+    services.stopSend->askToStopSend (runningSend->slot + 1, [window, next, keepSending] (bool stop) {
+        if (window == nullptr)
+            return next();
+
+        if (! stop)
+            return window->whenSendEnds (keepSending);
+
+        window->engine->cancelTransfers();
+        next();
     });
+}
+
+void EditorWindow::whenSendEnds (std::function<void()> next)
+{
+    if (runningSend.has_value())
+        afterSend.push_back (std::move (next));
+    else
+        next();
+}
+
+void EditorWindow::transferChanged (const TransferStatus& status)
+{
+    if (status.kind != TransferStatus::Kind::send)
+        return;
+
+    if (! status.isFinished())
+    {
+        runningSend = status;
+        return;
+    }
+
+    runningSend.reset();
+
+    // The engine takes the send's end in (its clean point) after telling its listeners, so a close
+    // waiting for it goes on afterwards.
+    for (auto& next : std::exchange (afterSend, {}))
+        juce::MessageManager::callAsync (std::move (next));
 }
 
 bool EditorWindow::hasUnsavedEdits()

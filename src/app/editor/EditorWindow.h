@@ -9,6 +9,8 @@
 #include "engine/QXEditorEngine.h"
 #include "views/TransferStatusStrip.h"
 
+#include <optional>
+
 class EditorComponent;
 
 /** One open preset: the editor content below the menu bar, the commands that act on this
@@ -48,6 +50,11 @@ public:
         first (UnsavedChangesGuard). */
     void closeWindow();
 
+    /** Closing's first step: cancels the window's get (it would replace the preset the user is
+        asked about) and, while a send writes a slot, asks whether to stop it; "Keep Sending"
+        waits for its end. Then runs next, also when the window has been deleted meanwhile. */
+    void settleTransfersThen (std::function<void()> next);
+
     /** Tells the close listeners, which may delete the window inside the call. */
     void closeNow();
 
@@ -81,6 +88,7 @@ public:
     /** Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo; a text box being typed into keeps them. */
     bool keyPressed (const juce::KeyPress& key) override;
 
+    void transferChanged (const TransferStatus& status) override;
     void midiCommunicationFailed (const juce::String& message) override;
     void presetFileFailed (const juce::String& fileName) override;
     void sendRefused (const juce::String& reason) override;
@@ -105,6 +113,7 @@ private:
     void takeFile (const juce::File& file);
     void updateTitle();
     juce::String firstPresetFile (const juce::StringArray& files) const;
+    void whenSendEnds (std::function<void()> next);
 
     QXEditorEngine::Ptr engine;
     juce::File* lastLocation;
@@ -120,6 +129,8 @@ private:
     EditorWindowServices services;
     float fitScale = 1.0f;
     std::unique_ptr<juce::TooltipWindow> tooltips;
+    std::optional<TransferStatus> runningSend;
+    std::vector<std::function<void()>> afterSend;
 
     JUCE_DECLARE_WEAK_REFERENCEABLE (EditorWindow)
     JUCE_DECLARE_NON_COPYABLE (EditorWindow)

@@ -2,6 +2,7 @@
 
 #include "app/alerts/AlertPresenter.h"
 #include "app/alerts/SaveChangesPresenter.h"
+#include "app/alerts/StopSendPresenter.h"
 #include "app/desktop/FileChooserPresenter.h"
 
 /** What every editor window borrows from the application: the way to show alerts and file
@@ -19,4 +20,7 @@ struct EditorWindowServices
 
     /** Asks before an edited preset's window closes; the application always gives one. */
     SaveChangesPresenter* saveChanges = nullptr;
+
+    /** Asks before a closing window's send is stopped; without one a close waits for the send. */
+    StopSendPresenter* stopSend = nullptr;
 };

@@ -28,6 +28,18 @@ void confirmFrom (std::shared_ptr<WindowList> windows, int next, SaveChangesPres
 
 void UnsavedChangesGuard::confirmClose (EditorWindow& window, SaveChangesPresenter& presenter, Done done)
 {
+    juce::Component::SafePointer<EditorWindow> safeWindow (&window);
+    window.settleTransfersThen ([safeWindow, &presenter, done] {
+        // A window closed meanwhile has nothing left to ask about.
+        if (safeWindow == nullptr)
+            return done (true);
+
+        askToSave (*safeWindow, presenter, done);
+    });
+}
+
+void UnsavedChangesGuard::askToSave (EditorWindow& window, SaveChangesPresenter& presenter, Done done)
+{
     if (! window.hasUnsavedEdits())
         return done (true);
 
@@ -50,8 +62,12 @@ void UnsavedChangesGuard::confirmCloseAll (const juce::Array<EditorWindow*>& win
 {
     auto list = std::make_shared<WindowList>();
 
+    // No get may replace a preset while the questions about the others are up.
     for (auto* window : windows)
+    {
+        window->getEngine().cancelGet();
         list->add (window);
+    }
 
     confirmFrom (list, 0, presenter, std::move (done));
 }

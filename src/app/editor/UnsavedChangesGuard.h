@@ -14,11 +14,17 @@ public:
     /** Hears whether the windows asked about may go. */
     using Done = std::function<void (bool mayClose)>;
 
-    /** A window without edits may go at once. Otherwise the question is asked: "Save" saves as
-        the Save command does (true only once the file is written), "Don't Save" is true and
-        "Cancel" false. The window may be deleted before the answer comes; then it is false. */
+    /** First settles the window's transfers (EditorWindow::settleTransfersThen), so the question
+        sees the preset the user had. A window without edits may go at once. Otherwise the
+        question is asked: "Save" saves as the Save command does (true only once the file is
+        written), "Don't Save" is true and "Cancel" false. The window may be deleted before the
+        answer comes; then it is false, or true when it went while its send ran. */
     static void confirmClose (EditorWindow& window, SaveChangesPresenter& presenter, Done done);
 
-    /** Asks for each window in turn, stopping at the first that may not go. */
+    /** Cancels every window's get, then asks for each window in turn, stopping at the first that
+        may not go. */
     static void confirmCloseAll (const juce::Array<EditorWindow*>& windows, SaveChangesPresenter& presenter, Done done);
+
+private:
+    static void askToSave (EditorWindow& window, SaveChangesPresenter& presenter, Done done);
 };

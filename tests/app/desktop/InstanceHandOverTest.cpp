@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <sstream>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
@@ -153,7 +154,7 @@ TEST_F (HandOver, BadMessagesAreDroppedUnanswered)
 
 TEST_F (HandOver, IdleConnectionsTimeOutAndAreCapped)
 {
-    InstanceHandOver running (socket, handler, { 64 * 1024, 300, 4 });
+    InstanceHandOver running (socket, handler, { 64 * 1024, 300, 4, {} });
     std::vector<int> idle;
 
     for (int i = 0; i < 12; ++i)
@@ -171,7 +172,7 @@ TEST_F (HandOver, IdleConnectionsTimeOutAndAreCapped)
     }
 }
 
-TEST_F (HandOver, AStaleSocketIsTakenOverALiveOneIsNot)
+TEST_F (HandOver, OfLaunchesAtOnceOneRunsAndTheOthersHandOverOrGiveUp)
 {
     // What a crashed instance leaves: a socket file nobody listens on.
     {
@@ -182,12 +183,20 @@ TEST_F (HandOver, AStaleSocketIsTakenOverALiveOneIsNot)
     }
 
     {
-        InstanceHandOver first (socket, handler);
-        EXPECT_TRUE (first.isListening());
+        // A second launch comes while the first takes the stale socket over: it may neither
+        // take it too nor start beside it, and gives up while the first does not answer yet.
+        InstanceHandOver::Launch second;
+        InstanceHandOver::Limits limits;
+        limits.beforeListening = [&] { second = InstanceHandOver::launch (socket, line, handler, {}, 300); };
+        const auto first = InstanceHandOver::launch (socket, {}, handler, limits, 5000);
 
-        InstanceHandOver second (socket, handler);
-        EXPECT_FALSE (second.isListening());
-        EXPECT_TRUE (InstanceHandOver::sendToRunningInstance (socket, line, 1000));
+        ASSERT_EQ (first.outcome, InstanceHandOver::Launch::Outcome::running);
+        EXPECT_TRUE (first.running->isListening());
+        EXPECT_EQ (second.outcome, InstanceHandOver::Launch::Outcome::busy);
+        EXPECT_EQ (second.running, nullptr);
+
+        EXPECT_EQ (InstanceHandOver::launch (socket, line, handler).outcome,
+                   InstanceHandOver::Launch::Outcome::handedOver);
     }
 
     EXPECT_FALSE (socket.exists());
@@ -217,10 +226,23 @@ TEST_F (HandOver, TheSocketLivesInAFolderOnlyThisUserCanEnter)
         EXPECT_EQ (chosen, InstanceHandOver::socketIn (chosen.getParentDirectory(), display));
     }
 
-    setenv ("XDG_RUNTIME_DIR", saved.toRawUTF8(), 1);
+    // Without a runtime folder: one in the temporary folder; a link or a stranger's folder of
+    // that name is reported and the next name used.
+    unsetenv ("XDG_RUNTIME_DIR");
+    setenv ("TMPDIR", temp.folder.getFullPathName().toRawUTF8(), 1);
+    const auto own = temp.file ("qx61-editor-" + juce::String (static_cast<juce::int64> (::getuid())));
+    ASSERT_TRUE (own.getSiblingFile ("elsewhere").createDirectory());
+    ASSERT_EQ (::symlink ("elsewhere", own.getFullPathName().toRawUTF8()), 0);
+    std::ostringstream errors;
+    const auto chosen = InstanceHandOver::socketForCurrentSession (errors);
+    EXPECT_EQ (chosen.getParentDirectory(), own.getSiblingFile (own.getFileName() + "-1"));
+    EXPECT_TRUE (InstanceHandOver::isPrivateFolder (chosen.getParentDirectory()));
+    EXPECT_NE (errors.str().find (own.getFullPathName().toStdString() + ": it is a link"), std::string::npos)
+        << errors.str();
+    unsetenv ("TMPDIR");
 
-    if (saved.isEmpty())
-        unsetenv ("XDG_RUNTIME_DIR");
+    if (saved.isNotEmpty())
+        setenv ("XDG_RUNTIME_DIR", saved.toRawUTF8(), 1);
 
     // One instance per display.
     EXPECT_NE (InstanceHandOver::socketIn (runtime, ":0"), InstanceHandOver::socketIn (runtime, ":1"));

@@ -303,6 +303,37 @@ TEST (EditingTest, AnEditedWindowAsksBeforeClosingAndANeverEditedOneDoesNot)
     }
 }
 
+TEST (EditingTest, AGetEndingUnderTheSaveQuestionChangesNeitherTheQuestionNorTheFile)
+{
+    for (const auto quitting : { false, true })
+        for (const auto answer : { Answer::save, Answer::cancel })
+        {
+            SCOPED_TRACE (juce::String (quitting ? "quit " : "close ") + (answer == Answer::save ? "Save" : "Cancel"));
+            Editing e (true);
+            e.harness.useKeyboard();
+            e.engine().setTiming ({ 0, 0, 2000, 9, 0 });
+            TempFolder temp;
+            const auto file = temp.fileWith ("mine.qx6", ModelConstants::qx61DefaultPreset());
+            const auto original = EngineTestSupport::contentsOf (file);
+            ASSERT_TRUE (e.window->openPresetFile (file));
+            e.engine().setParameter (sustainGroup, "CC", 1, false);
+            const auto edited = e.engine().buildPresetMessage (0);
+            QXEditorEngine::Ptr engine (&e.engine()); // the window may close
+
+            // The keyboard's preset would arrive while the question is up.
+            e.engine().startGet (3);
+            e.harness.saveChanges.answers = { answer };
+            e.harness.saveChanges.whileAsking = [&] { dispatchUntil ([&] { return ! engine->isGetRunning(); }); };
+            e.harness.invoke (quitting ? CommandIds::quitCommand : CommandIds::closeWindowCommand);
+
+            EXPECT_EQ (e.harness.saveChanges.questions.size(), 1);
+            EXPECT_EQ (engine->buildPresetMessage (0), edited);
+            EXPECT_EQ (EngineTestSupport::contentsOf (file), answer == Answer::save ? edited : original);
+            EXPECT_EQ (quitting ? e.harness.quitRequests == 1 : e.harness.windows().getNumWindows() == 0,
+                       answer == Answer::save);
+        }
+}
+
 TEST (EditingTest, QuitAsksForEachEditedWindowAndStopsAtCancel)
 {
     for (const auto& [second, quits] : { std::pair<Answer, int> { Answer::cancel, 0 }, { Answer::dontSave, 1 } })

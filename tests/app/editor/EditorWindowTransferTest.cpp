@@ -122,30 +122,48 @@ TEST_F (EditorWindowTransfers, ASilentKeyboardOrAValueAboveMidiEndInTheirAlerts)
     EXPECT_EQ (harness.keyboard->getWriteCount(), 0);
 }
 
-TEST_F (EditorWindowTransfers, ClosingTheWindowOrQuittingStopsTheTransferCleanly)
+TEST (EditorWindowTransfersOnClose, ASendIsStoppedOnlyWhenTheUserSaysSoAndAGetSilently)
 {
-    harness.invoke (CommandIds::newWindowCommand); // the one left after the close
-
-    for (const bool quitting : { false, true })
+    struct Case
     {
-        auto& engine = window->getEngine();
-        quitting ? engine.startGet (1) : (void) engine.sendPreset (1);
-        ASSERT_TRUE (progressed (sentCount() + 50));
+        bool send, quitting;
+        std::deque<bool> stop;
+    };
 
-        if (quitting)
-        {
-            harness.invoke (CommandIds::quitCommand);
-            harness.shell.reset();
-        }
-        else
-        {
-            window->closeWindow();
-            window = harness.windows().getWindow (0);
-            window->getEngine().setTiming ({ 1, 2, 300, 9, 20 });
-        }
+    for (const auto& c :
+         { Case { true, false, { true } }, Case { true, false, { false } }, Case { true, true, { true } },
+           Case { true, true, { false } }, Case { false, false, {} }, Case { false, true, {} } })
+    {
+        SCOPED_TRACE (juce::String (c.send ? "send " : "get ") + (c.quitting ? "quit " : "close ")
+                      + (c.stop.empty()   ? ""
+                         : c.stop.front() ? "Stop"
+                                          : "Keep Sending"));
+        ShellHarness harness (true);
+        harness.useKeyboard();
+        auto& engine = harness.start()->getEngine();
+        engine.setTiming ({ 1, 2, 300, 9, 20 });
+        const auto sent = [&] { return harness.keyboard->getReadRequestCount() + harness.keyboard->getWriteCount(); };
+        const auto keepsSending = c.send && ! c.stop.front();
+        harness.stopSend.answers = c.stop;
 
-        expectSilence();
+        c.send ? (void) engine.sendPreset (4) : engine.startGet (1);
+        ASSERT_TRUE (dispatchUntil ([&] { return sent() > 50; }));
+        harness.invoke (c.quitting ? CommandIds::quitCommand : CommandIds::closeWindowCommand);
+
+        EXPECT_EQ (harness.stopSend.questions,
+                   c.send ? juce::StringArray { "Slot 5 is being written. Stop now and leave it partly written?" }
+                          : juce::StringArray());
+        const auto gone = [&] {
+            return c.quitting ? harness.quitRequests == 1 : harness.windows().getNumWindows() == 0;
+        };
+        EXPECT_EQ (gone(), ! keepsSending);
+
+        // Kept sending, the window goes once the slot holds all of it; stopped, nothing more goes out.
+        ASSERT_TRUE (dispatchUntil (gone, 20000));
+        const auto atStop = sent();
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (200);
+        EXPECT_EQ (sent(), atStop);
+        EXPECT_EQ (harness.keyboard->getWriteCount() == 465, keepsSending);
+        EXPECT_EQ (harness.alerts.numOpen(), 0);
     }
-
-    EXPECT_EQ (harness.alerts.numOpen(), 0);
 }
