@@ -111,7 +111,7 @@ void ApplicationShell::anotherInstanceStarted (const juce::String& commandLine)
 void ApplicationShell::openFile (const juce::File& file, EditorWindow* window)
 {
     if (window != nullptr)
-        window->openPresetFile (file);
+        window->openPresetFileAfterAsking (file);
 }
 
 void ApplicationShell::closeAuxiliaryWindows()
