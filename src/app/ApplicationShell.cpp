@@ -115,7 +115,7 @@ void ApplicationShell::anotherInstanceStarted (const juce::String& commandLine)
 void ApplicationShell::openFile (const juce::File& file, EditorWindow* window)
 {
     if (window != nullptr)
-        window->openPresetFile (file);
+        window->openPresetFileAfterAsking (file);
 }
 
 void ApplicationShell::closeAuxiliaryWindows()
@@ -171,25 +171,38 @@ void ApplicationShell::openUserGuide()
 
     for (const auto& guide : locations)
         if (guide.existsAsFile())
-            return (void) guide.startAsProcess();
+            return guideViewer.show (guide);
 
     setup.alerts.showMessageAsync (setup.applicationName,
                                    "Unable to find User Guide: \r\n" + locations.getFirst().getFullPathName(), nullptr);
 }
 
+void ApplicationShell::guideNotShown (const juce::File& guide)
+{
+    setup.alerts.showMessageAsync (setup.applicationName,
+                                   "No program to show PDF files was found. The guide is at " + guide.getFullPathName(),
+                                   nullptr);
+}
+
+// A window already open may be hidden behind an editor window: it comes to the front with the
+// keyboard focus, where Escape and Return reach it, as a new one would.
 void ApplicationShell::showAboutWindow()
 {
-    if (aboutWindow == nullptr)
-        aboutWindow = new AboutWindow (setup.resources.getAboutImage(), "About " + setup.applicationName,
-                                       { nullptr, commandManager.get() });
+    if (aboutWindow != nullptr)
+        return aboutWindow->toFront (true);
+
+    aboutWindow = new AboutWindow (setup.resources.getAboutImage(), "About " + setup.applicationName,
+                                   { nullptr, commandManager.get() });
 }
 
 void ApplicationShell::showDeviceManagerWindow()
 {
-    if (deviceManagerWindow == nullptr)
-        deviceManagerWindow =
-            new DeviceManagerWindow ("QX" + juce::String (setup.constants.numKeys) + " Editor Device Manager",
-                                     setup.keyboard.getMidiManager(), { nullptr, commandManager.get() });
+    if (deviceManagerWindow != nullptr)
+        return deviceManagerWindow->toFront (true);
+
+    deviceManagerWindow =
+        new DeviceManagerWindow ("QX" + juce::String (setup.constants.numKeys) + " Editor Device Manager",
+                                 setup.keyboard.getMidiManager(), { nullptr, commandManager.get() });
 }
 
 //==============================================================================

@@ -4,6 +4,7 @@
 #include "app/ModelResources.h"
 #include "app/alerts/NativeSaveChangesPresenter.h"
 #include "app/alerts/NativeStopSendPresenter.h"
+#include "app/desktop/DesktopDocumentViewer.h"
 #include "app/dialogs/AboutWindow.h"
 #include "app/dialogs/DeviceManagerWindow.h"
 #include "app/editor/WindowManager.h"
@@ -87,6 +88,7 @@ private:
 
     void openFile (const juce::File& file, EditorWindow* window);
     void quitWithTheLastWindow();
+    void guideNotShown (const juce::File& guide);
 
     Setup setup;
     NativeSaveChangesPresenter nativeSaveChanges;
@@ -98,6 +100,7 @@ private:
     std::unique_ptr<WindowManager> windowManager;
     juce::WeakReference<AboutWindow> aboutWindow;
     juce::WeakReference<DeviceManagerWindow> deviceManagerWindow;
+    DesktopDocumentViewer guideViewer { [this] (const juce::File& guide) { guideNotShown (guide); } };
 
     JUCE_DECLARE_WEAK_REFERENCEABLE (ApplicationShell)
     JUCE_DECLARE_NON_COPYABLE (ApplicationShell)

@@ -1,37 +1,37 @@
 #include "engine/EditHistory.h"
 
-void EditHistory::push (std::vector<Bytes>& steps, const Bytes& data)
+void EditHistory::push (std::vector<Step>& steps, const Step& step)
 {
     if (static_cast<int> (steps.size()) >= maximumSteps)
         steps.erase (steps.begin());
 
-    steps.push_back (data);
+    steps.push_back (step);
 }
 
-void EditHistory::record (const Bytes& before)
+void EditHistory::record (const Step& before)
 {
     push (undoSteps, before);
     redoSteps.clear();
 }
 
-bool EditHistory::undo (const Bytes& current, Bytes& restored)
+bool EditHistory::move (std::vector<Step>& from, std::vector<Step>& to, const Bytes& current,
+                        const juce::File& currentFile, Step& restored)
 {
-    if (undoSteps.empty())
+    if (from.empty())
         return false;
 
-    restored = undoSteps.back();
-    undoSteps.pop_back();
-    push (redoSteps, current);
+    restored = from.back();
+    from.pop_back();
+    push (to, { current, restored.file.has_value() ? std::optional<juce::File> (currentFile) : std::nullopt });
     return true;
 }
 
-bool EditHistory::redo (const Bytes& current, Bytes& restored)
+bool EditHistory::undo (const Bytes& current, const juce::File& currentFile, Step& restored)
 {
-    if (redoSteps.empty())
-        return false;
+    return move (undoSteps, redoSteps, current, currentFile, restored);
+}
 
-    restored = redoSteps.back();
-    redoSteps.pop_back();
-    push (undoSteps, current);
-    return true;
+bool EditHistory::redo (const Bytes& current, const juce::File& currentFile, Step& restored)
+{
+    return move (redoSteps, undoSteps, current, currentFile, restored);
 }

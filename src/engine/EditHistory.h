@@ -2,12 +2,17 @@
 
 #include "model/Control.h"
 
+#include <juce_core/juce_core.h>
+
+#include <optional>
 #include <vector>
 
 /** The undo and redo steps of one preset, each a whole copy of the preset data as it was
     before (or, for redo, after) the step: a copy is a few hundred bytes, and restoring one
     brings back every byte a step touched, however many names address it. Also remembers the
-    data last loaded, saved, got or sent, so a window can tell whether it holds edits. */
+    data last loaded, saved, got or sent, so a window can tell whether it holds edits. A step
+    that replaced the whole preset also holds the file the preset belonged to, which comes back
+    with it: undoing a load must not leave the loaded file's name on the older preset. */
 class EditHistory
 {
 public:
@@ -16,14 +21,22 @@ public:
     /** Steps kept; the oldest go first. */
     static constexpr int maximumSteps = 500;
 
-    /** A change was made; before is the data just before it. Clears the redo steps. */
-    void record (const Bytes& before);
+    struct Step
+    {
+        Bytes data;
+        std::optional<juce::File> file; // only for a step that replaced the whole preset
+    };
 
-    /** The data to go back to, having kept current for redo; false when there is no step. */
-    bool undo (const Bytes& current, Bytes& restored);
+    /** A change was made; before is the data (and, for a whole preset, the file) just before
+        it. Clears the redo steps. */
+    void record (const Step& before);
 
-    /** The data to go forward to, having kept current for undo; false when there is none. */
-    bool redo (const Bytes& current, Bytes& restored);
+    /** The step to go back to, having kept the current data (and file, where the step holds
+        one) for redo; false when there is no step. */
+    bool undo (const Bytes& current, const juce::File& currentFile, Step& restored);
+
+    /** The step to go forward to, kept as undo keeps it; false when there is none. */
+    bool redo (const Bytes& current, const juce::File& currentFile, Step& restored);
 
     bool canUndo() const { return ! undoSteps.empty(); }
     bool canRedo() const { return ! redoSteps.empty(); }
@@ -35,9 +48,11 @@ public:
     bool isEdited (const Bytes& current) const { return current != cleanData; }
 
 private:
-    static void push (std::vector<Bytes>& steps, const Bytes& data);
+    static void push (std::vector<Step>& steps, const Step& step);
+    static bool move (std::vector<Step>& from, std::vector<Step>& to, const Bytes& current,
+                      const juce::File& currentFile, Step& restored);
 
-    std::vector<Bytes> undoSteps;
-    std::vector<Bytes> redoSteps;
+    std::vector<Step> undoSteps;
+    std::vector<Step> redoSteps;
     Bytes cleanData;
 };

@@ -80,7 +80,7 @@ void QXEditorEngine::writeParameter (Control& control, const juce::String& param
     for (int i = 0; i < before.size(); ++i)
         previous.set (control.getImageOffset() + i, before.getUnchecked (i));
 
-    history.record (previous);
+    history.record ({ previous, std::nullopt });
 }
 
 void QXEditorEngine::setParameter (int groupId, const juce::String& parameterName, juce::uint8 value, bool notify)
@@ -147,30 +147,38 @@ void QXEditorEngine::applyWholePreset (const Bytes& presetData)
     }
     else if (model.collectData() != before)
     {
-        history.record (before);
+        history.record ({ before, presetFile });
     }
 }
 
 bool QXEditorEngine::undo()
 {
-    Bytes restored;
+    EditHistory::Step restored;
 
-    if (! history.undo (model.collectData(), restored))
+    if (! history.undo (model.collectData(), presetFile, restored))
         return false;
 
-    model.applyData (restored);
+    restore (restored);
     return true;
 }
 
 bool QXEditorEngine::redo()
 {
-    Bytes restored;
+    EditHistory::Step restored;
 
-    if (! history.redo (model.collectData(), restored))
+    if (! history.redo (model.collectData(), presetFile, restored))
         return false;
 
-    model.applyData (restored);
+    restore (restored);
     return true;
+}
+
+void QXEditorEngine::restore (const EditHistory::Step& step)
+{
+    model.applyData (step.data);
+
+    if (step.file.has_value())
+        presetFile = *step.file;
 }
 
 QXEditorEngine::Bytes QXEditorEngine::buildPresetMessage (juce::uint8 slot) const
@@ -405,13 +413,17 @@ void QXEditorEngine::finish (const RunningTransfer& running, const TransferStatu
 }
 
 //==============================================================================
-bool QXEditorEngine::savePresetFile (const juce::File& file)
+juce::Result QXEditorEngine::savePresetFile (const juce::File& file)
 {
-    if (! PresetFile (file).save (buildPresetMessage (0)))
-        return false;
+    const auto saved = PresetFile (file).save (buildPresetMessage (0));
 
-    markClean();
-    return true;
+    if (saved.wasOk())
+    {
+        presetFile = file;
+        markClean();
+    }
+
+    return saved;
 }
 
 bool QXEditorEngine::loadPresetFile (const juce::File& file)
@@ -424,6 +436,7 @@ bool QXEditorEngine::loadPresetFile (const juce::File& file)
     // The file is the preset now; a get still running would replace it.
     cancel (Kind::get);
     distributePreset (*message);
+    presetFile = file;
     markClean();
     return true;
 }

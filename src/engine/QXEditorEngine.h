@@ -120,15 +120,22 @@ public:
     //==============================================================================
     // Files.
 
-    /** Writes the preset message for slot 0; false (the old file intact) when it fails. */
-    bool savePresetFile (const juce::File& file);
+    /** Writes the preset message for slot 0 and takes the file as the preset's; on failure the
+        reason, the old file intact and the preset's file unchanged. */
+    juce::Result savePresetFile (const juce::File& file);
 
-    /** Applies a file of exactly the preset length; false, the model unchanged, otherwise. */
+    /** Applies a file of exactly the preset length and takes it as the preset's file; false,
+        the model unchanged, otherwise. */
     bool loadPresetFile (const juce::File& file);
+
+    /** The file the preset was last loaded from or saved to (none for a new preset); undo and
+        redo of a whole preset bring back the file it had. */
+    const juce::File& getPresetFile() const { return presetFile; }
 
     //==============================================================================
     // Undo and redo: every change of a byte through setParameter is one step, and so is every
-    // whole preset applied (a get or a load). Undo reports every parameter, as applying does.
+    // whole preset applied (a get or a load), with its file. Undo reports every parameter, as
+    // applying does.
 
     bool undo();
     bool redo();
@@ -163,6 +170,7 @@ private:
     void handleAsyncUpdate() override;
 
     void distributePreset (const Bytes& presetMessage);
+    void restore (const EditHistory::Step& step);
 
     /** Applies the data as one undo step; the first preset an engine gets is its clean start. */
     void applyWholePreset (const Bytes& presetData);
@@ -190,6 +198,7 @@ private:
     juce::String filePattern;
     Timing timing;
     EditHistory history;
+    juce::File presetFile;
     bool hasPreset = false;
     std::ostream* diagnostics = &std::cout;
 

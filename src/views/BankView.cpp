@@ -94,11 +94,11 @@ void BankView::buildBanks()
 
 void BankView::showCurrentBank()
 {
-    // Removing the bank that holds the focus would hand it to the first widget left, the
-    // section's toggle, where a later Return would flip it unseen. Its edit is committed.
-    for (auto* bank : banks)
-        if (bank->hasKeyboardFocus (true))
-            bank->giveAwayKeyboardFocus();
+    // The focus leaves with the page, from its widgets and from the section's toggle alike:
+    // left on the toggle, or handed to it as the first widget left when the page goes, it would
+    // let a later Return flip it unseen. An edit being typed is committed.
+    if (hasKeyboardFocus (true))
+        giveAwayKeyboardFocus();
 
     for (auto* bank : banks)
     {

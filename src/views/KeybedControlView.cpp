@@ -20,9 +20,10 @@ KeybedControlView::KeybedControlView (QXEditorEngine::Ptr engine)
     auto* upper = zoneViews.add (new KeybedParameterView (engine, "Upper Keybed"));
 
     // The single zone and the lower zone take the same place; only one of them is ever shown.
+    // The upper zone sits level beside the lower one.
     single->setBounds (divider.getRight() + 5, 10, 300, 200);
-    lower->setBounds (divider.getRight() + 5, 10, 300, 200);
-    upper->setBounds (lower->getRight() + 5, 15, 300, 200);
+    lower->setBounds (single->getBounds());
+    upper->setBounds (lower->getBounds().withX (lower->getRight() + 5));
 
     // Which zones show is decided by the split mode box's first notification.
     for (auto* zone : zoneViews)

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The editor as a Linux desktop program, driven with real X events on a 1366 x 768 screen: the
 # window fits it, no TCP port is open, a second plain launch leaves one process with one window,
-# Escape closes the get dialog (which belongs to its window), Ctrl+Q quits from a dialog, and
-# closing the last window ends the process, and of two launches at once one stays, twelve times. Keeps screenshots of the get dialog and the window.
+# Escape closes the get dialog (which belongs to its window) and About, also when About was behind
+# the window when asked for again, Ctrl+Q quits from a dialog, closing the last window ends the
+# process, and of two launches at once one stays, twelve times. Keeps screenshots of the get dialog
+# and the window.
 # Usage: end-to-end-desktop.sh EDITOR ARTIFACT_FOLDER. Exits 77 (skipped) where no display can be made.
 if [ -z "${QX_E2E_NESTED:-}" ] && command -v xvfb-run >/dev/null; then
     QX_E2E_NESTED=1 exec xvfb-run -a -s "-screen 0 1366x768x24" "$0" "$@"
@@ -47,6 +49,21 @@ if command -v xprop >/dev/null; then
 fi
 pressUntil "$dialog" Escape waitForNoWindow "Get Preset From Hardware" || fail "Escape left the get dialog open"
 [ "$(grep -c " OUT " "$work/midi.log" 2>/dev/null)" -eq 0 ] || fail "Escape started a get"
+
+# About, opened again from the "Help" menu while it is behind the window, comes to the front with
+# the keyboard, where Escape closes it.
+openAbout()
+{
+    clickAt "$main" 238 12                               # "Help"
+    clickAt "$main" 262 38                               # "About"
+    waitForWindow "About $app" >/dev/null
+}
+openAbout || fail "no About window"
+clickAt "$main" 1100 600
+openAbout || fail "no About window the second time"
+sleep 0.5
+xdotool key Escape
+waitForNoWindow "About $app" || fail "Escape left About open"
 
 # Ctrl+Q with the dialog in front quits.
 dialog="$(clickUntilWindow "$main" 130 $((mainViewTop + 22)) "Get Preset From Hardware")" || fail "no second get dialog"

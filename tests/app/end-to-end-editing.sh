@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Drives the built editor with real X events through typing, paging, undo and closing with edits:
-# a typed value reaches the file on Ctrl+S, Return after paging leaves the section's flag alone,
-# Ctrl+Z takes an edit back, and closing an edited window asks first (Cancel keeps it).
+# a typed value reaches the file on Ctrl+S, Return after paging leaves the section's flag alone
+# (also when a click gave the flag the focus), Ctrl+Z takes an edit back, closing an edited window
+# asks first (Cancel keeps it), and so does opening a file over it, whose undo brings back the old
+# file's name. The file choosers take typing at once; "gig v1.2" is saved as "gig v1.2.qx6".
 # Keeps screenshots of a focused box, an open pop-up list and the mode combo boxes.
 # Usage: end-to-end-editing.sh EDITOR ARTIFACT_FOLDER. Exits 77 (skipped) where no display can be made.
 source "$(dirname "$0")/e2e-support.sh"
 
-${editorEnv[@]+"${editorEnv[@]}"} "$editor" --simulator >"$work/editor.log" 2>&1 &
+mkdir -p "$work/home"
+HOME="$work/home" ${editorEnv[@]+"${editorEnv[@]}"} "$editor" --simulator >"$work/editor.log" 2>&1 &
 editorPid=$!
 main="$(waitForWindow "$app - Untitled 1")" || fail "no first window"
 sleep 1
@@ -68,6 +71,17 @@ import -window root -crop 1000x400+0+$((bankTop + 40)) "$artifacts/editing-pop-u
 xdotool key Escape
 sleep 0.3
 
+# A click gives the pads' toggle the focus; after paging, Return leaves it as the click set it.
+save
+before="$(changes)"
+clickAt "$main" 477 $((mainViewTop + 6))             # the pads' "MIDI to DIN" toggle
+import -window "$main" -crop 200x30+380+$((mainViewTop - 8)) "$artifacts/editing-focused-toggle.png"
+clickAt "$main" 1178 $((mainViewTop + 18))           # the next-bank arrow
+xdotool key Return
+sleep 0.5
+save
+[ "$(changes)" != "$before" ] || fail "Return after paging flipped the toggle back (or the click was lost)"
+
 # Closing the edited window asks; Cancel keeps it. A loaded machine can lose the keys that picked
 # the modes above, so make sure of one edit: a value being typed counts, as Ctrl+W commits it first.
 clickAt "$main" 204 $((menuBar + 470))               # back to the "Knobs" tab
@@ -83,5 +97,35 @@ import -window "$question" "$artifacts/editing-save-question.png"
 pressUntil "$question" Escape waitForNoWindow "$app" || fail "the question stayed up"
 sleep 0.5
 xdotool search --name "^$app - edited\$" >/dev/null || fail "Cancel closed the window"
+
+# Opening a file over the edits asks first: Save keeps them in their file, then the file opens.
+# Ctrl+Z brings back the edited preset with its own file's name, so Ctrl+S cannot overwrite the other.
+cp "$original" "$work/other.qx6"
+clickAt "$main" 204 $((menuBar + 470))               # the window in front takes the file
+timeout 20 "$editor" --simulator "$work/other.qx6" >>"$work/editor.log" 2>&1 || fail "no second hand-over"
+question="$(waitForWindow "$app")" || fail "opening over edits did not ask"
+pressUntil "$question" Return waitForNoWindow "$app" || fail "the question stayed up"
+waitForWindow "$app - other" >/dev/null || fail "other.qx6 not opened after Save"
+grep -q " 42$" <<<"$(changes)" || fail "Save before opening: $(changes | tr '\n' ';')"
+pressUntil "$main" ctrl+z waitForWindow "$app - edited" >/dev/null || fail "Ctrl+Z left the other file's name"
+
+# The save chooser takes the name as typed at once; the open chooser's list takes the keys.
+xdotool key --clearmodifiers ctrl+n
+second="$(waitForWindow "$app - Untitled 2")" || fail "no second window"
+pressUntil "$second" ctrl+s waitForWindow "Select Filename to save" >/dev/null || fail "no save chooser"
+sleep 0.5
+xdotool type --delay 50 "gig v1.2"
+xdotool key Return
+waitForWindow "$app - gig v1.2" >/dev/null || fail "the typed name was not saved: $(ls "$work/home")"
+[ -f "$work/home/gig v1.2.qx6" ] || fail "saved as $(ls "$work/home"), not gig v1.2.qx6"
+xdotool key --clearmodifiers ctrl+o
+waitForWindow "Select Filename to open" >/dev/null || fail "no open chooser"
+sleep 1
+xdotool key Down Return
+for _ in $(seq 50); do
+    [ "$(xdotool search --name "^$app - gig v1.2\$" | wc -l)" -eq 2 ] && break
+    sleep 0.1
+done
+[ "$(xdotool search --name "^$app - gig v1.2\$" | wc -l)" -eq 2 ] || fail "Open did not list or open gig v1.2.qx6"
 
 echo "passed; screenshots in $artifacts/editing-*.png"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # "Open User Guide" (Ctrl+H) opens the guide both in the program as built and as installed: a
-# stand-in xdg-open records what the editor asks the desktop to show.
+# stand-in xdg-open records what the editor asks the desktop to show. With one that fails, an
+# alert says where the guide is, and no viewer process is left unreaped.
 # Usage: end-to-end-guide.sh EDITOR ARTIFACT_FOLDER. Exits 77 (skipped) where no display can be made.
 source "$(dirname "$0")/e2e-support.sh"
 
@@ -47,4 +48,18 @@ for program in "$editor" "$work/prefix/bin/qx61-editor"; do
         || fail "$program opened $shown, not the guide beside it"
     [ "$(head -c 5 "$shown")" = "%PDF-" ] || fail "$shown is no PDF"
 done
-echo passed
+
+printf '#!/bin/sh\necho "xdg-open: no method available" >&2\nexit 3\n' >"$work/bin/xdg-open"
+HOME="$work/home" PATH="$work/bin:$PATH" ${editorEnv[@]+"${editorEnv[@]}"} "$editor" >"$work/editor.log" 2>&1 &
+editorPid=$!
+main="$(waitForWindow "$app - Untitled 1")" || fail "no window"
+clickAt "$main" 1100 600
+pressUntil "$main" "ctrl+h ctrl+h" waitForWindow "$app" >/dev/null || fail "no alert when no viewer shows the guide"
+sleep 0.5
+import -window root "$artifacts/guide-no-viewer.png"
+for _ in $(seq 30); do
+    [ -z "$(ps -o pid= --ppid "$editorPid")" ] && break
+    sleep 0.1
+done
+[ -z "$(ps -o pid= --ppid "$editorPid")" ] || fail "viewers left: $(ps -o pid=,stat=,args= --ppid "$editorPid")"
+echo "passed; screenshot in $artifacts/guide-no-viewer.png"

@@ -177,6 +177,9 @@ TEST_F (ControlViewsTest, TheKeybedsSplitModeChoosesItsPanels)
         EXPECT_EQ (engine.stored (keybedGroup, 0, "Split Mode"), itemId - 1);
     }
 
+    // Side by side, the two panels line up.
+    EXPECT_EQ (view.getZoneViews()[1]->getY(), view.getZoneViews()[2]->getY());
+
     // A value the box has no item for counts as split, and is not overwritten.
     engine.applyWith (keybedGroup, 0, "Split Mode", 5);
     EXPECT_EQ (splitMode.getText(), "");

@@ -21,7 +21,7 @@ juce::String TitledAlertWindow::openingMessage (const juce::String& fileName)
     return "Error Opening " + fileName + "\r\n" + " Invalid Preset Data";
 }
 
-juce::String TitledAlertWindow::savingMessage (const juce::String& fileName)
+juce::String TitledAlertWindow::savingMessage (const juce::String& fileName, const juce::String& reason)
 {
-    return "Error Saving " + fileName + "\r\n" + " Could not write the file";
+    return "Error Saving " + fileName + "\r\n " + reason;
 }

@@ -20,8 +20,8 @@ public:
     /** "Error Opening a.qx6" and " Invalid Preset Data" on two lines. */
     static juce::String openingMessage (const juce::String& fileName);
 
-    /** "Error Saving a.qx6" and " Could not write the file" on two lines. */
-    static juce::String savingMessage (const juce::String& fileName);
+    /** "Error Saving a.qx6" and the reason the file could not be written, on two lines. */
+    static juce::String savingMessage (const juce::String& fileName, const juce::String& reason);
 
 private:
     TitledAlertWindow() = default;

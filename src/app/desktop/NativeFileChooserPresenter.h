@@ -2,10 +2,15 @@
 
 #include "app/desktop/FileChooserPresenter.h"
 
-/** The platform's open and save dialogs, one at a time. */
+/** The platform's open and save dialogs, one at a time. The framework's own dialog, used where
+    the desktop offers none, opens with the focus in its name field (save) or its file list
+    (open), so typing goes there at once. */
 class NativeFileChooserPresenter : public FileChooserPresenter
 {
 public:
+    NativeFileChooserPresenter();
+    ~NativeFileChooserPresenter() override;
+
     void chooseFileToOpen (const juce::String& title, const juce::File& startLocation, const juce::String& pattern,
                            Callback callback) override;
     void chooseFileToSave (const juce::String& title, const juce::File& startLocation, const juce::String& pattern,
@@ -17,8 +22,11 @@ public:
     static juce::File startFor (const juce::File& startLocation);
 
 private:
+    class FocusOnShow;
+
     void launch (const juce::String& title, const juce::File& startLocation, const juce::String& pattern, int flags,
                  Callback callback);
 
+    std::unique_ptr<FocusOnShow> focus; // before the chooser, so it goes after it
     std::unique_ptr<juce::FileChooser> chooser;
 };

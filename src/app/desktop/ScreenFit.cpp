@@ -45,8 +45,18 @@ ScreenFit::Placement ScreenFit::fit (juce::Rectangle<int> wanted, juce::BorderSi
 
 void ScreenFit::keepOnScreen (EditorWindow& window)
 {
-    if (auto* peer = window.getPeer())
-        place (window, peer->getBounds().getPosition());
+    auto* peer = window.getPeer();
+
+    if (peer == nullptr)
+        return;
+
+    // Only a window off the work area moves: the window manager answers every move with the
+    // place it gave, and that answer must not start another move.
+    const auto bounds = peer->getBounds();
+    const auto* display = juce::Desktop::getInstance().getDisplays().getDisplayForRect (bounds);
+
+    if (display == nullptr || ! display->userArea.contains (frameOf (window).addedTo (bounds)))
+        place (window, bounds.getPosition());
 }
 
 void ScreenFit::place (EditorWindow& window, juce::Point<int> wanted)
@@ -57,8 +67,13 @@ void ScreenFit::place (EditorWindow& window, juce::Point<int> wanted)
         return window.setTopLeftPosition (wanted);
 
     // Sizes are the window's own, at scale 1; positions are the desktop's.
+    const auto frame = frameOf (window);
     const auto placement =
-        fit ({ wanted.x, wanted.y, window.getWidth(), window.getHeight() }, frameOf (window), display->userArea);
+        fit ({ wanted.x, wanted.y, window.getWidth(), window.getHeight() }, frame, display->userArea);
     window.setFitScale (placement.scale);
-    window.setTopLeftPosition ((placement.topLeft.toFloat() / placement.scale).roundToInt());
+
+    // A window manager takes the place asked for a framed window as its frame's (the gravity a
+    // window has unless it asks for another), so the request names the frame's corner.
+    const auto frameCorner = placement.topLeft - juce::Point<int> (frame.getLeft(), frame.getTop());
+    window.setTopLeftPosition ((frameCorner.toFloat() / placement.scale).roundToInt());
 }

@@ -25,6 +25,7 @@ public:
     /** Places the editor window at the wanted top-left or where it fits, on the display there. */
     static void place (EditorWindow& window, juce::Point<int> wanted);
 
-    /** Places the window where it fits, from where it is now. */
+    /** Places the window where it fits, from where it is now; one that fits stays. Nothing
+        before it is on the desktop. */
     static void keepOnScreen (EditorWindow& window);
 };

@@ -1,6 +1,7 @@
 #include "app/editor/EditorWindow.h"
 
 #include "app/CommandTable.h"
+#include "app/desktop/ScreenFit.h"
 #include "app/editor/UnsavedChangesGuard.h"
 #include "views/EditorComponent.h"
 
@@ -13,13 +14,15 @@ const juce::String openTitle ("Select Filename to open");
 const juce::String saveTitle ("Select Filename to save");
 } // namespace
 
-EditorWindow::EditorWindow (const juce::String& title, EditorComponent* content, QXEditorEngine::Ptr engineIn,
+EditorWindow::EditorWindow (const juce::String& untitledNameIn, EditorComponent* content, QXEditorEngine::Ptr engineIn,
                             juce::File* lastLocationIn, WindowCloseListener* closeListener,
                             const EditorWindowServices& servicesIn)
-    : juce::DocumentWindow (title, windowBackground,
+    : juce::DocumentWindow (titleFor (servicesIn.applicationName, untitledNameIn), windowBackground,
                             juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton, false),
       engine (std::move (engineIn)),
       lastLocation (lastLocationIn),
+      untitledName (untitledNameIn),
+      documentName (untitledNameIn),
       services (servicesIn)
 {
     content->addMainSectionButtonListener (this);
@@ -83,8 +86,23 @@ bool EditorWindow::openPresetFile (const juce::File& file)
         return false;
     }
 
-    takeFile (file);
+    updateTitle();
     return true;
+}
+
+void EditorWindow::openPresetFileAfterAsking (const juce::File& file)
+{
+    commitEdits();
+
+    if (services.saveChanges == nullptr)
+        return (void) openPresetFile (file);
+
+    // The question is the closing one: the preset shown now goes either way.
+    juce::Component::SafePointer<EditorWindow> window (this);
+    UnsavedChangesGuard::confirmClose (*this, *services.saveChanges, [window, file] (bool mayReplace) {
+        if (window != nullptr && mayReplace)
+            window->openPresetFile (file);
+    });
 }
 
 void EditorWindow::save()
@@ -101,10 +119,10 @@ void EditorWindow::saveThen (std::function<void (bool saved)> done)
 {
     commitEdits();
 
-    if (! currentFile.existsAsFile())
+    if (! getCurrentFile().existsAsFile())
         return saveAsThen (std::move (done));
 
-    const auto saved = saveToFile (currentFile, false);
+    const auto saved = saveToFile (getCurrentFile(), false);
 
     if (done)
         done (saved);
@@ -133,10 +151,13 @@ void EditorWindow::saveChosenFile (const juce::File& chosen, std::function<void 
 {
     auto named = chosen;
 
-    if (chosen.getFileExtension().isEmpty())
+    // As the open dialog matches names: it must list the file saved.
+    if (! isPresetFileName (chosen, ! juce::File::areFileNamesCaseSensitive()))
     {
-        // A name typed without an extension would make a file the open dialog then hides.
-        named = chosen.withFileExtension (engine->getFilePattern().fromLastOccurrenceOf (".", false, false));
+        // A name without the extension (or with a dot of its own, "gig v1.2") would make a file
+        // the open dialog then hides: the extension is added, never put in place of a part.
+        named =
+            juce::File (chosen.getFullPathName() + engine->getFilePattern().fromLastOccurrenceOf ("*", false, false));
 
         // The chooser warned only about the name as typed: an existing file is offered again by
         // its full name, where the chooser asks before overwriting it.
@@ -153,16 +174,16 @@ void EditorWindow::saveChosenFile (const juce::File& chosen, std::function<void 
 bool EditorWindow::saveToFile (const juce::File& file, bool chosenByUser)
 {
     // A file that could not be written is not this window's file: title and file stay.
-    if (! engine->savePresetFile (file))
+    if (const auto saved = engine->savePresetFile (file); saved.failed())
     {
-        showFileError (TitledAlertWindow::savingMessage (file.getFileName()));
+        showFileError (TitledAlertWindow::savingMessage (file.getFileName(), saved.getErrorMessage()));
         return false;
     }
 
     if (chosenByUser)
         *lastLocation = file.getParentDirectory();
 
-    takeFile (file);
+    updateTitle();
     return true;
 }
 
@@ -174,20 +195,20 @@ void EditorWindow::loadFromFile()
     services.fileChooser.chooseFileToOpen (openTitle, *lastLocation, engine->getFilePattern(),
                                            [window] (const juce::File& chosen) {
                                                if (window != nullptr && chosen != juce::File())
-                                                   window->openPresetFile (chosen);
+                                                   window->openPresetFileAfterAsking (chosen);
                                            });
-}
-
-void EditorWindow::takeFile (const juce::File& file)
-{
-    currentFile = file;
-    currentFileName = file.getFileNameWithoutExtension();
-    updateTitle();
 }
 
 void EditorWindow::updateTitle()
 {
-    setName (services.applicationName + " - " + currentFileName);
+    const auto& file = getCurrentFile();
+    documentName = file == juce::File() ? untitledName : file.getFileNameWithoutExtension();
+    setName (titleFor (services.applicationName, documentName));
+}
+
+juce::String EditorWindow::titleFor (const juce::String& applicationName, const juce::String& document)
+{
+    return applicationName + " - " + document;
 }
 
 //==============================================================================
@@ -281,11 +302,6 @@ bool EditorWindow::hasUnsavedEdits()
     return engine->hasUnsavedEdits();
 }
 
-juce::String EditorWindow::getDocumentName() const
-{
-    return getName().fromFirstOccurrenceOf (" - ", false, false);
-}
-
 void EditorWindow::commitEdits()
 {
     getEditorComponent().commitEdits();
@@ -318,10 +334,9 @@ bool EditorWindow::keyPressed (const juce::KeyPress& key)
 
     if (! getEditorComponent().isEditingText())
     {
-        if (undoKey)
-            engine->undo();
-        else
-            engine->redo();
+        // A whole preset's step brings back its file, and so the title.
+        if (undoKey ? engine->undo() : engine->redo())
+            updateTitle();
     }
 
     return true;
@@ -380,6 +395,18 @@ void EditorWindow::buttonClicked (juce::Button* button)
         loadFromFile();
 }
 
+void EditorWindow::moved()
+{
+    juce::DocumentWindow::moved();
+
+    // Fitting moves the window too; that move needs no second fit.
+    if (fitting)
+        return;
+
+    const juce::ScopedValueSetter<bool> guard (fitting, true);
+    ScreenFit::keepOnScreen (*this);
+}
+
 float EditorWindow::getDesktopScaleFactor() const
 {
     return fitScale * juce::DocumentWindow::getDesktopScaleFactor();
@@ -430,15 +457,18 @@ void EditorWindow::filesDropped (const juce::StringArray& files, int, int)
     const auto path = firstPresetFile (files);
 
     if (path.isNotEmpty())
-        openPresetFile (juce::File (path));
+        openPresetFileAfterAsking (juce::File (path));
+}
+
+bool EditorWindow::isPresetFileName (const juce::File& file, bool ignoreCase) const
+{
+    return file.getFileName().matchesWildcard (engine->getFilePattern(), ignoreCase);
 }
 
 juce::String EditorWindow::firstPresetFile (const juce::StringArray& files) const
 {
-    const auto pattern = engine->getFilePattern();
-
     for (const auto& path : files)
-        if (juce::File::isAbsolutePath (path) && juce::File (path).getFileName().matchesWildcard (pattern, true))
+        if (juce::File::isAbsolutePath (path) && isPresetFileName (juce::File (path), true))
             return path;
 
     return {};

@@ -24,9 +24,9 @@ class EditorWindow :
     public juce::FileDragAndDropTarget
 {
 public:
-    /** Takes ownership of the content; lastLocation is the application's, shared by every
-        window. */
-    EditorWindow (const juce::String& title, EditorComponent* content, QXEditorEngine::Ptr engine,
+    /** Takes ownership of the content; untitledName ("Untitled 1") names the preset until it
+        has a file; lastLocation is the application's, shared by every window. */
+    EditorWindow (const juce::String& untitledName, EditorComponent* content, QXEditorEngine::Ptr engine,
                   juce::File* lastLocation, WindowCloseListener* closeListener, const EditorWindowServices& services);
     ~EditorWindow() override;
 
@@ -35,6 +35,10 @@ public:
     /** Loads the file; on success the window takes it as its current file and title, otherwise
         the file error box reports it and nothing changes. */
     bool openPresetFile (const juce::File& file);
+
+    /** Opens the file as the user asked for it (Load From File, a drop, a hand-over): a window
+        holding edits first asks whether to save them, as closing does. */
+    void openPresetFileAfterAsking (const juce::File& file);
 
     void save();
     void saveAs();
@@ -63,13 +67,16 @@ public:
     bool hasUnsavedEdits();
 
     /** The name the window's preset goes by: its file's, or "Untitled N". */
-    juce::String getDocumentName() const;
+    const juce::String& getDocumentName() const { return documentName; }
+
+    /** The window title for a document: "program - document". */
+    static juce::String titleFor (const juce::String& applicationName, const juce::String& document);
 
     /** Ends typing in a number box as leaving it would; every command that reads, writes or
         replaces the preset does this first. */
     void commitEdits();
 
-    const juce::File& getCurrentFile() const { return currentFile; }
+    const juce::File& getCurrentFile() const { return engine->getPresetFile(); }
     QXEditorEngine& getEngine() const { return *engine; }
     EditorComponent& getEditorComponent() const;
     GetPresetWindow* getGetPresetWindow() const { return getPresetWindow.get(); }
@@ -96,6 +103,10 @@ public:
     bool isInterestedInFileDrag (const juce::StringArray& files) override;
     void filesDropped (const juce::StringArray& files, int x, int y) override;
 
+    /** A window moved off the work area, by the window manager placing or framing it or by the
+        user, is fitted back onto it (see ScreenFit). */
+    void moved() override;
+
     /** Scales the whole window down where the screen is too small for it (see ScreenFit). */
     void setFitScale (float scale) { fitScale = scale; }
     float getDesktopScaleFactor() const override;
@@ -110,16 +121,16 @@ private:
     void saveChosenFile (const juce::File& chosen, std::function<void (bool saved)> done);
     bool saveToFile (const juce::File& file, bool chosenByUser);
     void saveAsThen (std::function<void (bool saved)> done);
-    void takeFile (const juce::File& file);
     void updateTitle();
+    bool isPresetFileName (const juce::File& file, bool ignoreCase) const;
     juce::String firstPresetFile (const juce::StringArray& files) const;
     void whenSendEnds (std::function<void()> next);
 
     QXEditorEngine::Ptr engine;
     juce::File* lastLocation;
     juce::Array<WindowCloseListener*> closeListeners;
-    juce::String currentFileName;
-    juce::File currentFile;
+    const juce::String untitledName;
+    juce::String documentName;
     juce::WeakReference<SendPresetWindow> sendPresetWindow;
     juce::WeakReference<GetPresetWindow> getPresetWindow;
     juce::WeakReference<MidiErrorAlertWindow> midiErrorAlert;
@@ -128,6 +139,7 @@ private:
     std::unique_ptr<TransferStatusStrip> transferStatus;
     EditorWindowServices services;
     float fitScale = 1.0f;
+    bool fitting = false;
     std::unique_ptr<juce::TooltipWindow> tooltips;
     std::optional<TransferStatus> runningSend;
     std::vector<std::function<void()>> afterSend;

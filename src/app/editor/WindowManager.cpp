@@ -22,9 +22,8 @@ WindowManager::~WindowManager()
 EditorWindow* WindowManager::createEditorWindow (EditorComponent* content, QXEditorEngine::Ptr engine)
 {
     ++untitledCount;
-    const auto title = services.applicationName + " - Untitled " + juce::String (untitledCount);
-
-    auto* window = new EditorWindow (title, content, engine, lastLocation, nullptr, services);
+    auto* window =
+        new EditorWindow ("Untitled " + juce::String (untitledCount), content, engine, lastLocation, nullptr, services);
     engine->addListener (window);
 
     const auto n = windows.size();
@@ -100,15 +99,4 @@ void WindowManager::bringAllWindowsToFront()
 
         window->toFront (true);
     }
-}
-
-bool WindowManager::openFileInActiveWindow (const juce::File& file)
-{
-    if (auto* window = getActiveWindow())
-    {
-        window->openPresetFile (file);
-        return true;
-    }
-
-    return false;
 }

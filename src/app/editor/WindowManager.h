@@ -24,9 +24,6 @@ public:
     void minimiseActiveWindow();
     void bringAllWindowsToFront();
 
-    /** Opens the file in the active editor window; false when none is active. */
-    bool openFileInActiveWindow (const juce::File& file);
-
     /** The first editor window, in creation order, that is the active top-level window. */
     EditorWindow* getActiveWindow() const;
 

@@ -1,5 +1,7 @@
 #include "app/AppTestSupport.h"
 #include "app/desktop/NativeFileChooserPresenter.h"
+#include "engine/files/FileAccess.h"
+#include "model/ControlGroup.h"
 #include "views/EditorComponent.h"
 
 #include <gtest/gtest.h>
@@ -77,20 +79,24 @@ TEST_F (EditorWindowFiles, SaveAsThenSaveThenLoadFollowTheCurrentFile)
 
 TEST_F (EditorWindowFiles, SaveAsAddsTheExtensionToANameTypedWithoutOne)
 {
-    // name → name.qx6; an existing name.qx6 is offered again by its full name before it is overwritten.
-    const auto typed = temp.file ("typed");
-    const auto saved = temp.file ("typed.qx6");
-    harness.chooser.answers = { typed };
-    window->saveAs();
-    EXPECT_EQ (saved.getSize(), 476);
-    EXPECT_FALSE (typed.exists());
-    EXPECT_EQ (title(), "Kavori QX61 Editor - typed");
+    // name → name.qx6, a dot of the name's own kept; an existing name.qx6 is offered again by its
+    // full name before it is overwritten.
+    for (const auto* name : { "gig v1.2", "typed" })
+    {
+        const auto typed = temp.file (name);
+        harness.chooser.answers = { typed };
+        window->saveAs();
+        EXPECT_EQ (temp.file (juce::String (name) + ".qx6").getSize(), 476);
+        EXPECT_FALSE (typed.exists());
+        EXPECT_EQ (title(), "Kavori QX61 Editor - " + juce::String (name));
+    }
 
+    const auto saved = temp.file ("typed.qx6");
     saved.replaceWithText ("older");
-    harness.chooser.answers = { typed, {} };
+    harness.chooser.answers = { temp.file ("typed"), {} };
     window->saveAs();
-    ASSERT_EQ (harness.chooser.requests.size(), 3u);
-    EXPECT_EQ (harness.chooser.requests[2].startLocation, saved);
+    ASSERT_EQ (harness.chooser.requests.size(), 4u);
+    EXPECT_EQ (harness.chooser.requests[3].startLocation, saved);
     EXPECT_EQ (saved.loadFileAsString(), "older");
 }
 
@@ -133,7 +139,9 @@ TEST_F (EditorWindowFiles, FailedLoadsAndSavesShowOneFileErrorAtATimeAndKeepTheW
     harness.chooser.answers.push_back (blocked);
     window->saveAs();
 
-    EXPECT_EQ (harness.alerts.only(), "File Error: Error Saving d.qx6\r\n Could not write the file");
+    // The box says why, in the words the tool uses.
+    EXPECT_EQ (harness.alerts.only(),
+               "File Error: Error Saving d.qx6\r\n " + blocked.getFullPathName() + ": " + FileAccess::isDirectory);
     EXPECT_EQ (title(), "Kavori QX61 Editor - a");
     EXPECT_EQ (harness.shell->getLastLocation(), temp.folder);
 
@@ -170,6 +178,34 @@ TEST_F (EditorWindowFiles, OpenStartAndDropShowTheFileAndItsPreset)
 
     window->filesDropped (files, 10, 10);
     EXPECT_EQ (shows (window), "h: Dropped");
+}
+
+TEST_F (EditorWindowFiles, OpeningOverEditsAsksFirstAndUndoBringsBackTheFileWithThePreset)
+{
+    using Answer = SaveChangesPresenter::Answer;
+    const auto b = presetFile ("b.qx6", "Loaded B");
+    window->getEngine().setParameter (ControlGroup::knobGroup, 0, "CC", 99, true);
+
+    // Cancel keeps the edits; Don't Save opens the file over them.
+    window->filesDropped ({ b.getFullPathName() }, 0, 0);
+    harness.saveChanges.answers = { Answer::dontSave };
+    harness.chooser.answers = { b };
+    window->loadFromFile();
+    EXPECT_EQ (harness.saveChanges.questions.joinIntoString ("|"),
+               "Save changes to Untitled 1?|Save changes to Untitled 1?");
+    EXPECT_EQ (shows (window), "b: Loaded B");
+
+    // Undo brings back the untitled preset with its edit, redo the file; Save then asks for a name.
+    const juce::KeyPress undoKey ('z', juce::ModifierKeys::commandModifier, 0);
+    window->keyPressed (undoKey);
+    EXPECT_EQ (title(), "Kavori QX61 Editor - Untitled 1");
+    EXPECT_EQ (window->getCurrentFile(), juce::File());
+    EXPECT_EQ (window->getEngine().getModel().getControl (ControlGroup::knobGroup, 0)->getParameter ("CC"), 99);
+    window->keyPressed (juce::KeyPress ('y', juce::ModifierKeys::commandModifier, 0));
+    EXPECT_EQ (shows (window), "b: Loaded B");
+    window->keyPressed (undoKey);
+    window->save();
+    EXPECT_TRUE (harness.chooser.requests.back().saving);
 }
 
 TEST_F (EditorWindowFiles, AHandedOverFileWithNoEditorInFrontGetsANewWindow)

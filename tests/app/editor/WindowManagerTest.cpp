@@ -124,3 +124,14 @@ TEST (ScreenFit, AWindowThatDoesNotFitMovesUpAndOnlyThenShrinks)
         EXPECT_FLOAT_EQ (placement.scale, c.expected.scale) << c.workArea.toString();
     }
 }
+
+TEST (ScreenFit, AWindowMovedOffTheWorkAreaIsFittedBack)
+{
+    // As when the window manager places or frames a window after the first fit.
+    ShellHarness harness;
+    auto* window = harness.start();
+    const auto area = juce::Desktop::getInstance().getDisplays().getPrimaryDisplay()->userArea;
+    window->setTopLeftPosition (30, area.getBottom() - 100);
+    EXPECT_LE (window->getScreenBounds().getBottom(), area.getBottom());
+    EXPECT_EQ (window->getScreenX(), 30);
+}
