@@ -3,17 +3,17 @@
 #include "engine/EditHistory.h"
 #include "engine/KeyboardLink.h"
 #include "engine/transfer/TransferStatus.h"
+#include "engine/transfer/TransferTracker.h"
 #include "model/PresetModel.h"
 
 #include <juce_events/juce_events.h>
 
+#include <cstdint>
 #include <iostream>
 #include <memory>
 #include <vector>
 
-class GetTransfer;
 class ParameterUpdater;
-class Transfer;
 
 /** One per editor window: holds the preset model, lets widgets bind to its controls, and moves
     presets between the model, the keyboard and files. Shared by counted references. */
@@ -110,8 +110,8 @@ public:
     /** Stops every transfer of this engine at once; a cancelled get applies nothing. */
     void cancelTransfers();
 
-    bool isGetRunning() const;
-    bool isTransferRunning() const { return ! transfers.empty(); }
+    bool isGetRunning() const { return transfers.isGetRunning(); }
+    bool isTransferRunning() const { return transfers.isRunning(); }
 
     //==============================================================================
     // Files.
@@ -135,7 +135,7 @@ public:
     bool hasUnsavedEdits() const { return history.isEdited (model.collectData()); }
 
     /** The preset now matches its file or the keyboard. */
-    void markClean() { history.markClean (model.collectData()); }
+    void markClean() { markCleanAt (++cleanMarks, model.collectData()); }
 
     const PresetModel& getModel() const { return model; }
     int getPresetLength() const { return presetLength; }
@@ -147,14 +147,7 @@ public:
     void setTiming (const Timing& newTiming) { timing = newTiming; }
 
 private:
-    struct RunningTransfer
-    {
-        std::shared_ptr<Transfer> transfer;
-        std::shared_ptr<GetTransfer> get; // the same transfer, when it is a get
-        Bytes sentData;                   // what a send writes: the keyboard holds it once it ends well
-        TransferStatus reported;
-        bool cancelRequested = false;
-    };
+    using RunningTransfer = TransferTracker::Entry;
 
     void handleAsyncUpdate() override;
 
@@ -169,13 +162,16 @@ private:
 
     void enqueueWrite (TransferStatus::Kind kind, juce::uint8 slot, std::vector<juce::MidiMessage> messages,
                        int pauseMs, Bytes sentData = {});
-    void enqueue (RunningTransfer running);
     void cancel (TransferStatus::Kind kind);
     void processTransfers();
     TransferStatus confirmed (const RunningTransfer& running, TransferStatus status);
     void finish (const RunningTransfer& running, const TransferStatus& status);
     void reportMidiFailure (const juce::String& message = {});
     bool portsAreOpen() const;
+
+    /** Sets the clean point unless one taken later is set already: a send's copy is taken when
+        it starts, but the send ends well only after loads or saves made meanwhile. */
+    void markCleanAt (std::uint64_t mark, const Bytes& data);
 
     KeyboardLink& keyboard;
     MidiManager& midiManager;
@@ -188,9 +184,11 @@ private:
     EditHistory history;
     bool hasPreset = false;
     std::ostream* diagnostics = &std::cout;
+    std::uint64_t cleanMarks = 0; // how many clean points have been taken, in order
+    std::uint64_t cleanMark = 0;  // which of them the history holds
 
-    // Message thread only; in the order they were started.
-    std::vector<RunningTransfer> transfers;
+    // Message thread only.
+    TransferTracker transfers { keyboard.getTransferQueue() };
 
     JUCE_DECLARE_NON_COPYABLE (QXEditorEngine)
 };
