@@ -27,8 +27,8 @@ public:
         std::shared_ptr<Transfer> transfer;
         std::shared_ptr<GetTransfer> get; // the same transfer, when it is a get
         TransferStatus::Kind kind = TransferStatus::Kind::get;
-        Control::Bytes sentData;    // what a send writes: the keyboard holds it once it ends well
-        std::uint64_t cleanMark = 0; // when the sent copy was taken, for the engine's clean point
+        Control::Bytes sentData;                // what a send writes: the keyboard holds it once it ends well
+        std::uint64_t cleanMark = 0;            // when the sent copy was taken, for the engine's clean point
         std::optional<TransferStatus> reported; // empty until first reported
         bool cancelRequested = false;
         bool left = false; // the queue will never run it again
