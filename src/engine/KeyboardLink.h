@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/midi/MidiManager.h"
+#include "engine/transfer/ReplyRecord.h"
 #include "engine/transfer/TransferQueue.h"
 
 /** One keyboard connection: its MIDI ports and the one line that every engine's transfers take
@@ -16,9 +17,11 @@ public:
     MidiManager& getMidiManager() { return midiManager; }
     const MidiManager& getMidiManager() const { return midiManager; }
     TransferQueue& getTransferQueue() { return transferQueue; }
+    ReplyRecord& getReplyRecord() { return replyRecord; }
 
 private:
     MidiManager midiManager;
+    ReplyRecord replyRecord;
 
     // After the manager, so the queue stops before anything it sends through goes.
     TransferQueue transferQueue;

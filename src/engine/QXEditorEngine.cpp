@@ -28,10 +28,9 @@ QXEditorEngine::QXEditorEngine (const juce::uint8& modelIdIn, KeyboardLink& keyb
 
 QXEditorEngine::~QXEditorEngine()
 {
-    // Once every transfer has ended none of them calls back, so nothing posted after this runs.
-    for (auto& running : transfers)
-        keyboard.getTransferQueue().cancel (running.transfer);
-
+    // Once the transfer thread has left every transfer none of them calls back, so nothing
+    // posted after this runs.
+    transfers.cancelAll();
     cancelPendingUpdate();
 }
 
@@ -223,9 +222,13 @@ void QXEditorEngine::startGet (juce::uint8 slot)
     settings.replyTimeoutMs = timing.replyTimeoutMs;
     settings.maxAttempts = timing.maxAttempts;
     settings.settleMs = timing.settleMs;
+    settings.replies = &keyboard.getReplyRecord();
 
-    auto get = std::make_shared<GetTransfer> (midiManager, settings, [this] { triggerAsyncUpdate(); });
-    enqueue ({ get, get, {}, get->getStatus() });
+    RunningTransfer running;
+    running.get = std::make_shared<GetTransfer> (midiManager, settings, [this] { triggerAsyncUpdate(); });
+    running.transfer = running.get;
+    transfers.add (running);
+    processTransfers();
 }
 
 bool QXEditorEngine::sendPreset (juce::uint8 slot)
@@ -284,17 +287,13 @@ void QXEditorEngine::enqueueWrite (Kind kind, juce::uint8 slot, std::vector<juce
     initial.slot = slot;
     initial.total = static_cast<int> (messages.size());
 
-    auto write = std::make_shared<WriteTransfer> (midiManager, initial, std::move (messages), pauseMs,
-                                                  [this] { triggerAsyncUpdate(); });
-    enqueue ({ write, nullptr, std::move (sentData), write->getStatus() });
-}
-
-void QXEditorEngine::enqueue (RunningTransfer running)
-{
-    // Reported as it starts (waiting or already running), not just when it first moves.
-    running.reported.state = TransferStatus::State::cancelled;
-    transfers.push_back (running);
-    keyboard.getTransferQueue().add (running.transfer);
+    RunningTransfer running;
+    running.transfer = std::make_shared<WriteTransfer> (midiManager, initial, std::move (messages), pauseMs,
+                                                        [this] { triggerAsyncUpdate(); });
+    running.kind = kind;
+    running.sentData = std::move (sentData);
+    running.cleanMark = ++cleanMarks;
+    transfers.add (running);
     processTransfers();
 }
 
@@ -307,27 +306,8 @@ void QXEditorEngine::cancelTransfers()
 
 void QXEditorEngine::cancel (Kind kind)
 {
-    bool any = false;
-
-    for (auto& running : transfers)
-    {
-        if (running.reported.kind == kind && ! running.cancelRequested)
-        {
-            // Marked first: a get that completed meanwhile must still apply nothing.
-            running.cancelRequested = true;
-            keyboard.getTransferQueue().cancel (running.transfer);
-            any = true;
-        }
-    }
-
-    if (any)
+    if (transfers.cancel (kind))
         processTransfers();
-}
-
-bool QXEditorEngine::isGetRunning() const
-{
-    return std::any_of (transfers.begin(), transfers.end(),
-                        [] (const RunningTransfer& running) { return running.get != nullptr; });
 }
 
 void QXEditorEngine::handleAsyncUpdate()
@@ -340,20 +320,8 @@ void QXEditorEngine::handleAsyncUpdate()
 void QXEditorEngine::processTransfers()
 {
     const Ptr keepAlive (this);
-    std::vector<std::pair<RunningTransfer, TransferStatus>> changes;
-
-    for (auto it = transfers.begin(); it != transfers.end();)
-    {
-        const auto status = confirmed (*it, it->transfer->getStatus());
-
-        if (status != it->reported)
-        {
-            it->reported = status;
-            changes.emplace_back (*it, status);
-        }
-
-        it = status.isFinished() ? transfers.erase (it) : it + 1;
-    }
+    const auto changes = transfers.collectChanges (
+        [this] (const RunningTransfer& running, TransferStatus status) { return confirmed (running, status); });
 
     for (const auto& [running, status] : changes)
     {
@@ -406,10 +374,19 @@ void QXEditorEngine::finish (const RunningTransfer& running, const TransferStatu
     else if (status.kind == Kind::send)
     {
         // Edits made during the send were not sent, so they still count as edits.
-        history.markClean (running.sentData);
+        markCleanAt (running.cleanMark, running.sentData);
     }
 
     listeners.call ([&] (Listener& listener) { listener.transferSucceeded (status.kind, status.slot); });
+}
+
+void QXEditorEngine::markCleanAt (std::uint64_t mark, const Bytes& data)
+{
+    if (mark < cleanMark)
+        return;
+
+    cleanMark = mark;
+    history.markClean (data);
 }
 
 //==============================================================================

@@ -3,18 +3,18 @@
 #include "engine/EditHistory.h"
 #include "engine/KeyboardLink.h"
 #include "engine/transfer/TransferStatus.h"
+#include "engine/transfer/TransferTracker.h"
 #include "model/ModelConstants.h"
 #include "model/PresetModel.h"
 
 #include <juce_events/juce_events.h>
 
+#include <cstdint>
 #include <iostream>
 #include <memory>
 #include <vector>
 
-class GetTransfer;
 class ParameterUpdater;
-class Transfer;
 
 /** One per editor window: holds the preset model, lets widgets bind to its controls, and moves
     presets between the model, the keyboard and files. Shared by counted references. */
@@ -114,8 +114,8 @@ public:
     /** Stops this engine's get, if one runs; it applies nothing. */
     void cancelGet() { cancel (TransferStatus::Kind::get); }
 
-    bool isGetRunning() const;
-    bool isTransferRunning() const { return ! transfers.empty(); }
+    bool isGetRunning() const { return transfers.isGetRunning(); }
+    bool isTransferRunning() const { return transfers.isRunning(); }
 
     //==============================================================================
     // Files.
@@ -146,7 +146,7 @@ public:
     bool hasUnsavedEdits() const { return history.isEdited (model.collectData()); }
 
     /** The preset now matches its file or the keyboard. */
-    void markClean() { history.markClean (model.collectData()); }
+    void markClean() { markCleanAt (++cleanMarks, model.collectData()); }
 
     const PresetModel& getModel() const { return model; }
     int getPresetLength() const { return presetLength; }
@@ -158,14 +158,7 @@ public:
     void setTiming (const Timing& newTiming) { timing = newTiming; }
 
 private:
-    struct RunningTransfer
-    {
-        std::shared_ptr<Transfer> transfer;
-        std::shared_ptr<GetTransfer> get; // the same transfer, when it is a get
-        Bytes sentData;                   // what a send writes: the keyboard holds it once it ends well
-        TransferStatus reported;
-        bool cancelRequested = false;
-    };
+    using RunningTransfer = TransferTracker::Entry;
 
     void handleAsyncUpdate() override;
 
@@ -181,13 +174,16 @@ private:
 
     void enqueueWrite (TransferStatus::Kind kind, juce::uint8 slot, std::vector<juce::MidiMessage> messages,
                        int pauseMs, Bytes sentData = {});
-    void enqueue (RunningTransfer running);
     void cancel (TransferStatus::Kind kind);
     void processTransfers();
     TransferStatus confirmed (const RunningTransfer& running, TransferStatus status);
     void finish (const RunningTransfer& running, const TransferStatus& status);
     void reportMidiFailure (const juce::String& message = {});
     bool portsAreOpen() const;
+
+    /** Sets the clean point unless one taken later is set already: a send's copy is taken when
+        it starts, but the send ends well only after loads or saves made meanwhile. */
+    void markCleanAt (std::uint64_t mark, const Bytes& data);
 
     KeyboardLink& keyboard;
     MidiManager& midiManager;
@@ -201,9 +197,11 @@ private:
     juce::File presetFile;
     bool hasPreset = false;
     std::ostream* diagnostics = &std::cout;
+    std::uint64_t cleanMarks = 0; // how many clean points have been taken, in order
+    std::uint64_t cleanMark = 0;  // which of them the history holds
 
-    // Message thread only; in the order they were started.
-    std::vector<RunningTransfer> transfers;
+    // Message thread only.
+    TransferTracker transfers { keyboard.getTransferQueue() };
 
     JUCE_DECLARE_NON_COPYABLE (QXEditorEngine)
 };

@@ -1,5 +1,7 @@
 #include "engine/midi/AlsaDeviceWatcher.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <iostream>
 #include <mutex>
 #include <vector>
@@ -49,6 +51,22 @@ snd_seq_t* openAnnouncementListener()
 
     return seq;
 }
+
+// A poll that fails at once would otherwise turn the thread into a busy loop; the pause doubles
+// from 10 ms up to a second while the failures go on.
+int pauseAfterFailures (int failures)
+{
+    return juce::jmin (1000, 10 << juce::jlimit (0, 7, failures - 1));
+}
+
+bool hasFailed (int polled, const std::vector<pollfd>& descriptors)
+{
+    if (polled < 0)
+        return errno != EINTR;
+
+    return std::any_of (descriptors.begin(), descriptors.end(),
+                        [] (const pollfd& d) { return (d.revents & (POLLERR | POLLHUP | POLLNVAL)) != 0; });
+}
 } // namespace
 
 void AlsaDeviceWatcher::silenceAlsaErrors()
@@ -83,10 +101,20 @@ void AlsaDeviceWatcher::run()
     std::vector<pollfd> descriptors (static_cast<size_t> (snd_seq_poll_descriptors_count (seq, POLLIN)));
     snd_seq_poll_descriptors (seq, descriptors.data(), static_cast<unsigned int> (descriptors.size()), POLLIN);
 
+    int failures = 0;
+
     // The short poll lets the thread notice that it should stop.
     while (! threadShouldExit())
-        if (poll (descriptors.data(), descriptors.size(), 100) > 0)
+    {
+        const auto polled = poll (descriptors.data(), descriptors.size(), 100);
+        const auto failed = hasFailed (polled, descriptors);
+        failures = failed ? failures + 1 : 0;
+
+        if (failed)
+            wait (pauseAfterFailures (failures));
+        else if (polled > 0)
             handleEvents();
+    }
 }
 
 void AlsaDeviceWatcher::handleEvents()

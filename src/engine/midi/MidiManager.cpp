@@ -61,8 +61,7 @@ void MidiManager::choose (PortState<Port>& state, const juce::String& name, cons
     if (found == devices.end())
         return;
 
-    auto opened = open (*found);
-    std::unique_ptr<Port> previous;
+    std::shared_ptr<Port> opened = open (*found), previous;
 
     {
         const juce::ScopedLock sl (portLock);
@@ -140,15 +139,22 @@ bool MidiManager::isOutputOpen() const
 
 bool MidiManager::sendMessage (const juce::MidiMessage& message)
 {
-    const juce::ScopedLock sl (portLock);
+    std::shared_ptr<MidiPortLayer::OutputPort> port;
 
-    if (! output.isWorking())
+    {
+        const juce::ScopedLock sl (portLock);
+
+        if (output.isWorking())
+            port = output.port;
+    }
+
+    if (port == nullptr)
         return false;
 
     if (auto currentLog = getLog())
         currentLog->logOutgoing (message);
 
-    output.port->sendMessageNow (message);
+    port->sendMessageNow (message);
     return true;
 }
 
@@ -195,7 +201,7 @@ void MidiManager::watch (PortState<Port>& state, const MidiPortLayer::Devices& d
 template <typename Port>
 void MidiManager::close (PortState<Port>& state)
 {
-    std::unique_ptr<Port> closing;
+    std::shared_ptr<Port> closing;
 
     {
         const juce::ScopedLock sl (portLock);

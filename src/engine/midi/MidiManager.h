@@ -91,7 +91,7 @@ private:
     {
         juce::String chosenName;
         MidiPortLayer::Device device;
-        std::unique_ptr<Port> port;
+        std::shared_ptr<Port> port; // a send holds it outside the lock
         bool lost = false;
 
         bool isWorking() const { return port != nullptr && ! lost; }
@@ -125,7 +125,8 @@ private:
     std::shared_ptr<MidiPortLayer> ports;
 
     // Guards the names and the ports; never held while a port is destroyed (an input waits for
-    // its thread, which may be dispatching) nor while the layer is called.
+    // its thread, which may be dispatching), while a message is sent or logged (a stalled device
+    // or disk would stall the device watch on the message thread) nor while the layer is called.
     mutable juce::CriticalSection portLock;
     InputState input;
     OutputState output;

@@ -1,7 +1,13 @@
 #include "engine/transfer/GetTransfer.h"
 
 #include "engine/protocol/SysExMessages.h"
+#include "engine/transfer/ReplyRecord.h"
 #include "engine/transfer/TransferPacer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <utility>
 
 GetTransfer::GetTransfer (MidiManager& midiManagerIn, const Settings& settingsIn, std::function<void()> onChangeIn)
     : Transfer (
@@ -16,9 +22,8 @@ GetTransfer::GetTransfer (MidiManager& midiManagerIn, const Settings& settingsIn
         }(),
         std::move (onChangeIn)),
       settings (settingsIn),
-      answered (static_cast<size_t> (settingsIn.dataLength), false)
+      addresses (static_cast<size_t> (settingsIn.dataLength))
 {
-    data.insertMultiple (0, 0, settings.dataLength);
 }
 
 GetTransfer::~GetTransfer()
@@ -29,13 +34,44 @@ GetTransfer::~GetTransfer()
 Control::Bytes GetTransfer::getData() const
 {
     const juce::ScopedLock sl (lock);
+    Control::Bytes data;
+
+    for (const auto& address : addresses)
+        data.add (address.agreed.value_or (0));
+
     return data;
+}
+
+std::optional<juce::uint8> GetTransfer::agreedValue (const std::vector<juce::uint8>& answers, bool twoNeeded)
+{
+    if (answers.empty())
+        return std::nullopt;
+
+    if (! twoNeeded
+        && std::all_of (answers.begin(), answers.end(), [&] (juce::uint8 value) { return value == answers.front(); }))
+        return answers.front();
+
+    std::map<juce::uint8, int> counts;
+
+    for (const auto value : answers)
+        ++counts[value];
+
+    const auto best = std::max_element (counts.begin(), counts.end(),
+                                        [] (const auto& a, const auto& b) { return a.second < b.second; });
+    const auto ties =
+        std::count_if (counts.begin(), counts.end(), [&] (const auto& entry) { return entry.second == best->second; });
+
+    if (best->second >= 2 && ties == 1)
+        return best->first;
+
+    return std::nullopt;
 }
 
 bool GetTransfer::run (TransferPacer& pacer)
 {
     midiManager.addListener (this);
     settle();
+    doubtEarlierOpenRequests();
     bool complete = false;
 
     for (int attempt = 1; complete == false && attempt <= settings.maxAttempts; ++attempt)
@@ -45,17 +81,21 @@ bool GetTransfer::run (TransferPacer& pacer)
         if (! requestAll (pacer))
             break;
 
-        complete = isComplete() || (waitFor (settings.replyTimeoutMs) && isComplete());
+        complete = awaitReplies (pacer);
 
         if (isCancelled())
             break;
     }
 
     midiManager.removeListener (this);
+
+    if (settings.replies != nullptr)
+        recordOpenRequests (*settings.replies);
+
     return isComplete();
 }
 
-// Returns once the input has been quiet long enough, or after one reply timeout of steady
+// Returns once the input has been quiet long enough, or after one reply timeout more of steady
 // chatter, or when cancelled.
 void GetTransfer::settle()
 {
@@ -68,39 +108,90 @@ void GetTransfer::settle()
 
     for (;;)
     {
+        // Read afresh: a straggler heard meanwhile may have been the slowest reply yet.
+        const auto quietMs = settings.replies != nullptr ? settings.replies->quietNeededMs (settings.settleMs)
+                                                         : static_cast<double> (settings.settleMs);
         double quietUntil = 0.0;
 
         {
             const juce::ScopedLock sl (lock);
-            quietUntil = lastReplyMs + settings.settleMs;
+            quietUntil = lastReplyMs + quietMs;
         }
 
         const auto now = TransferPacer::steadyMilliseconds();
 
-        if (now >= quietUntil || now - start >= settings.replyTimeoutMs || isCancelled())
+        if (now >= quietUntil || now - start >= quietMs + settings.replyTimeoutMs || isCancelled())
             return;
 
         waitFor (juce::jmax (1, static_cast<int> (quietUntil - now)));
     }
 }
 
+void GetTransfer::doubtEarlierOpenRequests()
+{
+    if (settings.replies == nullptr)
+        return;
+
+    const auto open = settings.replies->getOpenRequests();
+    const juce::ScopedLock sl (lock);
+
+    for (const auto& request : open)
+        if (juce::isPositiveAndBelow (request.first, settings.dataLength))
+            addresses[static_cast<size_t> (request.first)].twoNeeded = true;
+}
+
+// The first attempt asks for every address; later ones only for those still without an answer.
 bool GetTransfer::requestAll (TransferPacer& pacer)
 {
     for (int address = 0; address < settings.dataLength && ! isComplete(); ++address)
+        if (! isAgreed (address) && ! request (pacer, address))
+            return false;
+
+    return true;
+}
+
+bool GetTransfer::request (TransferPacer& pacer, int address)
+{
     {
-        {
-            // Before the request goes, so that an answer arriving at once counts.
-            const juce::ScopedLock sl (lock);
-            requestedCount = juce::jmax (requestedCount, address + 1);
-        }
+        // Before the request goes, so that an answer arriving at once counts.
+        const juce::ScopedLock sl (lock);
+        requestedCount = juce::jmax (requestedCount, address + 1);
+        auto& state = addresses[static_cast<size_t> (address)];
 
-        const auto request = SysExMessages::readRequest (settings.modelId, settings.slot, address);
+        state.lastRequestMs = TransferPacer::steadyMilliseconds();
 
-        if (! sendPaced (pacer, SysExMessages::toMidiMessage (request), settings.requestPauseMs))
+        if (state.requests++ == 0)
+            state.firstRequestMs = state.lastRequestMs;
+    }
+
+    const auto message = SysExMessages::readRequest (settings.modelId, settings.slot, address);
+    return sendPaced (pacer, SysExMessages::toMidiMessage (message), settings.requestPauseMs);
+}
+
+// Waits out the reply timeout, asking again at once for every address whose answers disagree.
+bool GetTransfer::awaitReplies (TransferPacer& pacer)
+{
+    const auto deadline = TransferPacer::steadyMilliseconds() + settings.replyTimeoutMs;
+
+    while (! isComplete())
+    {
+        for (const auto address : takeDisputed())
+            if (! request (pacer, address))
+                return false;
+
+        const auto remaining = deadline - TransferPacer::steadyMilliseconds();
+
+        if (remaining <= 0.0 || ! waitFor (static_cast<int> (std::ceil (remaining))))
             return false;
     }
 
     return true;
+}
+
+std::vector<int> GetTransfer::takeDisputed()
+{
+    const juce::ScopedLock sl (lock);
+    return std::exchange (disputed, {});
 }
 
 void GetTransfer::handleMidiMessage (const juce::MidiMessage& message)
@@ -110,38 +201,82 @@ void GetTransfer::handleMidiMessage (const juce::MidiMessage& message)
     if (! reply.has_value())
         return;
 
-    bool progressed = false;
+    const auto now = TransferPacer::steadyMilliseconds();
+    double tookMs = 0.0;
+    bool counts = false, changed = false, askAgain = false;
     int count = 0;
 
     {
         const juce::ScopedLock sl (lock);
-        lastReplyMs = TransferPacer::steadyMilliseconds();
+        lastReplyMs = now;
 
-        if (! juce::isPositiveAndBelow (reply->address, requestedCount))
-            return;
-
-        data.set (reply->address, reply->value);
-        auto&& isAnswered = answered[static_cast<size_t> (reply->address)];
-
-        if (! isAnswered)
-        {
-            isAnswered = true;
-            progressed = true;
-            count = ++answeredCount;
-        }
+        // Once complete the get is over: nothing heard after may change what it applies.
+        counts = juce::isPositiveAndBelow (reply->address, requestedCount) && agreedCount < settings.dataLength;
     }
 
-    if (! progressed)
+    if (settings.replies != nullptr)
+        settings.replies->answerHeard (reply->address, now, ! counts);
+
+    if (! counts)
         return;
 
-    updateStatus ([count] (TransferStatus& s) { s.done = count; });
+    {
+        const juce::ScopedLock sl (lock);
 
-    if (count == settings.dataLength)
+        auto& state = addresses[static_cast<size_t> (reply->address)];
+        const auto wasAgreed = state.agreed.has_value();
+        state.answers.push_back (reply->value);
+        state.agreed = agreedValue (state.answers, state.twoNeeded);
+        tookMs = now - state.firstRequestMs;
+
+        if (wasAgreed != state.agreed.has_value())
+        {
+            agreedCount += wasAgreed ? -1 : 1;
+            changed = true;
+        }
+
+        if (! state.agreed.has_value())
+        {
+            anyDispute = askAgain = true;
+
+            if (std::find (disputed.begin(), disputed.end(), reply->address) == disputed.end())
+                disputed.push_back (reply->address);
+        }
+
+        count = agreedCount;
+    }
+
+    if (settings.replies != nullptr)
+        settings.replies->replyTook (tookMs);
+
+    if (changed)
+        updateStatus ([count] (TransferStatus& s) { s.done = count; });
+
+    if (askAgain || count == settings.dataLength)
         wake();
 }
 
 bool GetTransfer::isComplete() const
 {
     const juce::ScopedLock sl (lock);
-    return answeredCount == settings.dataLength;
+    return agreedCount == settings.dataLength;
+}
+
+bool GetTransfer::isAgreed (int address) const
+{
+    const juce::ScopedLock sl (lock);
+    return addresses[static_cast<size_t> (address)].agreed.has_value();
+}
+
+// Requests without their answer may still be answered, as late as the slowest reply.
+void GetTransfer::recordOpenRequests (ReplyRecord& record) const
+{
+    ReplyRecord::OpenRequests open;
+    const juce::ScopedLock sl (lock);
+
+    for (size_t i = 0; i < addresses.size(); ++i)
+        if (addresses[i].requests > static_cast<int> (addresses[i].answers.size()))
+            open[static_cast<int> (i)] = addresses[i].lastRequestMs;
+
+    record.getEnded (open, anyDispute);
 }

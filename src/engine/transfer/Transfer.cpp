@@ -26,6 +26,8 @@ void Transfer::execute (TransferPacer& pacer)
         s.state = finalState;
         s.mayBePartlyWritten = s.kind == TransferStatus::Kind::send && finalState != State::succeeded && s.done > 0;
     });
+
+    ended = true;
 }
 
 void Transfer::cancel()

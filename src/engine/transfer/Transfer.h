@@ -37,6 +37,14 @@ public:
     /** The MIDI manager's connection epoch when the transfer started (0 before). */
     std::uint64_t getStartEpoch() const { return startEpoch.load(); }
 
+    /** True once execute is past its last call of onChange: only then may the owner of what
+        onChange reaches forget the transfer. */
+    bool hasEnded() const { return ended.load(); }
+
+    /** Tests only: called on the changing thread after the status lock is released and before
+        onChange, where a status already reads finished but the callback is still to come. */
+    static inline std::function<void (Transfer&)> beforeChangeCallback;
+
 protected:
     /** The exchange itself; true when it has done everything it set out to. */
     virtual bool run (TransferPacer& pacer) = 0;
@@ -59,6 +67,9 @@ protected:
             change (status);
         }
 
+        if (beforeChangeCallback)
+            beforeChangeCallback (*this);
+
         onChange();
     }
 
@@ -70,6 +81,7 @@ private:
     std::function<void()> onChange;
     std::atomic<bool> cancelled { false };
     std::atomic<std::uint64_t> startEpoch { 0 };
+    std::atomic<bool> ended { false };
     juce::WaitableEvent wakeUp;
 
     JUCE_DECLARE_NON_COPYABLE (Transfer)

@@ -403,6 +403,33 @@ TEST_F (MidiManagerTest, AListenerIsNeverCalledAfterItsRemovalReturnsNorMissedBy
     EXPECT_EQ (totalLateCalls, 0);
 }
 
+// A device stalling a send (on the transfer thread) holds up neither the device watch nor the
+// port queries that the message thread makes meanwhile.
+TEST_F (MidiManagerTest, ASendStalledInTheDeviceHoldsUpNoDeviceWatchOrPortQuery)
+{
+    juce::WaitableEvent entered, release;
+    auto stalling = std::make_shared<VirtualMidiOutput> ("Stalling", [&] (const juce::MidiMessage&) {
+        entered.signal();
+        release.wait (60000);
+    });
+    ports->plugIn (stalling);
+    manager.setOutputDevice ("Stalling");
+    std::thread sender ([&] { manager.sendMessage (noteOn (60)); });
+    ASSERT_TRUE (entered.wait (5000));
+
+    std::atomic<bool> answered { false };
+    std::thread messageThread ([&] {
+        manager.checkDevices();
+        answered = manager.isOutputOpen();
+    });
+    EXPECT_TRUE (waitUntil ([&] { return answered.load(); }));
+
+    release.signal();
+    messageThread.join();
+    sender.join();
+    stalling->detach();
+}
+
 TEST_F (MidiManagerTest, ACombinedLayerOffersEveryLayersPortsInOneList)
 {
     auto simulator = std::make_shared<VirtualMidiPortLayer>();
