@@ -13,6 +13,7 @@ packages=(
     fonts-dejavu-core librsvg2-bin
     nlohmann-json3-dev libcli11-dev
     file
+    pandoc lintian appstream desktop-file-utils libglib2.0-bin man-db
 )
 
 missing=()

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # The editor as a Linux desktop program, driven with real X events on a 1366 x 768 screen: the
-# window fits it, no TCP port is open, a second plain launch leaves one process with one window,
-# Escape closes the get dialog (which belongs to its window) and About, also when About was behind
-# the window when asked for again, Ctrl+Q quits from a dialog, closing the last window ends the
-# process, and of two launches at once one stays, twelve times. Keeps screenshots of the get dialog
-# and the window.
+# window fits it, its class is the one the desktop entry names, no TCP port is open, a second
+# plain launch leaves one process with one window, Escape closes the get dialog (which belongs to
+# its window) and About, also when About was behind the window when asked for again, Ctrl+Q quits
+# from a dialog, closing the last window ends the process, and of two launches at once one stays,
+# twelve times. Keeps screenshots of the get dialog and the window.
 # Usage: end-to-end-desktop.sh EDITOR ARTIFACT_FOLDER. Exits 77 (skipped) where no display can be made.
 if [ -z "${QX_E2E_NESTED:-}" ] && command -v xvfb-run >/dev/null; then
     QX_E2E_NESTED=1 exec xvfb-run -a -s "-screen 0 1366x768x24" "$0" "$@"
@@ -46,6 +46,10 @@ import -window "$dialog" "$artifacts/desktop-get-dialog.png" || fail "no dialog 
 if command -v xprop >/dev/null; then
     owner="$(xprop -id "$dialog" WM_TRANSIENT_FOR | sed -n 's/.*window id # \(0x[0-9a-f]*\).*/\1/p')"
     [ -n "$owner" ] && [ $((owner)) -eq "$main" ] || fail "get dialog transient for '$owner', not its window $main"
+    # Docks match a window to its desktop entry, and so to the icon, by the window's class.
+    class="$(xprop -id "$main" WM_CLASS | sed -n 's/.*, "\(.*\)"$/\1/p')"
+    grep -qx "StartupWMClass=$class" "$(dirname "$0")/../../src/resources/linux/qx61-editor.desktop" \
+        || fail "the desktop entry's StartupWMClass is not the window's class '$class'"
 fi
 pressUntil "$dialog" Escape waitForNoWindow "Get Preset From Hardware" || fail "Escape left the get dialog open"
 [ "$(grep -c " OUT " "$work/midi.log" 2>/dev/null)" -eq 0 ] || fail "Escape started a get"

@@ -133,8 +133,8 @@ TEST_F (PresetFileTest, SavesGoThroughLinksAndKeepThePermissions)
     const auto message = engine->buildPresetMessage (0);
     const auto target = temp.fileWith ("target.qx6", zeros (10));
     const auto link = temp.file ("link.qx6");
-    symlink ("target.qx6", link.getFullPathName().toRawUTF8());
-    symlink ("new.qx6", temp.file ("dangling.qx6").getFullPathName().toRawUTF8());
+    ASSERT_EQ (0, symlink ("target.qx6", link.getFullPathName().toRawUTF8()));
+    ASSERT_EQ (0, symlink ("new.qx6", temp.file ("dangling.qx6").getFullPathName().toRawUTF8()));
 
     ASSERT_TRUE (PresetFile (link).save (message).wasOk());
     EXPECT_TRUE (S_ISLNK (modeOf (link)));
