@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../tests/engine/EngineTestSupport.h"
+#include "engine/EngineTestSupport.h"
 
 #include <juce_events/juce_events.h>
 
