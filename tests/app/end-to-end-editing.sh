@@ -110,8 +110,8 @@ grep -q " 42$" <<<"$(changes)" || fail "Save before opening: $(changes | tr '\n'
 pressUntil "$main" ctrl+z waitForWindow "$app - edited" >/dev/null || fail "Ctrl+Z left the other file's name"
 
 # The save chooser takes the name as typed at once; the open chooser's list takes the keys.
-xdotool key --clearmodifiers ctrl+n
-second="$(waitForWindow "$app - Untitled 2")" || fail "no second window"
+pressUntil "$main" ctrl+n waitForWindow "$app - Untitled 2" >/dev/null || fail "no second window"
+second="$(waitForWindow "$app - Untitled 2")"
 pressUntil "$second" ctrl+s waitForWindow "Select Filename to save" >/dev/null || fail "no save chooser"
 sleep 0.5
 xdotool type --delay 50 "gig v1.2"
