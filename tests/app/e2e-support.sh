@@ -106,14 +106,14 @@ clickUntilWindow() # window x y title
     return 1
 }
 
-# Presses the keys until the check passes: a loaded machine may not have given the window the
-# keyboard yet, so later tries first hand it the focus, as a click on it would.
+# Presses the keys until the check passes. Each try first hands the window the keyboard, as a click
+# on it would: when a dialog closes, X gives the focus back to whatever lies under the pointer.
 pressUntil() # window keys check...
 {
     local window="$1" keys="$2"
     shift 2
-    for attempt in 1 2 3; do
-        [ "$attempt" -gt 1 ] && xdotool windowfocus "$window" 2>/dev/null
+    for _ in 1 2 3; do
+        timeout 2 xdotool windowfocus --sync "$window" 2>/dev/null
         xdotool key --clearmodifiers $keys
         "$@" && return 0
     done
