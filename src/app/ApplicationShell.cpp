@@ -185,11 +185,18 @@ void ApplicationShell::guideNotShown (const juce::File& guide)
 }
 
 // A window already open may be hidden behind an editor window: it comes to the front with the
-// keyboard focus, where Escape and Return reach it, as a new one would.
+// keyboard focus, where Escape and Return reach it, as a new one would. It does so once the menu
+// that asked has closed, since closing hands the keyboard back to the menu's window.
 void ApplicationShell::showAboutWindow()
 {
     if (aboutWindow != nullptr)
-        return aboutWindow->toFront (true);
+    {
+        juce::MessageManager::callAsync ([window = aboutWindow] {
+            if (window != nullptr)
+                window->toFront (true);
+        });
+        return;
+    }
 
     aboutWindow = new AboutWindow (setup.resources.getAboutImage(), "About " + setup.applicationName,
                                    { nullptr, commandManager.get() });

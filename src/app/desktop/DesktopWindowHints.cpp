@@ -58,7 +58,40 @@ juce::uint64 DesktopWindowHints::getTransientFor (juce::Component& dialog)
 
     return static_cast<juce::uint64> (*reinterpret_cast<const ::Window*> (property.data));
 }
+
+std::optional<DesktopWindowHints::Placed> DesktopWindowHints::placedBy (juce::Component& window)
+{
+    auto* system = juce::XWindowSystem::getInstance();
+    auto* display = system->getDisplay();
+    const auto handle = windowOf (window);
+
+    if (display == nullptr || handle == 0)
+        return {};
+
+    const auto frame = system->getBorderSize (handle);
+
+    if (! frame || frame->getTopAndBottom() == 0)
+        return {};
+
+    auto* x = juce::X11Symbols::getInstance();
+    const juce::XWindowSystemUtilities::ScopedXLock xLock;
+    int left = 0, top = 0;
+    ::Window child = 0;
+    XWindowAttributes attributes {};
+
+    if (! x->xTranslateCoordinates (display, handle, x->xDefaultRootWindow (display), 0, 0, &left, &top, &child)
+        || ! x->xGetWindowAttributes (display, handle, &attributes))
+        return {};
+
+    const auto& displays = juce::Desktop::getInstance().getDisplays();
+    return Placed { displays.physicalToLogical (juce::Rectangle<int> (left, top, attributes.width, attributes.height)),
+                    *frame };
+}
 #else
+std::optional<DesktopWindowHints::Placed> DesktopWindowHints::placedBy (juce::Component&)
+{
+    return {};
+}
 void DesktopWindowHints::setTransientFor (juce::Component&, juce::Component&) {}
 juce::uint64 DesktopWindowHints::getTransientFor (juce::Component&)
 {

@@ -1,13 +1,16 @@
 #include "app/desktop/ScreenFit.h"
 
+#include "app/desktop/DesktopWindowHints.h"
 #include "app/editor/EditorWindow.h"
 
 namespace
 {
+juce::BorderSize<int> lastFrameSeen;
+
 /** The frame of the window manager: the window's own once known, else the last one seen. */
 juce::BorderSize<int> frameOf (EditorWindow& window)
 {
-    static juce::BorderSize<int> lastSeen;
+    auto& lastSeen = lastFrameSeen;
 
     if (auto* peer = window.getPeer())
         if (const auto frame = peer->getFrameSizeIfPresent(); frame && frame->getTopAndBottom() > 0)
@@ -50,6 +53,9 @@ void ScreenFit::keepOnScreen (EditorWindow& window)
     if (peer == nullptr)
         return;
 
+    if (const auto placed = DesktopWindowHints::placedBy (window))
+        return keepOnScreen (window, *placed);
+
     // Only a window off the work area moves: the window manager answers every move with the
     // place it gave, and that answer must not start another move.
     const auto bounds = peer->getBounds();
@@ -57,6 +63,24 @@ void ScreenFit::keepOnScreen (EditorWindow& window)
 
     if (display == nullptr || ! display->userArea.contains (frameOf (window).addedTo (bounds)))
         place (window, bounds.getPosition());
+}
+
+void ScreenFit::keepOnScreen (EditorWindow& window, const DesktopWindowHints::Placed& placed)
+{
+    lastFrameSeen = placed.frame;
+    const auto* display = juce::Desktop::getInstance().getDisplays().getDisplayForRect (placed.bounds);
+
+    if (display == nullptr || display->userArea.contains (placed.frame.addedTo (placed.bounds)))
+        return;
+
+    const auto placement =
+        fit (placed.bounds.withSize (window.getWidth(), window.getHeight()), placed.frame, display->userArea);
+    window.setFitScale (placement.scale);
+
+    // The framework's idea of the window's place can lag behind the window manager's, so the
+    // window moves by the distance it is off rather than to a place named in that idea.
+    const auto shift = (placement.topLeft - placed.bounds.getPosition()).toFloat() / placement.scale;
+    window.setTopLeftPosition (window.getPosition() + shift.roundToInt());
 }
 
 void ScreenFit::place (EditorWindow& window, juce::Point<int> wanted)

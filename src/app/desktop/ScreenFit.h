@@ -1,6 +1,6 @@
 #pragma once
 
-#include <juce_gui_basics/juce_gui_basics.h>
+#include "app/desktop/DesktopWindowHints.h"
 
 class EditorWindow;
 
@@ -28,4 +28,7 @@ public:
     /** Places the window where it fits, from where it is now; one that fits stays. Nothing
         before it is on the desktop. */
     static void keepOnScreen (EditorWindow& window);
+
+private:
+    static void keepOnScreen (EditorWindow& window, const DesktopWindowHints::Placed& placed);
 };

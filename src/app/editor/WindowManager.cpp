@@ -36,11 +36,12 @@ EditorWindow* WindowManager::createEditorWindow (EditorComponent* content, QXEdi
 
     DesktopWindowHints::showProgramIcon (*window);
 
-    // The window manager's frame is known once the window is shown; it may push the window
-    // off the bottom of a small screen.
-    // A timer of our own rather than a detached one, which would outlive a quit before it fires.
-    awaitingFrame.add (window);
-    startTimer (frameSettleMs);
+    // The window manager decorates and places the window some time after it is shown, and says
+    // nothing when the frame's size arrives; on a small screen that frame can push the window
+    // off the bottom, so the window is checked for a while. A timer of our own rather than a
+    // detached one, which would outlive a quit before it fires.
+    settling.push_back ({ window, frameChecks });
+    startTimer (frameCheckMs);
 
     commandManager->registerAllCommandsForTarget (window);
     window->addKeyListener (commandManager->getKeyMappings());
@@ -53,13 +54,17 @@ EditorWindow* WindowManager::createEditorWindow (EditorComponent* content, QXEdi
 
 void WindowManager::timerCallback()
 {
-    stopTimer();
+    for (auto& entry : settling)
+        if (entry.window != nullptr)
+            ScreenFit::keepOnScreen (*entry.window);
 
-    for (auto& window : awaitingFrame)
-        if (window != nullptr)
-            ScreenFit::keepOnScreen (*window);
+    settling.erase (
+        std::remove_if (settling.begin(), settling.end(),
+                        [] (Settling& entry) { return entry.window == nullptr || --entry.checksLeft <= 0; }),
+        settling.end());
 
-    awaitingFrame.clear();
+    if (settling.empty())
+        stopTimer();
 }
 
 void WindowManager::windowClosed (juce::TopLevelWindow* window)

@@ -31,14 +31,20 @@ public:
     EditorWindow* getWindow (int index) const { return windows[index]; }
 
     static constexpr int cascadeStep = 15;
-    static constexpr int frameSettleMs = 300;
+    static constexpr int frameCheckMs = 100;
+    static constexpr int frameChecks = 40;
 
 private:
-    /** Refits the windows shown since the last tick, now that their frames are known. */
+    /** Refits the windows shown lately, whose frames may only now be known. */
     void timerCallback() override;
 
     juce::OwnedArray<EditorWindow> windows;
-    juce::Array<juce::Component::SafePointer<EditorWindow>> awaitingFrame;
+    struct Settling
+    {
+        juce::Component::SafePointer<EditorWindow> window;
+        int checksLeft;
+    };
+    std::vector<Settling> settling;
     juce::File* lastLocation;
     juce::ApplicationCommandManager* commandManager;
     int untitledCount = 0;
