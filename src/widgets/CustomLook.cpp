@@ -5,6 +5,9 @@
 CustomLook::CustomLook()
 {
     setUsingNativeAlertWindows (true);
+    setColour (juce::AlertWindow::backgroundColourId, juce::Colours::white);
+    setColour (juce::AlertWindow::textColourId, juce::Colours::black);
+    setColour (juce::AlertWindow::outlineColourId, WidgetColours::accent);
 }
 
 void CustomLook::drawButtonBackground (juce::Graphics& g, juce::Button& button, const juce::Colour&,
@@ -119,6 +122,33 @@ void CustomLook::drawLabel (juce::Graphics& g, juce::Label& label)
     }
 
     g.drawRect (label.getLocalBounds(), 1);
+}
+
+void CustomLook::drawAlertBox (juce::Graphics& g, juce::AlertWindow& alert, const juce::Rectangle<int>& textArea,
+                               juce::TextLayout& textLayout)
+{
+    g.fillAll (alert.findColour (juce::AlertWindow::backgroundColourId));
+    auto text = textArea;
+
+    if (const auto type = alert.getAlertType(); type != juce::MessageBoxIconType::NoIcon)
+    {
+        const juce::Rectangle<float> icon (16.0f, 16.0f, (float) alertIconSize, (float) alertIconSize);
+        g.setColour (type == juce::MessageBoxIconType::WarningIcon ? WidgetColours::refusalText
+                                                                   : WidgetColours::accent);
+        g.fillEllipse (icon);
+        g.setColour (juce::Colours::white);
+        g.setFont (juce::Font ((float) alertIconSize * 0.7f, juce::Font::bold));
+        const auto mark = type == juce::MessageBoxIconType::WarningIcon ? "!"
+                          : type == juce::MessageBoxIconType::InfoIcon  ? "i"
+                                                                        : "?";
+        g.drawText (mark, icon, juce::Justification::centred, false);
+        text.removeFromLeft (alertIconSpace);
+    }
+
+    g.setColour (alert.findColour (juce::AlertWindow::textColourId));
+    textLayout.draw (g, text.toFloat());
+    g.setColour (alert.findColour (juce::AlertWindow::outlineColourId));
+    g.drawRect (alert.getLocalBounds(), 1);
 }
 
 void CustomLook::drawWholeText (juce::Graphics& g, const juce::String& text, juce::Rectangle<int> area)

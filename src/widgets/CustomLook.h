@@ -25,6 +25,8 @@ public:
     void drawComboBox (juce::Graphics& g, int width, int height, bool isButtonDown, int buttonX, int buttonY,
                        int buttonW, int buttonH, juce::ComboBox& box) override;
     void drawLabel (juce::Graphics& g, juce::Label& label) override;
+    void drawAlertBox (juce::Graphics& g, juce::AlertWindow& alert, const juce::Rectangle<int>& textArea,
+                       juce::TextLayout& textLayout) override;
 
     /** Draws one line of text whole in the area: squeezed sideways down to
         minimumWholeTextScale, and in a smaller font where that is not enough. */
@@ -32,6 +34,10 @@ public:
 
     static constexpr float minimumWholeTextScale = 0.75f;
     static constexpr float minimumWholeTextHeight = 9.0f;
+
+    /** An alert's icon: a whole disc in the top-left corner, its text beside it. */
+    static constexpr int alertIconSize = 48;
+    static constexpr int alertIconSpace = 80;
 
     /** Kept clear between a combo box's text and its arrow. */
     static constexpr int comboArrowGap = 4;

@@ -36,7 +36,7 @@ private:
 };
 
 MessageAlertWindow::MessageAlertWindow (const juce::String& title, const juce::String& message)
-    : juce::AlertWindow (title, {}, juce::MessageBoxIconType::NoIcon),
+    : PromptWindow (title, {}, juce::MessageBoxIconType::NoIcon),
       lines (std::make_unique<Lines> (message))
 {
     addCustomComponent (lines.get());

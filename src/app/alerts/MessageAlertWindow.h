@@ -1,10 +1,10 @@
 #pragma once
 
-#include <juce_gui_basics/juce_gui_basics.h>
+#include "app/alerts/PromptWindow.h"
 
-/** The framework's alert window with one "OK" button, sized to its message: each line of the
+/** An alert window with one "OK" button, sized to its message: each line of the
     message stays one line (the framework's own layout breaks a long last line in two). */
-class MessageAlertWindow : public juce::AlertWindow
+class MessageAlertWindow : public PromptWindow
 {
 public:
     MessageAlertWindow (const juce::String& title, const juce::String& message);

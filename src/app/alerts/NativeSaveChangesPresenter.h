@@ -2,7 +2,7 @@
 
 #include "app/alerts/SaveChangesPresenter.h"
 
-/** The framework's alert window with "Save", "Don't Save" and "Cancel" (Escape cancels). */
+/** An alert window with "Save" (Return), "Don't Save" and "Cancel" (Escape). */
 class NativeSaveChangesPresenter : public SaveChangesPresenter
 {
 public:

@@ -2,7 +2,7 @@
 
 #include "app/alerts/StopSendPresenter.h"
 
-/** The framework's alert window with "Keep Sending" and "Stop"; Return and Escape keep sending. */
+/** An alert window with "Keep Sending" and "Stop"; Return and Escape keep sending. */
 class NativeStopSendPresenter : public StopSendPresenter
 {
 public:
