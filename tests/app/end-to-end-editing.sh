@@ -41,6 +41,7 @@ xdotool type --delay 100 99
 save
 read -r offset old new <<<"$(changes)"
 [ "$(changes | wc -l)" -eq 1 ] && [ "$new" -eq 99 ] || fail "Ctrl+S while typing saved: $(changes | tr '\n' ';')"
+waitForWindow "$app - edited" >/dev/null || fail "the saved window's title still marks edits"
 
 # Page on with a value still being typed, then Return: the value is kept, no flag flips.
 ccBox
@@ -89,14 +90,15 @@ ccBox
 xdotool type --delay 100 42
 # The list just closed may keep the key from the window on a loaded machine.
 if ! pressUntil "$main" ctrl+w waitForWindow "$app" >/dev/null; then
-    xdotool search --name "^$app - edited\$" >/dev/null || fail "the edited window closed without asking"
+    xdotool search --name "^$app - \*edited\$" >/dev/null || fail "the edited window closed without asking"
     fail "no question on closing an edited window"
 fi
 question="$(waitForWindow "$app")"
 import -window "$question" "$artifacts/editing-save-question.png"
 pressUntil "$question" Escape waitForNoWindow "$app" || fail "the question stayed up"
 sleep 0.5
-xdotool search --name "^$app - edited\$" >/dev/null || fail "Cancel closed the window"
+# The title marks the edit, as the question did.
+xdotool search --name "^$app - \*edited\$" >/dev/null || fail "Cancel closed the window, or its title has no *"
 
 # Opening a file over the edits asks first: Save keeps them in their file, then the file opens.
 # Ctrl+Z brings back the edited preset with its own file's name, so Ctrl+S cannot overwrite the other.
@@ -107,7 +109,7 @@ question="$(waitForWindow "$app")" || fail "opening over edits did not ask"
 pressUntil "$question" Return waitForNoWindow "$app" || fail "the question stayed up"
 waitForWindow "$app - other" >/dev/null || fail "other.qx6 not opened after Save"
 grep -q " 42$" <<<"$(changes)" || fail "Save before opening: $(changes | tr '\n' ';')"
-pressUntil "$main" ctrl+z waitForWindow "$app - edited" >/dev/null || fail "Ctrl+Z left the other file's name"
+pressUntil "$main" ctrl+z waitForWindow "$app - \*edited" >/dev/null || fail "Ctrl+Z left the other file's name"
 
 # The save chooser takes the name as typed at once; the open chooser's list takes the keys.
 pressUntil "$main" ctrl+n waitForWindow "$app - Untitled 2" >/dev/null || fail "no second window"
