@@ -130,4 +130,23 @@ for _ in $(seq 50); do
 done
 [ "$(xdotool search --name "^$app - gig v1.2\$" | wc -l)" -eq 2 ] || fail "Open did not list or open gig v1.2.qx6"
 
+# Ctrl+Shift+S asks for a name also when the window has a file.
+pressUntil "$second" ctrl+shift+s waitForWindow "Select Filename to save" >/dev/null || fail "Ctrl+Shift+S: no chooser"
+sleep 0.5
+xdotool type --delay 50 "gig v2"
+xdotool key Return
+waitForWindow "$app - gig v2" >/dev/null || fail "Ctrl+Shift+S did not save as gig v2: $(ls "$work/home")"
+
+# The "Window" menu lists the windows, the one in front ticked; its first entry brings main forward.
+focused() { sleep 0.5; [ "$(xdotool getwindowfocus)" = "$1" ]; }
+for try in 1 2 3; do
+    clickAt "$second" 170 10                         # "Window" in the menu bar
+    sleep 0.5
+    read -r x y <<<"$(position "$second")"
+    [ "$try" -eq 1 ] && import -window root -crop 360x140+$((x + 120))+$((y + 20)) "$artifacts/editing-window-menu.png"
+    clickAt "$second" 180 90                         # its first window, main
+    focused "$main" && break
+done
+focused "$main" || fail "the Window menu did not bring the first window to the front"
+
 echo "passed; screenshots in $artifacts/editing-*.png"
