@@ -77,9 +77,9 @@ void AppSettings::setAsideIfDamaged (const juce::File& file)
         return;
 
     const auto aside = file.getSiblingFile (file.getFileName() + ".damaged");
-    problem = "The settings could not be read, so the defaults are used. " + reason + ". ";
-    problem += file.moveFileTo (aside) ? "The file was kept as " + aside.getFullPathName() + "."
-                                       : "It could not be moved aside and will be replaced.";
+    problem = "The settings could not be read, so the defaults are used.\n" + reason + "\n";
+    problem += file.moveFileTo (aside) ? "The file was kept as " + aside.getFullPathName()
+                                       : juce::String ("It could not be moved aside and will be replaced.");
 }
 
 juce::File AppSettings::getLastFolder() const

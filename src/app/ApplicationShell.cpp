@@ -164,7 +164,8 @@ void ApplicationShell::openRecentFile (const juce::File& file)
     {
         setup.settings.removeRecentFile (file);
         setup.alerts.showMessageAsync (TitledAlertWindow::fileErrorTitle,
-                                       "Taken off the recent files, as it is gone: " + found.getErrorMessage(),
+                                       file.getFileName() + " is gone, so it was taken off the recent files.\n"
+                                           + found.getErrorMessage(),
                                        nullptr);
         return;
     }
