@@ -185,8 +185,10 @@ juce::StringArray ApplicationShell::getWindowNames()
 
 int ApplicationShell::getFrontWindow()
 {
+    const auto* front = windowManager->getActiveWindow();
+
     for (int i = 0; i < windowManager->getNumWindows(); ++i)
-        if (windowManager->getWindow (i) == windowManager->getActiveWindow())
+        if (windowManager->getWindow (i) == front)
             return i;
 
     return -1;
