@@ -36,6 +36,26 @@ juce::String onlyNameStartingWith (const juce::StringArray& names, const juce::S
 
     return found;
 }
+
+/** "PATH: reason" when a settings file is there but cannot be read as one, else empty. */
+juce::String whyUnreadable (const juce::File& file)
+{
+    if (! file.exists())
+        return {};
+
+    std::string contents;
+
+    if (const auto read = FileAccess::readRegular (file, maxFileBytes, contents); read.failed())
+        return read.getErrorMessage();
+
+    juce::XmlDocument document (juce::String::fromUTF8 (contents.data(), static_cast<int> (contents.size())));
+
+    if (const auto xml = document.getDocumentElement(); xml != nullptr && xml->hasTagName ("PROPERTIES"))
+        return {};
+
+    const auto parseError = document.getLastParseError();
+    return file.getFullPathName() + ": not a settings file" + (parseError.isEmpty() ? "" : " (" + parseError + ")");
+}
 } // namespace
 
 AppSettings::AppSettings (const juce::File& folder)
@@ -57,21 +77,7 @@ juce::File AppSettings::defaultFolder()
 // A file the editor cannot read would otherwise be overwritten by the next change and lost.
 void AppSettings::setAsideIfDamaged (const juce::File& file)
 {
-    if (! file.exists())
-        return;
-
-    std::string contents;
-    auto reason = FileAccess::readRegular (file, maxFileBytes, contents).getErrorMessage();
-
-    if (reason.isEmpty())
-    {
-        juce::XmlDocument document (juce::String::fromUTF8 (contents.data(), static_cast<int> (contents.size())));
-        const auto xml = document.getDocumentElement();
-
-        if (xml == nullptr || ! xml->hasTagName ("PROPERTIES"))
-            reason = file.getFullPathName() + ": not a settings file"
-                     + (document.getLastParseError().isEmpty() ? "" : " (" + document.getLastParseError() + ")");
-    }
+    const auto reason = whyUnreadable (file);
 
     if (reason.isEmpty())
         return;
