@@ -2,7 +2,9 @@
 
 #include "app/CommandLineOptions.h"
 #include "app/CommandTable.h"
+#include "app/alerts/TitledAlertWindow.h"
 #include "app/editor/UnsavedChangesGuard.h"
+#include "engine/files/FileAccess.h"
 #include "views/EditorComponent.h"
 #include "views/TabSelectorButtons.h"
 
@@ -35,7 +37,7 @@ ApplicationShell::ApplicationShell (Setup setupIn)
       highestSplitPoint (setup.constants.getHighestSplitPoint())
 {
     commandManager = std::make_unique<CommandManager> (*this);
-    mainMenuModel = std::make_unique<MainMenuModel> (commandManager.get());
+    mainMenuModel = std::make_unique<MainMenuModel> (commandManager.get(), static_cast<MainMenuModel::Lists*> (this));
     commandManager->registerAllCommandsForTarget (this);
 
     // The editor windows' commands too, so the menus show them (greyed out) before any window
@@ -53,11 +55,10 @@ ApplicationShell::ApplicationShell (Setup setupIn)
     if (setup.stopSend == nullptr)
         setup.stopSend = &nativeStopSend;
 
-    const EditorWindowServices services {
-        setup.alerts, setup.fileChooser,    setup.applicationName, mainMenuModel.get(),
-        this,         commandManager.get(), setup.saveChanges,     setup.stopSend
-    };
-    windowManager = std::make_unique<WindowManager> (commandManager.get(), &lastLocation, services);
+    const EditorWindowServices services { setup.alerts,          setup.fileChooser,   setup.settings,
+                                          setup.applicationName, mainMenuModel.get(), this,
+                                          commandManager.get(),  setup.saveChanges,   setup.stopSend };
+    windowManager = std::make_unique<WindowManager> (commandManager.get(), services);
     quitWithTheLastWindow();
 }
 
@@ -88,6 +89,9 @@ void ApplicationShell::start (const juce::String& commandLine)
         anotherInstanceStarted (commandLine);
     else
         openNewEditorWindow();
+
+    if (setup.settings.getProblem().isNotEmpty())
+        setup.alerts.showMessageAsync (setup.applicationName, setup.settings.getProblem(), nullptr);
 }
 
 void ApplicationShell::anotherInstanceStarted (const juce::String& commandLine)
@@ -144,11 +148,56 @@ EditorWindow* ApplicationShell::openNewEditorWindow()
 void ApplicationShell::chooseAndOpenFile()
 {
     setup.fileChooser.chooseFileToOpen (
-        "Select Filename to open", lastLocation, setup.constants.presetFilePattern,
+        "Select Filename to open", setup.settings.getLastFolder(), setup.constants.presetFilePattern,
         [shell = juce::WeakReference<ApplicationShell> (this)] (const juce::File& chosen) {
-            if (shell != nullptr && chosen != juce::File())
-                shell->openFile (chosen, shell->openNewEditorWindow());
+            if (shell == nullptr || chosen == juce::File())
+                return;
+
+            shell->setup.settings.setLastFolder (chosen.getParentDirectory());
+            shell->openFile (chosen, shell->openNewEditorWindow());
         });
+}
+
+void ApplicationShell::openRecentFile (const juce::File& file)
+{
+    if (const auto found = FileAccess::checkExists (file); found.failed())
+    {
+        setup.settings.removeRecentFile (file);
+        setup.alerts.showMessageAsync (TitledAlertWindow::fileErrorTitle,
+                                       file.getFileName() + " is gone, so it was taken off the recent files.\n"
+                                           + found.getErrorMessage(),
+                                       nullptr);
+        return;
+    }
+
+    openFile (file, openNewEditorWindow());
+}
+
+juce::StringArray ApplicationShell::getWindowNames()
+{
+    juce::StringArray names;
+
+    for (int i = 0; i < windowManager->getNumWindows(); ++i)
+        names.add (windowManager->getWindow (i)->getDocumentName());
+
+    return names;
+}
+
+int ApplicationShell::getFrontWindow()
+{
+    const auto* front = windowManager->getActiveWindow();
+
+    for (int i = 0; i < windowManager->getNumWindows(); ++i)
+        if (windowManager->getWindow (i) == front)
+            return i;
+
+    return -1;
+}
+
+void ApplicationShell::showWindow (int index)
+{
+    if (auto* window = windowManager->getWindow (index))
+        windowManager->bringToFront (*window);
 }
 
 juce::Array<juce::File> ApplicationShell::userGuideLocations() const
@@ -210,6 +259,9 @@ void ApplicationShell::showDeviceManagerWindow()
     deviceManagerWindow =
         new DeviceManagerWindow ("QX" + juce::String (setup.constants.numKeys) + " Editor Device Manager",
                                  setup.keyboard.getMidiManager(), { nullptr, commandManager.get() });
+
+    // The shell deletes the window before it goes.
+    deviceManagerWindow->onApply = [this] { setup.settings.rememberPorts (setup.keyboard.getMidiManager()); };
 }
 
 //==============================================================================

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/AppSettings.h"
 #include "app/MainMenuModel.h"
 #include "app/ModelResources.h"
 #include "app/alerts/NativeSaveChangesPresenter.h"
@@ -13,7 +14,7 @@
 /** Everything the application does, apart from the framework's start and event loop: the
     application commands, the menu, the window manager, and the about and device-setup windows.
     The application object owns one; tests drive one directly. */
-class ApplicationShell : public juce::ApplicationCommandTarget
+class ApplicationShell : public juce::ApplicationCommandTarget, private MainMenuModel::Lists
 {
 public:
     struct Setup
@@ -24,6 +25,9 @@ public:
         KeyboardLink& keyboard;
         AlertPresenter& alerts;
         FileChooserPresenter& fileChooser;
+
+        /** The recent files and the choosers' folder are kept there. */
+        AppSettings& settings;
 
         /** Asked to end the program (after the about and device-setup windows are gone). */
         std::function<void()> quitApplication;
@@ -42,7 +46,9 @@ public:
     /** Deletes the about and device-setup windows, then every editor window. */
     ~ApplicationShell() override;
 
-    /** The start: a new untitled window, or the named preset file in one. */
+    /** The start: a new untitled window, or the named preset file in one. A settings file that
+        had to be set aside is reported in an alert: started from the desktop, the program has
+        no terminal to tell. */
     void start (const juce::String& commandLine);
 
     /** A command line handed over by a second launch or the desktop: its file opens in the
@@ -81,7 +87,7 @@ public:
     MainMenuModel& getMenuModel() const { return *mainMenuModel; }
     AboutWindow* getAboutWindow() const { return aboutWindow.get(); }
     DeviceManagerWindow* getDeviceManagerWindow() const { return deviceManagerWindow.get(); }
-    const juce::File& getLastLocation() const { return lastLocation; }
+    juce::File getLastLocation() const { return setup.settings.getLastFolder(); }
 
 private:
     class CommandManager;
@@ -90,11 +96,16 @@ private:
     void quitWithTheLastWindow();
     void guideNotShown (const juce::File& guide);
 
+    juce::StringArray getWindowNames() override;
+    int getFrontWindow() override;
+    void showWindow (int index) override;
+    juce::Array<juce::File> getRecentFiles() override { return setup.settings.getRecentFiles(); }
+    void openRecentFile (const juce::File& file) override;
+
     Setup setup;
     NativeSaveChangesPresenter nativeSaveChanges;
     NativeStopSendPresenter nativeStopSend;
     const juce::uint8 highestSplitPoint;
-    juce::File lastLocation;
     std::unique_ptr<juce::ApplicationCommandManager> commandManager;
     std::unique_ptr<MainMenuModel> mainMenuModel;
     std::unique_ptr<WindowManager> windowManager;

@@ -9,6 +9,7 @@ struct Entry
     juce::CommandID id;
     const char* shortName;
     int keyCode; // 0: no default key
+    int extraModifiers = 0;
 };
 
 const Entry entries[] = {
@@ -16,7 +17,7 @@ const Entry entries[] = {
     { openCommand, "Open", 'O' },
     { closeWindowCommand, "Close Window", 'W' },
     { saveCommand, "Save", 'S' },
-    { saveAsCommand, "Save As", 0 },
+    { saveAsCommand, "Save As", 'S', juce::ModifierKeys::shiftModifier },
     { quitCommand, "Quit", 'Q' },
     { getPresetCommand, "Get Preset", 0 },
     { sendPresetCommand, "Send Preset", 0 },
@@ -41,7 +42,7 @@ void CommandTable::fillCommandInfo (juce::CommandID commandId, juce::Application
         info.setActive (true);
 
         if (entry.keyCode != 0)
-            info.addDefaultKeypress (entry.keyCode, juce::ModifierKeys::commandModifier);
+            info.addDefaultKeypress (entry.keyCode, juce::ModifierKeys::commandModifier | entry.extraModifiers);
 
         return;
     }

@@ -16,6 +16,7 @@ KavoriQXEditorApplication::~KavoriQXEditorApplication()
     handOver.reset();
     shell.reset();
     midiSetup.reset();
+    settings.reset();
 }
 
 bool KavoriQXEditorApplication::answersWithoutStarting (const CommandLineOptions& options,
@@ -67,8 +68,15 @@ void KavoriQXEditorApplication::initialise (const juce::String& commandLine)
         return;
     }
 
-    shell = std::make_unique<ApplicationShell> (ApplicationShell::Setup {
-        getApplicationName(), constants, *this, midiSetup->getKeyboard(), alerts, fileChooser, [this] { quit(); } });
+    settings = std::make_unique<AppSettings>();
+
+    // The simulator, asked for, is chosen already.
+    if (! options.simulator)
+        settings->reopenPorts (midiSetup->getMidiManager(), "QX" + juce::String (constants.numKeys));
+
+    shell = std::make_unique<ApplicationShell> (ApplicationShell::Setup { getApplicationName(), constants, *this,
+                                                                          midiSetup->getKeyboard(), alerts, fileChooser,
+                                                                          *settings, [this] { quit(); } });
     alerts.setCommandManager (&shell->getCommandManager());
 
 #if JUCE_MAC

@@ -46,6 +46,7 @@ private:
     const ModelConstants constants;
     NativeAlertPresenter alerts;
     NativeFileChooserPresenter fileChooser;
+    std::unique_ptr<AppSettings> settings;
     std::unique_ptr<MidiSetup> midiSetup;
     std::unique_ptr<ApplicationShell> shell;
     std::unique_ptr<InstanceHandOver> handOver;

@@ -4,7 +4,9 @@
 
 using namespace CommandIds;
 
-MainMenuModel::MainMenuModel (juce::ApplicationCommandManager* commandManagerIn) : commandManager (commandManagerIn)
+MainMenuModel::MainMenuModel (juce::ApplicationCommandManager* commandManagerIn, Lists* listsIn)
+    : commandManager (commandManagerIn),
+      lists (listsIn)
 {
     setApplicationCommandManagerToWatch (commandManager);
 }
@@ -28,11 +30,28 @@ juce::PopupMenu MainMenuModel::getMenuForIndex (int, const juce::String& menuNam
     return {};
 }
 
+void MainMenuModel::menuItemSelected (int itemId, int)
+{
+    if (lists == nullptr)
+        return;
+
+    if (itemId >= firstRecentItem && itemId - firstRecentItem < shownRecentFiles.size())
+        lists->openRecentFile (shownRecentFiles[itemId - firstRecentItem]);
+    else if (itemId >= firstWindowItem && itemId < firstRecentItem)
+        lists->showWindow (itemId - firstWindowItem);
+}
+
 juce::PopupMenu MainMenuModel::fileMenu()
 {
     juce::PopupMenu menu;
 
-    for (auto id : { newWindowCommand, openCommand, closeWindowCommand, saveCommand, saveAsCommand })
+    menu.addCommandItem (commandManager, newWindowCommand);
+    menu.addCommandItem (commandManager, openCommand);
+
+    auto recent = recentMenu();
+    menu.addSubMenu ("Open Recent", recent, recent.getNumItems() > 0);
+
+    for (auto id : { closeWindowCommand, saveCommand, saveAsCommand })
         menu.addCommandItem (commandManager, id);
 
     menu.addSubMenu ("Hardware", hardwareMenu(), true);
@@ -42,6 +61,17 @@ juce::PopupMenu MainMenuModel::fileMenu()
     menu.addSeparator();
     menu.addCommandItem (commandManager, quitCommand);
 #endif
+
+    return menu;
+}
+
+juce::PopupMenu MainMenuModel::recentMenu()
+{
+    juce::PopupMenu menu;
+    shownRecentFiles = lists != nullptr ? lists->getRecentFiles() : juce::Array<juce::File>();
+
+    for (int i = 0; i < shownRecentFiles.size(); ++i)
+        menu.addItem (firstRecentItem + i, shownRecentFiles[i].getFullPathName());
 
     return menu;
 }
@@ -70,6 +100,16 @@ juce::PopupMenu MainMenuModel::windowMenu()
     menu.addCommandItem (commandManager, minimizeCommand);
     menu.addCommandItem (commandManager, bringAllToFrontCommand);
     menu.addSeparator();
+
+    if (lists == nullptr)
+        return menu;
+
+    const auto names = lists->getWindowNames();
+    const auto front = lists->getFrontWindow();
+
+    for (int i = 0; i < names.size(); ++i)
+        menu.addItem (firstWindowItem + i, names[i], true, i == front);
+
     return menu;
 }
 

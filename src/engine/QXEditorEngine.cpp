@@ -80,6 +80,7 @@ void QXEditorEngine::writeParameter (Control& control, const juce::String& param
         previous.set (control.getImageOffset() + i, before.getUnchecked (i));
 
     history.record ({ previous, std::nullopt });
+    reportEditedState();
 }
 
 void QXEditorEngine::setParameter (int groupId, const juce::String& parameterName, juce::uint8 value, bool notify)
@@ -148,6 +149,8 @@ void QXEditorEngine::applyWholePreset (const Bytes& presetData)
     {
         history.record ({ before, presetFile });
     }
+
+    reportEditedState();
 }
 
 bool QXEditorEngine::undo()
@@ -178,6 +181,8 @@ void QXEditorEngine::restore (const EditHistory::Step& step)
 
     if (step.file.has_value())
         presetFile = *step.file;
+
+    reportEditedState();
 }
 
 QXEditorEngine::Bytes QXEditorEngine::buildPresetMessage (juce::uint8 slot) const
@@ -387,6 +392,18 @@ void QXEditorEngine::markCleanAt (std::uint64_t mark, const Bytes& data)
 
     cleanMark = mark;
     history.markClean (data);
+    reportEditedState();
+}
+
+void QXEditorEngine::reportEditedState()
+{
+    const auto edited = hasUnsavedEdits();
+
+    if (edited == reportedEdited)
+        return;
+
+    reportedEdited = edited;
+    listeners.call ([edited] (Listener& listener) { listener.editedChanged (edited); });
 }
 
 //==============================================================================

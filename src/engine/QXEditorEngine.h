@@ -53,6 +53,10 @@ public:
 
         /** A send was refused, nothing sent, for the reason given (a value MIDI cannot carry). */
         virtual void sendRefused (const juce::String& /*reason*/) {}
+
+        /** hasUnsavedEdits() turned to the value given: by an edit, undo, redo, a whole preset
+            applied, or a load, save, get or send that set the clean point. */
+        virtual void editedChanged (bool /*edited*/) {}
     };
 
     QXEditorEngine (const juce::uint8& modelId, KeyboardLink& keyboard, const juce::String& filePattern,
@@ -185,6 +189,9 @@ private:
         it starts, but the send ends well only after loads or saves made meanwhile. */
     void markCleanAt (std::uint64_t mark, const Bytes& data);
 
+    /** Tells the listeners when hasUnsavedEdits() no longer gives what they last heard. */
+    void reportEditedState();
+
     KeyboardLink& keyboard;
     MidiManager& midiManager;
     const juce::uint8& modelId;
@@ -199,6 +206,7 @@ private:
     std::ostream* diagnostics = &std::cout;
     std::uint64_t cleanMarks = 0; // how many clean points have been taken, in order
     std::uint64_t cleanMark = 0;  // which of them the history holds
+    bool reportedEdited = false;
 
     // Message thread only.
     TransferTracker transfers { keyboard.getTransferQueue() };

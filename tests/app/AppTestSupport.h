@@ -147,7 +147,7 @@ struct ShellHarness
         midiManager = &link->getMidiManager();
         shell = std::make_unique<ApplicationShell> (
             ApplicationShell::Setup { "Kavori QX61 Editor", ModelConstants::qx61(), resources, *link, alerts, chooser,
-                                      [this] { ++quitRequests; }, &saveChanges, &stopSend });
+                                      settings, [this] { ++quitRequests; }, &saveChanges, &stopSend });
     }
 
     void useKeyboard()
@@ -176,6 +176,8 @@ struct ShellHarness
     TestFileChooser chooser;
     TestSaveChanges saveChanges;
     TestStopSend stopSend;
+    EngineTestSupport::TemporaryFolder settingsFolder;
+    AppSettings settings { settingsFolder.folder };
     int quitRequests = 0;
     std::unique_ptr<ApplicationShell> shell; // last, so it goes before the ports it uses
 };

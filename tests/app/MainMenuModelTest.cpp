@@ -30,7 +30,8 @@ juce::StringArray describe (const juce::PopupMenu& menu, const juce::String& ind
                       .getFirst()
                       .getTextDescription();
 
-        lines.add (indent + item.text + "|" + key + "|" + (item.isEnabled ? "on" : "off"));
+        lines.add (indent + item.text + "|" + key + "|" + (item.isEnabled ? "on" : "off")
+                   + (item.isTicked ? "|ticked" : ""));
 
         if (item.subMenu != nullptr)
             lines.addArray (describe (*item.subMenu, indent + "  "));
@@ -61,8 +62,9 @@ const juce::String ctrl = juce::KeyPress ('N', juce::ModifierKeys::commandModifi
 std::string fileMenu (bool editorItems)
 {
     const juce::String state = editorItems ? "|on" : "|off";
-    return lines ({ "New Window |" + ctrl + "N|on", "Open|" + ctrl + "O|on", "Close Window|" + ctrl + "W|on",
-                    "Save|" + ctrl + "S" + state, "Save As|" + state, "Hardware||on", "  Get Preset|" + state,
+    return lines ({ "New Window |" + ctrl + "N|on", "Open|" + ctrl + "O|on", "Open Recent||off",
+                    "Close Window|" + ctrl + "W|on", "Save|" + ctrl + "S" + state,
+                    "Save As|" + ctrl + "shift + S" + state, "Hardware||on", "  Get Preset|" + state,
                     "  Send Preset|" + state, "  ---", "  Set Internal Sync|" + state, "  Set External Sync|" + state,
                     "---", "Quit|" + ctrl + "Q|on" });
 }
@@ -84,4 +86,17 @@ TEST (MainMenuModel, FourMenusWhoseEditorItemsNeedAnEditorWindowInFront)
 
     ASSERT_TRUE (activate (*harness.start()));
     EXPECT_EQ (menu (harness, "File"), fileMenu (true));
+}
+
+TEST (MainMenuModel, WindowMenuListsTheOpenWindowsAndBringsTheChosenOneToFront)
+{
+    ShellHarness harness;
+    harness.start();
+    auto* second = harness.shell->openNewEditorWindow();
+    ASSERT_TRUE (activate (*second));
+    EXPECT_EQ (menu (harness, "Window"), lines ({ "Minimize|" + ctrl + "M|on", "Bring All to Front||on", "---",
+                                                  "Untitled 1||on", "Untitled 2||on|ticked" }));
+
+    harness.shell->getMenuModel().menuItemSelected (MainMenuModel::firstWindowItem, 2);
+    EXPECT_TRUE (dispatchUntil ([&] { return harness.windows().getWindow (0)->isActiveWindow(); }));
 }

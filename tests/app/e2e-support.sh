@@ -24,6 +24,8 @@ done
 xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "display $DISPLAY unusable: skipped"; exit $skip; }
 
 work="$(mktemp -d)"
+# The editor's settings go to the work folder, never to the user's.
+export XDG_CONFIG_HOME="$work/config"
 mkdir -p "$artifacts"
 editorPid=""
 

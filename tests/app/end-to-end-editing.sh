@@ -41,6 +41,7 @@ xdotool type --delay 100 99
 save
 read -r offset old new <<<"$(changes)"
 [ "$(changes | wc -l)" -eq 1 ] && [ "$new" -eq 99 ] || fail "Ctrl+S while typing saved: $(changes | tr '\n' ';')"
+waitForWindow "$app - edited" >/dev/null || fail "the saved window's title still marks edits"
 
 # Page on with a value still being typed, then Return: the value is kept, no flag flips.
 ccBox
@@ -89,14 +90,15 @@ ccBox
 xdotool type --delay 100 42
 # The list just closed may keep the key from the window on a loaded machine.
 if ! pressUntil "$main" ctrl+w waitForWindow "$app" >/dev/null; then
-    xdotool search --name "^$app - edited\$" >/dev/null || fail "the edited window closed without asking"
+    xdotool search --name "^$app - \*edited\$" >/dev/null || fail "the edited window closed without asking"
     fail "no question on closing an edited window"
 fi
 question="$(waitForWindow "$app")"
 import -window "$question" "$artifacts/editing-save-question.png"
 pressUntil "$question" Escape waitForNoWindow "$app" || fail "the question stayed up"
 sleep 0.5
-xdotool search --name "^$app - edited\$" >/dev/null || fail "Cancel closed the window"
+# The title marks the edit, as the question did.
+xdotool search --name "^$app - \*edited\$" >/dev/null || fail "Cancel closed the window, or its title has no *"
 
 # Opening a file over the edits asks first: Save keeps them in their file, then the file opens.
 # Ctrl+Z brings back the edited preset with its own file's name, so Ctrl+S cannot overwrite the other.
@@ -107,7 +109,7 @@ question="$(waitForWindow "$app")" || fail "opening over edits did not ask"
 pressUntil "$question" Return waitForNoWindow "$app" || fail "the question stayed up"
 waitForWindow "$app - other" >/dev/null || fail "other.qx6 not opened after Save"
 grep -q " 42$" <<<"$(changes)" || fail "Save before opening: $(changes | tr '\n' ';')"
-pressUntil "$main" ctrl+z waitForWindow "$app - edited" >/dev/null || fail "Ctrl+Z left the other file's name"
+pressUntil "$main" ctrl+z waitForWindow "$app - \*edited" >/dev/null || fail "Ctrl+Z left the other file's name"
 
 # The save chooser takes the name as typed at once; the open chooser's list takes the keys.
 pressUntil "$main" ctrl+n waitForWindow "$app - Untitled 2" >/dev/null || fail "no second window"
@@ -127,5 +129,24 @@ for _ in $(seq 50); do
     sleep 0.1
 done
 [ "$(xdotool search --name "^$app - gig v1.2\$" | wc -l)" -eq 2 ] || fail "Open did not list or open gig v1.2.qx6"
+
+# Ctrl+Shift+S asks for a name also when the window has a file.
+pressUntil "$second" ctrl+shift+s waitForWindow "Select Filename to save" >/dev/null || fail "Ctrl+Shift+S: no chooser"
+sleep 0.5
+xdotool type --delay 50 "gig v2"
+xdotool key Return
+waitForWindow "$app - gig v2" >/dev/null || fail "Ctrl+Shift+S did not save as gig v2: $(ls "$work/home")"
+
+# The "Window" menu lists the windows, the one in front ticked; its first entry brings main forward.
+focused() { sleep 0.5; [ "$(xdotool getwindowfocus)" = "$1" ]; }
+for try in 1 2 3; do
+    clickAt "$second" 170 10                         # "Window" in the menu bar
+    sleep 0.5
+    read -r x y <<<"$(position "$second")"
+    [ "$try" -eq 1 ] && import -window root -crop 360x140+$((x + 120))+$((y + 20)) "$artifacts/editing-window-menu.png"
+    clickAt "$second" 180 90                         # its first window, main
+    focused "$main" && break
+done
+focused "$main" || fail "the Window menu did not bring the first window to the front"
 
 echo "passed; screenshots in $artifacts/editing-*.png"

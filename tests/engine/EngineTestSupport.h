@@ -59,7 +59,8 @@ private:
     std::list<Counter> counters; // listeners must not move
 };
 
-/** What an engine tells its listener: failures, refusals, transfer statuses and successes. */
+/** What an engine tells its listener: failures, refusals, transfer statuses, successes and
+    whether it holds edits. */
 struct FailureRecorder : public QXEditorEngine::Listener
 {
     void midiCommunicationFailed (const juce::String& message) override { midiFailures.add (message); }
@@ -70,12 +71,14 @@ struct FailureRecorder : public QXEditorEngine::Listener
     {
         successes.push_back ({ kind, slot });
     }
+    void editedChanged (bool isEdited) override { edited = isEdited; }
 
     TransferStatus last() const { return statuses.empty() ? TransferStatus() : statuses.back(); }
 
     juce::StringArray midiFailures, refusals;
     std::vector<TransferStatus> statuses;
     std::vector<std::pair<TransferStatus::Kind, juce::uint8>> successes;
+    bool edited = false;
 };
 
 /** The QX61's constants, kept alive for the engines that refer to them. */

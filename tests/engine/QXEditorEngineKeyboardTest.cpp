@@ -145,6 +145,7 @@ TEST_F (QXEditorEngineKeyboardTest, TheCleanPointIsTheLastLoadSaveOrSendInTheOrd
 
         ASSERT_TRUE (finishTransfers (*engine));
         EXPECT_EQ (engine->hasUnsavedEdits(), what == "edit");
+        EXPECT_EQ (failures.edited, what == "edit"); // what a window's title shows
     }
 }
 

@@ -48,4 +48,7 @@ void DeviceManagerWindow::applySelection()
 {
     midiManager.setInputDevice (content->getSelectedInputDevice());
     midiManager.setOutputDevice (content->getSelectedOutputDevice());
+
+    if (onApply)
+        onApply();
 }

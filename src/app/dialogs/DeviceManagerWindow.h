@@ -17,6 +17,9 @@ public:
 
     DeviceManagerComponent& getContent() const { return *content; }
 
+    /** Runs once the selection has been handed over. */
+    std::function<void()> onApply;
+
 private:
     void confirm() override { clickButton ("OK"); }
     void dismiss() override { clickButton ("Cancel"); }

@@ -15,12 +15,10 @@ const juce::String saveTitle ("Select Filename to save");
 } // namespace
 
 EditorWindow::EditorWindow (const juce::String& untitledNameIn, EditorComponent* content, QXEditorEngine::Ptr engineIn,
-                            juce::File* lastLocationIn, WindowCloseListener* closeListener,
-                            const EditorWindowServices& servicesIn)
+                            WindowCloseListener* closeListener, const EditorWindowServices& servicesIn)
     : juce::DocumentWindow (titleFor (servicesIn.applicationName, untitledNameIn), windowBackground,
                             juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton, false),
       engine (std::move (engineIn)),
-      lastLocation (lastLocationIn),
       untitledName (untitledNameIn),
       documentName (untitledNameIn),
       services (servicesIn)
@@ -86,6 +84,7 @@ bool EditorWindow::openPresetFile (const juce::File& file)
         return false;
     }
 
+    services.settings.addRecentFile (file);
     updateTitle();
     return true;
 }
@@ -131,7 +130,7 @@ void EditorWindow::saveThen (std::function<void (bool saved)> done)
 void EditorWindow::saveAsThen (std::function<void (bool saved)> done)
 {
     commitEdits();
-    chooseFileToSave (*lastLocation, std::move (done));
+    chooseFileToSave (services.settings.getLastFolder(), std::move (done));
 }
 
 void EditorWindow::chooseFileToSave (const juce::File& start, std::function<void (bool saved)> done)
@@ -181,8 +180,9 @@ bool EditorWindow::saveToFile (const juce::File& file, bool chosenByUser)
     }
 
     if (chosenByUser)
-        *lastLocation = file.getParentDirectory();
+        services.settings.setLastFolder (file.getParentDirectory());
 
+    services.settings.addRecentFile (file);
     updateTitle();
     return true;
 }
@@ -192,10 +192,13 @@ void EditorWindow::loadFromFile()
     commitEdits();
     juce::Component::SafePointer<EditorWindow> window (this);
 
-    services.fileChooser.chooseFileToOpen (openTitle, *lastLocation, engine->getFilePattern(),
+    services.fileChooser.chooseFileToOpen (openTitle, services.settings.getLastFolder(), engine->getFilePattern(),
                                            [window] (const juce::File& chosen) {
-                                               if (window != nullptr && chosen != juce::File())
-                                                   window->openPresetFileAfterAsking (chosen);
+                                               if (window == nullptr || chosen == juce::File())
+                                                   return;
+
+                                               window->services.settings.setLastFolder (chosen.getParentDirectory());
+                                               window->openPresetFileAfterAsking (chosen);
                                            });
 }
 
@@ -203,12 +206,12 @@ void EditorWindow::updateTitle()
 {
     const auto& file = getCurrentFile();
     documentName = file == juce::File() ? untitledName : file.getFileNameWithoutExtension();
-    setName (titleFor (services.applicationName, documentName));
+    setName (titleFor (services.applicationName, documentName, engine->hasUnsavedEdits()));
 }
 
-juce::String EditorWindow::titleFor (const juce::String& applicationName, const juce::String& document)
+juce::String EditorWindow::titleFor (const juce::String& applicationName, const juce::String& document, bool edited)
 {
-    return applicationName + " - " + document;
+    return applicationName + " - " + (edited ? "*" : "") + document;
 }
 
 //==============================================================================
@@ -427,6 +430,11 @@ void EditorWindow::sendRefused (const juce::String& reason)
 {
     if (sendRefusedAlert == nullptr)
         sendRefusedAlert = TitledAlertWindow::show (services.alerts, TitledAlertWindow::sendRefusedTitle, reason);
+}
+
+void EditorWindow::editedChanged (bool)
+{
+    updateTitle();
 }
 
 void EditorWindow::showMidiErrorAlert()

@@ -25,9 +25,9 @@ class EditorWindow :
 {
 public:
     /** Takes ownership of the content; untitledName ("Untitled 1") names the preset until it
-        has a file; lastLocation is the application's, shared by every window. */
+        has a file. */
     EditorWindow (const juce::String& untitledName, EditorComponent* content, QXEditorEngine::Ptr engine,
-                  juce::File* lastLocation, WindowCloseListener* closeListener, const EditorWindowServices& services);
+                  WindowCloseListener* closeListener, const EditorWindowServices& services);
     ~EditorWindow() override;
 
     void addCloseListener (WindowCloseListener* listener);
@@ -69,8 +69,10 @@ public:
     /** The name the window's preset goes by: its file's, or "Untitled N". */
     const juce::String& getDocumentName() const { return documentName; }
 
-    /** The window title for a document: "program - document". */
-    static juce::String titleFor (const juce::String& applicationName, const juce::String& document);
+    /** The window title for a document: "program - document", or "program - *document" when
+        it holds edits, as GNOME programs mark them. */
+    static juce::String titleFor (const juce::String& applicationName, const juce::String& document,
+                                  bool edited = false);
 
     /** Ends typing in a number box as leaving it would; every command that reads, writes or
         replaces the preset does this first. */
@@ -99,6 +101,7 @@ public:
     void midiCommunicationFailed (const juce::String& message) override;
     void presetFileFailed (const juce::String& fileName) override;
     void sendRefused (const juce::String& reason) override;
+    void editedChanged (bool edited) override;
 
     bool isInterestedInFileDrag (const juce::StringArray& files) override;
     void filesDropped (const juce::StringArray& files, int x, int y) override;
@@ -127,7 +130,6 @@ private:
     void whenSendEnds (std::function<void()> next);
 
     QXEditorEngine::Ptr engine;
-    juce::File* lastLocation;
     juce::Array<WindowCloseListener*> closeListeners;
     const juce::String untitledName;
     juce::String documentName;

@@ -1,18 +1,20 @@
 #pragma once
 
+#include "app/AppSettings.h"
 #include "app/alerts/AlertPresenter.h"
 #include "app/alerts/SaveChangesPresenter.h"
 #include "app/alerts/StopSendPresenter.h"
 #include "app/desktop/FileChooserPresenter.h"
 
 /** What every editor window borrows from the application: the way to show alerts and file
-    choosers, the program's name for titles, the menu bar model, the application's command
+    choosers, the settings that keep the recent files and the choosers' folder, the program's name for titles, the menu bar model, the application's command
     target, which follows each window in the command chain, and the command manager, whose keys
     work in the window's dialogs too. */
 struct EditorWindowServices
 {
     AlertPresenter& alerts;
     FileChooserPresenter& fileChooser;
+    AppSettings& settings;
     juce::String applicationName;
     juce::MenuBarModel* menuModel = nullptr;
     juce::ApplicationCommandTarget* applicationTarget = nullptr;

@@ -4,10 +4,8 @@
 #include "app/desktop/ScreenFit.h"
 #include "views/EditorComponent.h"
 
-WindowManager::WindowManager (juce::ApplicationCommandManager* commandManagerIn, juce::File* lastLocationIn,
-                              const EditorWindowServices& servicesIn)
-    : lastLocation (lastLocationIn),
-      commandManager (commandManagerIn),
+WindowManager::WindowManager (juce::ApplicationCommandManager* commandManagerIn, const EditorWindowServices& servicesIn)
+    : commandManager (commandManagerIn),
       services (servicesIn)
 {
 }
@@ -22,8 +20,7 @@ WindowManager::~WindowManager()
 EditorWindow* WindowManager::createEditorWindow (EditorComponent* content, QXEditorEngine::Ptr engine)
 {
     ++untitledCount;
-    auto* window =
-        new EditorWindow ("Untitled " + juce::String (untitledCount), content, engine, lastLocation, nullptr, services);
+    auto* window = new EditorWindow ("Untitled " + juce::String (untitledCount), content, engine, nullptr, services);
     engine->addListener (window);
 
     const auto n = windows.size();
@@ -98,10 +95,13 @@ void WindowManager::minimiseActiveWindow()
 void WindowManager::bringAllWindowsToFront()
 {
     for (auto* window : windows)
-    {
-        if (window->isMinimised())
-            window->setMinimised (false);
+        bringToFront (*window);
+}
 
-        window->toFront (true);
-    }
+void WindowManager::bringToFront (EditorWindow& window)
+{
+    if (window.isMinimised())
+        window.setMinimised (false);
+
+    window.toFront (true);
 }

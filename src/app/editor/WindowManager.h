@@ -7,8 +7,7 @@
 class WindowManager : public WindowCloseListener, private juce::Timer
 {
 public:
-    WindowManager (juce::ApplicationCommandManager* commandManager, juce::File* lastLocation,
-                   const EditorWindowServices& services);
+    WindowManager (juce::ApplicationCommandManager* commandManager, const EditorWindowServices& services);
     ~WindowManager() override;
 
     /** Builds, places, shows and keeps a window around the content (ownership passes) and the
@@ -23,6 +22,9 @@ public:
 
     void minimiseActiveWindow();
     void bringAllWindowsToFront();
+
+    /** Restores the window if minimised and gives it the keyboard focus. */
+    static void bringToFront (EditorWindow& window);
 
     /** The first editor window, in creation order, that is the active top-level window. */
     EditorWindow* getActiveWindow() const;
@@ -45,7 +47,6 @@ private:
         int checksLeft;
     };
     std::vector<Settling> settling;
-    juce::File* lastLocation;
     juce::ApplicationCommandManager* commandManager;
     int untitledCount = 0;
     EditorWindowServices services;

@@ -104,6 +104,14 @@ juce::Result FileAccess::readRegular (const juce::File& file, std::size_t maxByt
     }
 }
 
+juce::Result FileAccess::checkExists (const juce::File& file)
+{
+    struct stat info
+    {};
+
+    return ::stat (file.getFullPathName().toRawUTF8(), &info) == 0 ? juce::Result::ok() : systemFailure (file);
+}
+
 juce::Result FileAccess::checkWritable (const juce::File& file)
 {
     const auto target = resolveLinks (file);

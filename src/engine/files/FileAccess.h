@@ -15,6 +15,9 @@ public:
     /** The whole of a regular file of at most maxBytes. */
     static juce::Result readRegular (const juce::File& file, std::size_t maxBytes, std::string& contents);
 
+    /** Whether the path (links followed) names anything, with the system's reason when not. */
+    static juce::Result checkExists (const juce::File& file);
+
     /** Whether the file (links followed) could be replaced or created by this process. */
     static juce::Result checkWritable (const juce::File& file);
 

@@ -52,10 +52,17 @@ TEST_F (EditorWindowFiles, SaveAsThenSaveThenLoadFollowTheCurrentFile)
     EXPECT_EQ (title(), "Kavori QX61 Editor - Untitled 1");
     EXPECT_EQ (harness.shell->getLastLocation(), juce::File());
 
+    // An edit marks the title; saving it, or undoing it after the save, as the other does.
+    window->getEngine().setParameter (ControlGroup::knobGroup, 0, "CC", 99, true);
+    EXPECT_EQ (title(), "Kavori QX61 Editor - *Untitled 1");
     const auto a = temp.file ("a.qx6");
     harness.chooser.answers.push_back (a);
     window->saveAs();
 
+    EXPECT_EQ (title(), "Kavori QX61 Editor - a");
+    window->getEngine().undo();
+    EXPECT_EQ (title(), "Kavori QX61 Editor - *a");
+    window->getEngine().redo();
     EXPECT_EQ (title(), "Kavori QX61 Editor - a");
     EXPECT_EQ (harness.shell->getLastLocation(), temp.folder);
     EXPECT_EQ (a.getSize(), 476);
@@ -198,7 +205,7 @@ TEST_F (EditorWindowFiles, OpeningOverEditsAsksFirstAndUndoBringsBackTheFileWith
     // Undo brings back the untitled preset with its edit, redo the file; Save then asks for a name.
     const juce::KeyPress undoKey ('z', juce::ModifierKeys::commandModifier, 0);
     window->keyPressed (undoKey);
-    EXPECT_EQ (title(), "Kavori QX61 Editor - Untitled 1");
+    EXPECT_EQ (title(), "Kavori QX61 Editor - *Untitled 1");
     EXPECT_EQ (window->getCurrentFile(), juce::File());
     EXPECT_EQ (window->getEngine().getModel().getControl (ControlGroup::knobGroup, 0)->getParameter ("CC"), 99);
     window->keyPressed (juce::KeyPress ('y', juce::ModifierKeys::commandModifier, 0));

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "engine/midi/MidiManager.h"
+
+#include <juce_data_structures/juce_data_structures.h>
+
+/** What the editor remembers between runs, in settings.xml in its folder
+    ($XDG_CONFIG_HOME/qx61-editor, or ~/.config/qx61-editor): the MIDI ports chosen last, the
+    recent files and the folder the file choosers start in. Every change is written at once, so
+    a crash loses none. A file that cannot be read as settings is set aside as
+    settings.xml.damaged and the defaults are used; getProblem() says why. */
+class AppSettings
+{
+public:
+    static constexpr int maxRecentFiles = 10;
+
+    explicit AppSettings (const juce::File& folder = defaultFolder());
+
+    static juce::File defaultFolder();
+
+    /** Why the file found was set aside, for the user; empty when there was nothing wrong. */
+    const juce::String& getProblem() const { return problem; }
+
+    juce::File getLastFolder() const;
+    void setLastFolder (const juce::File& folder);
+
+    /** The most recent first. */
+    juce::Array<juce::File> getRecentFiles() const;
+
+    /** Puts the file first, dropping the oldest beyond maxRecentFiles. */
+    void addRecentFile (const juce::File& file);
+    void removeRecentFile (const juce::File& file);
+
+    /** Opens the ports chosen last where they are present. When none was ever chosen and exactly
+        one input and one output are named with the keyboard's prefix ("QX61"), opens those. */
+    void reopenPorts (MidiManager& midi, const juce::String& keyboardPrefix) const;
+
+    /** Remembers the open ports as the user's choice. */
+    void rememberPorts (const MidiManager& midi);
+
+private:
+    void setAsideIfDamaged (const juce::File& file);
+    juce::StringArray recentPaths() const;
+    void storeRecent (const juce::StringArray& paths);
+
+    std::unique_ptr<juce::PropertiesFile> properties;
+    juce::String problem;
+};

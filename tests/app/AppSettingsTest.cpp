@@ -1,0 +1,116 @@
+#include "app/AppTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace AppTestSupport;
+
+namespace
+{
+/** A MIDI manager over in-process ports of those names, each an input and an output. */
+struct Ports
+{
+    explicit Ports (const juce::StringArray& names)
+    {
+        for (const auto& name : names)
+        {
+            layer->plugIn (std::make_shared<VirtualMidiInput> (name));
+            layer->plugIn (std::make_shared<VirtualMidiOutput> (name, [] (const juce::MidiMessage&) {}));
+        }
+    }
+
+    juce::String opened() const { return midi.getInputDeviceName() + "|" + midi.getOutputDeviceName(); }
+
+    std::shared_ptr<VirtualMidiPortLayer> layer = std::make_shared<VirtualMidiPortLayer>();
+    MidiManager midi { layer };
+};
+} // namespace
+
+TEST (AppSettings, ReopensTheChosenPortsOrElseTheOnlyKeyboard)
+{
+    struct Case
+    {
+        const char* chosenLastRun; // none when empty
+        juce::StringArray present;
+        const char* opened;
+    };
+
+    const Case cases[] = {
+        { "Synth", { "QX61 MIDI 1", "Synth" }, "Synth|Synth" },        // the choice wins over the keyboard
+        { "Synth", { "QX61 MIDI 1" }, "|" },                           // a choice not present opens nothing
+        { "", { "Other", "QX61 MIDI 1" }, "QX61 MIDI 1|QX61 MIDI 1" }, // never chosen: the one keyboard
+        { "", { "QX61 MIDI 1", "QX61 MIDI 2" }, "|" },                 // two keyboards: no guess
+    };
+
+    for (const auto& c : cases)
+    {
+        TempFolder folder;
+
+        if (juce::String (c.chosenLastRun).isNotEmpty())
+        {
+            Ports lastRun ({ c.chosenLastRun });
+            lastRun.midi.setInputDevice (c.chosenLastRun);
+            lastRun.midi.setOutputDevice (c.chosenLastRun);
+            AppSettings (folder.folder).rememberPorts (lastRun.midi);
+        }
+
+        Ports now (c.present);
+        AppSettings (folder.folder).reopenPorts (now.midi, "QX61");
+        EXPECT_EQ (now.opened(), c.opened) << c.chosenLastRun << " " << c.present.joinIntoString (",");
+    }
+}
+
+TEST (AppSettings, AFileThatIsNoSettingsIsSetAsideAndTheDefaultsUsed)
+{
+    for (const auto* contents : { "<PROPERTIES><VALUE name=\"lastFolder\" val=\"/tmp\"/>", "<other/>", "\x01\x02" })
+    {
+        TempFolder folder;
+        const auto file = folder.file ("settings.xml");
+        file.replaceWithText (contents);
+
+        AppSettings settings (folder.folder);
+        EXPECT_TRUE (settings.getProblem().contains (file.getFullPathName())) << settings.getProblem();
+        EXPECT_EQ (folder.file ("settings.xml.damaged").loadFileAsString(), contents);
+        EXPECT_EQ (settings.getLastFolder(), juce::File());
+
+        // The next change writes a good file in its place.
+        settings.setLastFolder (folder.folder);
+        EXPECT_EQ (AppSettings (folder.folder).getLastFolder(), folder.folder);
+        EXPECT_EQ (AppSettings (folder.folder).getProblem(), "");
+    }
+}
+
+TEST (AppSettings, RecentFilesKeepTheLastTenOpenedOrSavedAndDropAGoneOneSayingWhy)
+{
+    ShellHarness harness;
+    TempFolder temp;
+    auto* window = harness.start();
+
+    for (int i = 0; i < 12; ++i)
+    {
+        harness.chooser.answers = { temp.file ("p" + juce::String (i) + ".qx6") };
+        window->saveAs();
+    }
+
+    window->openPresetFile (temp.file ("p5.qx6"));
+    const auto recent = AppSettings (harness.settingsFolder.folder).getRecentFiles();
+    ASSERT_EQ (recent.size(), AppSettings::maxRecentFiles);
+    EXPECT_EQ (recent[0], temp.file ("p5.qx6"));
+    EXPECT_EQ (recent[1], temp.file ("p11.qx6"));
+    EXPECT_EQ (recent[9], temp.file ("p2.qx6"));
+    EXPECT_EQ (harness.settings.getLastFolder(), temp.folder);
+
+    // Through the menu, as the user chooses: an existing file opens in a new window, a gone one
+    // goes from the list with an alert that says why.
+    auto& menus = harness.shell->getMenuModel();
+    temp.file ("p11.qx6").deleteFile();
+    menus.getMenuForIndex (0, "File");
+    menus.menuItemSelected (MainMenuModel::firstRecentItem + 1, 0);
+    EXPECT_EQ (harness.settings.getRecentFiles().size(), 9);
+    EXPECT_FALSE (harness.settings.getRecentFiles().contains (temp.file ("p11.qx6")));
+    EXPECT_TRUE (harness.alerts.only().contains ("p11.qx6: No such file or directory")) << harness.alerts.only();
+
+    menus.getMenuForIndex (0, "File");
+    menus.menuItemSelected (MainMenuModel::firstRecentItem + 1, 0);
+    ASSERT_EQ (harness.windows().getNumWindows(), 2);
+    EXPECT_EQ (harness.windows().getWindow (1)->getCurrentFile(), temp.file ("p10.qx6"));
+}
