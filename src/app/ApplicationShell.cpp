@@ -248,7 +248,7 @@ void ApplicationShell::showAboutWindow()
     }
 
     aboutWindow = new AboutWindow (setup.resources.getAboutImage(), "About " + setup.applicationName,
-                                   { nullptr, commandManager.get() });
+                                   { nullptr, commandManager.get(), windowManager->getActiveWindow() });
 }
 
 void ApplicationShell::showDeviceManagerWindow()
@@ -256,9 +256,9 @@ void ApplicationShell::showDeviceManagerWindow()
     if (deviceManagerWindow != nullptr)
         return deviceManagerWindow->toFront (true);
 
-    deviceManagerWindow =
-        new DeviceManagerWindow ("QX" + juce::String (setup.constants.numKeys) + " Editor Device Manager",
-                                 setup.keyboard.getMidiManager(), { nullptr, commandManager.get() });
+    deviceManagerWindow = new DeviceManagerWindow (
+        "QX" + juce::String (setup.constants.numKeys) + " Editor Device Manager", setup.keyboard.getMidiManager(),
+        { nullptr, commandManager.get(), windowManager->getActiveWindow() });
 
     // The shell deletes the window before it goes.
     deviceManagerWindow->onApply = [this] { setup.settings.rememberPorts (setup.keyboard.getMidiManager()); };

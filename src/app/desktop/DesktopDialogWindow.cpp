@@ -20,8 +20,10 @@ DesktopDialogWindow::~DesktopDialogWindow()
 
 void DesktopDialogWindow::showOnDesktop (juce::Array<juce::Component*> focusTargets)
 {
-    if (context.owner != nullptr && context.owner->isShowing())
-        centreAroundComponent (context.owner, getWidth(), getHeight());
+    auto* over = context.owner != nullptr ? context.owner : context.opensOver;
+
+    if (over != nullptr && over->isShowing())
+        centreAroundComponent (over, getWidth(), getHeight());
     else
         centreWithSize (getWidth(), getHeight());
 

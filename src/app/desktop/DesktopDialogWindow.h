@@ -10,11 +10,13 @@ class DesktopDialogWindow : public juce::ResizableWindow, private juce::KeyListe
 {
 public:
     /** Where a dialog belongs: the window it is centred over and kept above (none: centred on
-        the screen), and the commands whose keys work in it. */
+        the screen), the commands whose keys work in it, and for a window of the whole program,
+        which belongs to no window, the one it opens centred over. */
     struct Context
     {
         juce::Component* owner = nullptr;
         juce::ApplicationCommandManager* commandManager = nullptr;
+        juce::Component* opensOver = nullptr;
     };
 
     ~DesktopDialogWindow() override;

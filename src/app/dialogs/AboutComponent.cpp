@@ -1,7 +1,7 @@
 #include "app/dialogs/AboutComponent.h"
 
-const juce::String AboutComponent::notice ("Copyright 2026 Kavori. All rights reserved.\r\n"
-                                           "QX61 is a trademark of Kavori.");
+const juce::String AboutComponent::notice ("Copyright 2026 Kavori. Licensed under the GPL-3.0.\r\n"
+                                           "Made with JUCE, used under the GPL-3.0.");
 
 namespace
 {
