@@ -380,6 +380,14 @@ void QXEditorEngine::finish (const RunningTransfer& running, const TransferStatu
     listeners.call ([&] (Listener& listener) { listener.transferSucceeded (status.kind, status.slot); });
 }
 
+void QXEditorEngine::takeAsRecovered (const juce::File& file)
+{
+    presetFile = file;
+
+    // What the file or the keyboard held is not known; no data matches an empty clean point.
+    markCleanAt (++cleanMarks, {});
+}
+
 void QXEditorEngine::markCleanAt (std::uint64_t mark, const Bytes& data)
 {
     if (mark < cleanMark)

@@ -25,6 +25,9 @@ xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "display $DISPLAY unusable:
 
 work="$(mktemp -d)"
 mkdir -p "$artifacts"
+# Nothing the editor keeps between runs, or locks while it runs, reaches the user's own folders.
+export XDG_STATE_HOME="$work/state" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 editorPid=""
 
 cleanup()

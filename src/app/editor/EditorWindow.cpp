@@ -206,6 +206,12 @@ void EditorWindow::updateTitle()
     setName (titleFor (services.applicationName, documentName));
 }
 
+void EditorWindow::showRecovered (const juce::String& documentTitle)
+{
+    untitledName = documentTitle;
+    updateTitle();
+}
+
 juce::String EditorWindow::titleFor (const juce::String& applicationName, const juce::String& document)
 {
     return applicationName + " - " + document;
