@@ -355,6 +355,9 @@ TransferStatus QXEditorEngine::confirmed (const RunningTransfer& running, Transf
 
 void QXEditorEngine::finish (const RunningTransfer& running, const TransferStatus& status)
 {
+    if (status.state == TransferStatus::State::failed && status.portHolder.isNotEmpty())
+        return reportMidiFailure ("the keyboard is in use by " + status.portHolder);
+
     if (status.state == TransferStatus::State::failed)
     {
         reportMidiFailure (status.mayBePartlyWritten ? "the send stopped early: slot " + juce::String (status.slot + 1)
