@@ -1,16 +1,13 @@
 #!/usr/bin/env bash
-# Drives the built editor with real X events through an ending it cannot ask about: SIGTERM just
-# after an edit ends it at once with the edit kept in the recovery folder, the next start offers it
-# and Return opens it in a window with its old title that counts as edited (closing it asks).
-# Usage: end-to-end-recovery.sh EDITOR ARTIFACT_FOLDER. Exits 77 (skipped) where no display can be made.
+# SIGTERM just after an edit ends the editor within a second (status 143), asking nothing, with the
+# edit in the recovery folder; the next start offers it, and Return opens it in place of the empty
+# first window, with its old title and counting as edited (closing it asks). Then only that run's
+# copy is left. Usage: end-to-end-recovery.sh EDITOR ARTIFACT_FOLDER. Exits 77 where no display can be made.
 source "$(dirname "$0")/e2e-support.sh"
 
-recovery="$XDG_STATE_HOME/qx61-editor/recovery"
 original="$(dirname "$0")/../../src/resources/QX61DefaultPreset.qx6"
 start() { ${editorEnv[@]+"${editorEnv[@]}"} "$editor" --simulator >>"$work/editor.log" 2>&1 & editorPid=$!; }
-kept() { find "$recovery" -name '*.qx6' 2>/dev/null; }
-
-# Ends at SIGTERM within a second (with the polls' slack), status 128 + 15, asking nothing.
+kept() { find "$XDG_STATE_HOME/qx61-editor/recovery" -name '*.qx6' 2>/dev/null; }
 terminate()
 {
     kill -TERM "$editorPid"
@@ -30,9 +27,8 @@ clickAt "$main" 190 $((mainViewTop + 15 + 83))       # Knob 1's "CC" box
 xdotool type --delay 100 99
 terminate
 [ "$(kept | wc -l)" -eq 1 ] || fail "recovery folder holds: $(kept)"
-grep -q " 143$" <<<"$(cmp -l "$original" "$(kept)")" || fail "the typed 99 is not in $(kept)"
+grep -q " 143$" <<<"$(cmp -l "$original" "$(kept)")" || fail "the typed 99 (octal 143) is not in $(kept)"
 
-# The next start offers it; Return recovers it into the start's window's place.
 start
 question="$(waitForWindow "$app")" || fail "nothing offered"
 import -window "$question" "$artifacts/recovery-offer.png"
@@ -42,8 +38,6 @@ sleep 1
 recovered="$(waitForWindow "$app - Untitled 1")"
 pressUntil "$recovered" ctrl+w waitForWindow "$app" >/dev/null || fail "the recovered window closed without asking"
 pressUntil "$(waitForWindow "$app")" Escape waitForNoWindow "$app" || fail "the question stayed up"
-
-# Only this run's copy is left, and a second SIGTERM keeps it.
 [ "$(kept | wc -l)" -eq 1 ] || fail "after recovering, the folder holds: $(kept)"
 terminate
 [ "$(kept | wc -l)" -eq 1 ] || fail "after the second SIGTERM, the folder holds: $(kept)"

@@ -21,11 +21,3 @@ TEST (AlsaDeviceWatcherTest, BacksOffWhilePollKeepsFailingAndStartsAfreshAfterAG
     EXPECT_EQ (pauses, (std::vector<int> { 10, 20, 40, 80, 160, 320, 640, 1000, 1000, 10, 20 }));
     EXPECT_EQ (handled, 1);
 }
-
-TEST (AlsaDeviceWatcherTest, AStopAskedForDuringAPauseEndsTheLoop)
-{
-    int polls = 0;
-    AlsaDeviceWatcher::watch (
-        { [&] { return ++polls, Polled::failed; }, [] {}, [] (int) { return false; }, [] { return true; } });
-    EXPECT_EQ (polls, 1);
-}

@@ -14,48 +14,20 @@ using State = TransferStatus::State;
 namespace
 {
 const juce::String portName ("Port Lock Keys");
+const auto thisProgram = juce::File::getSpecialLocation (juce::File::currentExecutableFile).getFileName() + " (process "
+                         + juce::String (static_cast<int> (::getpid())) + ")";
 
-juce::String thisProgram()
+std::unique_ptr<PortLock> holdPort()
 {
-    return juce::File::getSpecialLocation (juce::File::currentExecutableFile).getFileName() + " (process "
-           + juce::String (static_cast<int> (::getpid())) + ")";
+    auto lock = std::make_unique<PortLock> (PortLock::fileFor (portName));
+    return lock->acquire (0, {}, [] (const juce::String&) {}) == Outcome::acquired ? std::move (lock) : nullptr;
 }
 
-bool portIsFree()
+struct ScriptedTransfer : Transfer
 {
-    PortLock probe (PortLock::fileFor (portName));
-    return probe.acquire (0, {}, [] (const juce::String&) {}) == Outcome::acquired;
-}
-
-class ScriptedTransfer : public Transfer
-{
-public:
-    ScriptedTransfer (MidiManager& manager, std::function<bool (ScriptedTransfer&)> bodyIn)
-        : Transfer (manager, {}, [] {}),
-          body (std::move (bodyIn))
-    {
-    }
-
+    ScriptedTransfer (MidiManager& m, std::function<bool (ScriptedTransfer&)> b) : Transfer (m, {}, [] {}), body (b) {}
     bool run (TransferPacer&) override { return body (*this); }
-
     std::function<bool (ScriptedTransfer&)> body;
-};
-
-struct KeyboardPort
-{
-    KeyboardPort()
-    {
-        ports->plugIn (output);
-        manager.setOutputDevice (portName);
-    }
-
-    ~KeyboardPort() { output->detach(); }
-
-    std::shared_ptr<VirtualMidiPortLayer> ports = std::make_shared<VirtualMidiPortLayer>();
-    std::shared_ptr<VirtualMidiOutput> output =
-        std::make_shared<VirtualMidiOutput> (portName, [] (const juce::MidiMessage&) {});
-    MidiManager manager { ports };
-    TransferPacer pacer;
 };
 } // namespace
 
@@ -66,8 +38,7 @@ TEST (PortLockTest, ASecondHolderWaitsToldWhoHoldsThePort)
     {
         const char* what;
         int limitMs;
-        bool keepWaiting;
-        bool firstLetsGo;
+        bool keepWaiting, firstLetsGo;
         Outcome expected;
     } cases[] = {
         { "the holder lets go", -1, true, true, Outcome::acquired },
@@ -78,65 +49,57 @@ TEST (PortLockTest, ASecondHolderWaitsToldWhoHoldsThePort)
     for (const auto& c : cases)
     {
         SCOPED_TRACE (c.what);
-        auto first = std::make_unique<PortLock> (PortLock::fileFor (portName));
-        ASSERT_EQ (first->acquire (0, {}, [] (const juce::String&) {}), Outcome::acquired);
-
+        auto first = holdPort();
+        ASSERT_NE (first, nullptr);
         PortLock second (PortLock::fileFor (portName));
         juce::StringArray told;
-        const auto outcome = second.acquire (
-            c.limitMs,
-            [&] (int) {
-                if (c.firstLetsGo)
-                    first.reset();
-                return c.keepWaiting;
-            },
-            [&] (const juce::String& holder) { told.add (holder); });
+        const auto pause = [&] (int) { return c.firstLetsGo ? (first.reset(), true) : c.keepWaiting; };
 
-        EXPECT_EQ (outcome, c.expected);
-        EXPECT_EQ (told, juce::StringArray (thisProgram()));
+        EXPECT_EQ (second.acquire (c.limitMs, pause, [&] (const juce::String& holder) { told.add (holder); }),
+                   c.expected);
+        EXPECT_EQ (told, juce::StringArray (thisProgram));
     }
 }
 
-TEST (PortLockTest, ATransferHoldsThePortUntilItEndsHoweverItEnds)
+// However a transfer ends, the port is free afterwards; one that cannot have it fails unrun,
+// naming the holder.
+TEST (PortLockTest, ATransferHoldsThePortForItsRunOnly)
 {
     const struct
     {
         const char* what;
+        bool portHeldElsewhere;
         std::function<bool (ScriptedTransfer&)> ending;
         State expected;
     } cases[] = {
-        { "succeeds", [] (ScriptedTransfer&) { return true; }, State::succeeded },
-        { "fails", [] (ScriptedTransfer&) { return false; }, State::failed },
-        { "is cancelled", [] (ScriptedTransfer& t) { return t.cancel(), false; }, State::cancelled },
+        { "succeeds", false, [] (ScriptedTransfer&) { return true; }, State::succeeded },
+        { "fails", false, [] (ScriptedTransfer&) { return false; }, State::failed },
+        { "is cancelled", false, [] (ScriptedTransfer& t) { return t.cancel(), false; }, State::cancelled },
+        { "finds the port held", true, [] (ScriptedTransfer&) { return true; }, State::failed },
     };
 
     for (const auto& c : cases)
     {
         SCOPED_TRACE (c.what);
-        KeyboardPort keyboard;
+        auto ports = std::make_shared<VirtualMidiPortLayer>();
+        auto output = std::make_shared<VirtualMidiOutput> (portName, [] (const juce::MidiMessage&) {});
+        ports->plugIn (output);
+        MidiManager manager (ports);
+        manager.setOutputDevice (portName);
+        TransferPacer pacer;
+        auto other = c.portHeldElsewhere ? holdPort() : nullptr;
         bool heldWhileRunning = false;
-        ScriptedTransfer transfer (keyboard.manager, [&] (ScriptedTransfer& t) {
-            heldWhileRunning = ! portIsFree();
+        ScriptedTransfer transfer (manager, [&] (ScriptedTransfer& t) {
+            heldWhileRunning = holdPort() == nullptr;
             return c.ending (t);
         });
 
-        transfer.execute (keyboard.pacer);
-        EXPECT_TRUE (heldWhileRunning);
+        transfer.execute (pacer, 0);
         EXPECT_EQ (transfer.getStatus().state, c.expected);
-        EXPECT_TRUE (portIsFree());
+        EXPECT_EQ (transfer.getStatus().portHolder, c.portHeldElsewhere ? thisProgram : juce::String());
+        EXPECT_EQ (heldWhileRunning, ! c.portHeldElsewhere) << "held while running, and not run without it";
+        other.reset();
+        EXPECT_NE (holdPort(), nullptr);
+        output->detach();
     }
-}
-
-TEST (PortLockTest, ATransferThatCannotHaveThePortFailsNamingTheHolder)
-{
-    KeyboardPort keyboard;
-    PortLock other (PortLock::fileFor (portName));
-    ASSERT_EQ (other.acquire (0, {}, [] (const juce::String&) {}), Outcome::acquired);
-    bool ran = false;
-    ScriptedTransfer transfer (keyboard.manager, [&] (ScriptedTransfer&) { return ran = true; });
-
-    transfer.execute (keyboard.pacer, 0);
-    EXPECT_FALSE (ran);
-    EXPECT_EQ (transfer.getStatus().state, State::failed);
-    EXPECT_EQ (transfer.getStatus().portHolder, thisProgram());
 }
