@@ -116,12 +116,18 @@ void KavoriQXEditorApplication::startRecovery()
 
     recoveryKeeper = std::make_unique<RecoveryKeeper> (
         shell->getWindowManager(), *recoveryStore, [this] (const juce::String& reason) {
-            alerts.showMessageAsync (getApplicationName(), "Unsaved presets cannot be kept for recovery: " + reason,
-                                     nullptr);
+            const auto message = "Unsaved presets cannot be kept for recovery: " + reason;
+
+            // Ending, there is no time to read a box, nor a display to show it on.
+            if (ending)
+                std::cerr << message << "\n";
+            else
+                alerts.showMessageAsync (getApplicationName(), message, nullptr);
         });
 
     terminationWatch = std::make_unique<TerminationWatch> ([this] (int signal) { endWithoutAsking (signal); },
                                                            [this] {
+                                                               ending = true;
                                                                recoveryKeeper->writeNow();
                                                                recoveryKeeper->keepEntries();
                                                            });
@@ -171,6 +177,7 @@ void KavoriQXEditorApplication::recover (const std::vector<RecoveryStore::Entry>
 
 void KavoriQXEditorApplication::endWithoutAsking (int signal)
 {
+    ending = true;
     shell->commitEdits();
     recoveryKeeper->writeNow();
     recoveryKeeper->keepEntries();

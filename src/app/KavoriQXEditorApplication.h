@@ -63,5 +63,6 @@ private:
     std::unique_ptr<RecoveryStore> recoveryStore;
     std::unique_ptr<RecoveryKeeper> recoveryKeeper;
     std::unique_ptr<TerminationWatch> terminationWatch;
+    bool ending = false; // by a signal or a lost display
     juce::SharedResourcePointer<juce::TooltipWindow> tooltips;
 };
