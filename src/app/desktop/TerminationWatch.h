@@ -23,7 +23,7 @@ public:
     /** Whether the X handler could be put in place (the X library loaded and offering it). */
     bool watchesDisplay() const { return setDisplayHandler != nullptr; }
 
-    /** As a signal handler does: tests hand a signal over without sending one. */
+    /** What the signal handler does: only a lock-free store. */
     static void noteSignal (int signal);
 
     static constexpr int pollMs = 100;
