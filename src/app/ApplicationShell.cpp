@@ -131,6 +131,20 @@ void ApplicationShell::closeAuxiliaryWindows()
 //==============================================================================
 EditorWindow* ApplicationShell::openNewEditorWindow()
 {
+    const auto* data = setup.resources.getDefaultPresetData();
+    return openEditorWindowWith (QXEditorEngine::Bytes (data, setup.resources.getDefaultPresetSize()));
+}
+
+EditorWindow* ApplicationShell::openRecoveredWindow (const RecoveryStore::Entry& entry)
+{
+    auto* window = openEditorWindowWith (entry.preset);
+    window->getEngine().takeAsRecovered (entry.documentFile);
+    window->showRecovered (entry.title);
+    return window;
+}
+
+EditorWindow* ApplicationShell::openEditorWindowWith (const QXEditorEngine::Bytes& preset)
+{
     const auto& c = setup.constants;
     QXEditorEngine::Ptr engine (new QXEditorEngine (c.modelId, setup.keyboard, c.presetFilePattern, highestSplitPoint,
                                                     c.maxKeybedOctave, c.numKnobs, c.numPads, c.numSwitches));
@@ -139,9 +153,7 @@ EditorWindow* ApplicationShell::openNewEditorWindow()
                                                       setup.resources.createProductImageSelector(), engine, c.numKnobs,
                                                       c.numPads, c.numSwitches);
 
-    const auto* data = setup.resources.getDefaultPresetData();
-    engine->applyPreset (QXEditorEngine::Bytes (data, setup.resources.getDefaultPresetSize()));
-
+    engine->applyPreset (preset);
     return windowManager->createEditorWindow (content.release(), engine);
 }
 

@@ -9,6 +9,7 @@
 #include "app/dialogs/AboutWindow.h"
 #include "app/dialogs/DeviceManagerWindow.h"
 #include "app/editor/WindowManager.h"
+#include "engine/files/RecoveryStore.h"
 #include "model/ModelConstants.h"
 
 /** Everything the application does, apart from the framework's start and event loop: the
@@ -68,6 +69,10 @@ public:
     void commitEdits();
 
     EditorWindow* openNewEditorWindow();
+
+    /** A window holding a preset from the recovery store, with the file and title it had, and
+        marked edited. */
+    EditorWindow* openRecoveredWindow (const RecoveryStore::Entry& entry);
     void chooseAndOpenFile();
     void openUserGuide();
     void showAboutWindow();
@@ -93,6 +98,7 @@ private:
     class CommandManager;
 
     void openFile (const juce::File& file, EditorWindow* window);
+    EditorWindow* openEditorWindowWith (const QXEditorEngine::Bytes& preset);
     void quitWithTheLastWindow();
     void guideNotShown (const juce::File& guide);
 

@@ -13,6 +13,8 @@ KavoriQXEditorApplication::KavoriQXEditorApplication (juce::uint8 modelId, int n
 KavoriQXEditorApplication::~KavoriQXEditorApplication()
 {
     // Editor windows (and with them every engine) go before the MIDI manager.
+    terminationWatch.reset();
+    recoveryKeeper.reset();
     handOver.reset();
     shell.reset();
     midiSetup.reset();
@@ -86,6 +88,7 @@ void KavoriQXEditorApplication::initialise (const juce::String& commandLine)
 #endif
 
     shell->start (options.remainder);
+    startRecovery();
 
     // The first window has taken its pictures; nothing is left to decode ahead.
     ViewImages::stopPreloading();
@@ -114,8 +117,87 @@ bool KavoriQXEditorApplication::becomeRunningInstance (const CommandLineOptions&
     return launch.outcome == InstanceHandOver::Launch::Outcome::running;
 }
 
+void KavoriQXEditorApplication::startRecovery()
+{
+    recoveryStore = std::make_unique<RecoveryStore> (RecoveryStore::defaultRoot());
+    auto leftBehind = recoveryStore->findLeftBehind (getDefaultPresetSize());
+
+    recoveryKeeper = std::make_unique<RecoveryKeeper> (
+        shell->getWindowManager(), *recoveryStore, [this] (const juce::String& reason) {
+            const auto message = "Unsaved presets cannot be kept for recovery: " + reason;
+
+            // Ending, there is no time to read a box, nor a display to show it on.
+            if (ending)
+                std::cerr << message << "\n";
+            else
+                alerts.showMessageAsync (getApplicationName(), message, nullptr);
+        });
+
+    terminationWatch = std::make_unique<TerminationWatch> ([this] (int signal) { endWithoutAsking (signal); },
+                                                           [this] {
+                                                               ending = true;
+                                                               recoveryKeeper->writeNow();
+                                                               recoveryKeeper->keepEntries();
+                                                           });
+
+    if (! leftBehind.empty())
+        offerRecovery (std::move (leftBehind));
+}
+
+void KavoriQXEditorApplication::offerRecovery (std::vector<RecoveryStore::Entry> entries)
+{
+    const auto count = static_cast<int> (entries.size());
+    const auto question = "Recover " + juce::String (count) + " unsaved preset" + (count == 1 ? "?" : "s?");
+
+    // Escape or the close button decides nothing: the presets are offered again next time.
+    constexpr int recoverResult = 1, discardResult = 2;
+    auto* box = new juce::AlertWindow (getApplicationName(), question, juce::MessageBoxIconType::QuestionIcon);
+    box->addButton ("Recover", recoverResult, juce::KeyPress (juce::KeyPress::returnKey));
+    box->addButton ("Discard", discardResult);
+    box->addButton ("Later", 0, juce::KeyPress (juce::KeyPress::escapeKey));
+    box->enterModalState (true, juce::ModalCallbackFunction::create ([this, entries] (int result) {
+                              if (result == recoverResult)
+                                  recover (entries);
+                              if (result != 0 && recoveryStore != nullptr)
+                                  recoveryStore->forgetLeftBehind();
+                          }),
+                          true);
+}
+
+void KavoriQXEditorApplication::recover (const std::vector<RecoveryStore::Entry>& entries)
+{
+    if (shell == nullptr)
+        return;
+
+    // The start's empty window has nothing to keep; the recovered ones take its place.
+    auto& windows = shell->getWindowManager();
+    juce::Component::SafePointer<EditorWindow> blank (windows.getNumWindows() == 1 ? windows.getWindow (0) : nullptr);
+
+    for (const auto& entry : entries)
+        shell->openRecoveredWindow (entry);
+
+    // Kept in this run's own entries before the old ones go.
+    recoveryKeeper->writeNow();
+
+    if (blank != nullptr && ! blank->hasUnsavedEdits() && blank->getCurrentFile() == juce::File())
+        blank->closeNow();
+}
+
+void KavoriQXEditorApplication::endWithoutAsking (int signal)
+{
+    ending = true;
+    shell->commitEdits();
+    recoveryKeeper->writeNow();
+    recoveryKeeper->keepEntries();
+    shell->closeAuxiliaryWindows();
+    setApplicationReturnValue (128 + signal);
+    quit();
+}
+
 void KavoriQXEditorApplication::shutdown()
 {
+    terminationWatch.reset();
+    recoveryKeeper.reset();
 #if JUCE_MAC
     juce::MenuBarModel::setMacMainMenu (nullptr);
 #endif

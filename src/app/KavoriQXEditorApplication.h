@@ -5,6 +5,8 @@
 #include "app/alerts/NativeAlertPresenter.h"
 #include "app/desktop/InstanceHandOver.h"
 #include "app/desktop/NativeFileChooserPresenter.h"
+#include "app/desktop/TerminationWatch.h"
+#include "app/editor/RecoveryKeeper.h"
 #include "engine/MidiSetup.h"
 
 /** The running editor of one keyboard model of the family: starts the shell with the model's
@@ -43,6 +45,15 @@ private:
         over, or found the running instance too busy to answer (reported), and should end. */
     bool becomeRunningInstance (const CommandLineOptions& options);
 
+    /** Keeps the edited presets for the next start from now on, and offers what an earlier run
+        left behind. */
+    void startRecovery();
+    void offerRecovery (std::vector<RecoveryStore::Entry> entries);
+    void recover (const std::vector<RecoveryStore::Entry>& entries);
+
+    /** A signal's end: the edits go to the recovery store, and no question is asked. */
+    void endWithoutAsking (int signal);
+
     const ModelConstants constants;
     NativeAlertPresenter alerts;
     NativeFileChooserPresenter fileChooser;
@@ -50,5 +61,9 @@ private:
     std::unique_ptr<MidiSetup> midiSetup;
     std::unique_ptr<ApplicationShell> shell;
     std::unique_ptr<InstanceHandOver> handOver;
+    std::unique_ptr<RecoveryStore> recoveryStore;
+    std::unique_ptr<RecoveryKeeper> recoveryKeeper;
+    std::unique_ptr<TerminationWatch> terminationWatch;
+    bool ending = false; // by a signal or a lost display
     juce::SharedResourcePointer<juce::TooltipWindow> tooltips;
 };

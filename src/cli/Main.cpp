@@ -49,6 +49,12 @@ int main (int argc, char* argv[])
         return ToolCommands::failure;
     }
 
+    // A script should not hang behind an editor's send; the failure names who holds the port.
+    constexpr int portLockWaitMs = 5000;
+
+    if (midi != nullptr)
+        midi->getKeyboard().getTransferQueue().setPortLockWait (portLockWaitMs);
+
     ToolCommands commands (ModelConstants::qx61(), midi != nullptr ? &midi->getKeyboard() : nullptr, std::cout,
                            std::cerr);
     return commands.run (parsed);

@@ -360,6 +360,9 @@ TransferStatus QXEditorEngine::confirmed (const RunningTransfer& running, Transf
 
 void QXEditorEngine::finish (const RunningTransfer& running, const TransferStatus& status)
 {
+    if (status.state == TransferStatus::State::failed && status.portHolder.isNotEmpty())
+        return reportMidiFailure ("the keyboard is in use by " + status.portHolder);
+
     if (status.state == TransferStatus::State::failed)
     {
         reportMidiFailure (status.mayBePartlyWritten ? "the send stopped early: slot " + juce::String (status.slot + 1)
@@ -383,6 +386,14 @@ void QXEditorEngine::finish (const RunningTransfer& running, const TransferStatu
     }
 
     listeners.call ([&] (Listener& listener) { listener.transferSucceeded (status.kind, status.slot); });
+}
+
+void QXEditorEngine::takeAsRecovered (const juce::File& file)
+{
+    presetFile = file;
+
+    // What the file or the keyboard held is not known; no data matches an empty clean point.
+    markCleanAt (++cleanMarks, {});
 }
 
 void QXEditorEngine::markCleanAt (std::uint64_t mark, const Bytes& data)

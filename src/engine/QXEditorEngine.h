@@ -149,6 +149,10 @@ public:
     /** Whether the preset differs from what was last loaded, saved, got or sent. */
     bool hasUnsavedEdits() const { return history.isEdited (model.collectData()); }
 
+    /** The preset came back from a recovery file: it belongs to file (none for an untitled one)
+        and counts as edited until it is saved, whatever it holds. */
+    void takeAsRecovered (const juce::File& file);
+
     /** The preset now matches its file or the keyboard. */
     void markClean() { markCleanAt (++cleanMarks, model.collectData()); }
 

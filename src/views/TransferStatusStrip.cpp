@@ -52,7 +52,9 @@ juce::String TransferStatusStrip::describe (const TransferStatus& status)
 {
     switch (status.state)
     {
-        case State::waiting: return "Waiting for another transfer to end";
+        case State::waiting:
+            return status.portHolder.isEmpty() ? "Waiting for another transfer to end"
+                                               : "Waiting for " + status.portHolder;
         case State::running:
             switch (status.kind)
             {

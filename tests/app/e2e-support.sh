@@ -27,6 +27,9 @@ work="$(mktemp -d)"
 # The editor's settings go to the work folder, never to the user's.
 export XDG_CONFIG_HOME="$work/config"
 mkdir -p "$artifacts"
+# Nothing the editor keeps between runs, or locks while it runs, reaches the user's own folders.
+export XDG_STATE_HOME="$work/state" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 editorPid=""
 
 cleanup()

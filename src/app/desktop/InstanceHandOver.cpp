@@ -1,5 +1,7 @@
 #include "app/desktop/InstanceHandOver.h"
 
+#include "engine/files/RuntimeFolder.h"
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -449,41 +451,9 @@ bool InstanceHandOver::sendToRunningInstance (const juce::File& socketFile, cons
 
 juce::File InstanceHandOver::socketForCurrentSession (std::ostream& errors)
 {
-    const auto display = juce::SystemStats::getEnvironmentVariable ("DISPLAY", {});
-    const juce::File runtime (juce::SystemStats::getEnvironmentVariable ("XDG_RUNTIME_DIR", {}));
-    const auto refuse = [&errors] (const juce::File& folder, const juce::String& why) {
-        errors << "Not handing launches over through " << folder.getFullPathName() << ": it " << why
-               << "; trying another folder\n";
-    };
-
-    if (juce::File::isAbsolutePath (runtime.getFullPathName()))
-    {
-        const auto why = whyNotPrivate (runtime);
-
-        if (why.isEmpty())
-            return socketIn (runtime, display);
-
-        refuse (runtime, why);
-    }
-
-    // Every launch tries the same names in the same order, so all of them agree on the folder.
-    const auto tmp = juce::SystemStats::getEnvironmentVariable ("TMPDIR", "/tmp");
-    const auto name = "qx61-editor-" + juce::String (static_cast<juce::int64> (::getuid()));
-
-    for (int i = 0; i < 10; ++i)
-    {
-        const auto own = juce::File (juce::File::isAbsolutePath (tmp) ? tmp : "/tmp")
-                             .getChildFile (i == 0 ? name : name + "-" + juce::String (i));
-        ::mkdir (own.getFullPathName().toRawUTF8(), 0700);
-        const auto why = whyNotPrivate (own);
-
-        if (why.isEmpty())
-            return socketIn (own, display);
-
-        refuse (own, why);
-    }
-
-    return {};
+    const auto folder = RuntimeFolder::find (errors);
+    return folder == juce::File() ? juce::File()
+                                  : socketIn (folder, juce::SystemStats::getEnvironmentVariable ("DISPLAY", {}));
 }
 
 juce::File InstanceHandOver::socketIn (const juce::File& folder, const juce::String& display)
@@ -503,23 +473,5 @@ juce::File InstanceHandOver::socketIn (const juce::File& folder, const juce::Str
 
 juce::String InstanceHandOver::whyNotPrivate (const juce::File& folder)
 {
-    struct stat info
-    {};
-
-    if (::lstat (folder.getFullPathName().toRawUTF8(), &info) != 0)
-        return "cannot be made (" + juce::String (std::strerror (errno)) + ")";
-
-    if (S_ISLNK (info.st_mode))
-        return "is a link";
-
-    if (! S_ISDIR (info.st_mode))
-        return "is not a folder";
-
-    if (info.st_uid != ::getuid())
-        return "belongs to another user";
-
-    if ((info.st_mode & 077) != 0)
-        return "may be entered by other users";
-
-    return {};
+    return RuntimeFolder::whyNotPrivate (folder);
 }

@@ -209,6 +209,12 @@ void EditorWindow::updateTitle()
     setName (titleFor (services.applicationName, documentName, engine->hasUnsavedEdits()));
 }
 
+void EditorWindow::showRecovered (const juce::String& documentTitle)
+{
+    untitledName = documentTitle;
+    updateTitle();
+}
+
 juce::String EditorWindow::titleFor (const juce::String& applicationName, const juce::String& document, bool edited)
 {
     return applicationName + " - " + (edited ? "*" : "") + document;

@@ -69,6 +69,10 @@ public:
     /** The name the window's preset goes by: its file's, or "Untitled N". */
     const juce::String& getDocumentName() const { return documentName; }
 
+    /** The preset came back from a recovery file (the engine holds it): an untitled one keeps the
+        name it had before. */
+    void showRecovered (const juce::String& documentTitle);
+
     /** The window title for a document: "program - document", or "program - *document" when
         it holds edits, as GNOME programs mark them. */
     static juce::String titleFor (const juce::String& applicationName, const juce::String& document,
@@ -131,7 +135,7 @@ private:
 
     QXEditorEngine::Ptr engine;
     juce::Array<WindowCloseListener*> closeListeners;
-    const juce::String untitledName;
+    juce::String untitledName;
     juce::String documentName;
     juce::WeakReference<SendPresetWindow> sendPresetWindow;
     juce::WeakReference<GetPresetWindow> getPresetWindow;

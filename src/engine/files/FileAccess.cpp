@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -40,6 +41,62 @@ public:
 private:
     int fd;
     JUCE_DECLARE_NON_COPYABLE (Descriptor)
+};
+// A write beyond the file-size limit then fails with EFBIG like any other write, instead of
+// killing the process and leaving the temporary file behind. Set by every save (one cheap call),
+// so every program that saves presets gets it without each remembering to.
+void ignoreFileSizeSignal()
+{
+    std::signal (SIGXFSZ, SIG_IGN);
+}
+
+/** A hidden file beside the target, removed again unless it was renamed over the target. */
+class TemporaryBeside
+{
+public:
+    explicit TemporaryBeside (const juce::File& target)
+    {
+        juce::Random random;
+
+        // Created with the default permissions (0666 less the umask), as a new file would be.
+        for (int attempt = 0; attempt < 100 && fd < 0 && (attempt == 0 || errno == EEXIST); ++attempt)
+        {
+            file = target.getSiblingFile ("." + target.getFileName() + "."
+                                          + juce::String::toHexString (random.nextInt64()) + ".tmp");
+            fd = ::open (file.getFullPathName().toRawUTF8(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        }
+
+        created = fd >= 0;
+    }
+
+    ~TemporaryBeside()
+    {
+        close();
+        if (created && ! renamed)
+            ::unlink (file.getFullPathName().toRawUTF8());
+    }
+
+    int get() const { return fd; }
+    bool isOpen() const { return fd >= 0; }
+
+    bool close()
+    {
+        const auto closed = fd < 0 || ::close (fd) == 0;
+        fd = -1;
+        return closed;
+    }
+
+    bool renameOver (const juce::File& target)
+    {
+        renamed = ::rename (file.getFullPathName().toRawUTF8(), target.getFullPathName().toRawUTF8()) == 0;
+        return renamed;
+    }
+
+private:
+    juce::File file;
+    int fd = -1;
+    bool created = false;
+    bool renamed = false;
 };
 } // namespace
 
@@ -168,4 +225,34 @@ juce::Result FileAccess::failure (const juce::File& file, const juce::String& re
 juce::String FileAccess::systemMessage (int errorNumber)
 {
     return juce::String::fromUTF8 (std::strerror (errorNumber));
+}
+
+juce::Result FileAccess::replaceAtomically (const juce::File& file, const void* data, std::size_t size)
+{
+    ignoreFileSizeSignal();
+
+    if (const auto writable = checkWritable (file); writable.failed())
+        return writable;
+
+    const auto target = resolveLinks (file);
+    TemporaryBeside temporary (target);
+
+    if (! temporary.isOpen())
+        return failure (target, systemMessage (errno));
+
+    // The replacement keeps the old file's permissions and, where allowed, its owner.
+    struct stat old
+    {};
+    if (::stat (target.getFullPathName().toRawUTF8(), &old) == 0)
+    {
+        ::fchmod (temporary.get(), old.st_mode & 07777);
+        [[maybe_unused]] const auto owned = ::fchown (temporary.get(), old.st_uid, old.st_gid);
+    }
+
+    const auto written = writeAll (temporary.get(), data, size) && ::fsync (temporary.get()) == 0;
+
+    if (! written || ! temporary.close() || ! temporary.renameOver (target))
+        return failure (target, systemMessage (errno));
+
+    return juce::Result::ok();
 }

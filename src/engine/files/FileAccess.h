@@ -21,6 +21,11 @@ public:
     /** Whether the file (links followed) could be replaced or created by this process. */
     static juce::Result checkWritable (const juce::File& file);
 
+    /** Replaces the contents of the file, or of the file a symbolic link leads to, keeping its
+        permissions. The bytes go to a temporary file beside it, which is then renamed over it,
+        so a failed write leaves any old file whole and no temporary file behind. */
+    static juce::Result replaceAtomically (const juce::File& file, const void* data, std::size_t size);
+
     /** Writes every byte, through short writes and interruptions; false, with errno saying why,
         when the system refuses. */
     static bool writeAll (int fd, const void* data, std::size_t size);

@@ -26,9 +26,7 @@ public:
     /** Whether save() could replace or create the file. */
     juce::Result checkSavable() const;
 
-    /** Replaces the contents of the file, or of the file a symbolic link leads to, keeping its
-        permissions. The bytes go to a temporary file beside it, which is then renamed over it,
-        so a failed save leaves any old file whole and no temporary file behind. */
+    /** Replaces the file atomically, keeping its permissions (FileAccess::replaceAtomically). */
     juce::Result save (const Bytes& message) const;
 
     const juce::File& getFile() const { return file; }

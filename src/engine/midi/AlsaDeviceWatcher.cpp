@@ -6,6 +6,25 @@
 #include <mutex>
 #include <vector>
 
+// A poll that fails at once would otherwise turn the thread into a busy loop; the pause doubles
+// from 10 ms up to a second while the failures go on.
+void AlsaDeviceWatcher::watch (const Loop& loop)
+{
+    int failures = 0;
+
+    while (loop.keepGoing())
+    {
+        const auto polled = loop.poll();
+        failures = polled == Polled::failed ? failures + 1 : 0;
+
+        if (polled == Polled::events)
+            loop.handle();
+
+        if (polled == Polled::failed && ! loop.pause (juce::jmin (1000, 10 << juce::jlimit (0, 7, failures - 1))))
+            return;
+    }
+}
+
 #if JUCE_LINUX
 #include <alsa/asoundlib.h>
 #include <poll.h>
@@ -52,13 +71,6 @@ snd_seq_t* openAnnouncementListener()
     return seq;
 }
 
-// A poll that fails at once would otherwise turn the thread into a busy loop; the pause doubles
-// from 10 ms up to a second while the failures go on.
-int pauseAfterFailures (int failures)
-{
-    return juce::jmin (1000, 10 << juce::jlimit (0, 7, failures - 1));
-}
-
 bool hasFailed (int polled, const std::vector<pollfd>& descriptors)
 {
     if (polled < 0)
@@ -101,20 +113,17 @@ void AlsaDeviceWatcher::run()
     std::vector<pollfd> descriptors (static_cast<size_t> (snd_seq_poll_descriptors_count (seq, POLLIN)));
     snd_seq_poll_descriptors (seq, descriptors.data(), static_cast<unsigned int> (descriptors.size()), POLLIN);
 
-    int failures = 0;
-
     // The short poll lets the thread notice that it should stop.
-    while (! threadShouldExit())
-    {
-        const auto polled = poll (descriptors.data(), descriptors.size(), 100);
-        const auto failed = hasFailed (polled, descriptors);
-        failures = failed ? failures + 1 : 0;
-
-        if (failed)
-            wait (pauseAfterFailures (failures));
-        else if (polled > 0)
-            handleEvents();
-    }
+    watch ({ [&descriptors] {
+                const auto polled = poll (descriptors.data(), descriptors.size(), 100);
+                return hasFailed (polled, descriptors) ? Polled::failed : polled > 0 ? Polled::events : Polled::nothing;
+            },
+             [this] { handleEvents(); },
+             [this] (int milliseconds) {
+                 wait (milliseconds);
+                 return ! threadShouldExit();
+             },
+             [this] { return ! threadShouldExit(); } });
 }
 
 void AlsaDeviceWatcher::handleEvents()

@@ -29,6 +29,26 @@ public:
         ALSA. The watcher itself reports a missing sequencer once per process instead. */
     static void silenceAlsaErrors();
 
+    enum class Polled
+    {
+        nothing,
+        events,
+        failed
+    };
+
+    /** The watch's loop apart from ALSA: polls, hands on what arrived, and after each failed
+        poll pauses, longer each time while the failures go on. pause and keepGoing say false to
+        stop. */
+    struct Loop
+    {
+        std::function<Polled()> poll;
+        std::function<void()> handle;
+        std::function<bool (int milliseconds)> pause;
+        std::function<bool()> keepGoing;
+    };
+
+    static void watch (const Loop& loop);
+
 private:
     void run() override;
     void handleEvents();

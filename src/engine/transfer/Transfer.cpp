@@ -1,6 +1,7 @@
 #include "engine/transfer/Transfer.h"
 
 #include "engine/midi/MidiManager.h"
+#include "engine/transfer/PortLock.h"
 #include "engine/transfer/TransferPacer.h"
 
 using State = TransferStatus::State;
@@ -12,16 +13,31 @@ Transfer::Transfer (MidiManager& midiManagerIn, const TransferStatus& initial, s
 {
 }
 
-void Transfer::execute (TransferPacer& pacer)
+void Transfer::execute (TransferPacer& pacer, int portLockWaitMs)
 {
+    // Held until the transfer has ended, however it ends.
+    PortLock lock (PortLock::fileFor (midiManager.getOutputDeviceName()));
+    const auto locked = lock.acquire (
+        portLockWaitMs, [this] (int milliseconds) { return waitFor (milliseconds); },
+        [this] (const juce::String& holder) {
+            updateStatus ([&holder] (TransferStatus& s) { s.portHolder = holder; });
+        });
+
+    if (locked == PortLock::Outcome::stopped || locked == PortLock::Outcome::timedOut)
+        return end (isCancelled() ? State::cancelled : State::failed);
+
     startEpoch = midiManager.getConnectionEpoch();
-    updateStatus ([] (TransferStatus& s) { s.state = State::running; });
+    updateStatus ([] (TransferStatus& s) {
+        s.state = State::running;
+        s.portHolder.clear();
+    });
 
     const auto completed = ! isCancelled() && run (pacer);
-    const auto finalState = isCancelled()                   ? State::cancelled
-                            : completed && portsUnchanged() ? State::succeeded
-                                                            : State::failed;
+    end (isCancelled() ? State::cancelled : completed && portsUnchanged() ? State::succeeded : State::failed);
+}
 
+void Transfer::end (State finalState)
+{
     updateStatus ([finalState] (TransferStatus& s) {
         s.state = finalState;
         s.mayBePartlyWritten = s.kind == TransferStatus::Kind::send && finalState != State::succeeded && s.done > 0;

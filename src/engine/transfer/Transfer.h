@@ -24,8 +24,10 @@ public:
     Transfer (MidiManager& midiManager, const TransferStatus& initial, std::function<void()> onChange);
     virtual ~Transfer() = default;
 
-    /** Runs the transfer to its end; called once, by the queue. */
-    void execute (TransferPacer& pacer);
+    /** Runs the transfer to its end; called once, by the queue. First waits for the port while
+        another program holds it (PortLock), up to portLockWaitMs (until cancelled when negative);
+        a wait that runs out fails, naming the holder in the status. */
+    void execute (TransferPacer& pacer, int portLockWaitMs = -1);
 
     /** Stops at the next message or wait; thread-safe. Takes effect at once for a transfer that
         has not started. */
@@ -58,6 +60,7 @@ protected:
     void wake() { wakeUp.signal(); }
 
     bool portsUnchanged() const;
+    void end (TransferStatus::State finalState);
 
     template <typename Change>
     void updateStatus (Change&& change)

@@ -64,7 +64,7 @@ void TransferQueue::run()
         waiting.pop_front();
         guard.unlock();
 
-        running->execute (pacer);
+        running->execute (pacer, portLockWaitMs);
 
         guard.lock();
         running.reset();

@@ -2,6 +2,7 @@
 
 #include "engine/transfer/TransferPacer.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <memory>
@@ -27,6 +28,10 @@ public:
         queued, otherwise when it has ended. */
     void cancel (const std::shared_ptr<Transfer>& transfer);
 
+    /** How long a transfer waits while another program holds the keyboard's port before it
+        fails (PortLock); by default until it is cancelled. */
+    void setPortLockWait (int milliseconds) { portLockWaitMs = milliseconds; }
+
     /** True while a transfer runs or waits (tests and benchmarks). */
     bool isBusy() const;
 
@@ -39,5 +44,6 @@ private:
     std::deque<std::shared_ptr<Transfer>> waiting;
     std::shared_ptr<Transfer> running;
     bool stopping = false;
+    std::atomic<int> portLockWaitMs { -1 };
     std::thread thread;
 };

@@ -30,6 +30,7 @@ struct TransferStatus
     int attempt = 1; // a get's current attempt, from 1
     int maxAttempts = 1;
     bool mayBePartlyWritten = false; // a send that ended early after writing something
+    juce::String portHolder;         // another program holding the port, while waited for (PortLock)
 
     bool isFinished() const { return state != State::waiting && state != State::running; }
 
@@ -37,7 +38,7 @@ struct TransferStatus
     {
         return kind == other.kind && slot == other.slot && state == other.state && done == other.done
                && total == other.total && attempt == other.attempt && maxAttempts == other.maxAttempts
-               && mayBePartlyWritten == other.mayBePartlyWritten;
+               && mayBePartlyWritten == other.mayBePartlyWritten && portHolder == other.portHolder;
     }
 
     bool operator!= (const TransferStatus& other) const { return ! (*this == other); }
