@@ -34,8 +34,9 @@ question="$(waitForWindow "$app")" || fail "nothing offered"
 import -window "$question" "$artifacts/recovery-offer.png"
 pressUntil "$question" Return waitForNoWindow "$app" || fail "the offer stayed up"
 sleep 1
-[ "$(xdotool search --name "^$app - Untitled 1\$" | wc -l)" -eq 1 ] || fail "not one window titled Untitled 1"
-recovered="$(waitForWindow "$app - Untitled 1")"
+# One window, the recovered one, marked edited.
+[ "$(xdotool search --name "^$app - " | wc -l)" -eq 1 ] || fail "not one editor window"
+recovered="$(waitForWindow "$app - \*Untitled 1")" || fail "the recovered window is not titled *Untitled 1"
 pressUntil "$recovered" ctrl+w waitForWindow "$app" >/dev/null || fail "the recovered window closed without asking"
 pressUntil "$(waitForWindow "$app")" Escape waitForNoWindow "$app" || fail "the question stayed up"
 [ "$(kept | wc -l)" -eq 1 ] || fail "after recovering, the folder holds: $(kept)"
