@@ -1,5 +1,6 @@
 #include "app/KavoriQXEditorApplication.h"
 
+#include "app/alerts/PromptWindow.h"
 #include "engine/files/FileAccess.h"
 #include "views/ViewImages.h"
 
@@ -151,7 +152,7 @@ void KavoriQXEditorApplication::offerRecovery (std::vector<RecoveryStore::Entry>
 
     // Escape or the close button decides nothing: the presets are offered again next time.
     constexpr int recoverResult = 1, discardResult = 2;
-    auto* box = new juce::AlertWindow (getApplicationName(), question, juce::MessageBoxIconType::QuestionIcon);
+    auto* box = new PromptWindow (getApplicationName(), question, juce::MessageBoxIconType::QuestionIcon);
     box->addButton ("Recover", recoverResult, juce::KeyPress (juce::KeyPress::returnKey));
     box->addButton ("Discard", discardResult);
     box->addButton ("Later", 0, juce::KeyPress (juce::KeyPress::escapeKey));
