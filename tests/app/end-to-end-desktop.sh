@@ -89,13 +89,7 @@ for pair in $(seq 12); do
         pids+=($!)
     done
     waitForWindow "$app - Untitled 1" >/dev/null || fail "pair $pair: no window"
-    alive=()
-    for _ in $(seq 100); do
-        alive=()
-        for pid in "${pids[@]}"; do kill -0 "$pid" 2>/dev/null && alive+=("$pid"); done
-        [ "${#alive[@]}" -le 1 ] && break
-        sleep 0.1
-    done
+    poll 100 eval 'alive=(); for pid in "${pids[@]}"; do kill -0 "$pid" 2>/dev/null && alive+=("$pid"); done; [ "${#alive[@]}" -le 1 ]'
     [ "${#alive[@]}" -eq 1 ] || fail "pair $pair: ${#alive[@]} editors running"
     [ "$(xdotool search --name "^$app - " | wc -l)" -eq 1 ] || fail "pair $pair: $(xdotool search --name "^$app - " | wc -l) editor windows"
     for pid in "${pids[@]}"; do

@@ -122,10 +122,6 @@ xdotool key --clearmodifiers ctrl+o
 waitForWindow "Select Filename to open" >/dev/null || fail "no open chooser"
 sleep 1
 xdotool key Down Return
-for _ in $(seq 50); do
-    [ "$(xdotool search --name "^$app - gig v1.2\$" | wc -l)" -eq 2 ] && break
-    sleep 0.1
-done
-[ "$(xdotool search --name "^$app - gig v1.2\$" | wc -l)" -eq 2 ] || fail "Open did not list or open gig v1.2.qx6"
+poll 50 eval '[ "$(xdotool search --name "^$app - gig v1.2\$" | wc -l)" -eq 2 ]' || fail "Open did not list or open gig v1.2.qx6"
 
 echo "passed; screenshots in $artifacts/editing-*.png"
