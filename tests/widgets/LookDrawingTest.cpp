@@ -74,30 +74,6 @@ struct LookDrawingTest : ::testing::Test
 };
 } // namespace
 
-TEST_F (LookDrawingTest, ButtonsAreFlatGreysFramedInBlack)
-{
-    juce::TextButton button;
-    styledWith (button).setSize (60, 24);
-    button.setColour (juce::TextButton::buttonColourId, juce::Colours::red);
-
-    const std::pair<juce::Button::ButtonState, juce::Colour> states[] = {
-        { juce::Button::buttonDown, juce::Colour (0xFFD3D3D3) },
-        { juce::Button::buttonOver, juce::Colours::white },
-        { juce::Button::buttonNormal, juce::Colour (0xFFF5F5F5) },
-    };
-
-    for (const auto& [state, fill] : states)
-    {
-        button.setState (state);
-        const auto image = render (button);
-        EXPECT_EQ (image.getPixelAt (30, 12), fill) << (int) state;
-        EXPECT_LT (image.getPixelAt (30, 0).getBrightness(), 0.7f) << (int) state;
-        EXPECT_LT (image.getPixelAt (0, 12).getBrightness(), 0.7f) << (int) state;
-        // Rounded corners leave the very corner mostly uncovered.
-        EXPECT_LT (image.getPixelAt (0, 0).getAlpha(), 128) << (int) state;
-    }
-}
-
 TEST_F (LookDrawingTest, ComboBoxesAreWhiteWithASmallArrowAndOutlinedWhenFocusedAndTheirListsEdged)
 {
     juce::ComboBox box;
