@@ -73,23 +73,6 @@ TEST_F (QXEditorEngineKeyboardTest, AGetAppliesEveryControlOnceOrEndsAfterNineSi
     EXPECT_EQ (failures.last().done, constants.dataLength());
 }
 
-TEST_F (QXEditorEngineKeyboardTest, AnswersAreKeptAcrossAttemptsAndTheRetryStopsWhenComplete)
-{
-    // The first 100 or so requests go unanswered, so the retry completes the get early.
-    engine->setTiming ({ 1, 0, timeoutMs, 9, 0 });
-    keyboard.setReplyBehaviour ({ 0, 0, 1.0 });
-    engine->startGet (slot);
-    ASSERT_TRUE (waitUntil ([&] { return keyboard.getReadRequestCount() >= 100; }));
-    keyboard.setReplyBehaviour ({});
-
-    ASSERT_TRUE (finishGet());
-    EXPECT_GT (keyboard.getReadRequestCount(), requestsForAttempts (1) + 90);
-    EXPECT_LT (keyboard.getReadRequestCount(), requestsForAttempts (1) + 150);
-    EXPECT_EQ (modelData(), slotData (slot));
-    EXPECT_TRUE (failures.midiFailures.isEmpty());
-    EXPECT_EQ (failures.last().attempt, 2);
-}
-
 TEST_F (QXEditorEngineKeyboardTest, SendWritesACopyOfThePresetInAddressOrder)
 {
     engine->applyPreset (constants.messageAround (constants.distinctData()));
@@ -146,25 +129,6 @@ TEST_F (QXEditorEngineKeyboardTest, TheCleanPointIsTheLastLoadSaveOrSendInTheOrd
         ASSERT_TRUE (finishTransfers (*engine));
         EXPECT_EQ (engine->hasUnsavedEdits(), what == "edit");
     }
-}
-
-TEST_F (QXEditorEngineKeyboardTest, AByteAboveSevenBitsRefusesTheSendNamingItsParameter)
-{
-    auto data = constants.distinctData();
-    const auto knob3 = constants.model.getLayout().knobOffset (2);
-    data.set (knob3 + 1, 200); // its CC
-    data.set (knob3 + 3, 201);
-    engine->applyPreset (constants.messageAround (data));
-    const auto before = keyboard.getSlotData (7);
-
-    EXPECT_FALSE (engine->sendPreset (7));
-    EXPECT_EQ (failures.refusals, juce::StringArray (juce::String (
-                                      juce::CharPointer_UTF8 ("Knob 3 \xc2\xb7 CC holds 200; MIDI carries 0\xe2\x80\x93"
-                                                              "127."))));
-    EXPECT_TRUE (failures.midiFailures.isEmpty());
-    EXPECT_FALSE (engine->isTransferRunning());
-    EXPECT_EQ (keyboard.getWriteCount(), 0);
-    EXPECT_EQ (keyboard.getSlotData (7), before);
 }
 
 // A cancel stops a transfer at once; a port reopened under it fails it. Neither applies anything.
@@ -268,22 +232,6 @@ TEST_F (QXEditorEngineKeyboardTest, WithoutAnInputOrAnOutputNothingIsSentAndTheF
     }
 
     EXPECT_EQ (keyboard.getWriteCount() + keyboard.getSyncCount() + keyboard.getReadRequestCount(), 0);
-}
-
-TEST_F (QXEditorEngineKeyboardTest, AnEngineDestroyedDuringAGetHearsAndCallsNothing)
-{
-    ModelReports reports (*engine);
-    keyboard.setReplyBehaviour ({ timeoutMs / 3 });
-
-    engine->startGet (slot);
-    ASSERT_TRUE (engine->isGetRunning());
-    engine = nullptr;
-
-    EXPECT_EQ (midiManager.getNumListeners(), 0);
-    ASSERT_TRUE (keyboard.waitUntilIdle (5000));
-    settle();
-    EXPECT_EQ (reports.total(), 0);
-    EXPECT_TRUE (failures.midiFailures.isEmpty());
 }
 
 // The transfer thread is held after a status that reads finished and before its call back; the
