@@ -5,7 +5,6 @@
 # its window) and About, also when About was behind the window when asked for again, Ctrl+Q quits
 # from a dialog, closing the last window ends the process, and of two launches at once one stays,
 # twelve times. Keeps screenshots of the get dialog and the window.
-# Usage: end-to-end-desktop.sh EDITOR ARTIFACT_FOLDER. Exits 77 (skipped) where no display can be made.
 if [ -z "${QX_E2E_NESTED:-}" ] && command -v xvfb-run >/dev/null; then
     QX_E2E_NESTED=1 exec xvfb-run -a -s "-screen 0 1366x768x24" "$0" "$@"
 fi

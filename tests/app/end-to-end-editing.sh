@@ -5,7 +5,6 @@
 # asks first (Cancel keeps it), and so does opening a file over it, whose undo brings back the old
 # file's name. The file choosers take typing at once; "gig v1.2" is saved as "gig v1.2.qx6".
 # Keeps screenshots of a focused box, an open pop-up list and the mode combo boxes.
-# Usage: end-to-end-editing.sh EDITOR ARTIFACT_FOLDER. Exits 77 (skipped) where no display can be made.
 source "$(dirname "$0")/e2e-support.sh"
 
 mkdir -p "$work/home"

@@ -2,7 +2,6 @@
 # "Open User Guide" (Ctrl+H) opens the guide both in the program as built and as installed: a
 # stand-in xdg-open records what the editor asks the desktop to show. With one that fails, an
 # alert says where the guide is, and no viewer process is left unreaped.
-# Usage: end-to-end-guide.sh EDITOR ARTIFACT_FOLDER. Exits 77 (skipped) where no display can be made.
 source "$(dirname "$0")/e2e-support.sh"
 
 guideName="QX61 Editor - User Guide - v1.1.pdf"

@@ -2,7 +2,6 @@
 # Drives the built editor with real X events during a send: the window must answer a click on the
 # "Knobs" tab while the send goes on, and show the send's progress, then its success. Ctrl+W during
 # a second send asks before stopping it; "Keep Sending" (Return) closes once the slot is whole.
-# Usage: end-to-end-transfers.sh EDITOR ARTIFACT_FOLDER. Exits 77 (skipped) where no display can be made.
 source "$(dirname "$0")/e2e-support.sh"
 
 ${editorEnv[@]+"${editorEnv[@]}"} "$editor" --simulator --midi-log="$work/midi.log" >"$work/editor.log" 2>&1 &

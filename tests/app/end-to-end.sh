@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # Drives the built editor with real X events: start with the simulated keyboard, read slot "3"
 # through the get dialog, save, open a second window, quit. Keeps a screenshot of the main window.
-# Usage: end-to-end.sh EDITOR ARTIFACT_FOLDER. Exits 77 (skipped) where no display can be made.
 source "$(dirname "$0")/e2e-support.sh"
 
 # An instance of another test run must not take our files: each run has its own display.

@@ -24,18 +24,11 @@ struct QXEditorEngineKeyboardTest : public ::testing::Test, public KeyboardRig
         keyboard.setSlotData (slot, slotData (slot));
     }
 
-    bool finishGet()
-    {
-        return dispatchUntil ([this] { return ! engine->isGetRunning(); }, 30000);
-    }
-
     /** Lets any stray timer or completion run. */
     void settle()
     {
         dispatchUntil ([] { return false; }, 3 * timeoutMs);
     }
-
-    int requestsForAttempts (int attempts) const { return attempts * constants.dataLength(); }
 };
 } // namespace
 
@@ -54,13 +47,13 @@ TEST_F (QXEditorEngineKeyboardTest, AGetAppliesEveryControlOnceOrEndsAfterNineSi
         failures.midiFailures.clear();
 
         engine->startGet (slot);
-        ASSERT_TRUE (finishGet());
+        ASSERT_TRUE (finishTransfers (*engine));
         EXPECT_EQ (modelData(), silent ? before : slotData (slot));
         EXPECT_EQ (midiManager.getNumListeners(), 0);
         settle();
 
         // After the silent get every address may still be answered late, so each is asked twice.
-        EXPECT_EQ (keyboard.getReadRequestCount() - requestsBefore, requestsForAttempts (silent ? 9 : 2));
+        EXPECT_EQ (keyboard.getReadRequestCount() - requestsBefore, (silent ? 9 : 2) * constants.dataLength());
         EXPECT_EQ (failures.midiFailures, silent ? juce::StringArray { "" } : juce::StringArray());
         if (silent)
             EXPECT_EQ (reports.total(), 0);
@@ -210,28 +203,6 @@ TEST_F (QXEditorEngineKeyboardTest, LoadingAFileOrAnotherGetCancelsARunningGet)
 
     EXPECT_EQ (failures.successes.size(), 1u);
     EXPECT_TRUE (failures.midiFailures.isEmpty());
-}
-
-TEST_F (QXEditorEngineKeyboardTest, WithoutAnInputOrAnOutputNothingIsSentAndTheFailureIsReported)
-{
-    KeyboardLink noPorts (layer), inputOnly (layer);
-    inputOnly.getMidiManager().setInputDevice (SimulatedKeyboard::portName);
-
-    for (auto* manager : { &noPorts, &inputOnly })
-    {
-        auto other = constants.makeEngine (*manager);
-        FailureRecorder otherFailures;
-        other->addListener (&otherFailures);
-
-        EXPECT_FALSE (other->sendPreset (0));
-        EXPECT_FALSE (other->setSync (true));
-        other->startGet (0);
-
-        EXPECT_EQ (otherFailures.midiFailures, juce::StringArray ({ "", "", "" }));
-        EXPECT_EQ (manager->getMidiManager().getNumListeners(), 0);
-    }
-
-    EXPECT_EQ (keyboard.getWriteCount() + keyboard.getSyncCount() + keyboard.getReadRequestCount(), 0);
 }
 
 // The transfer thread is held after a status that reads finished and before its call back; the

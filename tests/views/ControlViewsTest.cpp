@@ -3,10 +3,7 @@
 #include "model/ControlGroup.h"
 #include "views/KeybedControlView.h"
 #include "views/KnobControlView.h"
-#include "views/ModWheelView.h"
 #include "views/PadControlView.h"
-#include "views/PitchWheelView.h"
-#include "views/RollModeControlView.h"
 #include "views/SwitchControlView.h"
 #include "widgets/DoubleParameterControllerComboBox.h"
 
@@ -20,17 +17,6 @@ void chooseMode (GenericControlView& view, int itemId)
 {
     view.getModeComboBox()->getComboBox().setSelectedId (itemId);
     deliverPendingMessages();
-}
-
-juce::StringArray items (juce::Component& view, const juce::String& caption)
-{
-    auto& box = named<juce::ComboBox> (view, caption);
-    juce::StringArray texts;
-
-    for (int i = 0; i < box.getNumItems(); ++i)
-        texts.add (box.getItemText (i));
-
-    return texts;
 }
 
 juce::String visibleZones (const KeybedControlView& view)
@@ -84,31 +70,6 @@ TEST_F (ControlViewsTest, TheRowsShownFollowTheModeChosenOrAppliedLater)
     EXPECT_EQ (switchView.getModeComboBox()->getComboBox().getSelectedId(), 0);
     EXPECT_TRUE (switchView.getModeComboBox()->isVisible());
     EXPECT_EQ (engine.stored (switchGroup, 9, "Mode"), 3);
-}
-
-TEST_F (ControlViewsTest, SectionViewsOfferTheirItemsInOrderAndKeepTheirRanges)
-{
-    RollModeControlView rollMode (engine.engine);
-    PitchWheelView pitch (engine.engine);
-    ModWheelView mod (engine.engine);
-    deliverPendingMessages();
-
-    EXPECT_EQ (items (rollMode, "Time Div")[7], "1/32T");
-    EXPECT_EQ (items (pitch, "MIDI Channel").joinIntoString (" ").fromFirstOccurrenceOf ("15 ", false, false),
-               "16 Omni");
-
-    // Swing shows 50 to 74 (the editor's binding tests check the offset): 75 is refused.
-    auto& swing = named<NumberBox> (rollMode, "Swing");
-    typeText (swing, "60");
-    typeText (swing, "75");
-    EXPECT_EQ (engine.stored (rollModeGroup, 0, "Swing"), 10);
-    EXPECT_EQ (swing.getValue(), 60.0);
-
-    // A wheel's Min may lie above its Max.
-    typeText (named<NumberBox> (mod, "Max"), "10");
-    typeText (named<NumberBox> (mod, "Min"), "100");
-    EXPECT_EQ (engine.stored (wheelsGroup, 0, "Mod Wheel Min"), 100);
-    EXPECT_EQ (engine.stored (wheelsGroup, 0, "Mod Wheel Max"), 10);
 }
 
 TEST_F (ControlViewsTest, TheKeybedsSplitModeChoosesItsPanels)

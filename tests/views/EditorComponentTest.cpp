@@ -86,39 +86,12 @@ protected:
     {
     }
 
-    ViewSelector& tabs() const { return *editor.getSelector (0); }
     ViewSelector& product() const { return *editor.getSelector (1); }
 
     static void click (juce::Button& button)
     {
         button.triggerClick();
         deliverPendingMessages();
-    }
-
-    /** The one view shown; hidden ones are not children at all. */
-    int shownView() const
-    {
-        int shown = -1;
-
-        for (int i = 0; i < EditorComponent::numViews; ++i)
-        {
-            auto* view = editor.getView (i);
-            const bool isShown = view->isVisible() && view->getParentComponent() == &editor;
-            EXPECT_TRUE (isShown || view->getParentComponent() == nullptr) << "hidden view " << i << " is a child";
-            EXPECT_FALSE (isShown && shown != -1) << "two views shown";
-            shown = isShown ? i : shown;
-        }
-
-        return shown;
-    }
-
-    static juce::StringArray pressed (const ViewSelector& selector)
-    {
-        juce::StringArray names;
-        for (auto* button : selector.getButtons())
-            if (button->getToggleState())
-                names.add (button->getName());
-        return names;
     }
 
     /** A preset whose every parameter holds a random value within its range (where names share a byte,
@@ -185,43 +158,6 @@ protected:
     const std::vector<Binding> bindings = collectEditor (editor);
 };
 } // namespace
-
-TEST_F (EditorComponentTest, EitherSelectorShowsTheViewAndPressesItsButtonsInBothRows)
-{
-    EXPECT_EQ (shownView(), EditorComponent::mainView);
-    EXPECT_EQ (pressed (tabs()), juce::StringArray ("Main View Selector Button"));
-    EXPECT_TRUE (pressed (product()).isEmpty());
-
-    // Each picture button presses the tab of its name (the wheels' tab names both wheels).
-    for (auto* button : product().getButtons())
-    {
-        click (*button);
-        const auto shown = shownView();
-        const auto name = button->getName();
-        EXPECT_EQ (product().getButtonForView (shown), button);
-        EXPECT_EQ (pressed (product()), juce::StringArray (name));
-        EXPECT_EQ (pressed (tabs()),
-                   juce::StringArray (name == "Wheel Selector Button" ? "Pitch/Mod Wheel Selector Button" : name));
-    }
-
-    // Each tab presses its picture button, and releases the picture where it has none (main, sustain).
-    for (auto* button : tabs().getButtons())
-    {
-        click (*button);
-        const auto shown = shownView();
-        auto* pictureButton = product().getButtonForView (shown);
-        EXPECT_EQ (tabs().getButtonForView (shown), button);
-        EXPECT_EQ (pressed (tabs()), juce::StringArray (button->getName()));
-        EXPECT_EQ (pressed (product()),
-                   pictureButton != nullptr ? juce::StringArray (pictureButton->getName()) : juce::StringArray());
-    }
-
-    // Clicking the selected tab again keeps the same view.
-    click (named<juce::Button> (tabs(), "Drum Pad Selector Button"));
-    click (named<juce::Button> (tabs(), "Drum Pad Selector Button"));
-    EXPECT_EQ (shownView(), EditorComponent::padView);
-    EXPECT_EQ (pressed (product()), juce::StringArray ("Drum Pad Selector Button"));
-}
 
 // The roll-mode button lies inside the transport's area and must still take its clicks.
 TEST_F (EditorComponentTest, TheRollModeButtonTakesClicksInsideTheTransportArea)

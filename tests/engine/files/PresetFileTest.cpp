@@ -19,14 +19,6 @@ struct PresetFileTest : public ::testing::Test
     TemporaryFolder temp;
 };
 
-mode_t modeOf (const juce::File& file)
-{
-    struct stat info
-    {};
-    lstat (file.getFullPathName().toRawUTF8(), &info);
-    return info.st_mode;
-}
-
 juce::String reasonFor (const juce::Result& result)
 {
     return result.getErrorMessage().fromLastOccurrenceOf (": ", false, false);
@@ -74,34 +66,6 @@ TEST_F (PresetFileTest, ContentsAreNotValidated)
     const auto resaved = temp.file ("resaved.qx6");
     ASSERT_TRUE (engine->savePresetFile (resaved));
     EXPECT_EQ (contentsOf (resaved)[PresetLayout::messageOffset (knobChannel)], 200);
-}
-
-TEST_F (PresetFileTest, SavesGoThroughLinksAndKeepThePermissions)
-{
-    const auto message = engine->buildPresetMessage (0);
-    const auto target = temp.fileWith ("target.qx6", zeros (10));
-    const auto link = temp.file ("link.qx6");
-    ASSERT_EQ (0, symlink ("target.qx6", link.getFullPathName().toRawUTF8()));
-    ASSERT_EQ (0, symlink ("new.qx6", temp.file ("dangling.qx6").getFullPathName().toRawUTF8()));
-
-    ASSERT_TRUE (PresetFile (link).save (message).wasOk());
-    EXPECT_TRUE (S_ISLNK (modeOf (link)));
-    EXPECT_EQ (contentsOf (target), message);
-
-    ASSERT_TRUE (PresetFile (temp.file ("dangling.qx6")).save (message).wasOk());
-    EXPECT_EQ (contentsOf (temp.file ("new.qx6")), message);
-
-    // Root may write a read-only file; anyone else is refused with the system's reason.
-    for (const auto mode : { 0640, 0604, 0444 })
-    {
-        chmod (target.getFullPathName().toRawUTF8(), static_cast<mode_t> (mode));
-        const auto saved = PresetFile (target).save (message);
-        const auto mayWrite = (mode & 0200) != 0 || geteuid() == 0;
-        EXPECT_EQ (saved.getErrorMessage(), mayWrite ? "" : target.getFullPathName() + ": Permission denied") << mode;
-        EXPECT_EQ (modeOf (target) & 07777, static_cast<mode_t> (mode)) << mode;
-    }
-
-    EXPECT_EQ (temp.folder.getNumberOfChildFiles (juce::File::findFilesAndDirectories, ".*"), 0);
 }
 
 // Refused files leave the model and any file in the way as they were.

@@ -124,20 +124,11 @@ TEST_F (MidiManagerTest, OpensTheFirstPortOfTheExactNameAndKeepsItForUnknownOrUn
     EXPECT_EQ (roundTrip (*keysIn, 61), 61);
     EXPECT_NE (listener.threads().back(), juce::Thread::getCurrentThreadId());
 
-    openBoth ("Keys");
-    openBoth ("Nobody");
-    openBoth ("keys");
-    EXPECT_EQ (manager.getInputDeviceName(), "Keys");
-    EXPECT_EQ (counting->inputsOpened + counting->outputsOpened, 2);
-    EXPECT_TRUE (manager.sendMessage (noteOn (62)));
-    EXPECT_EQ (keysOut.received, 2);
-    EXPECT_EQ (roundTrip (*keysIn, 63), 63);
-
     // Choosing another port closes the first.
     openBoth ("Other");
     EXPECT_TRUE (manager.sendMessage (noteOn (64)));
     EXPECT_EQ (otherOut.received, 1);
-    EXPECT_EQ (keysOut.received, 2);
+    EXPECT_EQ (keysOut.received, 1);
     keysIn->send (noteOn (2));
     EXPECT_EQ (roundTrip (*otherIn, 65), 65);
 }
@@ -237,7 +228,12 @@ TEST_F (MidiManagerTest, NothingOpensUntilChosenAndTheEpochChangesWhenAPortIsLos
               manager.checkDevices();
           },
           false },
-        { "choose an unknown name", [&] { openBoth ("Nobody"); }, false },
+        { "choose an unknown name, or the name in other letter case",
+          [&] {
+              openBoth ("Nobody");
+              openBoth ("keys");
+          },
+          false },
         { "another device comes and goes",
           [&] {
               ports->plugIn (strangerIn);
@@ -273,6 +269,8 @@ TEST_F (MidiManagerTest, NothingOpensUntilChosenAndTheEpochChangesWhenAPortIsLos
         step.act();
         EXPECT_EQ (manager.getConnectionEpoch() != before, step.changes) << step.what;
     }
+
+    EXPECT_EQ (counting->inputsOpened + counting->outputsOpened, 3); // the ports opened once, and one input
 }
 
 // The device chosen by name must be the one opened though the list changed in between.
@@ -323,59 +321,6 @@ TEST_F (MidiManagerTest, TheWatchRunsEverySecondForALayerThatCannotTellOfChanges
     EXPECT_TRUE (dispatchUntil ([&] { return deaf.isConnected() && deaf.isOutputOpen(); }));
     EXPECT_TRUE (deaf.sendMessage (noteOn (60)));
     EXPECT_EQ (keysOut.received, 1);
-}
-
-TEST_F (MidiManagerTest, AListenerIsNeverCalledAfterItsRemovalReturnsNorMissedByOthersWhenOneRemovesItself)
-{
-    struct GuardedListener : MidiManager::MidiManagerListener
-    {
-        void handleMidiMessage (const juce::MidiMessage&) override
-        {
-            callsAfterRemoval += removed ? 1 : 0;
-            ++calls;
-            if (removeOnCall != nullptr)
-                removeOnCall->removeListener (this);
-        }
-
-        MidiManager* removeOnCall = nullptr;
-        std::atomic<bool> removed { false };
-        std::atomic<int> calls { 0 }, callsAfterRemoval { 0 };
-    };
-
-    manager.setInputDevice ("Keys");
-    std::atomic<bool> streaming { true };
-    std::thread sender ([&] {
-        while (streaming)
-        {
-            keysIn->send (noteOn (60));
-            juce::Thread::yield();
-        }
-    });
-
-    int totalCalls = 0, totalLateCalls = 0;
-
-    for (int round = 0; round < 300; ++round)
-    {
-        auto guarded = std::make_unique<GuardedListener>();
-        GuardedListener selfRemover;
-        selfRemover.removeOnCall = &manager;
-        manager.addListener (guarded.get());
-        manager.addListener (&selfRemover);
-        waitUntil ([&] { return guarded->calls > 0; }, 200);
-        manager.removeListener (guarded.get());
-        guarded->removed = true;
-        manager.removeListener (&selfRemover);
-        juce::Thread::yield();
-        totalCalls += guarded->calls;
-        totalLateCalls += guarded->callsAfterRemoval;
-        EXPECT_LE (selfRemover.calls, 1);
-        guarded.reset(); // a late call would now touch freed memory
-    }
-
-    streaming = false;
-    sender.join();
-    EXPECT_GT (totalCalls, 0);
-    EXPECT_EQ (totalLateCalls, 0);
 }
 
 // A device stalling a send (on the transfer thread) holds up neither the device watch nor the
