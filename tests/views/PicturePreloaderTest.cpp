@@ -75,24 +75,6 @@ std::future<void> releaseLater (TestDecoder& decoder, const juce::String& name)
 }
 } // namespace
 
-TEST (PicturePreloader, DecodesInOrderAndHandsEachPictureOutOnce)
-{
-    TestDecoder decoder;
-    auto preloader = startHolding (decoder, "third"); // so the test sees it being decoded before asking for it
-    decoder.release ("third");
-
-    for (const auto& name : names)
-    {
-        const auto image = preloader->take (name);
-        ASSERT_TRUE (image.isValid()) << name;
-        EXPECT_EQ (image.getPixelAt (0, 0), mark (name)) << "another picture came back for " << name;
-        EXPECT_FALSE (preloader->take (name).isValid()) << name << " handed out twice";
-    }
-
-    EXPECT_EQ (decoder.startedSoFar(), std::vector<juce::String> (names.begin(), names.end()));
-    EXPECT_FALSE (preloader->take ("unknown").isValid());
-}
-
 TEST (PicturePreloader, APictureBeingDecodedIsWaitedForAndOneNotYetStartedIsLeftToTheCaller)
 {
     TestDecoder decoder;

@@ -24,11 +24,7 @@ TEST (DeviceSetup, ApplyAndOkHandTheSelectionOverCancelOnlyClosesAndTheCurrentPo
 
     auto& content = open();
 
-    // Apply with nothing selected changes nothing.
     harness.midiManager->setInputDevice ("C");
-    ASSERT_TRUE (click ("Apply"));
-    EXPECT_EQ (harness.midiManager->getInputDeviceName(), "C");
-
     content.getInputList().selectRow (1);
     content.getOutputList().selectRow (2);
     EXPECT_EQ (harness.midiManager->getInputDeviceName(), "C"); // selecting alone changes nothing

@@ -14,18 +14,9 @@ struct EditorWindowTransfers : public ::testing::Test
         engine.setTiming ({ 1, 2, 300, 9, 20 });
     }
 
-    int sentCount() const { return harness.keyboard->getReadRequestCount() + harness.keyboard->getWriteCount(); }
     bool finished()
     {
         return dispatchUntil ([&] { return ! engine.isTransferRunning(); }, 20000);
-    }
-
-    /** Nothing more goes out once the transfer has been stopped. */
-    void expectSilence()
-    {
-        const auto atStop = sentCount();
-        juce::MessageManager::getInstance()->runDispatchLoopUntil (200);
-        EXPECT_EQ (sentCount(), atStop);
     }
 
     ShellHarness harness { true };
@@ -35,52 +26,10 @@ struct EditorWindowTransfers : public ::testing::Test
 };
 } // namespace
 
-TEST_F (EditorWindowTransfers, TheStripShowsProgressThenABriefMessageAndCancels)
-{
-    const juce::String dash (juce::CharPointer_UTF8 (" \xe2\x80\x94 "));
-    EXPECT_FALSE (strip.isVisible());
-
-    const std::tuple<std::function<void()>, juce::String, juce::String> cases[] = {
-        { [&] { engine.startGet (2); }, "Reading slot 3" + dash, "Preset read from slot 3" },
-        { [&] { engine.sendPreset (4); }, "Writing slot 5" + dash, "Preset sent to slot 5" },
-        { [&] { engine.setSync (true); }, "", "Sync set to external" },
-    };
-
-    for (const auto& [start, running, done] : cases)
-    {
-        start();
-
-        // What the strip shows while the transfer runs; a slow machine may show a retry too.
-        juce::StringArray shown;
-        ASSERT_TRUE (dispatchUntil (
-            [&] {
-                if (strip.isVisible() && strip.getCancelButton().isVisible())
-                    shown.addIfNotAlreadyThere (strip.getText().upToLastOccurrenceOf (dash, true, false));
-                return ! engine.isTransferRunning();
-            },
-            20000));
-        EXPECT_TRUE (running.isEmpty() || shown.contains (running)) << shown.joinIntoString (" | ");
-        EXPECT_EQ (strip.getText(), done);
-        EXPECT_FALSE (strip.getCancelButton().isVisible());
-    }
-
-    const auto writesBefore = harness.keyboard->getWriteCount();
-    ASSERT_TRUE (engine.sendPreset (4));
-    ASSERT_TRUE (dispatchUntil ([&, start = sentCount()] { return sentCount() > start + 50; }));
-    ASSERT_TRUE (dispatchUntil ([&] { return strip.getCancelButton().isVisible(); }));
-    strip.getCancelButton().triggerClick();
-
-    ASSERT_TRUE (finished());
-    expectSilence();
-    EXPECT_LT (harness.keyboard->getWriteCount() - writesBefore, 465);
-    EXPECT_EQ (strip.getText(), "Send cancelled: slot 5 may be partly written");
-    EXPECT_EQ (harness.alerts.numOpen(), 0);
-}
-
 TEST_F (EditorWindowTransfers, ASilentKeyboardOrAValueAboveMidiEndInTheirAlerts)
 {
     harness.keyboard->setReplyBehaviour ({ 0, 0, 1.0 });
-    engine.setTiming ({ 0, 0, 100, 3, 0 });
+    engine.setTiming ({ 0, 0, 500, 3, 0 }); // long enough for a loaded machine to show a retry
     engine.startGet (0);
 
     // A loaded machine may not show the window between two attempts: any later attempt will do.

@@ -6,21 +6,6 @@
 using namespace AppTestSupport;
 using namespace CommandIds;
 
-TEST (WindowManager, AMissingUserGuideIsReportedWithItsPath)
-{
-    ShellHarness harness;
-    const auto locations = harness.shell->userGuideLocations();
-    ASSERT_FALSE (locations.isEmpty());
-
-    for (const auto& guide : locations)
-        if (guide.existsAsFile())
-            GTEST_SKIP() << "a user guide is installed here";
-
-    harness.invoke (openUserGuideCommand);
-    EXPECT_EQ (harness.alerts.only(),
-               "Kavori QX61 Editor: Unable to find User Guide: \r\n" + locations[0].getFullPathName());
-}
-
 TEST (ScreenFit, AWindowThatDoesNotFitMovesUpAndOnlyThenShrinks)
 {
     const juce::Rectangle<int> editor (15, 60, 1200, 724);

@@ -1,6 +1,5 @@
 #include "engine/MidiTestSupport.h"
 
-#include "engine/midi/CombinedMidiPortLayer.h"
 #include "engine/midi/virtual/VirtualMidiPortLayer.h"
 
 #include <gtest/gtest.h>
@@ -348,32 +347,6 @@ TEST_F (MidiManagerTest, ASendStalledInTheDeviceHoldsUpNoDeviceWatchOrPortQuery)
     messageThread.join();
     sender.join();
     stalling->detach();
-}
-
-TEST_F (MidiManagerTest, ACombinedLayerOffersEveryLayersPortsInOneList)
-{
-    auto simulator = std::make_shared<VirtualMidiPortLayer>();
-    auto b = std::make_shared<VirtualMidiInput> ("B");
-    OutputSink outB { "B" };
-    simulator->plugIn (b);
-    simulator->plugIn (outB.device);
-    ports->unplug (otherIn);
-
-    MidiManager combined { std::make_shared<CombinedMidiPortLayer> (
-        std::vector<std::shared_ptr<MidiPortLayer>> { ports, simulator }) };
-    EXPECT_EQ (combined.getAvailableInputNames(), (juce::StringArray { "Keys", "B" }));
-    EXPECT_EQ (combined.getAvailableOutputNames(), (juce::StringArray { "Keys", "Other", "B" }));
-    EXPECT_EQ (combined.getPortLayer().openInput ({ "Keys", "elsewhere" }, [] (const juce::MidiMessage&) {}), nullptr);
-
-    combined.addListener (&listener);
-    combined.setInputDevice ("B");
-    combined.setOutputDevice ("B");
-    keysIn->send (noteOn (1));
-    EXPECT_EQ (roundTrip (*b, 2), 2);
-    EXPECT_EQ (listener.count(), 1);
-    EXPECT_TRUE (combined.sendMessage (noteOn (3)));
-    EXPECT_EQ (outB.received, 1);
-    combined.removeListener (&listener);
 }
 
 TEST (JuceMidiPortLayer, OpensNothingThatIsNotListed)
