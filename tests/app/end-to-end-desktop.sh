@@ -1,10 +1,5 @@
 #!/usr/bin/env bash
-# The editor as a Linux desktop program, driven with real X events on a 1366 x 768 screen: the
-# window fits it, its class is the one the desktop entry names, no TCP port is open, a second
-# plain launch leaves one process with one window, Escape closes the get dialog (which belongs to
-# its window) and About, also when About was behind the window when asked for again, Ctrl+Q quits
-# from a dialog, closing the last window ends the process, and of two launches at once one stays,
-# twelve times. Keeps screenshots of the get dialog and the window.
+# The editor as a desktop program on a 1366 x 768 screen, driven with real X events.
 if [ -z "${QX_E2E_NESTED:-}" ] && command -v xvfb-run >/dev/null; then
     QX_E2E_NESTED=1 exec xvfb-run -a -s "-screen 0 1366x768x24" "$0" "$@"
 fi

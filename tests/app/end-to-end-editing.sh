@@ -1,10 +1,5 @@
 #!/usr/bin/env bash
-# Drives the built editor with real X events through typing, paging, undo and closing with edits:
-# a typed value reaches the file on Ctrl+S, Return after paging leaves the section's flag alone
-# (also when a click gave the flag the focus), Ctrl+Z takes an edit back, closing an edited window
-# asks first (Cancel keeps it), and so does opening a file over it, whose undo brings back the old
-# file's name. The file choosers take typing at once; "gig v1.2" is saved as "gig v1.2.qx6".
-# Keeps screenshots of a focused box, an open pop-up list and the mode combo boxes.
+# Typing, paging, undo, saving and closing with edits, driven with real X events; keeps screenshots.
 source "$(dirname "$0")/e2e-support.sh"
 
 mkdir -p "$work/home"

@@ -1,7 +1,5 @@
 #!/usr/bin/env bash
-# "Open User Guide" (Ctrl+H) opens the guide both in the program as built and as installed: a
-# stand-in xdg-open records what the editor asks the desktop to show. With one that fails, an
-# alert says where the guide is, and no viewer process is left unreaped.
+# Ctrl+H opens the user guide as built and as installed, through a stand-in xdg-open.
 source "$(dirname "$0")/e2e-support.sh"
 
 guideName="QX61 Editor - User Guide - v1.1.pdf"

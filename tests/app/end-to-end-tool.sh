@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# The built qx61-tool as a script would use it, and the editor refusing a MIDI log it cannot
-# write: hostile input, output a script can trust, saves that respect the file, exit statuses.
+# The built qx61-tool as a script would use it, and the editor refusing a MIDI log it cannot write.
 source "$(dirname "$0")/e2e-support.sh"
 
 tool="$(dirname "$editor")"

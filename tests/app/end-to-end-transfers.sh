@@ -1,7 +1,5 @@
 #!/usr/bin/env bash
-# Drives the built editor with real X events during a send: the window must answer a click on the
-# "Knobs" tab while the send goes on, and show the send's progress, then its success. Ctrl+W during
-# a second send asks before stopping it; "Keep Sending" (Return) closes once the slot is whole.
+# The window answers and shows progress during a send; Ctrl+W during one asks before stopping it.
 source "$(dirname "$0")/e2e-support.sh"
 
 ${editorEnv[@]+"${editorEnv[@]}"} "$editor" --simulator --midi-log="$work/midi.log" >"$work/editor.log" 2>&1 &

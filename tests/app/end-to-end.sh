@@ -1,6 +1,5 @@
 #!/usr/bin/env bash
-# Drives the built editor with real X events: start with the simulated keyboard, read slot "3"
-# through the get dialog, save, open a second window, quit. Keeps a screenshot of the main window.
+# Reads slot 3 from the simulated keyboard through the get dialog, saves, cascades a window, quits.
 source "$(dirname "$0")/e2e-support.sh"
 
 # An instance of another test run must not take our files: each run has its own display.
