@@ -33,7 +33,7 @@ const std::regex lineFormat ("^[0-9]+\\.[0-9]{3} (OUT|IN)( [0-9A-F]{2})+$");
 
 TEST_F (MidiLogTest, TheManagerLogsWhatItSendsAndReceivesInAFreshFile)
 {
-    file.replaceWithText ("an older run\n");
+    file.replaceWithText (juce::String::repeatedString ("a longer line of an older run\n", 100)); // none of it may stay
     auto ports = std::make_shared<VirtualMidiPortLayer>();
     SimulatedKeyboard keyboard (*ports);
     RecordingListener listener;
