@@ -90,6 +90,8 @@ TEST_F (ToolCommandsTest, GetSendAndSyncGoThroughTheKeyboardAndAFailedGetLeavesN
     ASSERT_EQ (runOnKeyboard ({ "sync", "external" }), ToolCommands::success);
     EXPECT_EQ (keyboard.getLastSync(), std::optional<bool> (true));
 
+    ASSERT_EQ (run ({ "--version" }), ToolCommands::success);
+    EXPECT_EQ (out.str().rfind ("qx61-tool ", 0), 0u) << out.str();
     ASSERT_EQ (run ({ "ports" }), ToolCommands::success);
     EXPECT_EQ (out.str(), "inputs:\n  QX61 Simulator\noutputs:\n  QX61 Simulator\n");
 

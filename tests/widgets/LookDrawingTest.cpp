@@ -97,6 +97,12 @@ TEST_F (LookDrawingTest, ComboBoxesAreWhiteWithASmallArrowAndOutlinedWhenFocused
     box.grabKeyboardFocus();
     ASSERT_TRUE (box.hasKeyboardFocus (false));
     EXPECT_EQ (drawBox().getPixelAt (2, 9), accent);
+
+    // A choice longer than the box is still drawn, squeezed left of the arrow.
+    box.addItem ("Program Change Program Change", 1);
+    box.setSelectedId (1, juce::dontSendNotification);
+    EXPECT_GT (countPixels (render (box), { 2, 2, 78, 14 }, [] (juce::Colour c) { return c.getBrightness() < 0.5f; }),
+               20);
 }
 
 TEST_F (LookDrawingTest, LabelsDrawLeftAlignedOnOneLineWithAnEllipsisAndDisabledAtHalfAlpha)
