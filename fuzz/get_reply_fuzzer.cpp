@@ -1,10 +1,6 @@
-// Feeds arbitrary incoming messages to a running get, through the MIDI manager's listener path,
-// on the fuzzer's thread standing in for the input port's.
-//
-// Input: a series of records. A record's first byte picks its kind:
-//   even    - a read reply: address high, address low, value (built as the keyboard builds it)
-//   odd     - raw bytes: a length byte, then that many bytes, wrapped as a SysEx message when
-//             the first is F0 and sent as they are otherwise
+// Feeds arbitrary incoming messages to a running get through the MIDI manager's listener path, on
+// the fuzzer's thread standing in for the input port's. Each record's first byte picks its kind:
+// even, a read reply (address high, address low, value); odd, a length byte and that many raw bytes.
 #include "FuzzSupport.h"
 #include "engine/protocol/SysExMessages.h"
 #include "engine/transfer/GetTransfer.h"
@@ -18,9 +14,8 @@ using namespace FuzzSupport;
 namespace
 {
 /** One input and one output; the fuzzer calls the input's callback itself. */
-class FuzzPortLayer : public MidiPortLayer
+struct FuzzPortLayer : public MidiPortLayer
 {
-public:
     struct Port : public InputPort, public OutputPort
     {
         explicit Port (FuzzPortLayer& ownerIn) : owner (ownerIn) {}
@@ -61,12 +56,9 @@ struct State
 
 struct Reader
 {
-    const uint8_t* data;
-    size_t size;
-    size_t position = 0;
-
-    bool atEnd() const { return position >= size; }
-    uint8_t next() { return atEnd() ? 0 : data[position++]; }
+    const uint8_t *data, *end;
+    bool atEnd() const { return data >= end; }
+    uint8_t next() { return atEnd() ? 0 : *data++; }
 };
 
 juce::MidiMessage rawMessage (Reader& reader)
@@ -126,22 +118,20 @@ extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
 
     check (state.layer->sent == before.size(), "every request goes out");
 
-    Reader reader { data, size };
+    Reader reader { data, data + size };
 
     while (! reader.atEnd())
     {
         juce::MidiMessage message;
 
-        if (reader.next() % 2 == 0)
+        if (reader.next() % 2 != 0)
+            message = rawMessage (reader);
+        else
         {
             const auto address = SysExMessages::joinAddress (reader.next() & 0x7F, reader.next() & 0x7F);
             const auto value = static_cast<juce::uint8> (reader.next() & 0x7F);
             message =
                 SysExMessages::toMidiMessage (SysExMessages::readReply (state.qx61.model.modelId, address, value));
-        }
-        else
-        {
-            message = rawMessage (reader);
         }
 
         const auto reply = SysExMessages::parseReadReply (message);
@@ -164,16 +154,8 @@ extern "C" int LLVMFuzzerTestOneInput (const uint8_t* data, size_t size)
 
     const auto after = engine->getModel().collectData();
 
-    if (complete())
-    {
-        check (! engine->isGetRunning(), "a complete get finishes");
-        check (after == expected, "a complete get applies the agreed answer of every address");
-    }
-    else
-    {
-        check (engine->isGetRunning(), "an incomplete get keeps waiting");
-        check (after == before, "nothing is applied before every address has been answered");
-    }
+    check (engine->isGetRunning() != complete(), "a get finishes once complete and only then");
+    check (after == (complete() ? expected : before), "only the agreed answers of a complete get are applied");
 
     return 0;
 }

@@ -6,7 +6,7 @@
 #include "engine/EngineTestSupport.h"
 #include "engine/MidiTestSupport.h"
 #include "engine/simulator/SimulatedKeyboard.h"
-#include "widgets/WidgetTestSupport.h"
+#include "views/ViewTestSupport.h"
 
 #include <deque>
 
@@ -16,7 +16,6 @@ using MidiTestSupport::dispatchUntil;
 
 using WidgetTestSupport::ignoreXErrors;
 
-/** The first of the queue, taken off it, or the fallback when it is empty. */
 template <typename T>
 T takeFirst (std::deque<T>& queue, T fallback)
 {
@@ -28,7 +27,6 @@ T takeFirst (std::deque<T>& queue, T fallback)
     return first;
 }
 
-/** Keeps every box that is up, so tests can read and dismiss them. */
 class TestAlertPresenter : public AlertPresenter
 {
 public:
@@ -46,8 +44,7 @@ public:
         ++shownCount;
     }
 
-    /** As the user pressing "OK" on the oldest box. */
-    void dismissFirst()
+    void dismissFirst() // "OK" on the oldest box
     {
         auto box = std::move (boxes.front());
         boxes.pop_front();
@@ -58,7 +55,6 @@ public:
 
     int numOpen() const { return static_cast<int> (boxes.size()); }
 
-    /** "title: message" of the one box up, else how many are up. */
     juce::String only() const
     {
         return boxes.size() == 1 ? boxes.front().title + ": " + boxes.front().message
@@ -73,28 +69,24 @@ public:
 class TestFileChooser : public FileChooserPresenter
 {
 public:
-    struct Request
+    void chooseFileToOpen (const juce::String&, const juce::File&, const juce::String&, Callback c) override
     {
-        bool saving;
-        juce::File startLocation;
-    };
-
-    void chooseFileToOpen (const juce::String&, const juce::File& start, const juce::String&,
-                           Callback callback) override
-    {
-        requests.push_back ({ false, start });
-        callback (takeFirst (answers, juce::File()));
+        answer (false, c);
     }
 
-    void chooseFileToSave (const juce::String&, const juce::File& start, const juce::String&,
-                           Callback callback) override
+    void chooseFileToSave (const juce::String&, const juce::File&, const juce::String&, Callback c) override
     {
-        requests.push_back ({ true, start });
+        answer (true, c);
+    }
+
+    void answer (bool saving, const Callback& callback)
+    {
+        requests.push_back (saving);
         callback (takeFirst (answers, juce::File()));
     }
 
     std::deque<juce::File> answers;
-    std::vector<Request> requests;
+    std::vector<bool> requests; // whether each asked for a file to save
 };
 
 /** Answers the save-changes question with the queued answers (Cancel when none is left) and
@@ -156,7 +148,6 @@ struct ShellHarness
         midiManager->setOutputDevice (SimulatedKeyboard::portName);
     }
 
-    /** Starts the program with that command line and gives its first window. */
     EditorWindow* start (const juce::String& commandLine = {})
     {
         shell->start (commandLine);
@@ -182,26 +173,18 @@ struct ShellHarness
     std::unique_ptr<ApplicationShell> shell; // last, so it goes before the ports it uses
 };
 
-/** Brings the window to the front and waits until the desktop has made it active. */
 inline bool activate (juce::TopLevelWindow& window)
 {
     window.toFront (true);
     return dispatchUntil ([&] { return window.isActiveWindow(); });
 }
 
-/** The child of that component name, searched depth first. */
 template <typename ComponentType = juce::Component>
 ComponentType* findChild (juce::Component& parent, const juce::String& name)
 {
-    for (auto* child : parent.getChildren())
-    {
+    for (auto* child : findAll<ComponentType> (parent))
         if (child->getName() == name)
-            if (auto* found = dynamic_cast<ComponentType*> (child))
-                return found;
-
-        if (auto* found = findChild<ComponentType> (*child, name))
-            return found;
-    }
+            return child;
 
     return nullptr;
 }
@@ -217,18 +200,6 @@ inline bool clickButton (juce::Component& parent, const juce::String& caption)
     button->triggerClick();
     juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
     return true;
-}
-
-/** A left click on the component's centre, through its window's peer as the mouse gives it. */
-inline void clickOn (juce::Component& target)
-{
-    auto* peer = target.getPeer();
-    const auto at = peer->globalToLocal (target.localPointToGlobal (target.getLocalBounds().getCentre()).toFloat());
-    const auto now = juce::Time::currentTimeMillis();
-    const auto mouse = juce::MouseInputSource::InputSourceType::mouse;
-    peer->handleMouseEvent (mouse, at, juce::ModifierKeys::leftButtonModifier, 1.0f, 0.0f, now);
-    peer->handleMouseEvent (mouse, at, {}, 1.0f, 0.0f, now + 20);
-    WidgetTestSupport::flushMessages();
 }
 
 using TempFolder = EngineTestSupport::TemporaryFolder;

@@ -4,14 +4,8 @@
 
 TEST (CommandLineOptions, OptionsComeFirstAndTheRestIsThePresetFile)
 {
-    const struct
-    {
-        const char* commandLine;
-        bool simulator;
-        const char* midiLog;
-        const char* preset; // "" when there is none
-        juce::StringArray bad;
-    } cases[] = {
+    // command line, simulator, MIDI log, preset file ("" for none), options not understood
+    const std::tuple<const char*, bool, const char*, const char*, juce::StringArray> cases[] = {
         { "--simulator --midi-log=/tmp/m.log /tmp/a.qx6", true, "/tmp/m.log", "/tmp/a.qx6", {} },
         // The framework wraps an argument holding a blank in double quotes.
         { "\"--midi-log=/tmp/my log.txt\" \"/tmp/my presets/b.qx6\"",
@@ -32,14 +26,14 @@ TEST (CommandLineOptions, OptionsComeFirstAndTheRestIsThePresetFile)
           { "--simulatr", "--midi-log", "--midi-log=" } },
     };
 
-    for (const auto& c : cases)
+    for (const auto& [commandLine, simulator, midiLog, preset, bad] : cases)
     {
-        SCOPED_TRACE (c.commandLine);
-        const auto options = CommandLineOptions::parse (c.commandLine);
-        EXPECT_EQ (options.simulator, c.simulator);
-        EXPECT_EQ (options.midiLogPath, c.midiLog);
-        EXPECT_EQ (options.hasPresetFile() ? options.getPresetPath() : juce::String(), c.preset);
-        EXPECT_EQ (options.badOptions, c.bad);
+        SCOPED_TRACE (commandLine);
+        const auto options = CommandLineOptions::parse (commandLine);
+        EXPECT_EQ (options.simulator, simulator);
+        EXPECT_EQ (options.midiLogPath, midiLog);
+        EXPECT_EQ (options.hasPresetFile() ? options.getPresetPath() : juce::String(), preset);
+        EXPECT_EQ (options.badOptions, bad);
     }
 
     EXPECT_TRUE (CommandLineOptions::parse ("--help").help);

@@ -46,32 +46,24 @@ fail()
     exit 1
 }
 
-# The id of the window with exactly that title, waiting for it to appear.
-waitForWindow()
+# Polls the check every 0.1 s, at most that many times; true once it passes.
+poll() # tries check...
 {
-    local id
-    for _ in $(seq 100); do
-        id="$(xdotool search --name "^$1\$" 2>/dev/null | head -1)"
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.1
-    done
+    local tries="$1"
+    shift
+    for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.1; done
     return 1
 }
 
-waitForNoWindow()
-{
-    for _ in $(seq 50); do
-        xdotool search --name "^$1\$" >/dev/null 2>&1 || return 0
-        sleep 0.1
-    done
-    return 1
-}
+windowId() { xdotool search --name "^$1\$" 2>/dev/null | head -1 | grep .; }
+waitForWindow() { poll "${2:-100}" windowId "$1"; } # title [tries]: echoes the window's id
+noWindow() { ! xdotool search --name "^$1\$" >/dev/null 2>&1; }
+waitForNoWindow() { poll 50 noWindow "$1"; }
 
 # Waits for the editor to end and checks it ended cleanly; false while it still runs.
 ended()
 {
-    for _ in $(seq 100); do kill -0 "$editorPid" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$editorPid" 2>/dev/null && return 1
+    poll 100 eval '! kill -0 "$editorPid" 2>/dev/null' || return 1
     wait "$editorPid"
     local status=$?
     editorPid=""
@@ -81,14 +73,8 @@ ended()
 position() { xdotool getwindowgeometry "$1" | sed -n 's/ *Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p'; }
 
 # True once the window has settled at x y (a new window is mapped before it is moved).
-isAt()
-{
-    for _ in $(seq 30); do
-        [ "$(position "$1")" = "$2 $3" ] && return 0
-        sleep 0.1
-    done
-    return 1
-}
+atPosition() { [ "$(position "$1")" = "$2 $3" ]; }
+isAt() { poll 30 atPosition "$@"; }
 
 clickAt() # window x y: a click at window coordinates
 {
@@ -99,14 +85,9 @@ clickAt() # window x y: a click at window coordinates
 # the button has taken the pointer's position.
 clickUntilWindow() # window x y title
 {
-    local id
     for _ in 1 2 3; do
         clickAt "$1" "$2" "$3"
-        for _ in $(seq 50); do
-            id="$(xdotool search --name "^$4\$" 2>/dev/null | head -1)"
-            [ -n "$id" ] && { echo "$id"; return 0; }
-            sleep 0.1
-        done
+        waitForWindow "$4" 50 && return 0
     done
     return 1
 }

@@ -1,12 +1,5 @@
 #!/usr/bin/env bash
-# The editor as a Linux desktop program, driven with real X events on a 1366 x 768 screen: the
-# window fits it, its class is the one the desktop entry names, no TCP port is open, a second
-# plain launch leaves one process with one window, Escape closes the get dialog (which belongs to
-# its window) and About, also when About was behind the window when asked for again, Ctrl+Q quits
-# from a dialog, closing the last window ends the process, and of two launches at once one stays,
-# twelve times; under a window manager the first window and its frame always end inside the
-# screen. Keeps screenshots of the get dialog and the window.
-# Usage: end-to-end-desktop.sh EDITOR ARTIFACT_FOLDER. Exits 77 (skipped) where no display can be made.
+# The editor as a desktop program on a 1366 x 768 screen, driven with real X events.
 if [ -z "${QX_E2E_NESTED:-}" ] && command -v xvfb-run >/dev/null; then
     QX_E2E_NESTED=1 exec xvfb-run -a -s "-screen 0 1366x768x24" "$0" "$@"
 fi
@@ -56,38 +49,14 @@ pressUntil "$dialog" Escape waitForNoWindow "Get Preset From Hardware" || fail "
 [ "$(grep -c " OUT " "$work/midi.log" 2>/dev/null)" -eq 0 ] || fail "Escape started a get"
 
 # About, opened again from the "Help" menu while it is behind the window, comes to the front with
-# the keyboard, where Escape closes it.
-helpAbout()
-{
-    clickAt "$main" 238 12                               # "Help"
-    clickAt "$main" 262 38                               # "About"
-}
-openAbout()
-{
-    local id
-    for _ in 1 2 3; do                                   # a loaded machine can lose a menu click
-        helpAbout
-        for _ in $(seq 30); do
-            id="$(xdotool search --name "^About $app\$" 2>/dev/null | head -1)"
-            [ -n "$id" ] && { echo "$id"; return 0; }
-            sleep 0.1
-        done
-        xdotool key Escape                               # a menu left open
-    done
-    return 1
-}
-aboutToFront() # about
-{
-    for _ in 1 2 3; do
-        helpAbout
-        for _ in $(seq 30); do [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ] && return 0; sleep 0.1; done
-        clickAt "$main" 1100 600                         # a menu left open
-    done
-    return 1
-}
-about="$(openAbout)" || fail "no About window"
+# the keyboard, where Escape closes it. A loaded machine can lose a menu click, so each is tried again.
+helpAbout() { clickAt "$main" 238 12; clickAt "$main" 262 38; } # "Help", "About"
+hasFocus() { [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; }
+for _ in 1 2 3; do helpAbout; about="$(waitForWindow "About $app" 30)" && break; xdotool key Escape; done
+[ -n "$about" ] || fail "no About window"
 clickAt "$main" 1100 600
-aboutToFront "$about" || fail "About, asked for again, did not come to the front with the keyboard"
+for _ in 1 2 3; do helpAbout; poll 30 hasFocus "$about" && break; clickAt "$main" 1100 600; done
+hasFocus "$about" || fail "About, asked for again, did not come to the front with the keyboard"
 xdotool key Escape
 waitForNoWindow "About $app" || fail "Escape left About open"
 
@@ -111,13 +80,7 @@ for pair in $(seq 12); do
         pids+=($!)
     done
     waitForWindow "$app - Untitled 1" >/dev/null || fail "pair $pair: no window"
-    alive=()
-    for _ in $(seq 100); do
-        alive=()
-        for pid in "${pids[@]}"; do kill -0 "$pid" 2>/dev/null && alive+=("$pid"); done
-        [ "${#alive[@]}" -le 1 ] && break
-        sleep 0.1
-    done
+    poll 100 eval 'alive=(); for pid in "${pids[@]}"; do kill -0 "$pid" 2>/dev/null && alive+=("$pid"); done; [ "${#alive[@]}" -le 1 ]'
     [ "${#alive[@]}" -eq 1 ] || fail "pair $pair: ${#alive[@]} editors running"
     [ "$(xdotool search --name "^$app - " | wc -l)" -eq 1 ] || fail "pair $pair: $(xdotool search --name "^$app - " | wc -l) editor windows"
     for pid in "${pids[@]}"; do
@@ -129,33 +92,30 @@ for pair in $(seq 12); do
     waitForNoWindow "$app - Untitled 1" || fail "pair $pair: the window stayed"
 done
 
-# Under a window manager, which frames and places the window some time after it is shown: the
+# Under a window manager, which frames and places the window some time after it is shown, the
 # whole frame ends on the screen, start after start. xdotool counts the frame into a framed
 # window's position, so the place is asked of xwininfo.
 if command -v openbox >/dev/null && command -v xwininfo >/dev/null; then
-    for _ in 1 2 3; do                                   # a busy server can refuse the first connection
+    wmReady() { xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"; }
+    for _ in 1 2 3; do # a busy server can refuse the first connection
         openbox >"$work/openbox.log" 2>&1 &
         windowManager=$!
-        for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id" && break 2; sleep 0.1; done
+        poll 50 wmReady && break
     done
-    xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id" || fail "openbox did not start: $(cat "$work/openbox.log")"
-    frameBottom()
+    wmReady || fail "openbox did not start: $(cat "$work/openbox.log")"
+    frameFits()
     {
-        local top height extents
-        top="$(xwininfo -id "$1" | sed -n 's/.*Absolute upper-left Y: *//p')"
-        height="$(xwininfo -id "$1" | sed -n 's/^ *Height: *//p')"
-        extents="$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= [0-9]*, [0-9]*, [0-9]*, \([0-9]*\)$/\1/p')"
-        [ -n "$extents" ] && echo $((top + height + extents))
+        local top height bottom
+        top="$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left Y: *//p')"
+        height="$(xwininfo -id "$main" | sed -n 's/^ *Height: *//p')"
+        bottom="$(xprop -id "$main" _NET_FRAME_EXTENTS | sed -n 's/.*= [0-9]*, [0-9]*, [0-9]*, \([0-9]*\)$/\1/p')"
+        frameEnd=$((top + height + ${bottom:-9999}))
+        [ "$frameEnd" -le 768 ]
     }
     for run in $(seq 8); do
         start
         main="$(waitForWindow "$app - Untitled 1")" || fail "start $run under a window manager: no window"
-        for _ in $(seq 50); do
-            bottom="$(frameBottom "$main")"
-            [ -n "$bottom" ] && [ "$bottom" -le 768 ] && break
-            sleep 0.1
-        done
-        [ -n "$bottom" ] && [ "$bottom" -le 768 ] || fail "start $run under a window manager: frame ends at ${bottom:-?}, below the 768-px screen ($(xprop -id "$main" _NET_FRAME_EXTENTS); $(cat "$work/openbox.log"))"
+        poll 50 frameFits || fail "start $run under a window manager: the frame ends at $frameEnd, below the screen"
         kill "$editorPid"
         wait "$editorPid" 2>/dev/null
         waitForNoWindow "$app - Untitled 1" || fail "start $run: the window stayed"

@@ -1,8 +1,5 @@
 #!/usr/bin/env bash
-# "Open User Guide" (Ctrl+H) opens the guide both in the program as built and as installed: a
-# stand-in xdg-open records what the editor asks the desktop to show. With one that fails, an
-# alert says where the guide is, and no viewer process is left unreaped.
-# Usage: end-to-end-guide.sh EDITOR ARTIFACT_FOLDER. Exits 77 (skipped) where no display can be made.
+# Ctrl+H opens the user guide as built and as installed, through a stand-in xdg-open.
 source "$(dirname "$0")/e2e-support.sh"
 
 guideName="QX61 Editor - User Guide - v1.1.pdf"
@@ -29,10 +26,7 @@ openGuide() # program
     for _ in 1 2 3; do
         clickAt "$main" 1100 600
         xdotool key --clearmodifiers ctrl+h
-        for _ in $(seq 30); do
-            [ -s "$work/opened" ] && break 2
-            sleep 0.1
-        done
+        poll 30 test -s "$work/opened" && break
     done
     kill "$editorPid" 2>/dev/null
     wait "$editorPid" 2>/dev/null
@@ -57,9 +51,5 @@ clickAt "$main" 1100 600
 pressUntil "$main" "ctrl+h ctrl+h" waitForWindow "$app" >/dev/null || fail "no alert when no viewer shows the guide"
 sleep 0.5
 import -window root "$artifacts/guide-no-viewer.png"
-for _ in $(seq 30); do
-    [ -z "$(ps -o pid= --ppid "$editorPid")" ] && break
-    sleep 0.1
-done
-[ -z "$(ps -o pid= --ppid "$editorPid")" ] || fail "viewers left: $(ps -o pid=,stat=,args= --ppid "$editorPid")"
+poll 30 eval '[ -z "$(ps -o pid= --ppid "$editorPid")" ]' || fail "viewers left: $(ps -o pid=,stat=,args= --ppid "$editorPid")"
 echo "passed; screenshot in $artifacts/guide-no-viewer.png"

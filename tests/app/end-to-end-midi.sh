@@ -1,7 +1,5 @@
 #!/usr/bin/env bash
-# The MIDI system's state reaches standard error once, in one line of the program's own, however
-# long the editor runs (the device watch asks for the ports every second) and from the tool too.
-# Usage: end-to-end-midi.sh EDITOR ARTIFACT_FOLDER. Exits 77 (skipped) where no display can be made.
+# The missing MIDI system is reported once, in the program's own words, by the editor and the tool.
 source "$(dirname "$0")/e2e-support.sh"
 
 ${editorEnv[@]+"${editorEnv[@]}"} "$editor" --simulator >"$work/editor.out" 2>"$work/editor.log" &

@@ -1,7 +1,5 @@
 #!/usr/bin/env bash
-# The built qx61-tool as a script would use it, and the editor refusing a MIDI log it cannot
-# write: hostile input, output a script can trust, saves that respect the file, exit statuses.
-# Usage: end-to-end-tool.sh EDITOR ARTIFACT_FOLDER. Exits 77 (skipped) where no display can be made.
+# The built qx61-tool as a script would use it, and the editor refusing a MIDI log it cannot write.
 source "$(dirname "$0")/e2e-support.sh"
 
 tool="$(dirname "$editor")"

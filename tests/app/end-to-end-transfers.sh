@@ -1,8 +1,5 @@
 #!/usr/bin/env bash
-# Drives the built editor with real X events during a send: the window must answer a click on the
-# "Knobs" tab while the send goes on, and show the send's progress, then its success. Ctrl+W during
-# a second send asks before stopping it; "Keep Sending" (Return) closes once the slot is whole.
-# Usage: end-to-end-transfers.sh EDITOR ARTIFACT_FOLDER. Exits 77 (skipped) where no display can be made.
+# The window answers and shows progress during a send; Ctrl+W during one asks before stopping it.
 source "$(dirname "$0")/e2e-support.sh"
 
 ${editorEnv[@]+"${editorEnv[@]}"} "$editor" --simulator --midi-log="$work/midi.log" >"$work/editor.log" 2>&1 &
@@ -29,7 +26,6 @@ startSend()
     done
     waitForNoWindow "Send Preset To Hardware" || fail "send dialog stayed open"
 }
-outCount() { grep -c " OUT " "$work/midi.log"; }
 
 startSend
 
@@ -41,18 +37,16 @@ cp "$work/during.png" "$artifacts/transfer-during-send.png"
 differs "$work/before.png" "$work/during.png" "$tabs" || fail "the tab click was not answered during the send"
 [ "$(accentPixels "$work/during.png")" -gt 100 ] || fail "no progress bar while sending"
 
-for _ in $(seq 100); do
-    [ "$(grep -c " OUT " "$work/midi.log" 2>/dev/null)" -ge 465 ] && break
-    sleep 0.1
-done
-[ "$(grep -c " OUT " "$work/midi.log")" -eq 465 ] || fail "the send did not write 465 messages"
+outCount() { grep -c " OUT " "$work/midi.log" 2>/dev/null; }
+poll 100 eval '[ "$(outCount)" -ge 465 ]'
+[ "$(outCount)" -eq 465 ] || fail "the send did not write 465 messages"
 sleep 0.5
 import -window "$main" "$work/after.png" || fail "no screenshot"
 [ "$(accentPixels "$work/after.png")" -lt 100 ] || fail "the progress bar stayed after the send"
 
 clickAt "$main" 70 $((menuBar + 470))   # back to the "Main View" tab
 startSend
-for _ in $(seq 100); do [ "$(outCount)" -ge $((465 + 30)) ] && break; sleep 0.05; done
+poll 100 eval '[ "$(outCount)" -ge $((465 + 30)) ]'
 question="$(pressUntil "$main" ctrl+w waitForWindow "$app")" || fail "Ctrl+W during a send did not ask"
 [ "$(outCount)" -lt 930 ] || fail "the send had ended before the question"
 pressUntil "$question" Return waitForNoWindow "$app" || fail "Return left the question open"

@@ -1,7 +1,5 @@
 #!/usr/bin/env bash
-# Drives the built editor with real X events: start with the simulated keyboard, read slot "3"
-# through the get dialog, save, open a second window, quit. Keeps a screenshot of the main window.
-# Usage: end-to-end.sh EDITOR ARTIFACT_FOLDER. Exits 77 (skipped) where no display can be made.
+# Reads slot 3 from the simulated keyboard through the get dialog, saves, cascades a window, quits.
 source "$(dirname "$0")/e2e-support.sh"
 
 # An instance of another test run must not take our files: each run has its own display.
@@ -22,35 +20,27 @@ timeout 20 ${editorEnv[@]+"${editorEnv[@]}"} "$editor" --simulator "$target" >>"
 saved="$(waitForWindow "$app - saved")" || fail "handed-over file not opened"
 [ "$saved" = "$main" ] || fail "the file went to a new window, not the active one"
 
+visibleWindows() { xdotool search --onlyvisible --name "" | wc -l; }
+
 # "Get From Hardware", slot "3" (index 2), "Get"; once every reply is in, save.
 getSlot3AndSave()
 {
     local dialog windowsBefore repliesBefore
     repliesBefore="$(grep -c " IN " "$work/midi.log" 2>/dev/null)"
     dialog="$(clickUntilWindow "$main" 130 $((mainViewTop + 22)) "Get Preset From Hardware")" || fail "no get dialog"
-    windowsBefore="$(xdotool search --onlyvisible --name "" | wc -l)"
+    windowsBefore="$(visibleWindows)"
     clickAt "$dialog" 200 34      # opens the slot list with "1" highlighted
-    for _ in $(seq 50); do
-        [ "$(xdotool search --onlyvisible --name "" | wc -l)" -gt "$windowsBefore" ] && break
-        sleep 0.1
-    done
+    poll 50 eval '[ "$(visibleWindows)" -gt "$windowsBefore" ]'
     sleep 0.5
     xdotool key --delay 200 Down Down Return
-    for _ in $(seq 50); do       # the slot list has closed
-        [ "$(xdotool search --onlyvisible --name "" | wc -l)" -le "$windowsBefore" ] && break
-        sleep 0.1
-    done
+    poll 50 eval '[ "$(visibleWindows)" -le "$windowsBefore" ]' # the slot list has closed
     sleep 0.3
     for _ in 1 2 3; do
         clickAt "$dialog" 87 77   # "Get"
         waitForNoWindow "Get Preset From Hardware" && break
     done
-    xdotool search --name "^Get Preset From Hardware\$" >/dev/null 2>&1 && fail "get dialog stayed open"
-
-    for _ in $(seq 100); do
-        [ "$(grep -c " IN " "$work/midi.log" 2>/dev/null)" -ge $((repliesBefore + 465)) ] && break
-        sleep 0.2
-    done
+    noWindow "Get Preset From Hardware" || fail "get dialog stayed open"
+    poll 200 eval '[ "$(grep -c " IN " "$work/midi.log" 2>/dev/null)" -ge $((repliesBefore + 465)) ]'
     sleep 1
     clickAt "$main" 1100 600
     xdotool key --clearmodifiers ctrl+s

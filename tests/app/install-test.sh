@@ -1,9 +1,6 @@
 #!/usr/bin/env bash
-# Installs the build into a temporary prefix and checks what the desktop and its tools find there:
-# the programs, the desktop entry, the icons, the AppStream data, the manual pages, the .qx6 file
-# type (by name and by content) and the user guide. Then packs the build as a Debian package and
-# checks that it holds the same files, declares its libraries and passes lintian without an error
-# or a warning. Usage: install-test.sh BUILD_FOLDER
+# Installs the build into a temporary prefix, checks what the desktop and its tools find there, then
+# packs a Debian package of it for lintian. Usage: install-test.sh BUILD_FOLDER
 set -uo pipefail
 build="$1"
 source="$(cd "$(dirname "$0")/../.." && pwd)"

@@ -47,12 +47,8 @@ protected:
 
 TEST_F (PresetJsonTest, BytesAreNamedAsTheModeShowsThemAndReadBack)
 {
-    const struct
-    {
-        int groupId;
-        juce::uint8 mode;
-        juce::StringArray names; // bytes 1 to 3
-    } cases[] {
+    const std::tuple<int, juce::uint8, juce::StringArray> cases[] {
+        // group, mode, names of bytes 1 to 3
         { ControlGroup::padGroup, 0, { "Note", "Fixed", "Curve" } },
         { ControlGroup::padGroup, 1, { "CC", "Toggle On", "Toggle Off" } },
         { ControlGroup::padGroup, 2, { "CC", "Pressed", "Released" } },
@@ -63,19 +59,19 @@ TEST_F (PresetJsonTest, BytesAreNamedAsTheModeShowsThemAndReadBack)
         { ControlGroup::knobGroup, 1, { "CC", "Min", "Max" } },
     };
 
-    for (const auto& c : cases)
+    for (const auto& [groupId, mode, names] : cases)
     {
         model.applyData (defaultData());
-        auto* control = model.getControl (c.groupId, 5);
-        control->setBytes ({ c.mode, 7, 7, 7, 0 });
+        auto* control = model.getControl (groupId, 5);
+        control->setBytes ({ mode, 7, 7, 7, 0 });
         const auto text = juce::String (PresetJson::write (model));
-        const auto entry = juce::JSON::parse (text)[c.groupId == ControlGroup::padGroup    ? "pads"
-                                                    : c.groupId == ControlGroup::knobGroup ? "knobs"
-                                                                                           : "switches"][5];
-        const auto& names = entry.getDynamicObject()->getProperties();
+        const auto entry = juce::JSON::parse (text)[groupId == ControlGroup::padGroup    ? "pads"
+                                                    : groupId == ControlGroup::knobGroup ? "knobs"
+                                                                                         : "switches"][5];
+        const auto& properties = entry.getDynamicObject()->getProperties();
 
         for (int i = 0; i < 3; ++i)
-            EXPECT_EQ (names.getName (i + 1).toString(), c.names[i]) << c.groupId << " " << int (c.mode);
+            EXPECT_EQ (properties.getName (i + 1).toString(), names[i]) << groupId << " " << int (mode);
 
         Control::Bytes data;
         ASSERT_TRUE (readBack (text, data).wasOk());

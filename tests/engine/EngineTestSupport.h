@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <list>
-#include <map>
 #include <memory>
 #include <vector>
 
@@ -23,7 +22,6 @@ inline Bytes zeros (int count)
     return bytes;
 }
 
-/** Listens to every control of an engine's model. */
 class ModelReports
 {
 public:
@@ -42,8 +40,7 @@ public:
         return sum;
     }
 
-    /** True when every control reported each of its names exactly once. */
-    bool everyControlReportedOnce() const
+    bool everyControlReportedOnce() const // each of its names
     {
         return std::all_of (counters.begin(), counters.end(), [] (const Counter& c) { return c.reports == c.names; });
     }
@@ -59,8 +56,6 @@ private:
     std::list<Counter> counters; // listeners must not move
 };
 
-/** What an engine tells its listener: failures, refusals, transfer statuses, successes and
-    whether it holds edits. */
 struct FailureRecorder : public QXEditorEngine::Listener
 {
     void midiCommunicationFailed (const juce::String& message) override { midiFailures.add (message); }
@@ -158,7 +153,6 @@ struct KeyboardRig
     QXEditorEngine::Ptr engine = constants.makeEngine (link);
 };
 
-/** A fresh folder under the temporary directory, removed afterwards. */
 struct TemporaryFolder
 {
     TemporaryFolder()
@@ -181,20 +175,6 @@ struct TemporaryFolder
 
     juce::File folder;
 };
-
-/** Every parameter of every control, as "group/index/name=value" lines. */
-inline juce::StringArray parameterValues (const QXEditorEngine& engine)
-{
-    juce::StringArray values;
-    std::map<int, int> indexes;
-    engine.getModel().forEachControl ([&] (int groupId, const Control& control) {
-        const auto index = indexes[groupId]++;
-        for (const auto& name : control.getParameterNames())
-            values.add (juce::String (groupId) + "/" + juce::String (index) + "/" + name + "="
-                        + juce::String (control.getParameter (name)));
-    });
-    return values;
-}
 
 inline Bytes contentsOf (const juce::File& file)
 {

@@ -8,7 +8,6 @@
 
 namespace MidiTestSupport
 {
-/** Calls the step until the condition holds or the time is up. */
 template <typename Condition, typename Step>
 bool pollUntil (Condition&& condition, int timeoutMs, Step&& step)
 {
@@ -44,7 +43,6 @@ inline juce::MidiMessage noteOn (int note)
     return juce::MidiMessage::noteOn (1, note, static_cast<juce::uint8> (100));
 }
 
-/** Keeps what arrives, from whatever thread. */
 class RecordingListener : public MidiManager::MidiManagerListener
 {
 public:

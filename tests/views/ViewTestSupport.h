@@ -6,7 +6,6 @@
 
 using WidgetTestSupport::TestEngine;
 
-/** Delivers the pending messages and what those post in turn. */
 inline void deliverPendingMessages()
 {
     WidgetTestSupport::flushMessages (4);
@@ -20,7 +19,6 @@ inline void typeText (NumberBox& box, const juce::String& text)
     box.hideEditor (false);
 }
 
-/** Every component of that type below the root, depth first in child order. */
 template <typename ComponentType>
 juce::Array<ComponentType*> findAll (juce::Component& root)
 {

@@ -1,7 +1,6 @@
 #include "widgets/WidgetTestSupport.h"
 
 #include "widgets/NumberBox.h"
-#include "widgets/NumberBoxWithLabel.h"
 #include "widgets/WidgetColours.h"
 
 #include <gtest/gtest.h>
@@ -115,22 +114,6 @@ TEST_F (NumberBoxTest, NotifiesWhenAskedEvenIfUnchangedButNeverForAValueOutsideT
     EXPECT_TRUE (log.empty());
     typeInto (box, "8");
     EXPECT_EQ (log, (std::vector<juce::String> { "L=8" }));
-}
-
-TEST (NumberBoxWithLabel, StartsAtItsMinimumSilentlyTellsItsRangeAndShowsEveryValueItIsGiven)
-{
-    std::vector<juce::String> log;
-    RecordingListener listener { log, "L" };
-    NumberBoxWithLabel widget (1, 16, "MIDI Channel", &listener);
-    EXPECT_EQ (widget.getNumberBox().getValue(), 1.0);
-    EXPECT_EQ (widget.getNumberBox().getTooltip(), juce::String::fromUTF8 ("1\xe2\x80\x93"
-                                                                           "16"));
-
-    // A value beyond the box's range is still shown, without a notification, so the number is never stale.
-    widget.setValue (16);
-    widget.setValue (17);
-    EXPECT_EQ (widget.getNumberBox().getText(), "17");
-    EXPECT_EQ (log, (std::vector<juce::String> { "L=16" }));
 }
 
 TEST_F (NumberBoxTest, MarksARefusedValueBeforeTheStoredOneComesBack)

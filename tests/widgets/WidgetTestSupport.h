@@ -58,7 +58,7 @@ struct OnDesktop
     juce::Component& component;
 };
 
-/** Types into the box's own text editor as a user would, then ends with the given key. */
+/** Types into the box's own text editor as a user would, then presses the final key, if any. */
 inline void typeInto (NumberBox& box, const juce::String& text, int finalKey = juce::KeyPress::returnKey)
 {
     box.showEditor();
@@ -71,6 +71,9 @@ inline void typeInto (NumberBox& box, const juce::String& text, int finalKey = j
 
     for (auto character : text)
         editor->keyPressed (juce::KeyPress (0, {}, character));
+
+    if (finalKey == 0)
+        return;
 
     // The editor hands Return and Escape to the label through the message loop.
     editor->keyPressed (juce::KeyPress (finalKey));
@@ -96,7 +99,6 @@ struct TestEngine
     Control::Bytes data() const { return engine->getModel().collectData(); }
     static juce::Array<juce::uint8> defaultPreset() { return ModelConstants::qx61DefaultPreset(); }
 
-    /** Puts a value into a preset message at the byte that the parameter addresses. */
     void setInPreset (juce::Array<juce::uint8>& message, int groupId, int index, const juce::String& name,
                       juce::uint8 value) const
     {
@@ -111,7 +113,6 @@ struct TestEngine
         flushMessages (4);
     }
 
-    /** Applies the default preset with one parameter replaced. */
     void applyWith (int groupId, int index, const juce::String& name, juce::uint8 value)
     {
         auto preset = defaultPreset();

@@ -24,11 +24,7 @@ TEST (DeviceSetup, ApplyAndOkHandTheSelectionOverCancelOnlyClosesAndTheCurrentPo
 
     auto& content = open();
 
-    // Apply with nothing selected changes nothing.
     harness.midiManager->setInputDevice ("C");
-    ASSERT_TRUE (click ("Apply"));
-    EXPECT_EQ (harness.midiManager->getInputDeviceName(), "C");
-
     content.getInputList().selectRow (1);
     content.getOutputList().selectRow (2);
     EXPECT_EQ (harness.midiManager->getInputDeviceName(), "C"); // selecting alone changes nothing
@@ -54,26 +50,4 @@ TEST (DeviceSetup, ApplyAndOkHandTheSelectionOverCancelOnlyClosesAndTheCurrentPo
     ASSERT_TRUE (click ("Cancel"));
     EXPECT_EQ (harness.shell->getDeviceManagerWindow(), nullptr);
     EXPECT_EQ (harness.midiManager->getInputDeviceName(), "A");
-}
-
-TEST (DeviceSetupWithoutPorts, TheEmptyListsSayNoPortsWereFound)
-{
-    ShellHarness harness;
-    harness.invoke (CommandIds::deviceSetupCommand);
-    auto& content = harness.shell->getDeviceManagerWindow()->getContent();
-    const auto image = content.createComponentSnapshot (content.getLocalBounds());
-
-    // Drawn where the first row would be, in the rows' white; no row to select.
-    for (auto* list : { &content.getInputList(), &content.getOutputList() })
-    {
-        EXPECT_EQ (list->getModel()->getNumRows(), 0);
-        const auto row = list->getBounds().withHeight (list->getRowHeight());
-        int white = 0;
-
-        for (int y = row.getY(); y < row.getBottom(); ++y)
-            for (int x = row.getX(); x < row.getRight(); ++x)
-                white += image.getPixelAt (x, y).getBrightness() > 0.9f ? 1 : 0;
-
-        EXPECT_GT (white, 40) << list->getName();
-    }
 }

@@ -3,7 +3,6 @@
 #include "views/BankView.h"
 #include "views/EditorComponent.h"
 #include "views/GenericControlView.h"
-#include "widgets/ControlToMidiControllerButton.h"
 #include "widgets/DoubleParameterControllerComboBox.h"
 #include "widgets/DoubleParamterControllerNumberBox.h"
 
@@ -15,7 +14,6 @@ using Answer = SaveChangesPresenter::Answer;
 
 namespace
 {
-/** One editor window in front, driven through its peer as the mouse and keyboard would. */
 struct Editing
 {
     explicit Editing (bool withKeyboard = false) : harness (withKeyboard), window (harness.start())
@@ -35,7 +33,6 @@ struct Editing
         return *dynamic_cast<GenericControlView*> (bank (view).getItems()[index]);
     }
 
-    /** Every row of that name of the control, in every mode. */
     juce::Array<NumberBox*> rows (int view, int index, const juce::String& name) const
     {
         juce::Array<NumberBox*> found;
@@ -45,18 +42,6 @@ struct Editing
                 found.add (&box->getNumberBox());
 
         return found;
-    }
-
-    /** Types into the box and stays in it, as a user going straight on to a command. */
-    void typeAndStay (NumberBox& box, const juce::String& text) const
-    {
-        box.showEditor();
-        auto* textEditor = box.getCurrentTextEditor();
-        ASSERT_NE (textEditor, nullptr);
-        textEditor->grabKeyboardFocus();
-
-        for (auto character : text)
-            textEditor->keyPressed (juce::KeyPress (0, {}, character));
     }
 
     void press (const juce::KeyPress& key) const
@@ -94,7 +79,7 @@ TEST (EditingTest, EveryCommandFirstCommitsTheValueBeingTyped)
             juce::Component::SafePointer<NumberBox> box (e.rows (EditorComponent::knobView, 0, "CC").getFirst());
             QXEditorEngine::Ptr engine (&e.engine()); // the window may close
 
-            e.typeAndStay (*box, typed);
+            WidgetTestSupport::typeInto (*box, typed, 0); // stays in the box, as a user going on to a command
             e.harness.chooser.answers.push_back (file);
             e.harness.invoke (command);
 
@@ -109,71 +94,6 @@ TEST (EditingTest, EveryCommandFirstCommitsTheValueBeingTyped)
                 EXPECT_EQ (EngineTestSupport::contentsOf (file)[offset], expected);
             }
         }
-}
-
-TEST (EditingTest, PagingOrChoosingASectionNeverHandsTheFocusToItsToggle)
-{
-    struct Case
-    {
-        int view;
-        const char* toggle;
-        int group;
-        const char* row;
-    };
-
-    for (const auto& c : { Case { EditorComponent::knobView, "Knobs Midi To DIN", knobGroup, "CC" },
-                           Case { EditorComponent::padView, "Pads Midi To DIN", padGroup, "Note" },
-                           Case { EditorComponent::switchView, "Switches Midi To DIN", switchGroup, "CC" } })
-    {
-        SCOPED_TRACE (c.toggle);
-        Editing e;
-        auto* tab = e.editor->getSelector (0)->getButtonForView (c.view);
-        clickOn (*tab);
-        const auto flag = e.stored (midiToDinGroup, 0, c.toggle);
-
-        e.typeAndStay (*e.rows (c.view, 0, c.row).getFirst(), "55");
-        clickOn (*e.bank (c.view).getLeftBankArrow());
-        e.press (juce::KeyPress (juce::KeyPress::returnKey));
-        EXPECT_EQ (e.stored (c.group, 0, c.row), 55);
-
-        clickOn (*tab);
-        e.press (juce::KeyPress (juce::KeyPress::returnKey));
-        EXPECT_EQ (e.stored (midiToDinGroup, 0, c.toggle), flag);
-        EXPECT_EQ (e.bank (c.view).getCurrentBank(), 1);
-    }
-}
-
-TEST (EditingTest, TabWalksTheShownRowsInReadingOrderAndEachShowsItsFocus)
-{
-    Editing e;
-    e.editor->viewSelected (EditorComponent::knobView);
-    e.rows (EditorComponent::knobView, 0, "MIDI Channel").getFirst()->grabKeyboardFocus();
-    auto* view = e.editor->getView (EditorComponent::knobView);
-    int lastControl = 0, wraps = 0;
-
-    for (int i = 0; i < 21; ++i) // once round: the toggle, then four knobs of a mode box and four rows
-    {
-        e.press (juce::KeyPress (juce::KeyPress::tabKey));
-        auto* focused = juce::Component::getCurrentlyFocusedComponent();
-        ASSERT_NE (focused, nullptr);
-        ASSERT_TRUE (view->isParentOf (focused) && focused->isShowing()) << focused->getName();
-
-        // A number box shows its editor (framed), a combo box or toggle frames itself.
-        const bool marked = dynamic_cast<juce::TextEditor*> (focused) != nullptr
-                            || dynamic_cast<juce::ComboBox*> (focused) != nullptr
-                            || dynamic_cast<ControlToMidiTextButton*> (focused->getParentComponent()) != nullptr;
-        EXPECT_TRUE (marked) << focused->getName();
-
-        if (auto* row = focused->findParentComponentOfClass<GenericControlView>())
-        {
-            const auto index = e.bank (EditorComponent::knobView).getShownBank()->getItems().indexOf (row);
-            wraps += index < lastControl ? 1 : 0;
-            lastControl = index;
-        }
-    }
-
-    EXPECT_GE (lastControl, 0);
-    EXPECT_LE (wraps, 1);
 }
 
 TEST (EditingTest, UndoAndRedoTakeBackEditsModeChangesAndWholePresetsAsEditsDo)
@@ -203,11 +123,6 @@ TEST (EditingTest, UndoAndRedoTakeBackEditsModeChangesAndWholePresetsAsEditsDo)
           knobGroup, 0, "CC", EditorComponent::knobView },
         { [&] { e.control (EditorComponent::knobView, 1).getModeComboBox()->getComboBox().setSelectedId (2); },
           knobGroup, 1, "Mode", -1 },
-        { [&] {
-             e.editor->viewSelected (EditorComponent::padView);
-             WidgetTestSupport::typeInto (*e.rows (EditorComponent::padView, 0, "Note").getFirst(), "5");
-         },
-          padGroup, 0, "Program", EditorComponent::padView },
         { [&] { e.window->openPresetFile (file); }, padGroup, 0, "CC", EditorComponent::padView },
         { [&] {
              e.engine().startGet (3);
@@ -256,51 +171,11 @@ TEST (EditingTest, UndoAndRedoTakeBackEditsModeChangesAndWholePresetsAsEditsDo)
     e.editor->viewSelected (EditorComponent::knobView);
     auto& box = *e.rows (EditorComponent::knobView, 0, "CC").getFirst();
     const auto beforeTyping = e.stored (knobGroup, 0, "CC");
-    e.typeAndStay (box, "3");
+    WidgetTestSupport::typeInto (box, "3", 0);
     e.press (undoKey);
     EXPECT_EQ (e.stored (presetNameGroup, 0, "Preset Name 1"), values.back().second);
     box.commitEdit();
     EXPECT_EQ (e.stored (knobGroup, 0, "CC"), beforeTyping);
-}
-
-TEST (EditingTest, AnEditedWindowAsksBeforeClosingAndANeverEditedOneDoesNot)
-{
-    struct Case
-    {
-        bool edit;
-        std::vector<Answer> answers;
-        const char* chosenFile; // "" cancels the file chooser, "/" names a file in a missing folder
-        bool closes;
-    };
-
-    const Case cases[] = { { false, {}, "", true },
-                           { true, { Answer::cancel }, "", false },
-                           { true, { Answer::dontSave }, "", true },
-                           { true, { Answer::save }, "", false },
-                           { true, { Answer::save }, "/", false },
-                           { true, { Answer::save }, "kept.qx6", true } };
-
-    for (const auto& c : cases)
-    {
-        SCOPED_TRACE (juce::String (c.edit ? "edited " : "clean ") + c.chosenFile + " "
-                      + juce::String ((int) c.closes));
-        Editing e;
-        TempFolder temp;
-        e.harness.saveChanges.answers.assign (c.answers.begin(), c.answers.end());
-        const juce::String chosen (c.chosenFile);
-        e.harness.chooser.answers.push_back (chosen.isEmpty() ? juce::File()
-                                             : chosen == "/"  ? temp.folder.getChildFile ("missing/kept.qx6")
-                                                              : temp.folder.getChildFile (chosen));
-        if (c.edit)
-            e.engine().setParameter (sustainGroup, "CC", 1, false);
-
-        e.harness.invoke (CommandIds::closeWindowCommand);
-
-        EXPECT_EQ (e.harness.windows().getNumWindows(), c.closes ? 0 : 1);
-        EXPECT_EQ (e.harness.saveChanges.questions,
-                   c.edit ? juce::StringArray { "Save changes to Untitled 1?" } : juce::StringArray());
-        EXPECT_EQ (temp.folder.getChildFile ("kept.qx6").existsAsFile(), c.closes && c.edit && ! chosen.isEmpty());
-    }
 }
 
 TEST (EditingTest, AGetEndingUnderTheSaveQuestionChangesNeitherTheQuestionNorTheFile)

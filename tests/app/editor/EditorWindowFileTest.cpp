@@ -1,7 +1,5 @@
 #include "app/AppTestSupport.h"
-#include "app/desktop/NativeFileChooserPresenter.h"
 #include "engine/files/FileAccess.h"
-#include "model/ControlGroup.h"
 #include "views/EditorComponent.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +10,6 @@ namespace
 {
 struct EditorWindowFiles : public ::testing::Test
 {
-    /** A valid preset file whose name is the given text. */
     juce::File presetFile (const juce::String& fileName, const juce::String& presetNameText)
     {
         auto data = ModelConstants::qx61DefaultPreset();
@@ -48,7 +45,7 @@ TEST_F (EditorWindowFiles, SaveAsThenSaveThenLoadFollowTheCurrentFile)
     window->buttonClicked (saveButton);
 
     ASSERT_EQ (harness.chooser.requests.size(), 1u);
-    EXPECT_TRUE (harness.chooser.requests[0].saving);
+    EXPECT_TRUE (harness.chooser.requests[0]);
     EXPECT_EQ (title(), "Kavori QX61 Editor - Untitled 1");
     EXPECT_EQ (harness.shell->getLastLocation(), juce::File());
 
@@ -73,7 +70,7 @@ TEST_F (EditorWindowFiles, SaveAsThenSaveThenLoadFollowTheCurrentFile)
     harness.chooser.answers.push_back (b);
     window->loadFromFile();
 
-    EXPECT_FALSE (harness.chooser.requests.back().saving);
+    EXPECT_FALSE (harness.chooser.requests.back());
     EXPECT_EQ (shows (window), "b: Loaded B");
 
     b.replaceWithText ("stale");
@@ -82,43 +79,6 @@ TEST_F (EditorWindowFiles, SaveAsThenSaveThenLoadFollowTheCurrentFile)
     EXPECT_EQ (harness.chooser.requests.size(), 3u);
     EXPECT_EQ (a.loadFileAsString(), aBefore);
     EXPECT_TRUE (harness.alerts.boxes.empty());
-}
-
-TEST_F (EditorWindowFiles, SaveAsAddsTheExtensionToANameTypedWithoutOne)
-{
-    // name → name.qx6, a dot of the name's own kept; an existing name.qx6 is offered again by its
-    // full name before it is overwritten.
-    for (const auto* name : { "gig v1.2", "typed" })
-    {
-        const auto typed = temp.file (name);
-        harness.chooser.answers = { typed };
-        window->saveAs();
-        EXPECT_EQ (temp.file (juce::String (name) + ".qx6").getSize(), 476);
-        EXPECT_FALSE (typed.exists());
-        EXPECT_EQ (title(), "Kavori QX61 Editor - " + juce::String (name));
-    }
-
-    const auto saved = temp.file ("typed.qx6");
-    saved.replaceWithText ("older");
-    harness.chooser.answers = { temp.file ("typed"), {} };
-    window->saveAs();
-    ASSERT_EQ (harness.chooser.requests.size(), 4u);
-    EXPECT_EQ (harness.chooser.requests[3].startLocation, saved);
-    EXPECT_EQ (saved.loadFileAsString(), "older");
-}
-
-TEST_F (EditorWindowFiles, WithoutADocumentsFolderTheChooserStartsAtHome)
-{
-    const auto home = juce::SystemStats::getEnvironmentVariable ("HOME", {});
-    setenv ("HOME", temp.folder.getFullPathName().toRawUTF8(), 1);
-    const auto withoutDocuments = NativeFileChooserPresenter::startFor ({});
-    temp.file ("Documents").createDirectory();
-    const auto withDocuments = NativeFileChooserPresenter::startFor ({});
-    setenv ("HOME", home.toRawUTF8(), 1);
-
-    EXPECT_EQ (withoutDocuments, temp.folder);
-    EXPECT_EQ (withDocuments, temp.file ("Documents"));
-    EXPECT_EQ (NativeFileChooserPresenter::startFor (temp.folder), temp.folder);
 }
 
 TEST_F (EditorWindowFiles, FailedLoadsAndSavesShowOneFileErrorAtATimeAndKeepTheWindowAsItWas)
@@ -151,32 +111,11 @@ TEST_F (EditorWindowFiles, FailedLoadsAndSavesShowOneFileErrorAtATimeAndKeepTheW
                "File Error: Error Saving d.qx6\r\n " + blocked.getFullPathName() + ": " + FileAccess::isDirectory);
     EXPECT_EQ (title(), "Kavori QX61 Editor - a");
     EXPECT_EQ (harness.shell->getLastLocation(), temp.folder);
-
-    harness.alerts.dismissFirst();
-    EXPECT_FALSE (window->openPresetFile (temp.file ("missing.qx6")));
-    EXPECT_EQ (harness.alerts.only(), "File Error: Error Opening missing.qx6\r\n Invalid Preset Data");
 }
 
-TEST_F (EditorWindowFiles, OpenStartAndDropShowTheFileAndItsPreset)
+// Opening by Ctrl+O and by a launch with a file is driven end to end.
+TEST_F (EditorWindowFiles, ADroppedPresetFileOpensInTheWindowItIsDroppedOn)
 {
-    // The Open command loads into a new window; a cancel creates none.
-    harness.chooser.answers.push_back ({});
-    harness.invoke (CommandIds::openCommand);
-    EXPECT_EQ (harness.windows().getNumWindows(), 1);
-
-    harness.chooser.answers.push_back (presetFile ("e.qx6", "From Open"));
-    harness.invoke (CommandIds::openCommand);
-    ASSERT_EQ (harness.windows().getNumWindows(), 2);
-    EXPECT_EQ (shows (harness.windows().getWindow (1)), "e: From Open");
-    EXPECT_EQ (title(), "Kavori QX61 Editor - Untitled 1");
-
-    // A start with a file opens it in the first window.
-    ShellHarness second;
-    EXPECT_EQ (shows (second.start ("--simulator " + presetFile ("g.qx6", "At Start").getFullPathName().quoted())),
-               "g: At Start");
-    EXPECT_EQ (second.windows().getNumWindows(), 1);
-
-    // A dropped preset file opens in the window it is dropped on.
     const auto notes = temp.file ("notes.txt").getFullPathName();
     const juce::StringArray files { notes, presetFile ("h.qx6", "Dropped").getFullPathName() };
     EXPECT_FALSE (window->isInterestedInFileDrag ({ notes }));
@@ -185,34 +124,6 @@ TEST_F (EditorWindowFiles, OpenStartAndDropShowTheFileAndItsPreset)
 
     window->filesDropped (files, 10, 10);
     EXPECT_EQ (shows (window), "h: Dropped");
-}
-
-TEST_F (EditorWindowFiles, OpeningOverEditsAsksFirstAndUndoBringsBackTheFileWithThePreset)
-{
-    using Answer = SaveChangesPresenter::Answer;
-    const auto b = presetFile ("b.qx6", "Loaded B");
-    window->getEngine().setParameter (ControlGroup::knobGroup, 0, "CC", 99, true);
-
-    // Cancel keeps the edits; Don't Save opens the file over them.
-    window->filesDropped ({ b.getFullPathName() }, 0, 0);
-    harness.saveChanges.answers = { Answer::dontSave };
-    harness.chooser.answers = { b };
-    window->loadFromFile();
-    EXPECT_EQ (harness.saveChanges.questions.joinIntoString ("|"),
-               "Save changes to Untitled 1?|Save changes to Untitled 1?");
-    EXPECT_EQ (shows (window), "b: Loaded B");
-
-    // Undo brings back the untitled preset with its edit, redo the file; Save then asks for a name.
-    const juce::KeyPress undoKey ('z', juce::ModifierKeys::commandModifier, 0);
-    window->keyPressed (undoKey);
-    EXPECT_EQ (title(), "Kavori QX61 Editor - *Untitled 1");
-    EXPECT_EQ (window->getCurrentFile(), juce::File());
-    EXPECT_EQ (window->getEngine().getModel().getControl (ControlGroup::knobGroup, 0)->getParameter ("CC"), 99);
-    window->keyPressed (juce::KeyPress ('y', juce::ModifierKeys::commandModifier, 0));
-    EXPECT_EQ (shows (window), "b: Loaded B");
-    window->keyPressed (undoKey);
-    window->save();
-    EXPECT_TRUE (harness.chooser.requests.back().saving);
 }
 
 TEST_F (EditorWindowFiles, AHandedOverFileWithNoEditorInFrontGetsANewWindow)
@@ -227,12 +138,7 @@ TEST_F (EditorWindowFiles, AHandedOverFileWithNoEditorInFrontGetsANewWindow)
     ASSERT_EQ (harness.windows().getNumWindows(), 2);
     EXPECT_EQ (harness.windows().getWindow (1)->getName(), "Kavori QX61 Editor - with space");
 
-    // A second launch without a file brings the windows to the front; with none, opens one.
-    harness.windows().getWindow (1)->setMinimised (true);
-    harness.shell->anotherInstanceStarted ({});
-    EXPECT_EQ (harness.windows().getNumWindows(), 2);
-    EXPECT_FALSE (harness.windows().getWindow (1)->isMinimised());
-
+    // A second launch without a file and no window left opens one.
     while (harness.windows().getNumWindows() > 0)
         harness.windows().getWindow (0)->closeWindow();
 

@@ -1,6 +1,5 @@
 #include "engine/MidiTestSupport.h"
 
-#include "engine/midi/CombinedMidiPortLayer.h"
 #include "engine/midi/virtual/VirtualMidiPortLayer.h"
 
 #include <gtest/gtest.h>
@@ -11,11 +10,10 @@ using namespace MidiTestSupport;
 
 namespace
 {
-/** Counts how often ports are opened, to tell a reopen from keeping a port; can change the
-    listing just before a port is opened, and can keep the layer's announcements to itself. */
-class CountingLayer : public MidiPortLayer
+/** Counts opens, to tell a reopen from a kept port; can change the listing just before an open,
+    and can keep the layer's announcements to itself. */
+struct CountingLayer : public MidiPortLayer
 {
-public:
     CountingLayer (std::shared_ptr<MidiPortLayer> innerIn, bool announcesIn = true)
         : inner (std::move (innerIn)),
           announces (announcesIn)
@@ -48,13 +46,10 @@ public:
 
     std::atomic<int> inputsOpened { 0 }, outputsOpened { 0 };
     std::function<void()> beforeOpen = [] {};
-
-private:
     std::shared_ptr<MidiPortLayer> inner;
     const bool announces;
 };
 
-/** A device that counts what the manager sends it. */
 struct OutputSink
 {
     explicit OutputSink (const juce::String& name, const juce::String& identifier = {})
@@ -89,7 +84,7 @@ protected:
         manager.setOutputDevice (name);
     }
 
-    /** Sends a note from the device and waits until the listener has had it. */
+    /** The note the listener heard after the device sent it, or -1. */
     int roundTrip (VirtualMidiInput& device, int note)
     {
         const auto before = listener.count();
@@ -128,20 +123,11 @@ TEST_F (MidiManagerTest, OpensTheFirstPortOfTheExactNameAndKeepsItForUnknownOrUn
     EXPECT_EQ (roundTrip (*keysIn, 61), 61);
     EXPECT_NE (listener.threads().back(), juce::Thread::getCurrentThreadId());
 
-    openBoth ("Keys");
-    openBoth ("Nobody");
-    openBoth ("keys");
-    EXPECT_EQ (manager.getInputDeviceName(), "Keys");
-    EXPECT_EQ (counting->inputsOpened + counting->outputsOpened, 2);
-    EXPECT_TRUE (manager.sendMessage (noteOn (62)));
-    EXPECT_EQ (keysOut.received, 2);
-    EXPECT_EQ (roundTrip (*keysIn, 63), 63);
-
     // Choosing another port closes the first.
     openBoth ("Other");
     EXPECT_TRUE (manager.sendMessage (noteOn (64)));
     EXPECT_EQ (otherOut.received, 1);
-    EXPECT_EQ (keysOut.received, 2);
+    EXPECT_EQ (keysOut.received, 1);
     keysIn->send (noteOn (2));
     EXPECT_EQ (roundTrip (*otherIn, 65), 65);
 }
@@ -150,40 +136,27 @@ TEST_F (MidiManagerTest, OpensTheFirstPortOfTheExactNameAndKeepsItForUnknownOrUn
 // stays deaf and mute; only the announcement of its exit tells the two apart.
 TEST_F (MidiManagerTest, APortWhoseDeviceWentIsReopenedWhenTheDeviceIsBackEvenUnderTheSameIdentifier)
 {
-    enum class Back
-    {
-        sameDevice,
-        newDeviceSameIdentifier
-    };
-    enum class Mend
+    enum Mend
     {
         watch,
         chooseAgain,
         announcement
     };
 
-    const struct
-    {
-        const char* what;
-        bool watchWhileGone;
-        Back back;
-        Mend mend;
-    } cases[] = {
-        { "gone for a watch, back, watch", true, Back::sameDevice, Mend::watch },
-        { "replugged within one tick, watch", false, Back::sameDevice, Mend::watch },
-        { "new device under the identifier, watch", false, Back::newDeviceSameIdentifier, Mend::watch },
-        { "new device under the identifier, chosen again", false, Back::newDeviceSameIdentifier, Mend::chooseAgain },
-        { "new device under the identifier, announcement alone", false, Back::newDeviceSameIdentifier,
-          Mend::announcement },
-    };
+    // watch while gone, a new device under the old identifier, what mends the port
+    const std::tuple<bool, bool, Mend> cases[] = { { true, false, watch },
+                                                   { false, false, watch },
+                                                   { false, true, watch },
+                                                   { false, true, chooseAgain },
+                                                   { false, true, announcement } };
 
-    for (const auto& c : cases)
+    for (const auto& [watchWhileGone, newDevice, mend] : cases)
     {
-        SCOPED_TRACE (c.what);
+        SCOPED_TRACE (testing::Message() << watchWhileGone << newDevice << mend);
         auto backIn = std::make_shared<VirtualMidiInput> ("Keys", keysIn->getIdentifier());
         OutputSink backOut { "Keys", keysOut.device->getIdentifier() };
-        auto& liveIn = c.back == Back::sameDevice ? keysIn : backIn;
-        auto& liveOut = c.back == Back::sameDevice ? keysOut : backOut;
+        auto& liveIn = newDevice ? backIn : keysIn;
+        auto& liveOut = newDevice ? backOut : keysOut;
 
         openBoth ("Keys");
         ASSERT_TRUE (manager.isConnected() && manager.isOutputOpen());
@@ -193,7 +166,7 @@ TEST_F (MidiManagerTest, APortWhoseDeviceWentIsReopenedWhenTheDeviceIsBackEvenUn
         ports->unplug (keysIn);
         ports->unplug (keysOut.device);
 
-        if (c.watchWhileGone)
+        if (watchWhileGone)
         {
             manager.checkDevices();
             EXPECT_EQ (manager.getInputDeviceName(), "Keys");
@@ -208,9 +181,9 @@ TEST_F (MidiManagerTest, APortWhoseDeviceWentIsReopenedWhenTheDeviceIsBackEvenUn
         const auto epochLost = manager.getConnectionEpoch();
         EXPECT_NE (epochLost, epochOpen);
 
-        if (c.mend == Mend::watch)
+        if (mend == watch)
             manager.checkDevices();
-        else if (c.mend == Mend::chooseAgain)
+        else if (mend == chooseAgain)
             openBoth ("Keys");
         else
             EXPECT_TRUE (dispatchUntil ([&] { return manager.isConnected() && manager.isOutputOpen(); }, 500));
@@ -230,11 +203,9 @@ TEST_F (MidiManagerTest, APortWhoseDeviceWentIsReopenedWhenTheDeviceIsBackEvenUn
 }
 
 // A transfer compares the epoch at its start and end: it must move with every loss or reopen of
-// the chosen ports, and with nothing else.
+// the chosen ports (see the reconnect cases above too), and with nothing else.
 TEST_F (MidiManagerTest, NothingOpensUntilChosenAndTheEpochChangesWhenAPortIsLostClosedOrOpenedAndOnlyThen)
 {
-    auto sameIdIn = std::make_shared<VirtualMidiInput> ("Keys", keysIn->getIdentifier());
-    OutputSink sameIdOut { "Keys", keysOut.device->getIdentifier() };
     auto strangerIn = std::make_shared<VirtualMidiInput> ("Stranger");
 
     const struct
@@ -256,7 +227,12 @@ TEST_F (MidiManagerTest, NothingOpensUntilChosenAndTheEpochChangesWhenAPortIsLos
               manager.checkDevices();
           },
           false },
-        { "choose an unknown name", [&] { openBoth ("Nobody"); }, false },
+        { "choose an unknown name, or the name in other letter case",
+          [&] {
+              openBoth ("Nobody");
+              openBoth ("keys");
+          },
+          false },
         { "another device comes and goes",
           [&] {
               ports->plugIn (strangerIn);
@@ -271,14 +247,10 @@ TEST_F (MidiManagerTest, NothingOpensUntilChosenAndTheEpochChangesWhenAPortIsLos
               manager.removeListener (&other);
           },
           false },
-        { "input replaced under its identifier", [&] { ports->plugIn (sameIdIn); }, true },
-        { "reopened by the watch", [&] { manager.checkDevices(); }, true },
-        { "output replaced under its identifier", [&] { ports->plugIn (sameIdOut.device); }, true },
-        { "output reopened by choosing it", [&] { manager.setOutputDevice ("Keys"); }, true },
         { "another input chosen", [&] { manager.setInputDevice ("Other"); }, true },
         { "output unplugged, watch",
           [&] {
-              ports->unplug (sameIdOut.device);
+              ports->unplug (keysOut.device);
               manager.checkDevices();
           },
           true },
@@ -296,6 +268,8 @@ TEST_F (MidiManagerTest, NothingOpensUntilChosenAndTheEpochChangesWhenAPortIsLos
         step.act();
         EXPECT_EQ (manager.getConnectionEpoch() != before, step.changes) << step.what;
     }
+
+    EXPECT_EQ (counting->inputsOpened + counting->outputsOpened, 3); // the ports opened once, and one input
 }
 
 // The device chosen by name must be the one opened though the list changed in between.
@@ -348,61 +322,6 @@ TEST_F (MidiManagerTest, TheWatchRunsEverySecondForALayerThatCannotTellOfChanges
     EXPECT_EQ (keysOut.received, 1);
 }
 
-TEST_F (MidiManagerTest, AListenerIsNeverCalledAfterItsRemovalReturnsNorMissedByOthersWhenOneRemovesItself)
-{
-    struct GuardedListener : MidiManager::MidiManagerListener
-    {
-        explicit GuardedListener (MidiManager* removeOnCallIn = nullptr) : removeOnCall (removeOnCallIn) {}
-
-        void handleMidiMessage (const juce::MidiMessage&) override
-        {
-            callsAfterRemoval += removed ? 1 : 0;
-            ++calls;
-
-            if (removeOnCall != nullptr)
-                removeOnCall->removeListener (this);
-        }
-
-        MidiManager* removeOnCall;
-        std::atomic<bool> removed { false };
-        std::atomic<int> calls { 0 }, callsAfterRemoval { 0 };
-    };
-
-    manager.setInputDevice ("Keys");
-    std::atomic<bool> streaming { true };
-    std::thread sender ([&] {
-        while (streaming)
-        {
-            keysIn->send (noteOn (60));
-            juce::Thread::yield();
-        }
-    });
-
-    int totalCalls = 0, totalLateCalls = 0;
-
-    for (int round = 0; round < 300; ++round)
-    {
-        auto guarded = std::make_unique<GuardedListener>();
-        GuardedListener selfRemover (&manager);
-        manager.addListener (guarded.get());
-        manager.addListener (&selfRemover);
-        waitUntil ([&] { return guarded->calls > 0; }, 200);
-        manager.removeListener (guarded.get());
-        guarded->removed = true;
-        manager.removeListener (&selfRemover);
-        juce::Thread::yield();
-        totalCalls += guarded->calls;
-        totalLateCalls += guarded->callsAfterRemoval;
-        EXPECT_LE (selfRemover.calls, 1);
-        guarded.reset(); // a late call would now touch freed memory
-    }
-
-    streaming = false;
-    sender.join();
-    EXPECT_GT (totalCalls, 0);
-    EXPECT_EQ (totalLateCalls, 0);
-}
-
 // A device stalling a send (on the transfer thread) holds up neither the device watch nor the
 // port queries that the message thread makes meanwhile.
 TEST_F (MidiManagerTest, ASendStalledInTheDeviceHoldsUpNoDeviceWatchOrPortQuery)
@@ -428,32 +347,6 @@ TEST_F (MidiManagerTest, ASendStalledInTheDeviceHoldsUpNoDeviceWatchOrPortQuery)
     messageThread.join();
     sender.join();
     stalling->detach();
-}
-
-TEST_F (MidiManagerTest, ACombinedLayerOffersEveryLayersPortsInOneList)
-{
-    auto simulator = std::make_shared<VirtualMidiPortLayer>();
-    auto b = std::make_shared<VirtualMidiInput> ("B");
-    OutputSink outB { "B" };
-    simulator->plugIn (b);
-    simulator->plugIn (outB.device);
-    ports->unplug (otherIn);
-
-    MidiManager combined { std::make_shared<CombinedMidiPortLayer> (
-        std::vector<std::shared_ptr<MidiPortLayer>> { ports, simulator }) };
-    EXPECT_EQ (combined.getAvailableInputNames(), (juce::StringArray { "Keys", "B" }));
-    EXPECT_EQ (combined.getAvailableOutputNames(), (juce::StringArray { "Keys", "Other", "B" }));
-    EXPECT_EQ (combined.getPortLayer().openInput ({ "Keys", "elsewhere" }, [] (const juce::MidiMessage&) {}), nullptr);
-
-    combined.addListener (&listener);
-    combined.setInputDevice ("B");
-    combined.setOutputDevice ("B");
-    keysIn->send (noteOn (1));
-    EXPECT_EQ (roundTrip (*b, 2), 2);
-    EXPECT_EQ (listener.count(), 1);
-    EXPECT_TRUE (combined.sendMessage (noteOn (3)));
-    EXPECT_EQ (outB.received, 1);
-    combined.removeListener (&listener);
 }
 
 TEST (JuceMidiPortLayer, OpensNothingThatIsNotListed)
