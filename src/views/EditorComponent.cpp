@@ -21,8 +21,11 @@ const juce::Point<int> viewPosition { 0, 490 };
 
 EditorComponent::EditorComponent (std::unique_ptr<ViewSelector> tabSelector,
                                   std::unique_ptr<ViewSelector> productSelector, QXEditorEngine::Ptr engineIn,
-                                  int numKnobs, int numPads, int numSwitches)
-    : engine (std::move (engineIn))
+                                  int numKnobsIn, int numPadsIn, int numSwitchesIn)
+    : engine (std::move (engineIn)),
+      numKnobs (numKnobsIn),
+      numPads (numPadsIn),
+      numSwitches (numSwitchesIn)
 {
     setLookAndFeel (&look);
 
@@ -45,22 +48,6 @@ EditorComponent::EditorComponent (std::unique_ptr<ViewSelector> tabSelector,
     addAndMakeVisible (product);
     product->addListener (this);
 
-    views.add (new MainSectionView (engine));
-    views.add (new KnobBank (engine, numKnobs));
-    views.add (new SwitchBank (engine, numSwitches));
-    views.add (new PadBank (engine, numPads));
-    views.add (new RollModeBank (engine));
-    views.add (new TransportBank (engine));
-    views.add (new KeybedControlView (engine));
-    views.add (new WheelBank (engine));
-    views.add (new SustainBank (engine));
-
-    for (auto* view : views)
-    {
-        view->setTopLeftPosition (viewPosition);
-        addChildComponent (view);
-    }
-
     viewSelected (mainView);
 }
 
@@ -75,26 +62,52 @@ void EditorComponent::viewSelected (int viewNumber)
         selector->setSelectedView (viewNumber);
 
     // As with paging: the focus leaves with the view rather than landing on a widget unseen.
-    for (auto* view : views)
-        if (view->hasKeyboardFocus (true))
+    for (auto& view : views)
+        if (view != nullptr && view->hasKeyboardFocus (true))
             view->giveAwayKeyboardFocus();
 
-    for (int i = 0; i < views.size(); ++i)
-    {
-        auto* view = views.getUnchecked (i);
-        view->setVisible (i == viewNumber);
+    for (auto& view : views)
+        if (view != nullptr)
+            removeChildComponent (view.get());
 
-        // Re-adding puts the shown view in front of everything else.
-        if (i == viewNumber)
-            addAndMakeVisible (view);
-        else
-            removeChildComponent (view);
+    // Adding last puts the shown view in front of everything else.
+    if (auto* shown = getView (viewNumber))
+        addAndMakeVisible (shown);
+}
+
+juce::Component* EditorComponent::getView (int viewNumber)
+{
+    if (! juce::isPositiveAndBelow (viewNumber, (int) numViews))
+        return nullptr;
+
+    auto& view = views[(size_t) viewNumber];
+    if (view == nullptr)
+    {
+        view = createView (viewNumber);
+        view->setTopLeftPosition (viewPosition);
+    }
+    return view.get();
+}
+
+std::unique_ptr<juce::Component> EditorComponent::createView (int viewNumber) const
+{
+    switch (viewNumber)
+    {
+        case knobView: return std::make_unique<KnobBank> (engine, numKnobs);
+        case switchView: return std::make_unique<SwitchBank> (engine, numSwitches);
+        case padView: return std::make_unique<PadBank> (engine, numPads);
+        case rollModeView: return std::make_unique<RollModeBank> (engine);
+        case transportView: return std::make_unique<TransportBank> (engine);
+        case keybedView: return std::make_unique<KeybedControlView> (engine);
+        case wheelView: return std::make_unique<WheelBank> (engine);
+        case sustainView: return std::make_unique<SustainBank> (engine);
+        default: return std::make_unique<MainSectionView> (engine);
     }
 }
 
 void EditorComponent::addMainSectionButtonListener (juce::Button::Listener* listener)
 {
-    if (auto* mainSection = dynamic_cast<MainSectionView*> (views[mainView]))
+    if (auto* mainSection = dynamic_cast<MainSectionView*> (getView (mainView)))
         mainSection->addButtonListener (listener);
 }
 

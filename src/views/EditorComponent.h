@@ -5,8 +5,9 @@
 #include "widgets/CustomLook.h"
 
 /** The whole content of an editor window: the keyboard picture, the tab row and the product
-    picture that both select a section, and the one section view that is shown. Every view is
-    built once and stays bound to the engine while hidden. */
+    picture that both select a section, and the one section view that is shown. A section view is
+    built the first time it is wanted, so a new window shows sooner, and then stays bound to the
+    engine while hidden. */
 class EditorComponent : public juce::Component, public ViewSelector::Listener
 {
 public:
@@ -43,17 +44,20 @@ public:
         belong to it). */
     bool isEditingText() const;
 
-    juce::Component* getView (int viewNumber) const { return views[viewNumber]; }
+    /** The section view, built now if it never was. */
+    juce::Component* getView (int viewNumber);
     ViewSelector* getSelector (int index) const { return selectors[index]; }
 
 private:
     static void commitEditsBelow (juce::Component& parent);
+    std::unique_ptr<juce::Component> createView (int viewNumber) const;
 
     std::unique_ptr<juce::ImageComponent> background;
     juce::OwnedArray<ViewSelector> selectors;
-    juce::OwnedArray<juce::Component> views;
+    std::array<std::unique_ptr<juce::Component>, numViews> views;
     CustomLook look;
     QXEditorEngine::Ptr engine;
+    const int numKnobs, numPads, numSwitches;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (EditorComponent)
 };

@@ -28,7 +28,7 @@ struct Binding
 };
 
 /** Every widget of every view, hidden banks included, with the control it should address. */
-std::vector<Binding> collectEditor (const EditorComponent& editor)
+std::vector<Binding> collectEditor (EditorComponent& editor)
 {
     const int groupOfView[] = { -1,          knobGroup,   switchGroup, padGroup, rollModeGroup, transportGroup,
                                 keybedGroup, wheelsGroup, sustainGroup };

@@ -198,7 +198,9 @@ TEST (EditingTest, AGetEndingUnderTheSaveQuestionChangesNeitherTheQuestionNorThe
             // The keyboard's preset would arrive while the question is up.
             e.engine().startGet (3);
             e.harness.saveChanges.answers = { answer };
-            e.harness.saveChanges.whileAsking = [&] { dispatchUntil ([&] { return ! engine->isGetRunning(); }); };
+            e.harness.saveChanges.whileAsking = [&] {
+                dispatchUntil ([&] { return ! engine->isGetRunning(); }, 60000);
+            };
             e.harness.invoke (quitting ? CommandIds::quitCommand : CommandIds::closeWindowCommand);
 
             EXPECT_EQ (e.harness.saveChanges.questions.size(), 1);
