@@ -3,6 +3,7 @@
 #include "engine/QXEditorEngine.h"
 #include "views/ViewSelector.h"
 #include "widgets/CustomLook.h"
+#include "widgets/PictureComponent.h"
 
 /** The whole content of an editor window: the keyboard picture, the tab row and the product
     picture that both select a section, and the one section view that is shown. Every view is
@@ -49,7 +50,7 @@ public:
 private:
     static void commitEditsBelow (juce::Component& parent);
 
-    std::unique_ptr<juce::ImageComponent> background;
+    std::unique_ptr<PictureComponent> background;
     juce::OwnedArray<ViewSelector> selectors;
     juce::OwnedArray<juce::Component> views;
     CustomLook look;

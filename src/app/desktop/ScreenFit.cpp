@@ -58,7 +58,9 @@ void ScreenFit::keepOnScreen (EditorWindow& window)
 
     // Only a window off the work area moves: the window manager answers every move with the
     // place it gave, and that answer must not start another move.
-    const auto bounds = peer->getBounds();
+    // The framework's window bounds are the desktop's multiplied by the global scale factor.
+    const auto bounds =
+        (peer->getBounds().toFloat() / juce::Desktop::getInstance().getGlobalScaleFactor()).toNearestInt();
     const auto* display = juce::Desktop::getInstance().getDisplays().getDisplayForRect (bounds);
 
     if (display == nullptr || ! display->userArea.contains (frameOf (window).addedTo (bounds)))
