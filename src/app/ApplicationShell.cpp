@@ -330,7 +330,6 @@ void ApplicationShell::setInterfaceSize (int percent)
         auto* window = windowManager->getWindow (i);
         window->setFitScale (1.0f);
         ScreenFit::place (*window, window->getPosition());
-        InterfaceScale::resizeNativeWindow (*window);
     }
 }
 

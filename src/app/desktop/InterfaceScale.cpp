@@ -97,8 +97,10 @@ void InterfaceScale::apply (int percent)
 
 void InterfaceScale::resizeNativeWindow (juce::Component& window)
 {
-    if (auto* peer = window.getPeer())
-        peer->setBounds ((window.getBounds().toFloat() * window.getDesktopScaleFactor()).toNearestInt(), false);
+    const auto wanted = (window.getBounds().toFloat() * window.getDesktopScaleFactor()).toNearestInt();
+
+    if (auto* peer = window.getPeer(); peer != nullptr && peer->getBounds() != wanted)
+        peer->setBounds (wanted, false);
 }
 
 double InterfaceScale::displayScale()

@@ -32,7 +32,7 @@ public:
     static void apply (int percent);
 
     /** Gives the window on the desktop its size at the scale it has now, which the framework
-        does only when the window's own size changes. */
+        does only when the window's own size changes, not when its scale does. */
     static void resizeNativeWindow (juce::Component& window);
 
 private:

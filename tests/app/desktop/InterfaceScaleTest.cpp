@@ -10,9 +10,7 @@ TEST (InterfaceScale, FollowsGdkScaleThenQtScaleFactorThenXftDpi)
         const char* qt;
         const char* resources;
         double expected; // 0: the desktop sets none
-    };
-
-    const Case cases[] = {
+    } const cases[] = {
         { "", "", "", 0 },
         { "", "", "Xft.antialias:\t1\nXft.dpi:\t192\nXft.hinting:\t1\n", 2.0 }, // as xrdb -query lists it
         { "", "", "Xft.dpi: 120", 1.25 },
