@@ -8,7 +8,7 @@ packages=(
     libgtest-dev googletest libpng-dev libjpeg-dev zlib1g-dev
     libasound2-dev libfreetype-dev libfontconfig1-dev libx11-dev libxrandr-dev libxinerama-dev
     libxcursor-dev libxext-dev libxcomposite-dev libgl-dev
-    xvfb xauth xdotool imagemagick x11-utils openbox
+    xvfb xauth xdotool imagemagick x11-utils x11-xserver-utils openbox
     clang libclang-rt-14-dev clang-format
     fonts-dejavu-core librsvg2-bin
     nlohmann-json3-dev libcli11-dev

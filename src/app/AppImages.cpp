@@ -1,39 +1,23 @@
 #include "app/AppImages.h"
 
-#include <QXResources.h>
+#include "views/ViewImages.h"
 
-juce::Image AppImages::aboutPicture()
+ScaledPicture AppImages::aboutPicture()
 {
-    return named ("about-picture.png");
+    return ViewImages::findPicture ("about-picture.png");
 }
 
-juce::Image AppImages::deviceSetupBackground()
+ScaledPicture AppImages::deviceSetupBackground()
 {
-    return named ("device-setup-background.png");
+    return ViewImages::findPicture ("device-setup-background.png");
 }
 
-juce::Image AppImages::deviceListFrame()
+ScaledPicture AppImages::deviceListFrame()
 {
-    return named ("device-list-frame.png");
+    return ViewImages::findPicture ("device-list-frame.png");
 }
 
 juce::Image AppImages::programIcon()
 {
-    return named ("program-icon.png");
-}
-
-juce::Image AppImages::named (const char* fileName)
-{
-    for (int i = 0; i < QXResources::namedResourceListSize; ++i)
-    {
-        if (juce::String (QXResources::originalFilenames[i]) != fileName)
-            continue;
-
-        int size = 0;
-
-        if (const auto* data = QXResources::getNamedResource (QXResources::namedResourceList[i], size))
-            return juce::ImageCache::getFromMemory (data, size);
-    }
-
-    return {};
+    return ViewImages::findResource ("program-icon.png");
 }

@@ -1,17 +1,15 @@
 #pragma once
 
-#include <juce_gui_basics/juce_gui_basics.h>
+#include "widgets/ScaledPicture.h"
 
 /** The shell's built-in pictures, decoded once through the image cache. */
 class AppImages
 {
 public:
-    static juce::Image aboutPicture();
-    static juce::Image deviceSetupBackground();
-    static juce::Image deviceListFrame();
-    static juce::Image programIcon();
+    static ScaledPicture aboutPicture();
+    static ScaledPicture deviceSetupBackground();
+    static ScaledPicture deviceListFrame();
 
-private:
-    /** The built-in PNG of that file name; a null image when the program holds none. */
-    static juce::Image named (const char* fileName);
+    /** For the window manager, which scales it itself. */
+    static juce::Image programIcon();
 };

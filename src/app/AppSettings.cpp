@@ -1,5 +1,6 @@
 #include "app/AppSettings.h"
 
+#include "app/desktop/InterfaceScale.h"
 #include "engine/files/FileAccess.h"
 
 namespace
@@ -8,6 +9,7 @@ const juce::String inputKey ("midiInput");
 const juce::String outputKey ("midiOutput");
 const juce::String recentKey ("recentFiles");
 const juce::String folderKey ("lastFolder");
+const juce::String interfaceSizeKey ("interfaceSize");
 constexpr std::size_t maxFileBytes = 1 << 20;
 
 juce::PropertiesFile::Options fileOptions()
@@ -86,6 +88,17 @@ void AppSettings::setAsideIfDamaged (const juce::File& file)
     problem = "The settings could not be read, so the defaults are used.\n" + reason + "\n";
     problem += file.moveFileTo (aside) ? "The file was kept as " + aside.getFullPathName()
                                        : juce::String ("It could not be moved aside and will be replaced.");
+}
+
+int AppSettings::getInterfaceSize() const
+{
+    const auto percent = properties->getIntValue (interfaceSizeKey, InterfaceScale::automatic);
+    return InterfaceScale::choices().contains (percent) ? percent : InterfaceScale::automatic;
+}
+
+void AppSettings::setInterfaceSize (int percent)
+{
+    properties->setValue (interfaceSizeKey, percent);
 }
 
 juce::File AppSettings::getLastFolder() const

@@ -6,9 +6,9 @@
 
 /** What the editor remembers between runs, in settings.xml in its folder
     ($XDG_CONFIG_HOME/qx61-editor, or ~/.config/qx61-editor): the MIDI ports chosen last, the
-    recent files and the folder the file choosers start in. Every change is written at once, so
-    a crash loses none. A file that cannot be read as settings is set aside as
-    settings.xml.damaged and the defaults are used; getProblem() says why. */
+    recent files, the folder the file choosers start in and the interface size. Every change is
+    written at once, so a crash loses none. A file that cannot be read as settings is set aside
+    as settings.xml.damaged and the defaults are used; getProblem() says why. */
 class AppSettings
 {
 public:
@@ -20,6 +20,10 @@ public:
 
     /** Why the file found was set aside, for the user; empty when there was nothing wrong. */
     const juce::String& getProblem() const { return problem; }
+
+    /** The "Interface Size" chosen, in percent; 0 for "Automatic", the default. */
+    int getInterfaceSize() const;
+    void setInterfaceSize (int percent);
 
     juce::File getLastFolder() const;
     void setLastFolder (const juce::File& folder);

@@ -3,6 +3,8 @@
 #include "app/CommandLineOptions.h"
 #include "app/CommandTable.h"
 #include "app/alerts/TitledAlertWindow.h"
+#include "app/desktop/InterfaceScale.h"
+#include "app/desktop/ScreenFit.h"
 #include "app/editor/UnsavedChangesGuard.h"
 #include "engine/files/FileAccess.h"
 #include "views/EditorComponent.h"
@@ -60,6 +62,9 @@ ApplicationShell::ApplicationShell (Setup setupIn)
                                           commandManager.get(),  setup.saveChanges,   setup.stopSend };
     windowManager = std::make_unique<WindowManager> (commandManager.get(), services);
     quitWithTheLastWindow();
+
+    // Before the first window, which then opens at its size.
+    InterfaceScale::apply (setup.settings.getInterfaceSize());
 }
 
 void ApplicationShell::quitWithTheLastWindow()
@@ -285,6 +290,9 @@ void ApplicationShell::getAllCommands (juce::Array<juce::CommandID>& commands)
 void ApplicationShell::getCommandInfo (juce::CommandID commandId, juce::ApplicationCommandInfo& result)
 {
     CommandTable::fillCommandInfo (commandId, result);
+
+    if (const auto percent = CommandTable::interfaceSizeOf (commandId); percent >= 0)
+        result.setTicked (percent == setup.settings.getInterfaceSize());
 }
 
 bool ApplicationShell::perform (const InvocationInfo& info)
@@ -301,10 +309,28 @@ bool ApplicationShell::perform (const InvocationInfo& info)
         case minimizeCommand: windowManager->minimiseActiveWindow(); break;
         case bringAllToFrontCommand: windowManager->bringAllWindowsToFront(); break;
         case openUserGuideCommand: openUserGuide(); break;
-        default: break; // closeWindowCommand is the editor window's
+        default:
+            // closeWindowCommand is the editor window's
+            if (const auto percent = CommandTable::interfaceSizeOf (info.commandID); percent >= 0)
+                setInterfaceSize (percent);
+            break;
     }
 
     return true;
+}
+
+void ApplicationShell::setInterfaceSize (int percent)
+{
+    setup.settings.setInterfaceSize (percent);
+    InterfaceScale::apply (percent);
+
+    // Fitted afresh: a window scaled down to fit may fit whole now, or no longer fit.
+    for (int i = 0; i < windowManager->getNumWindows(); ++i)
+    {
+        auto* window = windowManager->getWindow (i);
+        window->setFitScale (1.0f);
+        ScreenFit::place (*window, window->getPosition());
+    }
 }
 
 //==============================================================================

@@ -102,6 +102,9 @@ private:
     void quitWithTheLastWindow();
     void guideNotShown (const juce::File& guide);
 
+    /** Remembers the "Interface Size" chosen and applies it to every window. */
+    void setInterfaceSize (int percent);
+
     juce::StringArray getWindowNames() override;
     int getFrontWindow() override;
     void showWindow (int index) override;

@@ -19,6 +19,7 @@ enum : juce::CommandID
     setExternalSyncCommand = 0x200073,
     aboutCommand = 0x200090,
     deviceSetupCommand = 0x200310,
+    firstInterfaceSizeCommand = 0x200320, // one per choice of InterfaceScale, in its order
     minimizeCommand = 0x200410,
     bringAllToFrontCommand = 0x200420,
     openUserGuideCommand = 0x200510

@@ -1,5 +1,7 @@
 #include "app/CommandTable.h"
 
+#include "app/desktop/InterfaceScale.h"
+
 using namespace CommandIds;
 
 namespace
@@ -31,8 +33,21 @@ const Entry entries[] = {
 };
 } // namespace
 
+int CommandTable::interfaceSizeOf (juce::CommandID commandId)
+{
+    const auto index = static_cast<int> (commandId) - static_cast<int> (firstInterfaceSizeCommand);
+    return juce::isPositiveAndBelow (index, InterfaceScale::choices().size()) ? InterfaceScale::choices()[index] : -1;
+}
+
 void CommandTable::fillCommandInfo (juce::CommandID commandId, juce::ApplicationCommandInfo& info)
 {
+    if (const auto percent = interfaceSizeOf (commandId); percent >= 0)
+    {
+        info.setInfo (InterfaceScale::choiceName (percent), {}, "General", 0);
+        info.setActive (true);
+        return;
+    }
+
     for (const auto& entry : entries)
     {
         if (entry.id != commandId)
@@ -50,8 +65,14 @@ void CommandTable::fillCommandInfo (juce::CommandID commandId, juce::Application
 
 juce::Array<juce::CommandID> CommandTable::applicationCommands()
 {
-    return { aboutCommand,    newWindowCommand,       openCommand,          deviceSetupCommand, closeWindowCommand,
-             minimizeCommand, bringAllToFrontCommand, openUserGuideCommand, quitCommand };
+    juce::Array<juce::CommandID> commands { aboutCommand,           newWindowCommand,     openCommand,
+                                            deviceSetupCommand,     closeWindowCommand,   minimizeCommand,
+                                            bringAllToFrontCommand, openUserGuideCommand, quitCommand };
+
+    for (int i = 0; i < InterfaceScale::choices().size(); ++i)
+        commands.add (firstInterfaceSizeCommand + static_cast<juce::CommandID> (i));
+
+    return commands;
 }
 
 juce::Array<juce::CommandID> CommandTable::editorWindowCommands()

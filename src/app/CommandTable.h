@@ -11,7 +11,10 @@ public:
         Ctrl here). An unknown id is left untouched. */
     static void fillCommandInfo (juce::CommandID commandId, juce::ApplicationCommandInfo& info);
 
-    /** The nine commands the application handles, in the order it lists them. */
+    /** The interface size a command of the "Interface Size" menu chooses, or -1. */
+    static int interfaceSizeOf (juce::CommandID commandId);
+
+    /** The commands the application handles, in the order it lists them. */
     static juce::Array<juce::CommandID> applicationCommands();
 
     /** The seven commands an editor window handles, in the order it lists them. */

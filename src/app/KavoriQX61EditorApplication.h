@@ -14,7 +14,7 @@ public:
         return resources.createProductImageSelector();
     }
     juce::String getUserGuideFileName() override { return resources.getUserGuideFileName(); }
-    juce::Image getAboutImage() override { return resources.getAboutImage(); }
+    ScaledPicture getAboutImage() override { return resources.getAboutImage(); }
     const juce::uint8* getDefaultPresetData() override { return resources.getDefaultPresetData(); }
     int getDefaultPresetSize() override { return resources.getDefaultPresetSize(); }
 

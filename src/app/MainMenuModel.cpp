@@ -1,6 +1,7 @@
 #include "app/MainMenuModel.h"
 
 #include "app/CommandIds.h"
+#include "app/desktop/InterfaceScale.h"
 
 using namespace CommandIds;
 
@@ -91,6 +92,13 @@ juce::PopupMenu MainMenuModel::optionsMenu()
 {
     juce::PopupMenu menu;
     menu.addCommandItem (commandManager, deviceSetupCommand);
+
+    juce::PopupMenu sizes;
+
+    for (int i = 0; i < InterfaceScale::choices().size(); ++i)
+        sizes.addCommandItem (commandManager, firstInterfaceSizeCommand + static_cast<juce::CommandID> (i));
+
+    menu.addSubMenu ("Interface Size", sizes);
     return menu;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "views/ViewSelector.h"
+#include "widgets/ScaledPicture.h"
 
 /** What one keyboard model brings besides its constants: its product picture, about picture,
     user guide and built-in default preset. */
@@ -12,7 +13,7 @@ public:
     /** A new product picture selector, placed in the 1200-pixel-wide editor content. */
     virtual std::unique_ptr<ViewSelector> createProductImageSelector() = 0;
     virtual juce::String getUserGuideFileName() = 0;
-    virtual juce::Image getAboutImage() = 0;
+    virtual ScaledPicture getAboutImage() = 0;
 
     /** The default preset message, applied to every new window. */
     virtual const juce::uint8* getDefaultPresetData() = 0;

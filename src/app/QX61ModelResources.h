@@ -10,12 +10,12 @@ public:
 
     std::unique_ptr<ViewSelector> createProductImageSelector() override;
     juce::String getUserGuideFileName() override { return userGuideFileName; }
-    juce::Image getAboutImage() override { return aboutImage; }
+    ScaledPicture getAboutImage() override { return aboutImage; }
     const juce::uint8* getDefaultPresetData() override { return defaultPreset.getRawDataPointer(); }
     int getDefaultPresetSize() override { return defaultPreset.size(); }
 
 private:
     const juce::String userGuideFileName { "QX61 Editor - User Guide - v1.1.pdf" };
-    juce::Image aboutImage;
+    ScaledPicture aboutImage;
     juce::Array<juce::uint8> defaultPreset;
 };

@@ -35,13 +35,13 @@ BankView::BankView (const juce::String& name, bool withArrows)
 // Members go in reverse order: the banks, the views (last first), then the arrows.
 BankView::~BankView() = default;
 
-std::unique_ptr<juce::ImageButton> BankView::makeArrow (const juce::String& name, bool pointsRight)
+std::unique_ptr<PictureButton> BankView::makeArrow (const juce::String& name, bool pointsRight)
 {
     using State = ViewImages::ButtonState;
-    auto arrow = std::make_unique<juce::ImageButton> (name);
-    ViewImages::setButtonImages (*arrow, ViewImages::bankArrow (pointsRight, State::normal),
-                                 ViewImages::bankArrow (pointsRight, State::over),
-                                 ViewImages::bankArrow (pointsRight, State::down));
+    auto arrow = std::make_unique<PictureButton> (name);
+    arrow->setPictures (ViewImages::bankArrow (pointsRight, State::normal),
+                        ViewImages::bankArrow (pointsRight, State::over),
+                        ViewImages::bankArrow (pointsRight, State::down));
     addChildComponent (arrow.get());
     arrow->addListener (this);
     arrow->setAlwaysOnTop (true);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <juce_gui_basics/juce_gui_basics.h>
+#include "widgets/PictureButton.h"
 
 /** Shows the control views of one section in pages ("banks") of a fixed number of views, with
     two arrows that step from bank to bank without wrapping around. */
@@ -40,22 +40,22 @@ public:
     /** The bank shown, or nullptr when there is none. */
     Bank* getShownBank() const { return banks[currentBank]; }
 
-    juce::ImageButton* getLeftBankArrow() const { return leftBankArrow.get(); }
-    juce::ImageButton* getRightBankArrow() const { return rightBankArrow.get(); }
+    PictureButton* getLeftBankArrow() const { return leftBankArrow.get(); }
+    PictureButton* getRightBankArrow() const { return rightBankArrow.get(); }
 
 protected:
     /** Shows a control of the whole section (its MIDI-to-DIN toggle) above the banks. */
     void addSectionToggle (std::unique_ptr<juce::Component> toggle, juce::Point<int> position);
 
 private:
-    std::unique_ptr<juce::ImageButton> makeArrow (const juce::String& name, bool pointsRight);
+    std::unique_ptr<PictureButton> makeArrow (const juce::String& name, bool pointsRight);
     void buildBanks();
 
     int currentBank = 0;
     int numBanks = 0;
     int itemsPerBank = 0;
-    std::unique_ptr<juce::ImageButton> leftBankArrow;
-    std::unique_ptr<juce::ImageButton> rightBankArrow;
+    std::unique_ptr<PictureButton> leftBankArrow;
+    std::unique_ptr<PictureButton> rightBankArrow;
     juce::OwnedArray<juce::Component> items;
     juce::OwnedArray<Bank> banks;
     std::unique_ptr<juce::Component> sectionToggle;

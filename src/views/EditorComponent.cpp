@@ -33,9 +33,8 @@ EditorComponent::EditorComponent (std::unique_ptr<ViewSelector> tabSelector,
     auto* product = selectors.add (productSelector.release());
 
     const auto picture = ViewImages::keyboardBackground();
-    background = std::make_unique<juce::ImageComponent> ("Background Image");
-    background->setImage (picture);
-    background->setBounds (picture.getBounds());
+    background = std::make_unique<PictureComponent> ("Background Image");
+    background->setPicture (picture);
     addAndMakeVisible (background.get());
     background->toBack();
     setSize (picture.getWidth(), picture.getHeight());

@@ -3,6 +3,7 @@
 #include "engine/QXEditorEngine.h"
 #include "views/ViewSelector.h"
 #include "widgets/CustomLook.h"
+#include "widgets/PictureComponent.h"
 
 /** The whole content of an editor window: the keyboard picture, the tab row and the product
     picture that both select a section, and the one section view that is shown. A section view is
@@ -52,7 +53,7 @@ private:
     static void commitEditsBelow (juce::Component& parent);
     std::unique_ptr<juce::Component> createView (int viewNumber) const;
 
-    std::unique_ptr<juce::ImageComponent> background;
+    std::unique_ptr<PictureComponent> background;
     juce::OwnedArray<ViewSelector> selectors;
     std::array<std::unique_ptr<juce::Component>, numViews> views;
     CustomLook look;

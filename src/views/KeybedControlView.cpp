@@ -10,9 +10,8 @@ KeybedControlView::KeybedControlView (QXEditorEngine::Ptr engine)
     splitSelector->setBounds (40, 10, 200, 300);
     addAndMakeVisible (splitSelector.get());
 
-    const auto dividerImage = ViewImages::keybedDivider();
-    divider.setImage (dividerImage);
-    divider.setBounds (splitSelector->getRight() + 10, 15, dividerImage.getWidth(), dividerImage.getHeight());
+    divider.setPicture (ViewImages::keybedDivider());
+    divider.setTopLeftPosition (splitSelector->getRight() + 10, 15);
     addAndMakeVisible (divider);
 
     auto* single = zoneViews.add (new KeybedParameterView (engine, "Keybed"));

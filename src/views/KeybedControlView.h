@@ -3,6 +3,7 @@
 #include "engine/QXEditorEngine.h"
 #include "views/KeybedParameterView.h"
 #include "views/KeybedSplitSelectorView.h"
+#include "widgets/PictureComponent.h"
 
 /** The keybed section: the split panel on the left and, on the right, either the one "Keybed"
     zone or the "Lower Keybed" and "Upper Keybed" zones side by side. */
@@ -23,7 +24,7 @@ public:
 private:
     std::unique_ptr<KeybedSplitSelectorView> splitSelector;
     juce::OwnedArray<KeybedParameterView> zoneViews;
-    juce::ImageComponent divider;
+    PictureComponent divider;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (KeybedControlView)
 };

@@ -8,9 +8,9 @@ MainSectionView::MainSectionView (QXEditorEngine::Ptr engineIn) : engine (std::m
 
     for (int i = 0; i < names.size(); ++i)
     {
-        auto* button = buttons.add (new juce::ImageButton (names[i]));
+        auto* button = buttons.add (new PictureButton (names[i]));
         const auto normal = ViewImages::mainButton (i, false);
-        ViewImages::setButtonImages (*button, normal, ViewImages::mainButton (i, true), normal);
+        button->setPictures (normal, ViewImages::mainButton (i, true), normal);
 
         // Their commands are in the menu; as pictures they could not show the focus.
         button->setWantsKeyboardFocus (false);

@@ -2,7 +2,7 @@
 
 #include "engine/QXEditorEngine.h"
 
-#include <juce_gui_basics/juce_gui_basics.h>
+#include "widgets/PictureButton.h"
 
 /** View 0: the four whole-preset actions. The buttons do nothing themselves; the editor window
     listens to them and tells them apart by their component names. */
@@ -21,7 +21,7 @@ public:
     static const juce::StringArray& buttonNames();
 
 private:
-    juce::OwnedArray<juce::ImageButton> buttons;
+    juce::OwnedArray<PictureButton> buttons;
     QXEditorEngine::Ptr engine;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainSectionView)

@@ -4,12 +4,12 @@
 
 namespace
 {
-juce::ImageButton* makeButton (const juce::String& name, int viewNumber)
+PictureButton* makeButton (const juce::String& name, int viewNumber)
 {
-    auto* button = new juce::ImageButton (name);
-    ViewImages::setButtonImages (*button, ViewImages::productButton (viewNumber, ViewImages::ButtonState::normal),
-                                 ViewImages::productButton (viewNumber, ViewImages::ButtonState::over),
-                                 ViewImages::productButton (viewNumber, ViewImages::ButtonState::down));
+    auto* button = new PictureButton (name);
+    button->setPictures (ViewImages::productButton (viewNumber, ViewImages::ButtonState::normal),
+                         ViewImages::productButton (viewNumber, ViewImages::ButtonState::over),
+                         ViewImages::productButton (viewNumber, ViewImages::ButtonState::down));
     return button;
 }
 } // namespace
@@ -17,8 +17,7 @@ juce::ImageButton* makeButton (const juce::String& name, int viewNumber)
 Q61ProductProductImageViewSelector::Q61ProductProductImageViewSelector()
 {
     const auto picture = ViewImages::productPicture();
-    productImage.setImage (picture);
-    productImage.setBounds (picture.getBounds());
+    productImage.setPicture (picture);
     addAndMakeVisible (productImage);
     productImage.toBack();
 

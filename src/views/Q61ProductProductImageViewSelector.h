@@ -1,6 +1,7 @@
 #pragma once
 
 #include "views/ViewSelector.h"
+#include "widgets/PictureComponent.h"
 
 /** The product picture, whose sections are buttons that select their views. */
 class Q61ProductProductImageViewSelector : public ViewSelector
@@ -9,5 +10,5 @@ public:
     Q61ProductProductImageViewSelector();
 
 private:
-    juce::ImageComponent productImage;
+    PictureComponent productImage;
 };

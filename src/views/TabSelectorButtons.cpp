@@ -8,10 +8,10 @@ TabSelectorButtons::TabSelectorButtons()
 
     for (int view = 0; view < names.size(); ++view)
     {
-        auto* button = new juce::ImageButton (names[view]);
-        ViewImages::setButtonImages (*button, ViewImages::tabButton (view, ViewImages::ButtonState::normal),
-                                     ViewImages::tabButton (view, ViewImages::ButtonState::over),
-                                     ViewImages::tabButton (view, ViewImages::ButtonState::down));
+        auto* button = new PictureButton (names[view]);
+        button->setPictures (ViewImages::tabButton (view, ViewImages::ButtonState::normal),
+                             ViewImages::tabButton (view, ViewImages::ButtonState::over),
+                             ViewImages::tabButton (view, ViewImages::ButtonState::down));
         addSelectorButton (view, button);
     }
 

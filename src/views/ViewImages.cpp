@@ -6,7 +6,7 @@
 
 namespace
 {
-struct Picture
+struct PictureSize
 {
     const char* name;
     int width;
@@ -14,20 +14,22 @@ struct Picture
 };
 
 // Indexed by view number; the main and sustain tabs are wider so that the row fills 1200 pixels.
-const Picture tabPictures[] = { { "tab-main", 138, 40 },   { "tab-knobs", 132, 40 },     { "tab-switches", 132, 40 },
-                                { "tab-pads", 132, 40 },   { "tab-roll-mode", 132, 40 }, { "tab-transport", 132, 40 },
-                                { "tab-keybed", 132, 40 }, { "tab-wheels", 132, 40 },    { "tab-sustain", 138, 40 } };
+const PictureSize tabPictures[] = { { "tab-main", 138, 40 },      { "tab-knobs", 132, 40 },
+                                    { "tab-switches", 132, 40 },  { "tab-pads", 132, 40 },
+                                    { "tab-roll-mode", 132, 40 }, { "tab-transport", 132, 40 },
+                                    { "tab-keybed", 132, 40 },    { "tab-wheels", 132, 40 },
+                                    { "tab-sustain", 138, 40 } };
 
 // Indexed by view number; the main and sustain views have no area on the product picture.
-const Picture productPictures[] = { { nullptr, 0, 0 },
-                                    { "selector-knobs", 503, 16 },
-                                    { "selector-switches", 511, 56 },
-                                    { "selector-pads", 154, 153 },
-                                    { "selector-roll-mode", 23, 15 },
-                                    { "selector-transport", 152, 35 },
-                                    { "selector-keybed", 957, 167 },
-                                    { "selector-wheels", 63, 85 },
-                                    { nullptr, 0, 0 } };
+const PictureSize productPictures[] = { { nullptr, 0, 0 },
+                                        { "selector-knobs", 503, 16 },
+                                        { "selector-switches", 511, 56 },
+                                        { "selector-pads", 154, 153 },
+                                        { "selector-roll-mode", 23, 15 },
+                                        { "selector-transport", 152, 35 },
+                                        { "selector-keybed", 957, 167 },
+                                        { "selector-wheels", 63, 85 },
+                                        { nullptr, 0, 0 } };
 
 const char* const mainButtonNames[] = { "main-get-from-hardware", "main-send-to-hardware", "main-save-to-file",
                                         "main-load-from-file" };
@@ -65,24 +67,24 @@ juce::StringArray ViewImages::fileNames()
     return names;
 }
 
-juce::Image ViewImages::keyboardBackground()
+ScaledPicture ViewImages::keyboardBackground()
 {
-    auto image = findResource ("keyboard-background.png");
+    auto picture = findPicture ("keyboard-background.png");
 
-    if (image.isValid())
-        return image;
+    if (picture.isValid())
+        return picture;
 
     juce::Image plain (juce::Image::RGB, 1200, 700, false);
     plain.clear (plain.getBounds(), juce::Colour (0xff202428));
-    return plain;
+    return { plain, nullptr };
 }
 
-juce::Image ViewImages::productPicture()
+ScaledPicture ViewImages::productPicture()
 {
     return load ("product-picture.png", 1150, 286);
 }
 
-juce::Image ViewImages::tabButton (int viewNumber, ButtonState state)
+ScaledPicture ViewImages::tabButton (int viewNumber, ButtonState state)
 {
     if (! juce::isPositiveAndBelow (viewNumber, (int) std::size (tabPictures)))
         return {};
@@ -91,7 +93,7 @@ juce::Image ViewImages::tabButton (int viewNumber, ButtonState state)
     return load (juce::String (picture.name) + suffix (state), picture.width, picture.height, state);
 }
 
-juce::Image ViewImages::productButton (int viewNumber, ButtonState state)
+ScaledPicture ViewImages::productButton (int viewNumber, ButtonState state)
 {
     if (! juce::isPositiveAndBelow (viewNumber, (int) std::size (productPictures))
         || productPictures[viewNumber].name == nullptr)
@@ -101,7 +103,7 @@ juce::Image ViewImages::productButton (int viewNumber, ButtonState state)
     return load (juce::String (picture.name) + suffix (state), picture.width, picture.height, state);
 }
 
-juce::Image ViewImages::mainButton (int index, bool mouseOver)
+ScaledPicture ViewImages::mainButton (int index, bool mouseOver)
 {
     if (! juce::isPositiveAndBelow (index, (int) std::size (mainButtonNames)))
         return {};
@@ -110,22 +112,15 @@ juce::Image ViewImages::mainButton (int index, bool mouseOver)
                  mainButtonHeight);
 }
 
-juce::Image ViewImages::bankArrow (bool pointsRight, ButtonState state)
+ScaledPicture ViewImages::bankArrow (bool pointsRight, ButtonState state)
 {
     return load (juce::String (pointsRight ? "bank-arrow-right" : "bank-arrow-left") + suffix (state), arrowWidth,
                  arrowHeight, state);
 }
 
-juce::Image ViewImages::keybedDivider()
+ScaledPicture ViewImages::keybedDivider()
 {
     return load ("keybed-divider.png", 3, 191);
-}
-
-void ViewImages::setButtonImages (juce::ImageButton& button, const juce::Image& normal, const juce::Image& over,
-                                  const juce::Image& down)
-{
-    const juce::Colour noOverlay (juce::Colours::transparentBlack);
-    button.setImages (true, true, true, normal, 1.0f, noOverlay, over, 1.0f, noOverlay, down, 1.0f, noOverlay);
 }
 
 namespace
@@ -175,6 +170,22 @@ juce::Image ViewImages::findResource (const juce::String& fileName)
     return juce::ImageCache::getFromMemory (data, size);
 }
 
+ScaledPicture ViewImages::findPicture (const juce::String& fileName)
+{
+    auto normal = findResource (fileName);
+
+    if (! normal.isValid())
+        return {};
+
+    // Only the 1× pictures are preloaded: a start at 100 % never decodes the others.
+    return { normal, [doubled = doubledFileName (fileName)] { return findResource (doubled); } };
+}
+
+juce::String ViewImages::doubledFileName (const juce::String& fileName)
+{
+    return fileName.upToLastOccurrenceOf (".", false, false) + "@2x" + fileName.fromLastOccurrenceOf (".", true, false);
+}
+
 void ViewImages::startPreloading()
 {
     preloader() = std::make_unique<PicturePreloader> (fileNames(), [] (const juce::String& fileName) {
@@ -189,10 +200,10 @@ void ViewImages::stopPreloading()
     preloader() = nullptr;
 }
 
-juce::Image ViewImages::load (const juce::String& fileName, int width, int height, ButtonState state)
+ScaledPicture ViewImages::load (const juce::String& fileName, int width, int height, ButtonState state)
 {
-    auto image = findResource (fileName);
-    return image.isValid() ? image : placeholder (width, height, state);
+    auto picture = findPicture (fileName);
+    return picture.isValid() ? picture : ScaledPicture (placeholder (width, height, state), nullptr);
 }
 
 juce::Image ViewImages::placeholder (int width, int height, ButtonState state)

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <juce_gui_basics/juce_gui_basics.h>
+#include "widgets/PictureButton.h"
 
-/** Every picture the views show, decoded from the built-in resources through the image cache.
-    A picture that is missing from the resources comes back as a plain placeholder of the right
-    size, so the layout never depends on which pictures have been drawn yet. */
+/** Every picture the views show, decoded from the built-in resources through the image cache,
+    each with its 2× rendering (NAME@2x.png beside NAME.png). A picture that is missing from the
+    resources comes back as a plain placeholder of the right size, so the layout never depends on
+    which pictures have been drawn yet. */
 class ViewImages
 {
 public:
@@ -15,34 +16,36 @@ public:
         down
     };
 
-    static juce::Image keyboardBackground();
-    static juce::Image productPicture();
+    static ScaledPicture keyboardBackground();
+    static ScaledPicture productPicture();
 
     /** The tab-row button of a view number, 0 to 8. */
-    static juce::Image tabButton (int viewNumber, ButtonState state);
+    static ScaledPicture tabButton (int viewNumber, ButtonState state);
 
     /** The product-picture button of a view number that has one (1 to 7). */
-    static juce::Image productButton (int viewNumber, ButtonState state);
+    static ScaledPicture productButton (int viewNumber, ButtonState state);
 
     /** The main view's buttons, 0 "Get From Hardware" to 3 "Load From File"; there is no
         pressed picture. */
-    static juce::Image mainButton (int index, bool mouseOver);
+    static ScaledPicture mainButton (int index, bool mouseOver);
 
     /** The bank arrows: the one pointing right steps to the next bank. */
-    static juce::Image bankArrow (bool pointsRight, ButtonState state);
+    static ScaledPicture bankArrow (bool pointsRight, ButtonState state);
 
-    static juce::Image keybedDivider();
+    static ScaledPicture keybedDivider();
 
-    /** Gives an image button its three pictures the way every picture button here uses them:
-        sized to the picture, rescaled with the button, proportions kept, fully opaque. */
-    static void setButtonImages (juce::ImageButton& button, const juce::Image& normal, const juce::Image& over,
-                                 const juce::Image& down);
-
-    /** The file name of every picture above, for checking that the resources hold them all. */
+    /** The file name of every picture above at 100 %, for checking that the resources hold them
+        all and for preloading. */
     static juce::StringArray fileNames();
 
     /** The decoded resource of that original file name, or an invalid image. */
     static juce::Image findResource (const juce::String& fileName);
+
+    /** The picture of that file name with its 2× rendering; invalid when the resources lack it. */
+    static ScaledPicture findPicture (const juce::String& fileName);
+
+    /** The file name of a picture's 2× rendering. */
+    static juce::String doubledFileName (const juce::String& fileName);
 
     /** Starts decoding every picture above on a thread of its own, so that it overlaps with the
         framework starting up; the first editor window then takes them ready-made. Call on the
@@ -54,8 +57,8 @@ public:
 
 private:
     static const void* resourceData (const juce::String& fileName, int& size);
-    static juce::Image load (const juce::String& fileName, int width, int height,
-                             ButtonState state = ButtonState::normal);
+    static ScaledPicture load (const juce::String& fileName, int width, int height,
+                               ButtonState state = ButtonState::normal);
     static juce::Image placeholder (int width, int height, ButtonState state);
     static juce::String suffix (ButtonState state);
 };

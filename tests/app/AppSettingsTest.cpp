@@ -114,3 +114,31 @@ TEST (AppSettings, RecentFilesKeepTheLastTenOpenedOrSavedAndDropAGoneOneSayingWh
     ASSERT_EQ (harness.windows().getNumWindows(), 2);
     EXPECT_EQ (harness.windows().getWindow (1)->getCurrentFile(), temp.file ("p10.qx6"));
 }
+
+TEST (AppSettings, InterfaceSizeChosenInTheMenuScalesEveryWindowAndIsRemembered)
+{
+    ShellHarness harness;
+    auto* window = harness.start();
+    const auto width = window->getWidth();
+    const auto scaleBefore = juce::Desktop::getInstance().getGlobalScaleFactor();
+    const auto options = [&harness] { // the commands listed, "*" after the ticked one
+        juce::StringArray listed;
+        const auto menu = harness.shell->getMenuModel().getMenuForIndex (1, "Options");
+
+        for (juce::PopupMenu::MenuItemIterator item (menu, true); item.next();)
+            if (item.getItem().commandManager != nullptr)
+                listed.add (item.getItem().text + (item.getItem().isTicked ? "*" : ""));
+
+        return listed;
+    };
+
+    EXPECT_EQ (options(), juce::StringArray ({ "Device Setup", "Automatic*", "100 %", "125 %", "150 %", "200 %" }));
+    harness.invoke (CommandIds::firstInterfaceSizeCommand + 3);
+    EXPECT_EQ (options()[4], "150 %*");
+    EXPECT_FLOAT_EQ (window->getDesktopScaleFactor() / scaleBefore, 1.5f);
+    EXPECT_EQ (window->getWidth(), width); // its layout stays in its own units
+    EXPECT_EQ (AppSettings (harness.settingsFolder.folder).getInterfaceSize(), 150);
+
+    harness.invoke (CommandIds::firstInterfaceSizeCommand); // "Automatic", for the tests after this
+    EXPECT_FLOAT_EQ (juce::Desktop::getInstance().getGlobalScaleFactor(), scaleBefore);
+}

@@ -13,6 +13,48 @@ start()
 
 geometry() { xdotool getwindowgeometry "$1" | sed -n 's/ *Geometry: \([0-9]*\)x\([0-9]*\).*/\1 \2/p'; }
 
+# On a 3840 x 2160 screen whose desktop sets Xft.dpi 192 (as Xfce and KDE do) the editor draws at
+# 200 %, from the pictures rendered at that size; "Options" → "Interface Size" → "100 %" takes
+# every window back to its own size at once, and the choice lasts.
+if [ -n "${QX_E2E_SCALED:-}" ]; then
+    hasWidth() { [ "$(geometry "$1" | cut -d' ' -f1)" = "$2" ]; }
+    # How far a crop of the screenshot is from the logo area of a rendering of the product
+    # picture (normalised RMSE). The picture lies at 25,50 below the 24-pixel menu bar.
+    offFrom() # screenshot rendering enlargement
+    {
+        local s=$((2 / $3)) # the rendering's scale
+        convert "$2" -crop "$((240 * s))x$((90 * s))+$((900 * s))+$((10 * s))" -resize "$(($3 * 100))%" "$work/expected.png"
+        convert "$1" -crop "480x180+$((2 * (25 + 900)))+$((2 * (24 + 50 + 10)))" "$work/shown.png"
+        compare -metric RMSE "$work/shown.png" "$work/expected.png" null: 2>&1 | sed 's/.*(\(.*\))/\1/'
+    }
+    echo "Xft.dpi: 192" | xrdb -merge || fail "xrdb refused Xft.dpi"
+    start
+    main="$(waitForWindow "$app - Untitled 1")" || fail "no window at Xft.dpi 192"
+    poll 50 hasWidth "$main" 2400 || fail "at Xft.dpi 192 the window is $(geometry "$main"), not 2400 wide"
+    xdotool mousemove 3800 2100 sleep 1 # off the pictures, which light up under the pointer
+    import -window "$main" "$artifacts/scale-200.png" || fail "no screenshot at 200 %"
+    sharp="$(offFrom "$artifacts/scale-200.png" "$(dirname "$0")/../../src/resources/product-picture@2x.png" 1)"
+    blurred="$(offFrom "$artifacts/scale-200.png" "$(dirname "$0")/../../src/resources/product-picture.png" 2)"
+    echo "at 200 %, off the 2x picture by $sharp, off the 1x one enlarged by $blurred"
+    awk -v s="$sharp" -v b="$blurred" 'BEGIN { exit !(s < 0.01 && s * 3 < b) }' \
+        || fail "the window at 200 % does not show the 2x pictures ($sharp against $blurred)"
+    for _ in 1 2 3; do # a loaded machine can lose the click on the menu
+        clickAt "$main" $((2 * 80)) $((2 * 12)) # "Options"
+        xdotool key Down Down Right Down Return # "Interface Size" → "100 %"
+        poll 30 hasWidth "$main" 1200 && break
+    done
+    hasWidth "$main" 1200 || fail "after choosing 100 % the window is $(geometry "$main")"
+    xdotool mousemove 3800 2100 sleep 1
+    import -window "$main" "$artifacts/scale-100.png" || fail "no screenshot at 100 %"
+    grep -q 'name="interfaceSize" val="100"' "$XDG_CONFIG_HOME/qx61-editor/settings.xml" \
+        || fail "the interface size was not written: $(cat "$XDG_CONFIG_HOME/qx61-editor/settings.xml")"
+    kill "$editorPid" && wait "$editorPid" 2>/dev/null
+    start
+    main="$(waitForWindow "$app - Untitled 1")" || fail "no window at the next start"
+    poll 50 hasWidth "$main" 1200 || fail "100 % was not kept: the next start is $(geometry "$main")"
+    exit 0
+fi
+
 start
 main="$(waitForWindow "$app - Untitled 1")" || fail "no first window"
 sleep 1
@@ -120,7 +162,19 @@ if command -v openbox >/dev/null && command -v xwininfo >/dev/null; then
         wait "$editorPid" 2>/dev/null
         waitForNoWindow "$app - Untitled 1" || fail "start $run: the window stayed"
     done
+    # At 200 % this screen is 683 x 384 of the window's units: scaled down, frame and all, it fits.
+    mkdir -p "$XDG_CONFIG_HOME/qx61-editor" && echo '<PROPERTIES><VALUE name="interfaceSize" val="200"/></PROPERTIES>' \
+        >"$XDG_CONFIG_HOME/qx61-editor/settings.xml"
+    start
+    main="$(waitForWindow "$app - Untitled 1")" || fail "no window at 200 % under a window manager"
+    poll 50 frameFits || fail "at 200 % under a window manager the frame ends at $frameEnd, below the screen"
+    import -window root "$artifacts/scale-200-fitted.png" || fail "no screenshot of the fitted window"
     kill "$windowManager"
 fi
 
-echo "passed; screenshots in $artifacts/desktop-*.png"
+if command -v xrdb >/dev/null; then
+    # Without -noreset the server forgets the resources when xrdb, its only client, ends.
+    QX_E2E_SCALED=1 xvfb-run -a -s "-screen 0 3840x2160x24 -noreset" "$0" "$editor" "$artifacts" || exit 1
+fi
+
+echo "passed; screenshots in $artifacts/desktop-*.png and $artifacts/scale-*.png"

@@ -4,7 +4,8 @@
 Usage: make_artwork.py OUTPUT_FOLDER [SVG_FOLDER]
 
 Each picture's pixel size is fixed by the code that places it, so every rendered PNG is checked
-against its expected size. The product picture's controls are drawn under the rectangles of the
+against its expected size. Every picture the editor draws is also rendered at twice that size from
+the same SVG, as NAME@2x.png, which the editor draws on screens scaled above 100 %. The product picture's controls are drawn under the rectangles of the
 selector buttons (SELECTOR_RECTS), so a click on a drawn control selects its section.
 """
 import pathlib
@@ -471,15 +472,19 @@ def main():
         for name, w, h, source in pictures():
             svg_path = svg_dir / name.replace(".png", ".svg")
             svg_path.write_text(source)
-            png_path = out_dir / name
-            subprocess.run(["rsvg-convert", "--format=png", "-o", str(png_path), str(svg_path)],
-                           check=True)
-            repack(png_path)
-            size = png_size(png_path)
-            if size != (w, h):
-                failures.append(f"{name}: {size[0]} x {size[1]}, expected {w} x {h}")
-            else:
-                print(f"{name:40s} {w:5d} x {h}")
+            # The window icon goes to the window manager, which scales it itself.
+            zooms = (1,) if name == "program-icon.png" else (1, 2)
+            for zoom in zooms:
+                png_name = name if zoom == 1 else name.replace(".png", f"@{zoom}x.png")
+                png_path = out_dir / png_name
+                subprocess.run(["rsvg-convert", "--format=png", f"--zoom={zoom}", "-o", str(png_path),
+                                str(svg_path)], check=True)
+                repack(png_path)
+                size = png_size(png_path)
+                if size != (w * zoom, h * zoom):
+                    failures.append(f"{png_name}: {size[0]} x {size[1]}, expected {w * zoom} x {h * zoom}")
+                else:
+                    print(f"{png_name:40s} {w * zoom:5d} x {h * zoom}")
         if failures:
             sys.exit("wrong picture sizes:\n" + "\n".join(failures))
 

@@ -1,11 +1,33 @@
 #include "app/desktop/ScreenFit.h"
 
 #include "app/desktop/DesktopWindowHints.h"
+#include "app/desktop/InterfaceScale.h"
 #include "app/editor/EditorWindow.h"
+
+#include <cmath>
 
 namespace
 {
 juce::BorderSize<int> lastFrameSeen;
+
+// The framework's windows and the window system measure in the desktop's units multiplied by
+// the global scale factor; the displays' areas, and so the fitting, are in the desktop's own.
+float globalScale()
+{
+    return juce::Desktop::getInstance().getGlobalScaleFactor();
+}
+
+juce::Rectangle<int> onDesktop (juce::Rectangle<int> bounds)
+{
+    return (bounds.toFloat() / globalScale()).toNearestInt();
+}
+
+juce::BorderSize<int> onDesktop (juce::BorderSize<int> frame)
+{
+    // Rounded up: a frame taken a pixel too thin pushes the window that pixel off the screen.
+    const auto side = [] (int pixels) { return (int) std::ceil ((float) pixels / globalScale()); };
+    return { side (frame.getTop()), side (frame.getLeft()), side (frame.getBottom()), side (frame.getRight()) };
+}
 
 /** The frame of the window manager: the window's own once known, else the last one seen. */
 juce::BorderSize<int> frameOf (EditorWindow& window)
@@ -14,7 +36,7 @@ juce::BorderSize<int> frameOf (EditorWindow& window)
 
     if (auto* peer = window.getPeer())
         if (const auto frame = peer->getFrameSizeIfPresent(); frame && frame->getTopAndBottom() > 0)
-            lastSeen = *frame;
+            lastSeen = onDesktop (*frame);
 
     return lastSeen;
 }
@@ -54,11 +76,11 @@ void ScreenFit::keepOnScreen (EditorWindow& window)
         return;
 
     if (const auto placed = DesktopWindowHints::placedBy (window))
-        return keepOnScreen (window, *placed);
+        return keepOnScreen (window, { onDesktop (placed->bounds), onDesktop (placed->frame) });
 
     // Only a window off the work area moves: the window manager answers every move with the
     // place it gave, and that answer must not start another move.
-    const auto bounds = peer->getBounds();
+    const auto bounds = onDesktop (peer->getBounds());
     const auto* display = juce::Desktop::getInstance().getDisplays().getDisplayForRect (bounds);
 
     if (display == nullptr || ! display->userArea.contains (frameOf (window).addedTo (bounds)))
@@ -81,6 +103,7 @@ void ScreenFit::keepOnScreen (EditorWindow& window, const DesktopWindowHints::Pl
     // window moves by the distance it is off rather than to a place named in that idea.
     const auto shift = (placement.topLeft - placed.bounds.getPosition()).toFloat() / placement.scale;
     window.setTopLeftPosition (window.getPosition() + shift.roundToInt());
+    InterfaceScale::resizeNativeWindow (window);
 }
 
 void ScreenFit::place (EditorWindow& window, juce::Point<int> wanted)
@@ -100,4 +123,5 @@ void ScreenFit::place (EditorWindow& window, juce::Point<int> wanted)
     // window has unless it asks for another), so the request names the frame's corner.
     const auto frameCorner = placement.topLeft - juce::Point<int> (frame.getLeft(), frame.getTop());
     window.setTopLeftPosition ((frameCorner.toFloat() / placement.scale).roundToInt());
+    InterfaceScale::resizeNativeWindow (window);
 }

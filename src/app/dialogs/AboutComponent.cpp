@@ -15,14 +15,13 @@ std::unique_ptr<juce::Label> makeLabel (const juce::String& name, const juce::St
 }
 } // namespace
 
-AboutComponent::AboutComponent (const juce::Image& image)
-    : imageComponent (std::make_unique<juce::ImageComponent>()),
+AboutComponent::AboutComponent (const ScaledPicture& image)
+    : imageComponent (std::make_unique<PictureComponent>()),
       versionLabel (makeLabel ("Software Version Text", "Software Version: " + juce::String (QX_APP_VERSION))),
       noticeLabel (makeLabel ("Tessaro Copywrite Text", notice))
 {
-    imageComponent->setImage (image);
+    imageComponent->setPicture (image);
     setSize (image.getWidth(), image.getHeight());
-    imageComponent->setBounds (getLocalBounds());
     versionLabel->setBounds (0, getHeight() / 2, getWidth(), 15);
     noticeLabel->setBounds (0, getHeight() - 50, getWidth(), 50);
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <juce_gui_basics/juce_gui_basics.h>
+#include "widgets/PictureComponent.h"
 
 /** The about picture with the version and the maker's notice over it; a click anywhere closes
     the window that holds it. */
 class AboutComponent : public juce::Component
 {
 public:
-    explicit AboutComponent (const juce::Image& image);
+    explicit AboutComponent (const ScaledPicture& image);
     ~AboutComponent() override;
 
     void mouseUp (const juce::MouseEvent&) override;
@@ -16,7 +16,7 @@ public:
     static const juce::String notice;
 
 private:
-    std::unique_ptr<juce::ImageComponent> imageComponent;
+    std::unique_ptr<PictureComponent> imageComponent;
     std::unique_ptr<juce::Label> versionLabel;
     std::unique_ptr<juce::Label> noticeLabel;
 

@@ -2,7 +2,7 @@
 
 #include "app/dialogs/AboutComponent.h"
 
-AboutWindow::AboutWindow (const juce::Image& image, const juce::String& title, const Context& contextIn)
+AboutWindow::AboutWindow (const ScaledPicture& image, const juce::String& title, const Context& contextIn)
     : DesktopDialogWindow (title, contextIn)
 {
     setUsingNativeTitleBar (false);

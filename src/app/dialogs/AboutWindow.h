@@ -1,13 +1,14 @@
 #pragma once
 
 #include "app/desktop/DesktopDialogWindow.h"
+#include "widgets/ScaledPicture.h"
 
 /** The about picture in a window without a title bar; it deletes itself when clicked, and on
     Escape or Return. Its title names it in the desktop's window lists. */
 class AboutWindow : public DesktopDialogWindow
 {
 public:
-    AboutWindow (const juce::Image& image, const juce::String& title = {}, const Context& context = {});
+    AboutWindow (const ScaledPicture& image, const juce::String& title = {}, const Context& context = {});
     ~AboutWindow() override;
 
     /** No frame: the picture is the whole window. */

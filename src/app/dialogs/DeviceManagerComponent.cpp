@@ -48,12 +48,9 @@ void DeviceManagerComponent::resized()
 void DeviceManagerComponent::paint (juce::Graphics& g)
 {
     g.fillAll (juce::Colours::white);
-    g.drawImage (backgroundImage, juce::Rectangle<float> (0.0f, 0.0f, 360.0f, 425.0f),
-                 juce::RectanglePlacement::stretchToFit);
-    g.drawImage (listFrameImage, juce::Rectangle<float> (15.0f, 60.0f, 327.0f, 141.0f),
-                 juce::RectanglePlacement::stretchToFit);
-    g.drawImage (listFrameImage, juce::Rectangle<float> (15.0f, 228.0f, 327.0f, 141.0f),
-                 juce::RectanglePlacement::stretchToFit);
+    backgroundImage.draw (g, { 0.0f, 0.0f, 360.0f, 425.0f });
+    listFrameImage.draw (g, { 15.0f, 60.0f, 327.0f, 141.0f });
+    listFrameImage.draw (g, { 15.0f, 228.0f, 327.0f, 141.0f });
 
     g.setColour (juce::Colours::black);
     g.setFont (juce::Font (15.0f, juce::Font::plain));

@@ -2,6 +2,7 @@
 
 #include "app/dialogs/DeviceListModel.h"
 #include "widgets/CustomLook.h"
+#include "widgets/ScaledPicture.h"
 
 /** The device setup's content: the MIDI input and output port lists on their frames, and "OK",
     "Apply" and "Cancel". */
@@ -40,8 +41,8 @@ private:
     juce::TextButton okButton { "OK" };
     juce::TextButton applyButton { "Apply" };
     juce::TextButton cancelButton { "Cancel" };
-    juce::Image backgroundImage;
-    juce::Image listFrameImage;
+    ScaledPicture backgroundImage;
+    ScaledPicture listFrameImage;
     DeviceListModel inputListModel;
     DeviceListModel outputListModel;
     juce::ListBox inputList;
