@@ -1,10 +1,10 @@
+// The X headers come with the framework's window-system declarations only when asked for first.
+#define JUCE_GUI_BASICS_INCLUDE_XHEADERS 1
+#include <juce_gui_basics/juce_gui_basics.h>
+
 #include "app/desktop/InterfaceScale.h"
 
 #include <cstdlib>
-
-#if JUCE_LINUX
-#include <X11/Xlib.h>
-#endif
 
 namespace
 {
@@ -113,14 +113,19 @@ double InterfaceScale::displayScale()
 juce::String InterfaceScale::readXResources()
 {
 #if JUCE_LINUX
-    // The desktop's resources as they are now; JUCE's own connection holds those of its start.
-    if (auto* display = XOpenDisplay (nullptr))
-    {
-        const auto* text = XResourceManagerString (display);
-        const auto resources = text != nullptr ? juce::String (text) : juce::String();
-        XCloseDisplay (display);
-        return resources;
-    }
+    // From the root window, as the desktop holds them now: the connection's own copy is from when
+    // JUCE connected, and a second connection would cost a whole X handshake at every start.
+    auto* display = juce::XWindowSystem::getInstance()->getDisplay();
+
+    if (display == nullptr)
+        return {};
+
+    const auto root = juce::X11Symbols::getInstance()->xDefaultRootWindow (display);
+    const juce::XWindowSystemUtilities::GetXProperty property (display, root, XA_RESOURCE_MANAGER, 0, 1L << 20, false,
+                                                               XA_STRING);
+
+    if (property.success && property.data != nullptr && property.actualFormat == 8)
+        return juce::String::fromUTF8 (reinterpret_cast<const char*> (property.data), (int) property.numItems);
 #endif
     return {};
 }
