@@ -17,13 +17,14 @@ struct RowRange
     int valueOffset;
 };
 
-// Channels and curves are shown counting from 1.
 RowRange rangeOfRow (const juce::String& rowName)
 {
+    const auto offset = ControlMode::valueOffset (rowName);
+
     if (rowName == "MIDI Channel")
-        return { 1, 16, 1 };
+        return { offset, 15 + offset, offset };
     if (rowName == "Curve")
-        return { 1, 8, 1 };
+        return { offset, 7 + offset, offset };
     return { 0, 127, 0 };
 }
 } // namespace
