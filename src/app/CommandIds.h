@@ -21,6 +21,7 @@ enum : juce::CommandID
     deviceSetupCommand = 0x200310,
     minimizeCommand = 0x200410,
     bringAllToFrontCommand = 0x200420,
+    mappingWindowCommand = 0x200430,
     openUserGuideCommand = 0x200510
 };
 } // namespace CommandIds

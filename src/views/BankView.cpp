@@ -142,6 +142,15 @@ void BankView::buttonClicked (juce::Button* button)
     }
 }
 
+void BankView::showBankOf (int itemIndex)
+{
+    if (itemsPerBank <= 0 || ! juce::isPositiveAndBelow (itemIndex / itemsPerBank, numBanks))
+        return;
+
+    currentBank = itemIndex / itemsPerBank;
+    showCurrentBank();
+}
+
 void BankView::addSectionToggle (std::unique_ptr<juce::Component> toggle, juce::Point<int> position)
 {
     sectionToggle = std::move (toggle);

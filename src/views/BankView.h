@@ -32,6 +32,9 @@ public:
     void setItems (const juce::Array<juce::Component*>& newItems);
     void setItemsPerBank (int count);
 
+    /** Shows the bank holding the item at that index. */
+    void showBankOf (int itemIndex);
+
     int getCurrentBank() const { return currentBank; }
     int getNumBanks() const { return numBanks; }
     int getItemsPerBank() const { return itemsPerBank; }
