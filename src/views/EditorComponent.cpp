@@ -31,6 +31,7 @@ EditorComponent::EditorComponent (std::unique_ptr<ViewSelector> tabSelector,
 
     auto* tabs = selectors.add (tabSelector.release());
     auto* product = selectors.add (productSelector.release());
+    product->onControlClicked = [this] (int groupId, int index) { showControl (groupId, index); };
 
     const auto picture = ViewImages::keyboardBackground();
     background = std::make_unique<juce::ImageComponent> ("Background Image");

@@ -184,4 +184,16 @@ numberFrom 20
 pressUntil "$third" ctrl+s waitForWindow "$app - mapped" >/dev/null || fail "the mapped preset was not saved again"
 [ "$(knobCcs)" = "20 21 22 23 24 25 26 27 " ] || fail "knobs 1-8 numbered from 20: $(knobCcs)"
 
+# Pad 13, top left of the pads in the picture, shows the page holding it (pads 13-16): the first
+# column's "Note" box is pad 13's.
+clickAt "$third" 54 $((menuBar + 189))
+sleep 0.5
+import -window "$third" "$artifacts/editing-picture-pad-13.png"
+clickAt "$third" 190 $((bankTop + 83))
+xdotool type --delay 100 70
+xdotool key Return
+pressUntil "$third" ctrl+s waitForWindow "$app - mapped" >/dev/null || fail "the preset was not saved after the pad edit"
+pad13="$("$tool/qx61-tool" dump "$work/home/mapped.qx6" | tr -d ' \n' | grep -o '"pads":.*' | grep -o '"Note":[0-9]*' | sed -n 13p)"
+[ "$pad13" = '"Note":70' ] || fail "a click on pad 13 in the picture did not lead to its page: $pad13"
+
 echo "passed; screenshots in $artifacts/editing-*.png"
