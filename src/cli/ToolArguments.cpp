@@ -74,7 +74,9 @@ void addCommands (CLI::App& app, Values& values)
 
     auto* mapping = addCommand (app, "mapping", "print what every control of a preset file sends, as CSV");
     mapping->add_option ("FILE", values.operand, "a .qx6 preset file")->required();
-    mapping->add_option ("-o", values.output, "the .csv file to write instead")->type_name ("FILE")->check (notEmpty);
+    mapping->add_option ("-o", values.output, "the .csv or .pdf file to write instead")
+        ->type_name ("FILE")
+        ->check (notEmpty);
 
     auto* build = addCommand (app, "build", "write the preset that a JSON file describes");
     build->add_option ("FILE", values.operand, "a JSON file as dump prints it")->required();

@@ -6,6 +6,7 @@
 #include "engine/files/PresetFile.h"
 #include "engine/protocol/SysExMessages.h"
 #include "model/mapping/MappingTable.h"
+#include "print/MappingSheet.h"
 
 #include <cerrno>
 #include <ostream>
@@ -138,10 +139,15 @@ juce::Result ToolCommands::mapping (const juce::File& source, const juce::String
     if (const auto read = readModel (source, model); read.failed())
         return read;
 
-    const auto csv = MappingTable (model).toCsv();
+    const MappingTable table (model);
+    const auto csv = table.toCsv();
 
     if (outputPath.isEmpty())
         return print (csv.toStdString());
+
+    if (outputPath.endsWithIgnoreCase (".pdf"))
+        return MappingSheet::write (table, MappingSheet::presetNameOf (model), MappingSheet::paperOfLocale(),
+                                    fileFromArgument (outputPath));
 
     const auto bytes = csv.toStdString();
     return FileAccess::replaceAtomically (fileFromArgument (outputPath), bytes.data(), bytes.size());

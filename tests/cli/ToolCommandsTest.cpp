@@ -86,6 +86,17 @@ TEST_F (ToolCommandsTest, MappingPrintsOrWritesTheCsvOfAPresetFile)
     ASSERT_EQ (run ({ "mapping", source.getFullPathName(), "-o", path ("map.csv") }), ToolCommands::success);
     EXPECT_EQ (out.str(), "");
     EXPECT_EQ (folder.file ("map.csv").loadFileAsString(), printed);
+
+    // The printed sheet names every control, as its text read back by poppler shows.
+    ASSERT_EQ (run ({ "mapping", source.getFullPathName(), "-o", path ("map.pdf") }), ToolCommands::success)
+        << err.str();
+    juce::ChildProcess pdfToText;
+    ASSERT_TRUE (pdfToText.start (juce::StringArray { "pdftotext", "-layout", path ("map.pdf"), "-" }));
+    const auto text = pdfToText.readAllProcessOutput();
+    EXPECT_TRUE (text.contains ("0000000000000000")); // the default preset's name
+
+    for (const auto& line : juce::StringArray::fromLines (printed.trimEnd()))
+        EXPECT_TRUE (text.contains (line.upToFirstOccurrenceOf (",", false, false))) << line;
 }
 
 TEST_F (ToolCommandsTest, GetSendAndSyncGoThroughTheKeyboardAndAFailedGetLeavesNoFile)

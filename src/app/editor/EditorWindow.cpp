@@ -4,6 +4,7 @@
 #include "app/desktop/ScreenFit.h"
 #include "app/editor/UnsavedChangesGuard.h"
 #include "engine/files/FileAccess.h"
+#include "print/MappingSheet.h"
 #include "views/EditorComponent.h"
 
 using namespace CommandIds;
@@ -245,12 +246,16 @@ void EditorWindow::exportMapping()
     juce::Component::SafePointer<EditorWindow> window (this);
     const auto start = services.settings.getLastFolder().getChildFile (documentName + ".csv");
 
-    services.fileChooser.chooseFileToSave ("Export Mapping", start, "*.csv", [window] (const juce::File& chosen) {
+    services.fileChooser.chooseFileToSave ("Export Mapping", start, "*.csv;*.pdf", [window] (const juce::File& chosen) {
         if (window == nullptr || chosen == juce::File() || window->mappingWindow == nullptr)
             return;
 
-        const auto csv = window->mappingWindow->getTable().getTable().toCsv().toStdString();
-        const auto written = FileAccess::replaceAtomically (chosen, csv.data(), csv.size());
+        const auto& table = window->mappingWindow->getTable().getTable();
+        const auto csv = table.toCsv().toStdString();
+        const auto written = chosen.hasFileExtension ("pdf")
+                                 ? MappingSheet::write (table, MappingSheet::presetNameOf (window->engine->getModel()),
+                                                        MappingSheet::paperOfLocale(), chosen)
+                                 : FileAccess::replaceAtomically (chosen, csv.data(), csv.size());
 
         if (written.failed())
             window->showFileError (written.getErrorMessage());
