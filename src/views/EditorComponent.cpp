@@ -90,7 +90,10 @@ void EditorComponent::showControl (int groupId, int index)
     viewSelected (found->second);
 
     if (auto* bank = dynamic_cast<BankView*> (views[found->second]))
+    {
         bank->showBankOf (index);
+        bank->markItem (index);
+    }
 }
 
 void EditorComponent::viewSelected (int viewNumber)

@@ -267,4 +267,5 @@ TEST_F (EditorComponentTest, TheMappingTableAndTheViewsFollowEachOtherAndThePict
     editor.showControl (padGroup, 12);
     EXPECT_TRUE (editor.getView (EditorComponent::padView)->isVisible());
     EXPECT_EQ (dynamic_cast<BankView*> (editor.getView (EditorComponent::padView))->getCurrentBank(), 3);
+    EXPECT_EQ (dynamic_cast<BankView*> (editor.getView (EditorComponent::padView))->getMarkedItem(), 12);
 }
