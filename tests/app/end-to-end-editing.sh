@@ -196,4 +196,16 @@ pressUntil "$third" ctrl+s waitForWindow "$app - mapped" >/dev/null || fail "the
 pad13="$("$tool/qx61-tool" dump "$work/home/mapped.qx6" | tr -d ' \n' | grep -o '"pads":.*' | grep -o '"Note":[0-9]*' | sed -n 13p)"
 [ "$pad13" = '"Note":70' ] || fail "a click on pad 13 in the picture did not lead to its page: $pad13"
 
+# A right-click on a title copies the control's settings; pad 14 takes pad 13's note 70.
+xdotool windowraise "$third"                         # above the Mapping window, as a window manager would
+sleep 0.3
+xdotool mousemove --window "$third" 137 $((bankTop + 8)) sleep 0.2 click 3 sleep 0.5
+import -window root "$artifacts/editing-copy-settings-menu.png"
+clickAt "$third" 177 $((bankTop + 31))             # "Copy Settings"
+xdotool mousemove --window "$third" 437 $((bankTop + 8)) sleep 0.2 click 3 sleep 0.5
+clickAt "$third" 477 $((bankTop + 53))             # "Paste Settings"
+pressUntil "$third" ctrl+s waitForWindow "$app - mapped" >/dev/null || fail "the preset was not saved after the paste"
+pad14="$("$tool/qx61-tool" dump "$work/home/mapped.qx6" | tr -d ' \n' | grep -o '"pads":.*' | grep -o '"Note":[0-9]*' | sed -n 14p)"
+[ "$pad14" = '"Note":70' ] || fail "Paste Settings did not give pad 14 the note of pad 13: $pad14"
+
 echo "passed; screenshots in $artifacts/editing-*.png"

@@ -180,6 +180,13 @@ TEST (MappingTable, TypedCellsAndBatchesUseTheShownRangesAndAreRefusedWholeNamin
     EXPECT_EQ (pasted.edits.size(), 2u * 5u); // mode, channel, program, both banks
     EXPECT_EQ (preset.table.pasteSettings (copied, preset.rowsOf ({ "Pad 5", "Knob 1" })).refusal,
                "The copied settings do not fit Knob 1");
+
+    // Through the clipboard's text, as between windows and the section views.
+    const auto text = MappingTable::settingsToText (copied);
+    ASSERT_TRUE (MappingTable::settingsFromText (text).has_value());
+    EXPECT_EQ (MappingTable::settingsToText (*MappingTable::settingsFromText (text)), text);
+    for (const auto* other : { "", "Pad 1", "qx61-settings;8;Mode", "qx61-settings;x", "qx61-settings;8;Mode=-1" })
+        EXPECT_FALSE (MappingTable::settingsFromText (other).has_value()) << other;
 }
 
 TEST (MappingTable, EditsApplyAsOneUndoStepAndReachTheWidgetsOfEveryNameOfTheByte)

@@ -15,6 +15,7 @@ namespace
 {
 const juce::StringArray messageNames { "CC", "Note", "Program" };
 const juce::StringArray dinItems { "Off", "On" };
+const juce::String settingsTag ("qx61-settings");
 
 juce::String quotedForCsv (const juce::String& text)
 {
@@ -412,6 +413,48 @@ MappingTable::Settings MappingTable::copySettings (int row) const
             settings.values.emplace_back (cell.parameterName, storedValue (cell));
 
     return settings;
+}
+
+juce::String MappingTable::settingsToText (const Settings& settings)
+{
+    juce::StringArray fields { settingsTag, juce::String (settings.groupId) };
+
+    for (const auto& [name, value] : settings.values)
+        fields.add (name + "=" + juce::String (value));
+
+    return fields.joinIntoString (";");
+}
+
+std::optional<MappingTable::Settings> MappingTable::settingsFromText (const juce::String& text)
+{
+    const auto fields = juce::StringArray::fromTokens (text, ";", {});
+
+    if (fields.size() < 2 || fields[0] != settingsTag || ! fields[1].containsOnly ("0123456789"))
+        return std::nullopt;
+
+    Settings settings { fields[1].getIntValue(), {} };
+
+    for (int i = 2; i < fields.size(); ++i)
+    {
+        const auto value = fields[i].fromLastOccurrenceOf ("=", false, false);
+
+        if (! fields[i].contains ("=") || value.isEmpty() || ! value.containsOnly ("0123456789") || value.length() > 3)
+            return std::nullopt;
+
+        settings.values.emplace_back (fields[i].upToLastOccurrenceOf ("=", false, false),
+                                      static_cast<juce::uint8> (juce::jmin (255, value.getIntValue())));
+    }
+
+    return settings;
+}
+
+int MappingTable::rowOf (int groupId, int index) const
+{
+    for (int row = 0; row < getNumRows(); ++row)
+        if (getRow (row).groupId == groupId && getRow (row).index == index)
+            return row;
+
+    return -1;
 }
 
 MappingTable::Edits MappingTable::pasteSettings (const Settings& settings, const juce::Array<int>& selectedRows) const

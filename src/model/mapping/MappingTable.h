@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 /** The whole mapping of a preset, one row per control a musician plays (keybed or its two
@@ -91,6 +92,13 @@ public:
     Edits numberInSequence (const juce::Array<int>& selectedRows, int first) const;
 
     Settings copySettings (int row) const;
+
+    /** Settings as clipboard text, so they can be pasted in any window; nullopt for other text. */
+    static juce::String settingsToText (const Settings& settings);
+    static std::optional<Settings> settingsFromText (const juce::String& text);
+
+    /** The row showing that control (the first, for the keybed and the wheels); -1 for none. */
+    int rowOf (int groupId, int index) const;
     Edits pasteSettings (const Settings& settings, const juce::Array<int>& selectedRows) const;
 
     /** The table as CSV: the column names, then one line per row. */

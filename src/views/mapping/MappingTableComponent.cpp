@@ -300,13 +300,14 @@ void MappingTableComponent::copySettings()
 {
     const auto tableRow = tableRowAt (listBox.getLastRowSelected());
 
+    // The system's clipboard, so the settings reach other windows and the section views.
     if (tableRow >= 0)
-        copied = table.copySettings (tableRow);
+        juce::SystemClipboard::copyTextToClipboard (MappingTable::settingsToText (table.copySettings (tableRow)));
 }
 
 void MappingTableComponent::pasteSettings()
 {
-    if (copied.has_value())
+    if (const auto copied = MappingTable::settingsFromText (juce::SystemClipboard::getTextFromClipboard()))
         apply (table.pasteSettings (*copied, getSelectedRows()));
 }
 

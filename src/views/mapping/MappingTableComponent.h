@@ -100,7 +100,6 @@ private:
     int currentColumn = MappingTable::messageColumn;
     int editedRow = -1;
     int flashRow = -1, flashColumn = -1;
-    std::optional<MappingTable::Settings> copied;
     juce::String lastRefusal;
 
     juce::TableListBox listBox;
