@@ -12,6 +12,7 @@ run() { xvfb-run -a -s "-screen 0 1920x1200x24" "$@"; }
 
 run "$build/bench/qx_engine_bench" >"$out/engine.txt"
 run "$build/bench/qx_editor_bench" 200 >"$out/editor.txt"
+"$build/bench/qx_mapping_bench" >"$out/mapping.txt"
 editorApp="$build/src/QX61Editor_artefacts/RelWithDebInfo/qx61-editor"
 # The start-up and memory figures need the application with its simulated keyboard.
 if timeout 10 "$editorApp" --help 2>/dev/null </dev/null | grep -q -- --simulator; then
@@ -41,6 +42,9 @@ printf '%-42s | %-34s | %s\n' "Message thread unavailable, during a get" "$(tick
 printf '%-42s | %-34s | %s\n' "Message thread unavailable, during a send" "$(ticks '\2 ms')" "<= 50 ms"
 printf '%-42s | %-34s | %s\n' "Editor content built, preset applied" "$(figure 'editor build')" "-"
 printf '%-42s | %-34s | %s\n' "Preset applied to an open editor (median)" "$(figure 'preset apply')" "< 10 ms"
+mapping() { sed -nE "s/^mapping table refresh after $1: ([0-9.]+ ms).*/\1/p" "$out/mapping.txt"; }
+printf '%-42s | %-34s | %s\n' "Mapping table refreshed after one edit" "$(mapping 'one edit')" "< 10 ms"
+printf '%-42s | %-34s | %s\n' "Mapping table refreshed after a preset" "$(mapping 'a whole preset')" "< 30 ms"
 printf '%-42s | %-34s | %s\n' "Command line parsed, 64 KiB to 8 KiB" \
     "$(sed -nE 's/^command-line parse: 8 KiB ([0-9.]+) ms, 64 KiB ([0-9.]+) ms, ratio ([0-9.]+).*/\3 (\2 ms vs \1 ms)/p' "$out/editor.txt")" "about 8 (linear)"
 printf '%-42s | %-34s | %s\n' "Start-up, ratio to a bare JUCE window" \

@@ -14,6 +14,7 @@ packages=(
     nlohmann-json3-dev libcli11-dev
     file
     pandoc lintian appstream desktop-file-utils libglib2.0-bin man-db
+    libcairo2-dev poppler-utils
 )
 
 missing=()

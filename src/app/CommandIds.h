@@ -22,6 +22,7 @@ enum : juce::CommandID
     firstInterfaceSizeCommand = 0x200320, // one per choice of InterfaceScale, in its order
     minimizeCommand = 0x200410,
     bringAllToFrontCommand = 0x200420,
+    mappingWindowCommand = 0x200430,
     openUserGuideCommand = 0x200510
 };
 } // namespace CommandIds

@@ -29,6 +29,7 @@ const Entry entries[] = {
     { deviceSetupCommand, "Device Setup", 0 },
     { minimizeCommand, "Minimize", 'M' },
     { bringAllToFrontCommand, "Bring All to Front", 0 },
+    { mappingWindowCommand, "Mapping", 'M', juce::ModifierKeys::shiftModifier },
     { openUserGuideCommand, "Open User Guide", 'H' },
 };
 } // namespace
@@ -77,6 +78,6 @@ juce::Array<juce::CommandID> CommandTable::applicationCommands()
 
 juce::Array<juce::CommandID> CommandTable::editorWindowCommands()
 {
-    return { saveCommand,        saveAsCommand,          getPresetCommand,      sendPresetCommand,
-             closeWindowCommand, setInternalSyncCommand, setExternalSyncCommand };
+    return { saveCommand,        saveAsCommand,          getPresetCommand,       sendPresetCommand,
+             closeWindowCommand, setInternalSyncCommand, setExternalSyncCommand, mappingWindowCommand };
 }

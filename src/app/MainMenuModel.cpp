@@ -107,6 +107,7 @@ juce::PopupMenu MainMenuModel::windowMenu()
     juce::PopupMenu menu;
     menu.addCommandItem (commandManager, minimizeCommand);
     menu.addCommandItem (commandManager, bringAllToFrontCommand);
+    menu.addCommandItem (commandManager, mappingWindowCommand);
     menu.addSeparator();
 
     if (lists == nullptr)

@@ -13,7 +13,7 @@ using Command = ToolArguments::Command;
 const std::map<std::string, Command> subcommands {
     { "dump", Command::dump },     { "build", Command::build },     { "ports", Command::ports },
     { "get", Command::get },       { "send", Command::send },       { "sync", Command::sync },
-    { "backup", Command::backup }, { "restore", Command::restore },
+    { "backup", Command::backup }, { "restore", Command::restore }, { "mapping", Command::mapping },
 };
 
 constexpr const char* exitStatuses = "Exit status: 0 on success; 1 when the work failed, with the reason on "
@@ -71,6 +71,12 @@ void addCommands (CLI::App& app, Values& values)
     addCommand (app, "dump", "print the preset of a file as JSON")
         ->add_option ("FILE", values.operand, "a .qx6 preset file")
         ->required();
+
+    auto* mapping = addCommand (app, "mapping", "print what every control of a preset file sends, as CSV");
+    mapping->add_option ("FILE", values.operand, "a .qx6 preset file")->required();
+    mapping->add_option ("-o", values.output, "the .csv or .pdf file to write instead")
+        ->type_name ("FILE")
+        ->check (notEmpty);
 
     auto* build = addCommand (app, "build", "write the preset that a JSON file describes");
     build->add_option ("FILE", values.operand, "a JSON file as dump prints it")->required();
@@ -188,6 +194,7 @@ bool ToolArguments::usesMidi() const
         case Command::help:
         case Command::version:
         case Command::dump:
+        case Command::mapping:
         case Command::build: return false;
         case Command::ports:
         case Command::get:

@@ -12,6 +12,7 @@ struct ToolArguments
         help,
         version,
         dump,
+        mapping,
         build,
         ports,
         get,

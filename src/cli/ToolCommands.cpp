@@ -5,6 +5,8 @@
 #include "engine/files/FileAccess.h"
 #include "engine/files/PresetFile.h"
 #include "engine/protocol/SysExMessages.h"
+#include "model/mapping/MappingTable.h"
+#include "print/MappingSheet.h"
 
 #include <cerrno>
 #include <ostream>
@@ -59,6 +61,7 @@ juce::Result ToolCommands::carryOut (const ToolArguments& arguments)
         case Command::help: return print (arguments.helpText.toStdString());
         case Command::version: return print (std::string ("qx61-tool ") + QX_APP_VERSION + "\n");
         case Command::dump: return dump (fileFromArgument (arguments.operands[0]));
+        case Command::mapping: return mapping (fileFromArgument (arguments.operands[0]), arguments.outputPath);
         case Command::build:
             return build (fileFromArgument (arguments.operands[0]), fileFromArgument (arguments.outputPath));
         case Command::ports: return listPorts();
@@ -107,7 +110,7 @@ juce::File ToolCommands::slotFile (const juce::File& directory, int slotNumber)
     return directory.getChildFile ("slot-" + juce::String (slotNumber).paddedLeft ('0', 2) + ".qx6");
 }
 
-juce::Result ToolCommands::dump (const juce::File& source)
+juce::Result ToolCommands::readModel (const juce::File& source, PresetModel& model) const
 {
     const auto layout = constants.getLayout();
     PresetFile::Bytes message;
@@ -115,9 +118,39 @@ juce::Result ToolCommands::dump (const juce::File& source)
     if (const auto read = PresetFile (source).read (layout.messageLength(), message); read.failed())
         return read;
 
-    PresetModel model (layout, constants.getHighestSplitPoint(), constants.maxKeybedOctave);
     model.applyData ({ message.getRawDataPointer() + PresetLayout::messageDataStart, layout.dataLength() });
+    return juce::Result::ok();
+}
+
+juce::Result ToolCommands::dump (const juce::File& source)
+{
+    PresetModel model (constants.getLayout(), constants.getHighestSplitPoint(), constants.maxKeybedOctave);
+
+    if (const auto read = readModel (source, model); read.failed())
+        return read;
+
     return print (PresetJson::write (model));
+}
+
+juce::Result ToolCommands::mapping (const juce::File& source, const juce::String& outputPath)
+{
+    PresetModel model (constants.getLayout(), constants.getHighestSplitPoint(), constants.maxKeybedOctave);
+
+    if (const auto read = readModel (source, model); read.failed())
+        return read;
+
+    const MappingTable table (model);
+    const auto csv = table.toCsv();
+
+    if (outputPath.isEmpty())
+        return print (csv.toStdString());
+
+    if (outputPath.endsWithIgnoreCase (".pdf"))
+        return MappingSheet::write (table, MappingSheet::presetNameOf (model), MappingSheet::paperOfLocale(),
+                                    fileFromArgument (outputPath));
+
+    const auto bytes = csv.toStdString();
+    return FileAccess::replaceAtomically (fileFromArgument (outputPath), bytes.data(), bytes.size());
 }
 
 juce::Result ToolCommands::build (const juce::File& source, const juce::File& target)

@@ -39,6 +39,8 @@ private:
     juce::Result print (const std::string& text);
 
     juce::Result dump (const juce::File& source);
+    juce::Result mapping (const juce::File& source, const juce::String& outputPath);
+    juce::Result readModel (const juce::File& source, PresetModel& model) const;
     juce::Result build (const juce::File& source, const juce::File& target);
     juce::Result listPorts();
     juce::Result selectPorts (const ToolArguments& arguments);

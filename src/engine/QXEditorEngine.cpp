@@ -81,6 +81,39 @@ void QXEditorEngine::writeParameter (Control& control, const juce::String& param
 
     history.record ({ previous, std::nullopt });
     reportEditedState();
+    reportPresetChanged();
+}
+
+void QXEditorEngine::applyEdits (const std::vector<ParameterEdit>& edits)
+{
+    const auto before = model.collectData();
+
+    for (const auto& edit : edits)
+    {
+        auto* control = model.getControl (edit.groupId, edit.index);
+
+        if (control == nullptr)
+            continue;
+
+        control->setParameter (edit.parameterName, edit.value, false);
+        const auto byteIndex = control->getParameterIndex (edit.parameterName);
+
+        for (const auto& name : control->getParameterNames())
+            if (control->getParameterIndex (name) == byteIndex)
+                control->setParameter (name, control->getParameter (name), true);
+    }
+
+    if (! hasPreset || model.collectData() == before)
+        return;
+
+    history.record ({ before, std::nullopt });
+    reportEditedState();
+    reportPresetChanged();
+}
+
+void QXEditorEngine::reportPresetChanged()
+{
+    listeners.call ([] (Listener& listener) { listener.presetChanged(); });
 }
 
 void QXEditorEngine::setParameter (int groupId, const juce::String& parameterName, juce::uint8 value, bool notify)
@@ -151,6 +184,7 @@ void QXEditorEngine::applyWholePreset (const Bytes& presetData)
     }
 
     reportEditedState();
+    reportPresetChanged();
 }
 
 bool QXEditorEngine::undo()
@@ -183,6 +217,7 @@ void QXEditorEngine::restore (const EditHistory::Step& step)
         presetFile = *step.file;
 
     reportEditedState();
+    reportPresetChanged();
 }
 
 QXEditorEngine::Bytes QXEditorEngine::buildPresetMessage (juce::uint8 slot) const

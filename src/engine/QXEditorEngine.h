@@ -5,6 +5,7 @@
 #include "engine/transfer/TransferStatus.h"
 #include "engine/transfer/TransferTracker.h"
 #include "model/ModelConstants.h"
+#include "model/ParameterEdit.h"
 #include "model/PresetModel.h"
 
 #include <juce_events/juce_events.h>
@@ -57,6 +58,9 @@ public:
         /** hasUnsavedEdits() turned to the value given: by an edit, undo, redo, a whole preset
             applied, or a load, save, get or send that set the clean point. */
         virtual void editedChanged (bool /*edited*/) {}
+
+        /** A byte of the preset changed: an edit, a batch, undo, redo or a whole preset. */
+        virtual void presetChanged() {}
     };
 
     QXEditorEngine (const juce::uint8& modelId, KeyboardLink& keyboard, const juce::String& filePattern,
@@ -78,6 +82,10 @@ public:
     void setParameter (int groupId, const juce::String& parameterName, juce::uint8 value, bool notify);
     void setTransportParameter (int groupId, int index, const juce::String& parameterName, juce::uint8 value,
                                 bool notify);
+    /** Writes the edits as one undo step; every name sharing an edited byte is reported, so
+        every bound widget shows it. A value out of its parameter's range is dropped. */
+    void applyEdits (const std::vector<ParameterEdit>& edits);
+
     juce::uint8 getMinimum (int groupId, const juce::String& parameterName) const;
     juce::uint8 getMaximum (int groupId, const juce::String& parameterName) const;
 
@@ -195,6 +203,7 @@ private:
 
     /** Tells the listeners when hasUnsavedEdits() no longer gives what they last heard. */
     void reportEditedState();
+    void reportPresetChanged();
 
     KeyboardLink& keyboard;
     MidiManager& midiManager;

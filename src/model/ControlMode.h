@@ -9,4 +9,10 @@ struct ControlMode
 {
     juce::String name;
     juce::StringArray rows;
+
+    /** Added to a row's byte to show it: channels and curves count from 1. */
+    static int valueOffset (const juce::String& rowName)
+    {
+        return rowName == "MIDI Channel" || rowName == "Curve" ? 1 : 0;
+    }
 };

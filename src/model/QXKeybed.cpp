@@ -37,3 +37,9 @@ int QXKeybed::getParameterIndex (const juce::String& parameterName) const
 {
     return findByteIndex (parameterName);
 }
+
+const juce::StringArray& QXKeybed::splitItems()
+{
+    static const juce::StringArray items { "On", "Off" };
+    return items;
+}

@@ -11,6 +11,11 @@ public:
     juce::uint8 getMaximum (const juce::String& parameterName) const override;
     int getParameterIndex (const juce::String& parameterName) const override;
 
+    /** The "Split Mode" choices, by byte value: 0 splits the keybed. */
+    static const juce::StringArray& splitItems();
+
+    bool isSplit() const { return getParameter ("Split Mode") == 0; }
+
 private:
     juce::uint8 splitPointMaximum;
     juce::uint8 octaveMaximum;

@@ -25,3 +25,15 @@ int QXRollMode::getParameterIndex (const juce::String& parameterName) const
 {
     return findByteIndex (parameterName);
 }
+
+const juce::StringArray& QXRollMode::functionItems()
+{
+    static const juce::StringArray items { "Toggle", "Momentary" };
+    return items;
+}
+
+const juce::StringArray& QXRollMode::timeDivisions()
+{
+    static const juce::StringArray divisions { "1/4", "1/4T", "1/8", "1/8T", "1/16", "1/16T", "1/32", "1/32T" };
+    return divisions;
+}

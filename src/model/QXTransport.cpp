@@ -23,3 +23,9 @@ const juce::StringArray& QXTransport::buttonNames()
     static const juce::StringArray names { "Rewind", "Fast Forward", "Stop", "Play", "Loop", "Record" };
     return names;
 }
+
+const juce::StringArray& QXTransport::functionItems()
+{
+    static const juce::StringArray items { "Momentary", "Toggle" };
+    return items;
+}

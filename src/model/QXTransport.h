@@ -13,4 +13,7 @@ public:
 
     /** "Rewind", "Fast Forward", "Stop", "Play", "Loop", "Record": the order of the group. */
     static const juce::StringArray& buttonNames();
+
+    /** The "Function" choices, by byte value. */
+    static const juce::StringArray& functionItems();
 };

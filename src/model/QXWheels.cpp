@@ -18,3 +18,17 @@ int QXWheels::getParameterIndex (const juce::String& parameterName) const
 {
     return findByteIndex (parameterName);
 }
+
+const juce::StringArray& QXWheels::channelItems()
+{
+    static const juce::StringArray items = [] {
+        juce::StringArray channels;
+
+        for (int channel = 1; channel <= 16; ++channel)
+            channels.add (juce::String (channel));
+
+        channels.add ("Omni");
+        return channels;
+    }();
+    return items;
+}

@@ -10,4 +10,7 @@ public:
 
     juce::uint8 getMaximum (const juce::String& parameterName) const override;
     int getParameterIndex (const juce::String& parameterName) const override;
+
+    /** The channel choices: "1" to "16" for bytes 0 to 15, then "Omni" for 16. */
+    static const juce::StringArray& channelItems();
 };

@@ -142,6 +142,43 @@ void BankView::buttonClicked (juce::Button* button)
     }
 }
 
+void BankView::showBankOf (int itemIndex)
+{
+    if (itemsPerBank <= 0 || ! juce::isPositiveAndBelow (itemIndex / itemsPerBank, numBanks))
+        return;
+
+    currentBank = itemIndex / itemsPerBank;
+    showCurrentBank();
+}
+
+void BankView::markItem (int itemIndex)
+{
+    markedItem = itemIndex;
+    repaint();
+
+    juce::Component::SafePointer<BankView> self (this);
+    juce::Timer::callAfterDelay (markShownMs, [self, itemIndex] {
+        if (self != nullptr && self->markedItem == itemIndex)
+        {
+            self->markedItem = -1;
+            self->repaint();
+        }
+    });
+}
+
+void BankView::paintOverChildren (juce::Graphics& g)
+{
+    auto* item = items[markedItem];
+
+    if (item == nullptr || ! item->isVisible() || item->getParentComponent() == nullptr
+        || ! item->getParentComponent()->isVisible())
+        return;
+
+    // White: the views stand on the accent colour.
+    g.setColour (juce::Colours::white);
+    g.drawRoundedRectangle (getLocalArea (item, item->getLocalBounds()).reduced (2).toFloat(), 6.0f, 2.0f);
+}
+
 void BankView::addSectionToggle (std::unique_ptr<juce::Component> toggle, juce::Point<int> position)
 {
     sectionToggle = std::move (toggle);

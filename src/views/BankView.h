@@ -32,6 +32,16 @@ public:
     void setItems (const juce::Array<juce::Component*>& newItems);
     void setItemsPerBank (int count);
 
+    /** Shows the bank holding the item at that index. */
+    void showBankOf (int itemIndex);
+
+    /** Frames the item for a moment, so the eye finds the control asked for on its page. */
+    void markItem (int itemIndex);
+    int getMarkedItem() const { return markedItem; }
+    static constexpr int markShownMs = 1200;
+
+    void paintOverChildren (juce::Graphics& g) override;
+
     int getCurrentBank() const { return currentBank; }
     int getNumBanks() const { return numBanks; }
     int getItemsPerBank() const { return itemsPerBank; }
@@ -52,6 +62,7 @@ private:
     void buildBanks();
 
     int currentBank = 0;
+    int markedItem = -1;
     int numBanks = 0;
     int itemsPerBank = 0;
     std::unique_ptr<PictureButton> leftBankArrow;

@@ -1,5 +1,6 @@
 #include "views/EditorComponent.h"
 
+#include "model/ControlGroup.h"
 #include "views/KeybedControlView.h"
 #include "views/KnobBank.h"
 #include "views/MainSectionView.h"
@@ -11,6 +12,8 @@
 #include "views/ViewImages.h"
 #include "views/WheelBank.h"
 #include "widgets/NumberBox.h"
+
+#include <map>
 
 namespace
 {
@@ -31,6 +34,7 @@ EditorComponent::EditorComponent (std::unique_ptr<ViewSelector> tabSelector,
 
     auto* tabs = selectors.add (tabSelector.release());
     auto* product = selectors.add (productSelector.release());
+    product->onControlClicked = [this] (int groupId, int index) { showControl (groupId, index); };
 
     const auto picture = ViewImages::keyboardBackground();
     background = std::make_unique<PictureComponent> ("Background Image");
@@ -53,6 +57,29 @@ EditorComponent::EditorComponent (std::unique_ptr<ViewSelector> tabSelector,
 EditorComponent::~EditorComponent()
 {
     setLookAndFeel (nullptr);
+}
+
+void EditorComponent::showControl (int groupId, int index)
+{
+    using namespace ControlGroup;
+    static const std::map<int, int> viewOfGroup {
+        { keybedGroup, keybedView },     { transportGroup, transportView },
+        { rollModeGroup, rollModeView }, { wheelsGroup, wheelView },
+        { sustainGroup, sustainView },   { switchGroup, switchView },
+        { knobGroup, knobView },         { padGroup, padView },
+    };
+    const auto found = viewOfGroup.find (groupId);
+
+    if (found == viewOfGroup.end())
+        return;
+
+    viewSelected (found->second);
+
+    if (auto* bank = dynamic_cast<BankView*> (views[found->second]))
+    {
+        bank->showBankOf (index);
+        bank->markItem (index);
+    }
 }
 
 void EditorComponent::viewSelected (int viewNumber)

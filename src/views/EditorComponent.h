@@ -34,6 +34,9 @@ public:
     /** Shows that view in front and the others not at all, and presses its selector buttons. */
     void viewSelected (int viewNumber) override;
 
+    /** Shows the section of the control at that index of the group, at the page holding it. */
+    void showControl (int groupId, int index);
+
     /** The editor window's hook into the main view's four buttons. */
     void addMainSectionButtonListener (juce::Button::Listener* listener);
 

@@ -1,5 +1,6 @@
 #include "views/GenericControlView.h"
 
+#include "model/mapping/MappingTable.h"
 #include "views/ViewLayout.h"
 #include "widgets/DoubleParameterControllerComboBox.h"
 #include "widgets/DoubleParamterControllerNumberBox.h"
@@ -17,13 +18,14 @@ struct RowRange
     int valueOffset;
 };
 
-// Channels and curves are shown counting from 1.
 RowRange rangeOfRow (const juce::String& rowName)
 {
+    const auto offset = ControlMode::valueOffset (rowName);
+
     if (rowName == "MIDI Channel")
-        return { 1, 16, 1 };
+        return { offset, 15 + offset, offset };
     if (rowName == "Curve")
-        return { 1, 8, 1 };
+        return { offset, 7 + offset, offset };
     return { 0, 127, 0 };
 }
 } // namespace
@@ -35,6 +37,7 @@ GenericControlView::GenericControlView (const juce::String& title, QXEditorEngin
     setSize (300, 200);
 
     titleLabel = ViewLayout::createTitle (title, 70, rowHeight, 18.0f);
+    titleLabel->addMouseListener (this, false);
     addAndMakeVisible (titleLabel.get());
 }
 
@@ -91,8 +94,42 @@ void GenericControlView::comboBoxChanged (juce::ComboBox* comboBox)
     showControlGroup (comboBox->getSelectedId() - 1);
 }
 
-void GenericControlView::buildModes (int groupId, const std::vector<ControlMode>& modes)
+void GenericControlView::mouseDown (const juce::MouseEvent& event)
 {
+    if (event.eventComponent != titleLabel.get() || ! event.mods.isPopupMenu() || groupId < 0)
+        return;
+
+    const auto copied = MappingTable::settingsFromText (juce::SystemClipboard::getTextFromClipboard());
+    juce::PopupMenu menu;
+    menu.addItem ("Copy Settings", [this] { copyOrPasteSettings (false); });
+    menu.addItem ("Paste Settings", copied.has_value() && copied->groupId == groupId, false,
+                  [this] { copyOrPasteSettings (true); });
+    menu.showMenuAsync (juce::PopupMenu::Options().withTargetComponent (titleLabel.get()));
+}
+
+void GenericControlView::copyOrPasteSettings (bool paste)
+{
+    const MappingTable table (engine->getModel());
+    const auto row = table.rowOf (groupId, controlIndex);
+
+    if (! paste)
+        return juce::SystemClipboard::copyTextToClipboard (MappingTable::settingsToText (table.copySettings (row)));
+
+    if (const auto copied = MappingTable::settingsFromText (juce::SystemClipboard::getTextFromClipboard()))
+    {
+        const auto edits = table.pasteSettings (*copied, { row });
+
+        if (edits.refusal.isNotEmpty())
+            juce::AlertWindow::showMessageBoxAsync (juce::MessageBoxIconType::WarningIcon, "Nothing Changed",
+                                                    edits.refusal, "OK", this);
+        else
+            engine->applyEdits (edits.edits);
+    }
+}
+
+void GenericControlView::buildModes (int groupIdIn, const std::vector<ControlMode>& modes)
+{
+    groupId = groupIdIn;
     const auto index = static_cast<juce::uint8> (controlIndex);
     ownedModeComboBox = std::make_unique<DoubleParameterControllerComboBox> (engine, "Mode", index, groupId,
                                                                              juce::StringArray(), nullptr);

@@ -53,7 +53,13 @@ protected:
         box, then per mode one number box per row, bound to this view's control of that group. */
     void buildModes (int groupId, const std::vector<ControlMode>& modes);
 
+    /** A right-click on the title offers "Copy Settings" and "Paste Settings". */
+    void mouseDown (const juce::MouseEvent& event) override;
+
 private:
+    void copyOrPasteSettings (bool paste);
+    int groupId = -1;
+
     std::unique_ptr<juce::Label> titleLabel;
     DoubleParameterControllerComboBox* modeComboBox = nullptr;
     juce::OwnedArray<GenericControlViewControlGroup> controlGroups;

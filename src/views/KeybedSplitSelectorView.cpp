@@ -1,6 +1,7 @@
 #include "views/KeybedSplitSelectorView.h"
 
 #include "model/ControlGroup.h"
+#include "model/QXKeybed.h"
 #include "views/KeybedControlView.h"
 #include "views/ViewLayout.h"
 #include "widgets/SingleParameterControllerComboBox.h"
@@ -18,7 +19,7 @@ KeybedSplitSelectorView::KeybedSplitSelectorView (QXEditorEngine::Ptr engineIn, 
     addAndMakeVisible (titleLabel.get());
 
     splitModeComboBox = std::make_unique<SingleParameterControllerComboBox> (engine, "Split Mode", keybedGroup,
-                                                                             juce::StringArray { "On", "Off" }, this);
+                                                                             QXKeybed::splitItems(), this);
 
     // The keys are shown counting from 1; the range follows the model's keyboard.
     const auto lowest = static_cast<juce::uint8> (engine->getMinimum (keybedGroup, "Split Point") + 1);

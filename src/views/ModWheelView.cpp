@@ -1,6 +1,7 @@
 #include "views/ModWheelView.h"
 
 #include "model/ControlGroup.h"
+#include "model/QXWheels.h"
 #include "views/PitchWheelView.h"
 #include "views/ViewLayout.h"
 #include "widgets/ControlToMidiControllerButton.h"
@@ -29,7 +30,7 @@ ModWheelView::ModWheelView (QXEditorEngine::Ptr engineIn) : engine (std::move (e
     addAndMakeVisible (titleLabel.get());
 
     channelComboBox = std::make_unique<SingleParameterControllerComboBox> (engine, "MIDI Channel", wheelsGroup,
-                                                                           PitchWheelView::channelItems(), nullptr);
+                                                                           QXWheels::channelItems(), nullptr);
     channelComboBox->parameterName = "Mod Wheel MIDI Channel";
     ccBox = makeBox (engine, "CC");
     minBox = makeBox (engine, "Min");

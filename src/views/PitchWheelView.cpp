@@ -1,6 +1,7 @@
 #include "views/PitchWheelView.h"
 
 #include "model/ControlGroup.h"
+#include "model/QXWheels.h"
 #include "views/ViewLayout.h"
 #include "widgets/ControlToMidiControllerButton.h"
 #include "widgets/SingleParameterControllerComboBox.h"
@@ -13,7 +14,7 @@ PitchWheelView::PitchWheelView (QXEditorEngine::Ptr engineIn) : engine (std::mov
     addAndMakeVisible (titleLabel.get());
 
     channelComboBox = std::make_unique<SingleParameterControllerComboBox> (
-        engine, "MIDI Channel", ControlGroup::wheelsGroup, channelItems(), nullptr);
+        engine, "MIDI Channel", ControlGroup::wheelsGroup, QXWheels::channelItems(), nullptr);
     channelComboBox->parameterName = "Pitch Wheel MIDI Channel";
     const auto bottom = ViewLayout::stackRows (*this, { channelComboBox.get() }, titleLabel->getBottom() + 10, 18);
 
@@ -23,17 +24,3 @@ PitchWheelView::PitchWheelView (QXEditorEngine::Ptr engineIn) : engine (std::mov
 }
 
 PitchWheelView::~PitchWheelView() = default;
-
-const juce::StringArray& PitchWheelView::channelItems()
-{
-    static const juce::StringArray items = [] {
-        juce::StringArray channels;
-
-        for (int channel = 1; channel <= 16; ++channel)
-            channels.add (juce::String (channel));
-
-        channels.add ("Omni");
-        return channels;
-    }();
-    return items;
-}

@@ -15,7 +15,6 @@ public:
     ~PitchWheelView() override;
 
     /** "1" to "16", then "Omni": the items of both wheels' channel boxes. */
-    static const juce::StringArray& channelItems();
 
 private:
     QXEditorEngine::Ptr engine;

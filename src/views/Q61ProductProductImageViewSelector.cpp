@@ -1,5 +1,6 @@
 #include "views/Q61ProductProductImageViewSelector.h"
 
+#include "model/ControlGroup.h"
 #include "views/ViewImages.h"
 
 namespace
@@ -55,4 +56,45 @@ Q61ProductProductImageViewSelector::Q61ProductProductImageViewSelector()
     rollMode->toFront (false);
 
     setSize (picture.getWidth(), picture.getHeight());
+}
+
+void Q61ProductProductImageViewSelector::buttonClicked (juce::Button* button)
+{
+    ViewSelector::buttonClicked (button);
+    const auto [groupId, index] = controlAt (button->getName(), button->getMouseXYRelative(), button->getLocalBounds());
+
+    if (groupId >= 0 && onControlClicked)
+        onControlClicked (groupId, index);
+}
+
+std::pair<int, int> Q61ProductProductImageViewSelector::controlAt (const juce::String& buttonName,
+                                                                   juce::Point<int> point,
+                                                                   juce::Rectangle<int> buttonBounds)
+{
+    struct Grid
+    {
+        const char* buttonName;
+        int groupId, columns, rows;
+        bool numberedFromBottom; // the pads count from the bottom row, as the keyboard prints them
+    };
+    static const Grid grids[] = {
+        { "Knob Selector Button", ControlGroup::knobGroup, 16, 1, false },
+        { "Switches Selector Button", ControlGroup::switchGroup, 16, 3, false },
+        { "Drum Pad Selector Button", ControlGroup::padGroup, 4, 4, true },
+    };
+
+    if (! buttonBounds.contains (point))
+        return { -1, 0 };
+
+    for (const auto& grid : grids)
+    {
+        if (buttonName != grid.buttonName)
+            continue;
+
+        const auto column = point.x * grid.columns / buttonBounds.getWidth();
+        const auto row = point.y * grid.rows / buttonBounds.getHeight();
+        return { grid.groupId, (grid.numberedFromBottom ? grid.rows - 1 - row : row) * grid.columns + column };
+    }
+
+    return { -1, 0 };
 }

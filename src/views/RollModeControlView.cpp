@@ -1,6 +1,7 @@
 #include "views/RollModeControlView.h"
 
 #include "model/ControlGroup.h"
+#include "model/QXRollMode.h"
 #include "views/ViewLayout.h"
 #include "widgets/SingleParameterControllerComboBox.h"
 #include "widgets/SingleParameterControllerNumberBox.h"
@@ -14,10 +15,10 @@ RollModeControlView::RollModeControlView (QXEditorEngine::Ptr engineIn) : engine
     titleLabel = ViewLayout::createTitle ("Roll Mode", 60, 20, 18.0f);
     addAndMakeVisible (titleLabel.get());
 
-    functionComboBox = std::make_unique<SingleParameterControllerComboBox> (
-        engine, "Function", rollModeGroup, juce::StringArray { "Toggle", "Momentary" }, nullptr);
+    functionComboBox = std::make_unique<SingleParameterControllerComboBox> (engine, "Function", rollModeGroup,
+                                                                            QXRollMode::functionItems(), nullptr);
     timeDivComboBox = std::make_unique<SingleParameterControllerComboBox> (engine, "Time Div", rollModeGroup,
-                                                                           timeDivisions(), nullptr);
+                                                                           QXRollMode::timeDivisions(), nullptr);
 
     // The control keeps swing bytes 0-24, so the box stops at 74 rather than offer a refused 75.
     auto* gate = numberBoxes.add (new SingleParameterControllerNumberBox (engine, "Gate", rollModeGroup, 1, 99, 1));
@@ -28,9 +29,3 @@ RollModeControlView::RollModeControlView (QXEditorEngine::Ptr engineIn) : engine
 }
 
 RollModeControlView::~RollModeControlView() = default;
-
-const juce::StringArray& RollModeControlView::timeDivisions()
-{
-    static const juce::StringArray divisions { "1/4", "1/4T", "1/8", "1/8T", "1/16", "1/16T", "1/32", "1/32T" };
-    return divisions;
-}

@@ -14,8 +14,6 @@ public:
     explicit RollModeControlView (QXEditorEngine::Ptr engine);
     ~RollModeControlView() override;
 
-    static const juce::StringArray& timeDivisions();
-
 private:
     QXEditorEngine::Ptr engine;
     std::unique_ptr<juce::Label> titleLabel;

@@ -33,14 +33,32 @@ TransferStatusStrip::TransferStatusStrip (QXEditorEngine::Ptr engineIn) : engine
 
     for (auto* label : { &attemptLabel, &messageLabel })
         label->setColour (juce::Label::textColourId, juce::Colours::white);
+    conflictLabel.setColour (juce::Label::textColourId, WidgetColours::refusal);
+    conflictLabel.setJustificationType (juce::Justification::centredRight);
 
     cancelButton.setName ("Cancel");
     cancelButton.addListener (this);
 
-    for (auto* child : std::initializer_list<juce::Component*> { &bar, &attemptLabel, &messageLabel, &cancelButton })
+    for (auto* child :
+         std::initializer_list<juce::Component*> { &bar, &attemptLabel, &messageLabel, &cancelButton, &conflictLabel })
         addChildComponent (child);
 
     engine->addListener (this);
+    presetChanged();
+}
+
+void TransferStatusStrip::presetChanged()
+{
+    mapping.refresh();
+    const auto count = mapping.getNumConflicts();
+    conflictLabel.setText (MappingTable::describeConflicts (count), juce::dontSendNotification);
+    conflictLabel.setVisible (count > 0);
+    showWhenNeeded (bar.isVisible() || messageLabel.isVisible());
+}
+
+void TransferStatusStrip::showWhenNeeded (bool transferShown)
+{
+    setVisible (transferShown || conflictLabel.isVisible());
 }
 
 TransferStatusStrip::~TransferStatusStrip()
@@ -116,7 +134,7 @@ void TransferStatusStrip::showMessage (const juce::String& text)
 
     messageLabel.setText (text, juce::dontSendNotification);
     messageLabel.setVisible (text.isNotEmpty());
-    setVisible (text.isNotEmpty());
+    showWhenNeeded (text.isNotEmpty());
 
     if (text.isNotEmpty())
         startTimer (messageShownMs);
@@ -135,7 +153,8 @@ void TransferStatusStrip::buttonClicked (juce::Button*)
 void TransferStatusStrip::timerCallback()
 {
     stopTimer();
-    setVisible (false);
+    messageLabel.setVisible (false);
+    showWhenNeeded (false);
 }
 
 void TransferStatusStrip::paint (juce::Graphics& g)
@@ -146,6 +165,7 @@ void TransferStatusStrip::paint (juce::Graphics& g)
 void TransferStatusStrip::resized()
 {
     auto area = getLocalBounds().reduced (4);
+    conflictLabel.setBounds (area.removeFromRight (100));
     cancelButton.setBounds (area.removeFromRight (80));
     area.removeFromRight (6);
     messageLabel.setBounds (area);

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "engine/QXEditorEngine.h"
+#include "model/mapping/MappingTable.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
-/** Shows what the engine's transfer is doing ("Reading slot 3 — 212 of 465") with a progress
+/** Counts the preset's conflicts ("2 conflicts": controls sending the same CC or note on one
+    channel) while there are any, and shows what the engine's transfer is doing ("Reading slot 3 — 212 of 465") with a progress
     bar and a "Cancel" button, and for a few seconds afterwards how it ended ("Preset sent to
     slot 5"). Hidden while nothing happens. Failures are the alerts' business; only a send that
     may have left its slot partly written says so here too. */
@@ -24,6 +26,10 @@ public:
     /** The bar's or the message's text, whichever shows. */
     juce::String getText() const;
     juce::String getAttemptText() const { return attemptLabel.getText(); }
+    juce::String getConflictText() const
+    {
+        return conflictLabel.isVisible() ? conflictLabel.getText() : juce::String();
+    }
     double getProgress() const { return progress; }
     juce::TextButton& getCancelButton() { return cancelButton; }
 
@@ -36,11 +42,13 @@ private:
     void transferChanged (const TransferStatus& status) override;
     void midiCommunicationFailed (const juce::String&) override {}
     void presetFileFailed (const juce::String&) override {}
+    void presetChanged() override;
     void buttonClicked (juce::Button*) override;
     void timerCallback() override;
 
     void showRunning (const TransferStatus& status);
     void showMessage (const juce::String& text);
+    void showWhenNeeded (bool transferShown);
 
     QXEditorEngine::Ptr engine;
     double progress = 0.0;
@@ -48,6 +56,8 @@ private:
     juce::String barText;
     juce::Label attemptLabel;
     juce::Label messageLabel;
+    juce::Label conflictLabel;
+    MappingTable mapping { engine->getModel() };
     juce::TextButton cancelButton { "Cancel" };
 
     JUCE_DECLARE_NON_COPYABLE (TransferStatusStrip)

@@ -1,5 +1,6 @@
 #include "views/TransportControlView.h"
 
+#include "model/QXTransport.h"
 #include "views/ViewLayout.h"
 #include "widgets/TransportControllerComboBox.h"
 #include "widgets/TransportControllerNumberBox.h"
@@ -12,7 +13,7 @@ TransportControlView::TransportControlView (QXEditorEngine::Ptr engine, int tran
     addAndMakeVisible (titleLabel.get());
 
     functionComboBox = std::make_unique<TransportControllerComboBox> (engine, "Function", transportIndex,
-                                                                      juce::StringArray { "Momentary", "Toggle" });
+                                                                      QXTransport::functionItems());
     ccBox = std::make_unique<TransportControllerNumberBox> (engine, "CC", transportIndex, 0, 127);
 
     ViewLayout::stackRows (*this, { functionComboBox.get(), ccBox.get() }, titleLabel->getBottom() + 10, 22);

@@ -4,6 +4,7 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <functional>
 #include <utility>
 
 /** A set of picture buttons each tied to a view number; a click asks the listeners to show that
@@ -31,6 +32,9 @@ public:
     virtual void addSelectorButton (int viewNumber, juce::Button* button);
 
     void addListener (Listener* listener);
+
+    /** Told which control of a section was clicked, where the selector shows single controls. */
+    std::function<void (int groupId, int index)> onControlClicked;
 
     /** The button tied to that view, or nullptr. */
     juce::Button* getButtonForView (int viewNumber) const;

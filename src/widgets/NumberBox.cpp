@@ -154,3 +154,10 @@ void NumberBox::editorAboutToBeHidden (juce::TextEditor* textEditor)
 
     setValue (typedValue, true);
 }
+
+juce::String NumberBox::getTooltip()
+{
+    const auto range = juce::Label::getTooltip();
+    const auto name = valueNamer ? valueNamer (juce::roundToInt (value)) : juce::String();
+    return name.isEmpty() ? range : range + " (" + name + ")";
+}

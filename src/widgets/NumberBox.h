@@ -4,6 +4,8 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <functional>
+
 /** A numeric field changed only by typing: it paints its value and becomes a one-line editor
     when clicked. Typed values outside the inclusive range are refused silently. */
 class NumberBox : public juce::Label, private juce::Timer
@@ -32,6 +34,11 @@ public:
     double getMinimum() const { return minimum; }
     double getMaximum() const { return maximum; }
     double getValue() const { return value; }
+
+    /** Names the shown value in the tooltip after the range, e.g. "0–127 (36 · C1)"; the
+        namer gives an empty text for a value without a name. */
+    void setValueNamer (std::function<juce::String (int)> namer) { valueNamer = std::move (namer); }
+    juce::String getTooltip() override;
 
     bool isInRange (double candidate) const { return minimum <= candidate && candidate <= maximum; }
 
@@ -74,6 +81,7 @@ protected:
     void editorAboutToBeHidden (juce::TextEditor* editor) override;
 
 private:
+    std::function<juce::String (int)> valueNamer;
     void storeAndShow (double newValue);
     void showRefusal (const juce::String& typed);
     void timerCallback() override;

@@ -1,5 +1,6 @@
 #include "widgets/NumberBoxWithLabel.h"
 
+#include "model/mapping/MidiNames.h"
 #include "widgets/WidgetColours.h"
 
 NumberBoxWithLabel::NumberBoxWithLabel (int minimum, int maximum, const juce::String& captionText,
@@ -21,6 +22,12 @@ NumberBoxWithLabel::NumberBoxWithLabel (int minimum, int maximum, const juce::St
     numberBox->setBounds (100, 0, 100, 18);
     numberBox->setName (captionText);
     numberBox->setTooltip (rangeText (minimum, maximum));
+
+    // Notes and controllers are known by name as well as by number.
+    numberBox->setValueNamer ([captionText] (int shown) {
+        const auto described = MidiNames::describeValue (captionText, shown);
+        return described == juce::String (shown) ? juce::String() : described;
+    });
 
     addAndMakeVisible (*numberBox);
     addAndMakeVisible (*caption);

@@ -134,9 +134,78 @@ for try in 1 2 3; do
     sleep 0.5
     read -r x y <<<"$(position "$second")"
     [ "$try" -eq 1 ] && import -window root -crop 360x140+$((x + 120))+$((y + 20)) "$artifacts/editing-window-menu.png"
-    clickAt "$second" 180 90                         # its first window, main
+    clickAt "$second" 180 112                        # its first window, main
     focused "$main" && break
 done
 focused "$main" || fail "the Window menu did not bring the first window to the front"
+
+# The "Mapping" window: knobs 1 to 8 numbered from CC 20 as one batch, saved, and the tool reads
+# CC 20 to 27 back. Its rows start with the keybed, roll mode, six transport buttons, the two
+# wheels and the sustain, so knob 1 is the twelfth.
+untitled() { xdotool search --name "^$app - Untitled [0-9]+\$" 2>/dev/null | tail -1 | grep .; }
+pressUntil "$main" ctrl+n poll 50 untitled >/dev/null || fail "no new window"
+third="$(untitled)"
+document="$(xdotool getwindowname "$third")"
+document="${document#"$app - "}"
+pressUntil "$third" ctrl+shift+m waitForWindow "Mapping - $document" >/dev/null || fail "no Mapping window"
+mapping="$(waitForWindow "Mapping - $document")"
+sleep 1
+clickAt "$mapping" 50 281                           # knob 1's row
+xdotool key --delay 100 $(printf 'shift+Down %.0s' {1..7})
+sleep 0.5
+import -window "$mapping" "$artifacts/editing-mapping-table.png" || fail "no screenshot"
+numberFrom() # first: "Number in Sequence…" on the selected rows
+{
+    clickUntilWindow "$mapping" 605 580 "Number in Sequence" >/dev/null || fail "no Number in Sequence dialog"
+    local dialog
+    dialog="$(waitForWindow "Number in Sequence")"
+    sleep 0.5
+    clickAt "$dialog" 183 104                      # its text field
+    xdotool type --delay 100 "$1"
+    [ "$1" = 100 ] && import -window "$dialog" "$artifacts/editing-mapping-batch.png"
+    xdotool key Return
+    waitForNoWindow "Number in Sequence" || fail "the batch dialog stayed up"
+    sleep 0.5
+}
+tool="$(dirname "$editor")"
+while [ ! -x "$tool/qx61-tool" ] && [ "$tool" != / ]; do tool="$(dirname "$tool")"; done
+knobCcs() { "$tool/qx61-tool" dump "$work/home/mapped.qx6" | tr -d ' \n' | grep -o '"knobs":.*' | grep -o '"CC":[0-9]*' | head -8 | cut -d: -f2 | tr '\n' ' '; }
+
+# The default preset already numbers knobs 1-8 from 20, so they go to 100 first.
+numberFrom 100
+import -window "$mapping" "$artifacts/editing-mapping-numbered.png"
+pressUntil "$third" ctrl+s waitForWindow "Select Filename to save" >/dev/null || fail "no save chooser for the mapped preset"
+sleep 0.5
+xdotool type --delay 50 "mapped"
+xdotool key Return
+waitForWindow "$app - mapped" >/dev/null || fail "the mapped preset was not saved"
+[ "$(knobCcs)" = "100 101 102 103 104 105 106 107 " ] || fail "knobs 1-8 numbered from 100: $(knobCcs)"
+numberFrom 20
+pressUntil "$third" ctrl+s waitForWindow "$app - mapped" >/dev/null || fail "the mapped preset was not saved again"
+[ "$(knobCcs)" = "20 21 22 23 24 25 26 27 " ] || fail "knobs 1-8 numbered from 20: $(knobCcs)"
+
+# Pad 13, top left of the pads in the picture, shows the page holding it (pads 13-16): the first
+# column's "Note" box is pad 13's.
+clickAt "$third" 54 $((menuBar + 189))
+sleep 0.5
+import -window "$third" "$artifacts/editing-picture-pad-13.png"
+clickAt "$third" 190 $((bankTop + 83))
+xdotool type --delay 100 70
+xdotool key Return
+pressUntil "$third" ctrl+s waitForWindow "$app - mapped" >/dev/null || fail "the preset was not saved after the pad edit"
+pad13="$("$tool/qx61-tool" dump "$work/home/mapped.qx6" | tr -d ' \n' | grep -o '"pads":.*' | grep -o '"Note":[0-9]*' | sed -n 13p)"
+[ "$pad13" = '"Note":70' ] || fail "a click on pad 13 in the picture did not lead to its page: $pad13"
+
+# A right-click on a title copies the control's settings; pad 14 takes pad 13's note 70.
+xdotool windowraise "$third"                         # above the Mapping window, as a window manager would
+sleep 0.3
+xdotool mousemove --window "$third" 137 $((bankTop + 8)) sleep 0.2 click 3 sleep 0.5
+import -window root "$artifacts/editing-copy-settings-menu.png"
+clickAt "$third" 177 $((bankTop + 31))             # "Copy Settings"
+xdotool mousemove --window "$third" 437 $((bankTop + 8)) sleep 0.2 click 3 sleep 0.5
+clickAt "$third" 477 $((bankTop + 53))             # "Paste Settings"
+pressUntil "$third" ctrl+s waitForWindow "$app - mapped" >/dev/null || fail "the preset was not saved after the paste"
+pad14="$("$tool/qx61-tool" dump "$work/home/mapped.qx6" | tr -d ' \n' | grep -o '"pads":.*' | grep -o '"Note":[0-9]*' | sed -n 14p)"
+[ "$pad14" = '"Note":70' ] || fail "Paste Settings did not give pad 14 the note of pad 13: $pad14"
 
 echo "passed; screenshots in $artifacts/editing-*.png"

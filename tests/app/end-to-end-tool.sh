@@ -30,6 +30,13 @@ run dump "$work/preset.qx6"
 [ "$status" = 0 ] && python3 -m json.tool "$work/out" >/dev/null || fail "dump is not JSON alone"
 cp "$work/out" "$work/preset.json"
 
+# The printable mapping sheet, its first page kept as a picture.
+run mapping "$work/preset.qx6" -o "$work/mapping.pdf"
+[ "$status" = 0 ] || fail "mapping -o mapping.pdf: $(cat "$work/err")"
+if command -v pdftoppm >/dev/null; then
+    pdftoppm -png -r 80 -f 1 -l 1 -singlefile "$work/mapping.pdf" "$artifacts/tool-mapping-sheet" || fail "no page"
+fi
+
 # Hostile input: refused with a reason, exit status 1, no crash and no blocking.
 python3 -c "print('[' * 50000)" >"$work/deep.json"
 mkfifo "$work/fifo"

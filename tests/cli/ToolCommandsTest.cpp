@@ -74,6 +74,31 @@ TEST_F (ToolCommandsTest, DumpAndBuildRoundTripAFileAndRefuseWhatTheyCannotRead)
     EXPECT_EQ (out.str(), "");
 }
 
+TEST_F (ToolCommandsTest, MappingPrintsOrWritesTheCsvOfAPresetFile)
+{
+    const auto source = folder.fileWith ("in.qx6", ModelConstants::qx61DefaultPreset());
+
+    ASSERT_EQ (run ({ "mapping", source.getFullPathName() }), ToolCommands::success) << err.str();
+    const auto printed = juce::String (out.str());
+    EXPECT_TRUE (printed.startsWith ("Control,Mode,Channel,Message,Value 1,Value 2,MIDI to DIN,Conflicts with\n"));
+    EXPECT_TRUE (printed.contains ("\nSwitch 17,CC Toggle,1,CC 64")) << printed;
+
+    ASSERT_EQ (run ({ "mapping", source.getFullPathName(), "-o", path ("map.csv") }), ToolCommands::success);
+    EXPECT_EQ (out.str(), "");
+    EXPECT_EQ (folder.file ("map.csv").loadFileAsString(), printed);
+
+    // The printed sheet names every control, as its text read back by poppler shows.
+    ASSERT_EQ (run ({ "mapping", source.getFullPathName(), "-o", path ("map.pdf") }), ToolCommands::success)
+        << err.str();
+    juce::ChildProcess pdfToText;
+    ASSERT_TRUE (pdfToText.start (juce::StringArray { "pdftotext", "-layout", path ("map.pdf"), "-" }));
+    const auto text = pdfToText.readAllProcessOutput();
+    EXPECT_TRUE (text.contains ("0000000000000000")); // the default preset's name
+
+    for (const auto& line : juce::StringArray::fromLines (printed.trimEnd()))
+        EXPECT_TRUE (text.contains (line.upToFirstOccurrenceOf (",", false, false))) << line;
+}
+
 TEST_F (ToolCommandsTest, GetSendAndSyncGoThroughTheKeyboardAndAFailedGetLeavesNoFile)
 {
     ASSERT_EQ (runOnKeyboard ({ "get", "--slot", "2", "-o", path ("two.qx6") }), ToolCommands::success) << err.str();

@@ -5,6 +5,7 @@
 #include "views/EditorComponent.h"
 #include "views/Q61ProductProductImageViewSelector.h"
 #include "views/TabSelectorButtons.h"
+#include "views/mapping/MappingTableComponent.h"
 #include "widgets/ComboBoxWithLabel.h"
 #include "widgets/ControlToMidiControllerButton.h"
 #include "widgets/NumberBoxWithLabel.h"
@@ -220,4 +221,51 @@ TEST_F (EditorComponentTest, AnEditInAnyWidgetChangesExactlyOneByteOfItsControl)
             if (other.groupId == binding.groupId && other.index == binding.index)
                 expectShowsModel (other);
     }
+}
+
+TEST_F (EditorComponentTest, TheMappingTableAndTheViewsFollowEachOtherAndThePictureLeadsToAControlsPage)
+{
+    engine.apply (engine.defaultPreset());
+    MappingTableComponent mapping (engine.engine);
+    const auto rowOf = [&] (const juce::String& title) {
+        for (int row = 0; row < mapping.getTable().getNumRows(); ++row)
+            if (mapping.getTable().getRow (row).title == title)
+                return row;
+        return -1;
+    };
+    const auto pad13 = rowOf ("Pad 13");
+    const auto widgetOf = [&] (const char* name) -> NumberBox& {
+        for (const auto& binding : bindings)
+            if (binding.groupId == padGroup && binding.index == 12 && binding.controller->parameterName == name)
+                return dynamic_cast<NumberBoxWithLabel*> (binding.widget)->getNumberBox();
+        throw std::runtime_error (name);
+    };
+    const auto dot = juce::String (juce::CharPointer_UTF8 (" \xc2\xb7 "));
+
+    typeText (widgetOf ("Note"), "70");
+    deliverPendingMessages();
+    EXPECT_EQ (mapping.getTable().getCellText (pad13, MappingTable::messageColumn), "Note 70" + dot + "A#3");
+    EXPECT_EQ (widgetOf ("Note").getTooltip(), juce::String::fromUTF8 ("0–127 (70 · A#3)"));
+
+    mapping.setCurrentCell (pad13, MappingTable::messageColumn);
+    EXPECT_TRUE (mapping.enterText ("40"));
+    EXPECT_FALSE (mapping.enterText ("128"));
+    EXPECT_EQ (widgetOf ("Note").getText(), "40");
+    EXPECT_EQ (widgetOf ("CC").getText(), "40"); // the same byte in the other modes' rows
+    EXPECT_TRUE (engine.engine->undo());
+    EXPECT_EQ (widgetOf ("Note").getText(), "70");
+
+    using Picture = Q61ProductProductImageViewSelector;
+    EXPECT_EQ (Picture::controlAt ("Drum Pad Selector Button", { 5, 5 }, { 154, 153 }), std::make_pair (+padGroup, 12));
+    EXPECT_EQ (Picture::controlAt ("Drum Pad Selector Button", { 150, 150 }, { 154, 153 }),
+               std::make_pair (+padGroup, 3));
+    EXPECT_EQ (Picture::controlAt ("Knob Selector Button", { 500, 8 }, { 503, 16 }), std::make_pair (+knobGroup, 15));
+    EXPECT_EQ (Picture::controlAt ("Switches Selector Button", { 5, 50 }, { 511, 56 }),
+               std::make_pair (+switchGroup, 32));
+    EXPECT_EQ (Picture::controlAt ("Keybed Selector Button", { 5, 5 }, { 50, 50 }).first, -1);
+
+    editor.showControl (padGroup, 12);
+    EXPECT_TRUE (editor.getView (EditorComponent::padView)->isVisible());
+    EXPECT_EQ (dynamic_cast<BankView*> (editor.getView (EditorComponent::padView))->getCurrentBank(), 3);
+    EXPECT_EQ (dynamic_cast<BankView*> (editor.getView (EditorComponent::padView))->getMarkedItem(), 12);
 }

@@ -3,6 +3,8 @@
 #include "app/CommandTable.h"
 #include "app/desktop/ScreenFit.h"
 #include "app/editor/UnsavedChangesGuard.h"
+#include "engine/files/FileAccess.h"
+#include "print/MappingSheet.h"
 #include "views/EditorComponent.h"
 
 using namespace CommandIds;
@@ -55,6 +57,7 @@ EditorWindow::~EditorWindow()
     delete sendPresetWindow.get();
     delete getPresetWindow.get();
     engine->removeListener (this);
+    mappingWindow.reset();
     tooltips.reset();
     transferStatus.reset();
     engine->cancelTransfers();
@@ -207,6 +210,56 @@ void EditorWindow::updateTitle()
     const auto& file = getCurrentFile();
     documentName = file == juce::File() ? untitledName : file.getFileNameWithoutExtension();
     setName (titleFor (services.applicationName, documentName, engine->hasUnsavedEdits()));
+
+    if (mappingWindow != nullptr)
+        mappingWindow->setName (MappingWindow::titleFor (documentName));
+}
+
+void EditorWindow::showMappingWindow()
+{
+    if (mappingWindow == nullptr)
+    {
+        mappingWindow = std::make_unique<MappingWindow> (documentName, engine);
+        auto& table = mappingWindow->getTable();
+        juce::Component::SafePointer<EditorWindow> window (this);
+
+        table.onShowControl = [window] (int groupId, int index) {
+            if (window == nullptr)
+                return;
+            window->getEditorComponent().showControl (groupId, index);
+            window->toFront (true);
+        };
+        table.onExport = [window] {
+            if (window != nullptr)
+                window->exportMapping();
+        };
+    }
+
+    mappingWindow->addToDesktop();
+    mappingWindow->setVisible (true);
+    mappingWindow->toFront (true);
+    mappingWindow->getTable().takeKeys();
+}
+
+void EditorWindow::exportMapping()
+{
+    juce::Component::SafePointer<EditorWindow> window (this);
+    const auto start = services.settings.getLastFolder().getChildFile (documentName + ".csv");
+
+    services.fileChooser.chooseFileToSave ("Export Mapping", start, "*.csv;*.pdf", [window] (const juce::File& chosen) {
+        if (window == nullptr || chosen == juce::File() || window->mappingWindow == nullptr)
+            return;
+
+        const auto& table = window->mappingWindow->getTable().getTable();
+        const auto csv = table.toCsv().toStdString();
+        const auto written = chosen.hasFileExtension ("pdf")
+                                 ? MappingSheet::write (table, MappingSheet::presetNameOf (window->engine->getModel()),
+                                                        MappingSheet::paperOfLocale(), chosen)
+                                 : FileAccess::replaceAtomically (chosen, csv.data(), csv.size());
+
+        if (written.failed())
+            window->showFileError (written.getErrorMessage());
+    });
 }
 
 void EditorWindow::showRecovered (const juce::String& documentTitle)
@@ -383,6 +436,7 @@ bool EditorWindow::perform (const InvocationInfo& info)
         case closeWindowCommand: closeWindow(); break;
         case setInternalSyncCommand: engine->setSync (false); break;
         case setExternalSyncCommand: engine->setSync (true); break;
+        case mappingWindowCommand: showMappingWindow(); break;
         default: break;
     }
 

@@ -5,6 +5,7 @@
 #include "app/dialogs/GetPresetWindow.h"
 #include "app/dialogs/SendPresetWindow.h"
 #include "app/editor/EditorWindowServices.h"
+#include "app/editor/MappingWindow.h"
 #include "app/editor/WindowCloseListener.h"
 #include "engine/QXEditorEngine.h"
 #include "views/TransferStatusStrip.h"
@@ -49,6 +50,10 @@ public:
     void loadFromFile();
     void openGetPresetWindow();
     void openSendPresetWindow();
+
+    /** Shows the window's "Mapping" window in front, making it the first time. */
+    void showMappingWindow();
+    MappingWindow* getMappingWindow() const { return mappingWindow.get(); }
 
     /** Closes unless the preset holds edits the user wants to keep: an edited window asks
         first (UnsavedChangesGuard). */
@@ -132,6 +137,7 @@ private:
     bool isPresetFileName (const juce::File& file, bool ignoreCase) const;
     juce::String firstPresetFile (const juce::StringArray& files) const;
     void whenSendEnds (std::function<void()> next);
+    void exportMapping();
 
     QXEditorEngine::Ptr engine;
     juce::Array<WindowCloseListener*> closeListeners;
@@ -143,6 +149,7 @@ private:
     juce::WeakReference<TitledAlertWindow> fileErrorAlert;
     juce::WeakReference<TitledAlertWindow> sendRefusedAlert;
     std::unique_ptr<TransferStatusStrip> transferStatus;
+    std::unique_ptr<MappingWindow> mappingWindow;
     EditorWindowServices services;
     float fitScale = 1.0f;
     bool fitting = false;
