@@ -75,7 +75,7 @@ void EditorComponent::showControl (int groupId, int index)
 
     viewSelected (found->second);
 
-    if (auto* bank = dynamic_cast<BankView*> (views[found->second]))
+    if (auto* bank = dynamic_cast<BankView*> (getView (found->second)))
     {
         bank->showBankOf (index);
         bank->markItem (index);
