@@ -13,7 +13,7 @@ using Command = ToolArguments::Command;
 const std::map<std::string, Command> subcommands {
     { "dump", Command::dump },     { "build", Command::build },     { "ports", Command::ports },
     { "get", Command::get },       { "send", Command::send },       { "sync", Command::sync },
-    { "backup", Command::backup }, { "restore", Command::restore },
+    { "backup", Command::backup }, { "restore", Command::restore }, { "list", Command::list },
 };
 
 constexpr const char* exitStatuses = "Exit status: 0 on success; 1 when the work failed, with the reason on "
@@ -102,6 +102,8 @@ void addCommands (CLI::App& app, Values& values)
         addCommand (app, "restore", "write DIR/slot-01.qx6 ... slot-24.qx6 into the slots, once every file is checked");
     restore->add_option ("--dir", values.directory, "the folder")->required()->type_name ("DIR")->check (notEmpty);
     addMidiOptions (*restore, values, true);
+
+    addMidiOptions (*addCommand (app, "list", "print the name of every slot, reading only the names"), values, true);
 }
 
 juce::String fromStd (const std::string& text)
@@ -194,7 +196,8 @@ bool ToolArguments::usesMidi() const
         case Command::send:
         case Command::sync:
         case Command::backup:
-        case Command::restore: return true;
+        case Command::restore:
+        case Command::list: return true;
     }
     return false;
 }

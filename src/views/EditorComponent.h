@@ -4,6 +4,8 @@
 #include "views/ViewSelector.h"
 #include "widgets/CustomLook.h"
 
+class PresetDisplay;
+
 /** The whole content of an editor window: the keyboard picture, the tab row and the product
     picture that both select a section, and the one section view that is shown. Every view is
     built once and stays bound to the engine while hidden. */
@@ -45,6 +47,7 @@ public:
 
     juce::Component* getView (int viewNumber) const { return views[viewNumber]; }
     ViewSelector* getSelector (int index) const { return selectors[index]; }
+    PresetDisplay& getDisplay() const { return *display; }
 
 private:
     static void commitEditsBelow (juce::Component& parent);
@@ -52,6 +55,7 @@ private:
     std::unique_ptr<juce::ImageComponent> background;
     juce::OwnedArray<ViewSelector> selectors;
     juce::OwnedArray<juce::Component> views;
+    std::unique_ptr<PresetDisplay> display;
     CustomLook look;
     QXEditorEngine::Ptr engine;
 
