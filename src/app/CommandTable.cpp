@@ -23,6 +23,7 @@ const Entry entries[] = {
     { sendPresetCommand, "Send Preset", 0 },
     { setInternalSyncCommand, "Set Internal Sync", 0 },
     { setExternalSyncCommand, "Set External Sync", 0 },
+    { keyboardSlotsCommand, "Keyboard Slots", 0 },
     { aboutCommand, "About", 0 },
     { deviceSetupCommand, "Device Setup", 0 },
     { minimizeCommand, "Minimize", 'M' },
@@ -51,7 +52,7 @@ void CommandTable::fillCommandInfo (juce::CommandID commandId, juce::Application
 juce::Array<juce::CommandID> CommandTable::applicationCommands()
 {
     return { aboutCommand,    newWindowCommand,       openCommand,          deviceSetupCommand, closeWindowCommand,
-             minimizeCommand, bringAllToFrontCommand, openUserGuideCommand, quitCommand };
+             minimizeCommand, bringAllToFrontCommand, openUserGuideCommand, quitCommand,        keyboardSlotsCommand };
 }
 
 juce::Array<juce::CommandID> CommandTable::editorWindowCommands()

@@ -57,6 +57,10 @@ void PresetNameBox::focusLost (FocusChangeType cause)
 void PresetNameBox::editorShown (juce::TextEditor* textEditor)
 {
     textEditor->setMultiLine (false, false);
+    textEditor->setColour (juce::TextEditor::backgroundColourId, juce::Colours::white);
+    textEditor->setColour (juce::TextEditor::textColourId, WidgetColours::accent);
+    textEditor->setColour (juce::TextEditor::outlineColourId, juce::Colours::transparentWhite);
+    textEditor->setColour (juce::TextEditor::focusedOutlineColourId, juce::Colours::transparentWhite);
     textEditor->setText (getText(), false);
     textEditor->selectAll();
 }
@@ -67,7 +71,8 @@ void PresetNameBox::editorAboutToBeHidden (juce::TextEditor* textEditor)
     stopTimer();
     refusedText.clear();
 
-    if (typed != getText() && ! engine->renamePreset (typed))
+    // Return has already made the typed text the label's own, so the stored name is the measure.
+    if (typed != engine->getPresetName() && ! engine->renamePreset (typed))
     {
         refusedText = typed;
         startTimer (NumberBox::refusalMs);

@@ -254,7 +254,7 @@ TEST_F (EditorComponentTest, TheNameBoxRenamesInOneUndoableEditAndRefusesNamesTh
     {
         box.showEditor();
         box.getCurrentTextEditor()->setText (c.typed, false);
-        box.hideEditor (false);
+        box.getCurrentTextEditor()->keyPressed (juce::KeyPress (juce::KeyPress::returnKey));
         deliverPendingMessages();
 
         EXPECT_EQ (storedName(), c.stored) << c.typed;
