@@ -295,6 +295,14 @@ void ApplicationShell::showKeyboardSlotsWindow()
     auto& content = keyboardSlotsWindow->getContent();
     content.onOpen = [this] (juce::uint8 slot) { openSlot (slot); };
     content.onSendHere = [this] (juce::uint8 slot) { sendFrontPresetTo (slot); };
+
+    // Remembered per keyboard, by the port it is on.
+    const auto port = setup.keyboard.getMidiManager().getOutputDeviceName();
+    const auto known = setup.settings.getSlotNames (port);
+    content.showKnownNames (known.names, known.readAt);
+    content.onNamesRead = [this, port, &content] {
+        setup.settings.rememberSlotNames (port, { content.getEngine().getSlotNames(), juce::Time::getCurrentTime() });
+    };
 }
 
 EditorWindow* ApplicationShell::frontEditorWindow() const

@@ -125,6 +125,9 @@ public:
     /** Per slot, the name the last names read found; none for a slot it did not read. */
     const std::vector<std::optional<juce::String>>& getSlotNames() const { return slotNames; }
 
+    /** Names known from before, such as a names read of an earlier run. */
+    void setSlotNames (std::vector<std::optional<juce::String>> names) { slotNames = std::move (names); }
+
     /** Starts writing a copy of the model, taken now, into a slot, one message per data byte;
         edits made meanwhile are not sent. False, after telling the listeners, when no input or
         output is open, or when a data byte does not fit in 7 bits (sendRefused; nothing sent). */

@@ -114,3 +114,31 @@ TEST (AppSettings, RecentFilesKeepTheLastTenOpenedOrSavedAndDropAGoneOneSayingWh
     ASSERT_EQ (harness.windows().getNumWindows(), 2);
     EXPECT_EQ (harness.windows().getWindow (1)->getCurrentFile(), temp.file ("p10.qx6"));
 }
+
+// Names read are kept per keyboard port with their time, and shown when the slot list opens again.
+TEST (AppSettings, SlotNamesReadAreRememberedPerPortAndShownAgain)
+{
+    ShellHarness harness (true);
+    harness.useKeyboard();
+    harness.start();
+    harness.shell->showKeyboardSlotsWindow();
+    auto* slots = harness.shell->getKeyboardSlotsWindow();
+    ASSERT_NE (slots, nullptr);
+    EXPECT_EQ (slots->getContent().rowText (2), juce::String (juce::CharPointer_UTF8 ("03  \xe2\x80\x94")));
+
+    slots->getContent().getEngine().startNameRead();
+    ASSERT_TRUE (
+        MidiTestSupport::dispatchUntil ([&] { return ! slots->getContent().getEngine().isTransferRunning(); }, 20000));
+    EXPECT_EQ (slots->getContent().rowText (2), "03  Sim Preset 03");
+
+    const AppSettings reread (harness.settingsFolder.folder);
+    const auto kept = reread.getSlotNames (SimulatedKeyboard::portName);
+    ASSERT_EQ (kept.names.size(), (size_t) ModelConstants::numSlots);
+    EXPECT_EQ (kept.names[23].value_or ("-"), "Sim Preset 24");
+    EXPECT_LT (std::abs ((juce::Time::getCurrentTime() - kept.readAt).inSeconds()), 60.0);
+    EXPECT_TRUE (reread.getSlotNames ("Another Keyboard").names.empty());
+
+    delete slots;
+    harness.shell->showKeyboardSlotsWindow();
+    EXPECT_EQ (harness.shell->getKeyboardSlotsWindow()->getContent().rowText (0), "01  Sim Preset 01");
+}

@@ -18,6 +18,8 @@ KeyboardSlotsComponent::KeyboardSlotsComponent (QXEditorEngine::Ptr engineIn)
         addAndMakeVisible (button);
     }
 
+    readTime.setColour (juce::Label::textColourId, juce::Colours::white);
+    addAndMakeVisible (readTime);
     addChildComponent (status);
     engine->addListener (this);
     updateButtons();
@@ -46,10 +48,22 @@ juce::String KeyboardSlotsComponent::rowText (int row) const
            + (known ? *names[(size_t) row] : juce::String (juce::CharPointer_UTF8 ("\xe2\x80\x94")));
 }
 
+void KeyboardSlotsComponent::showKnownNames (std::vector<std::optional<juce::String>> names, juce::Time readAt)
+{
+    if (names.empty())
+        return;
+
+    engine->setSlotNames (std::move (names));
+    readTime.setText ("Read " + readAt.formatted ("%d %b %Y %H:%M"), juce::dontSendNotification);
+    list.updateContent();
+    list.repaint();
+}
+
 void KeyboardSlotsComponent::resized()
 {
     auto area = getLocalBounds().reduced (8);
     status.setBounds (area.removeFromBottom (32));
+    readTime.setBounds (status.getBounds());
     area.removeFromBottom (6);
     auto buttons = area.removeFromBottom (26);
     readButton.setBounds (buttons.removeFromLeft (100));
@@ -90,8 +104,15 @@ void KeyboardSlotsComponent::buttonClicked (juce::Button* button)
 
 void KeyboardSlotsComponent::transferChanged (const TransferStatus& transfer)
 {
-    if (transfer.isFinished())
+    if (transfer.isFinished() && transfer.kind == TransferStatus::Kind::names)
+    {
+        readTime.setText ("Read " + juce::Time::getCurrentTime().formatted ("%d %b %Y %H:%M"),
+                          juce::dontSendNotification);
         list.updateContent();
+
+        if (onNamesRead)
+            onNamesRead();
+    }
 
     list.repaint();
     updateButtons();

@@ -22,6 +22,12 @@ public:
     /** Hear the chosen zero-based slot. */
     std::function<void (juce::uint8)> onOpen, onSendHere;
 
+    /** Hears that a names read ended, however it ended; the engine holds what it found. */
+    std::function<void()> onNamesRead;
+
+    /** Shows names known from before and when they were read. */
+    void showKnownNames (std::vector<std::optional<juce::String>> names, juce::Time readAt);
+
     /** "05  Drums Live", or "05  —" for a name not read. */
     juce::String rowText (int row) const;
 
@@ -47,6 +53,7 @@ private:
     juce::ListBox list { "Slot List", this };
     juce::TextButton readButton { "Read Names" }, openButton { "Open" }, sendButton { "Send Front Preset Here" };
     TransferStatusStrip status;
+    juce::Label readTime { "Read Time" };
     CustomLook look;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (KeyboardSlotsComponent)
