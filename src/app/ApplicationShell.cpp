@@ -56,9 +56,18 @@ ApplicationShell::ApplicationShell (Setup setupIn)
     if (setup.stopSend == nullptr)
         setup.stopSend = &nativeStopSend;
 
-    const EditorWindowServices services { setup.alerts,          setup.fileChooser,   setup.settings,
-                                          setup.applicationName, mainMenuModel.get(), this,
-                                          commandManager.get(),  setup.saveChanges,   setup.stopSend };
+    const EditorWindowServices services {
+        setup.alerts,
+        setup.fileChooser,
+        setup.settings,
+        setup.applicationName,
+        mainMenuModel.get(),
+        this,
+        commandManager.get(),
+        setup.saveChanges,
+        setup.stopSend,
+        [this] { return setup.settings.getSlotNames (setup.keyboard.getMidiManager().getOutputDeviceName()).names; }
+    };
     windowManager = std::make_unique<WindowManager> (commandManager.get(), services);
     quitWithTheLastWindow();
     juce::Desktop::getInstance().addFocusChangeListener (this);

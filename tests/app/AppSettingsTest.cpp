@@ -1,4 +1,5 @@
 #include "app/AppTestSupport.h"
+#include "app/dialogs/SendPresetComponent.h"
 
 #include <gtest/gtest.h>
 
@@ -141,4 +142,15 @@ TEST (AppSettings, SlotNamesReadAreRememberedPerPortAndShownAgain)
     delete slots;
     harness.shell->showKeyboardSlotsWindow();
     EXPECT_EQ (harness.shell->getKeyboardSlotsWindow()->getContent().rowText (0), "01  Sim Preset 01");
+
+    // The slot dialogs name the slots; the send dialog says what the chosen one holds.
+    auto* window = harness.windows().getWindow (0);
+    window->openSendPresetWindow();
+    auto& send = static_cast<SendPresetComponent&> (window->getSendPresetWindow()->getContent());
+    EXPECT_EQ (send.getSlotComboBox().getItemText (4),
+               juce::String (juce::CharPointer_UTF8 ("5 \xc2\xb7 Sim Preset 05")));
+    EXPECT_EQ (send.getReplacesText(), "");
+    send.getSlotComboBox().setSelectedId (5, juce::sendNotificationSync);
+    EXPECT_EQ (send.getReplacesText(),
+               juce::String (juce::CharPointer_UTF8 ("Replaces \xe2\x80\x9cSim Preset 05\xe2\x80\x9d")));
 }
