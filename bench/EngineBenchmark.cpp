@@ -1,4 +1,4 @@
-// Runs a whole get and a whole send against the simulated keyboard with the real pauses. From
+// Runs a whole get, a whole send and a read of every slot's name against the simulated keyboard with the real pauses. From
 // the MIDI log: each transfer's span from its first message to its last as a ratio to the pauses
 // between them, and the smallest gap between two messages. Meanwhile a 10 ms timer on the message
 // thread shows how long that thread was ever unavailable.
@@ -144,9 +144,24 @@ int main()
         return 1;
     }
 
+    Figures names;
+    const auto namesRead = measure (
+        midiManager, *engine, logFile, [&] { engine->startNameRead(); }, names);
+    logFile.deleteFile();
+
+    if (! namesRead || names.messages != ModelConstants::numSlots * PresetLayout::presetNameBytes)
+    {
+        std::printf ("names read did not complete\n");
+        return 1;
+    }
+
     std::printf ("messages per preset: %d\n", get.messages);
     print ("get ", get, timing.requestPauseMs);
     print ("send", send, timing.writePauseMs);
+    print ("names", names, timing.requestPauseMs);
+    std::printf ("names read: %.3f s against its pacing floor of %d requests x %d ms = %.3f s (target ratio <= 1.05)\n",
+                 names.spanMs / 1000.0, names.messages, timing.requestPauseMs,
+                 names.messages * timing.requestPauseMs / 1000.0);
     std::printf ("message thread: longest gap between 10 ms ticks %.1f ms during the get, %.1f ms during the send\n",
                  get.longestTickGapMs, send.longestTickGapMs);
     return 0;

@@ -2,6 +2,7 @@
 
 #include "app/desktop/InterfaceScale.h"
 #include "engine/files/FileAccess.h"
+#include "model/ModelConstants.h"
 
 namespace
 {
@@ -10,6 +11,7 @@ const juce::String outputKey ("midiOutput");
 const juce::String recentKey ("recentFiles");
 const juce::String folderKey ("lastFolder");
 const juce::String interfaceSizeKey ("interfaceSize");
+const juce::String slotNamesKey ("slotNames");
 constexpr std::size_t maxFileBytes = 1 << 20;
 
 juce::PropertiesFile::Options fileOptions()
@@ -174,4 +176,56 @@ void AppSettings::rememberPorts (const MidiManager& midi)
 {
     properties->setValue (inputKey, midi.getInputDeviceName());
     properties->setValue (outputKey, midi.getOutputDeviceName());
+}
+
+// One element per keyboard port, holding one child per slot whose name was read.
+void AppSettings::rememberSlotNames (const juce::String& portName, const SlotNames& slotNames)
+{
+    auto all = properties->getXmlValue (slotNamesKey);
+
+    if (all == nullptr)
+        all = std::make_unique<juce::XmlElement> (slotNamesKey);
+
+    for (auto* old = all->getChildByAttribute ("port", portName); old != nullptr;
+         old = all->getChildByAttribute ("port", portName))
+        all->removeChildElement (old, true);
+
+    auto* keyboard = all->createNewChildElement ("keyboard");
+    keyboard->setAttribute ("port", portName);
+    keyboard->setAttribute ("readAt", juce::String (slotNames.readAt.toMilliseconds()));
+
+    for (size_t i = 0; i < slotNames.names.size(); ++i)
+    {
+        if (! slotNames.names[i].has_value())
+            continue;
+
+        auto* slot = keyboard->createNewChildElement ("slot");
+        slot->setAttribute ("index", static_cast<int> (i));
+        slot->setAttribute ("name", *slotNames.names[i]);
+    }
+
+    properties->setValue (slotNamesKey, all.get());
+}
+
+AppSettings::SlotNames AppSettings::getSlotNames (const juce::String& portName) const
+{
+    SlotNames found;
+    const auto all = properties->getXmlValue (slotNamesKey);
+    const auto* keyboard = all != nullptr ? all->getChildByAttribute ("port", portName) : nullptr;
+
+    if (keyboard == nullptr)
+        return found;
+
+    found.readAt = juce::Time (keyboard->getStringAttribute ("readAt").getLargeIntValue());
+    found.names.resize (static_cast<size_t> (ModelConstants::numSlots));
+
+    for (const auto* slot : keyboard->getChildIterator())
+    {
+        const auto index = slot->getIntAttribute ("index", -1);
+
+        if (juce::isPositiveAndBelow (index, ModelConstants::numSlots))
+            found.names[static_cast<size_t> (index)] = slot->getStringAttribute ("name");
+    }
+
+    return found;
 }

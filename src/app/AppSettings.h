@@ -4,6 +4,9 @@
 
 #include <juce_data_structures/juce_data_structures.h>
 
+#include <optional>
+#include <vector>
+
 /** What the editor remembers between runs, in settings.xml in its folder
     ($XDG_CONFIG_HOME/qx61-editor, or ~/.config/qx61-editor): the MIDI ports chosen last, the
     recent files, the folder the file choosers start in and the interface size. Every change is
@@ -41,6 +44,18 @@ public:
 
     /** Remembers the open ports as the user's choice. */
     void rememberPorts (const MidiManager& midi);
+
+    /** The slot names last read from the keyboard on that port, and when. */
+    struct SlotNames
+    {
+        std::vector<std::optional<juce::String>> names; // one per slot; none where not read
+        juce::Time readAt;
+    };
+
+    void rememberSlotNames (const juce::String& portName, const SlotNames& slotNames);
+
+    /** Empty names for a port never read. */
+    SlotNames getSlotNames (const juce::String& portName) const;
 
 private:
     void setAsideIfDamaged (const juce::File& file);

@@ -2,6 +2,7 @@
 
 #include "app/CommandLineOptions.h"
 #include "app/CommandTable.h"
+#include "app/alerts/PromptWindow.h"
 #include "app/alerts/TitledAlertWindow.h"
 #include "app/desktop/InterfaceScale.h"
 #include "app/desktop/ScreenFit.h"
@@ -57,14 +58,24 @@ ApplicationShell::ApplicationShell (Setup setupIn)
     if (setup.stopSend == nullptr)
         setup.stopSend = &nativeStopSend;
 
-    const EditorWindowServices services { setup.alerts,          setup.fileChooser,   setup.settings,
-                                          setup.applicationName, mainMenuModel.get(), this,
-                                          commandManager.get(),  setup.saveChanges,   setup.stopSend };
+    const EditorWindowServices services {
+        setup.alerts,
+        setup.fileChooser,
+        setup.settings,
+        setup.applicationName,
+        mainMenuModel.get(),
+        this,
+        commandManager.get(),
+        setup.saveChanges,
+        setup.stopSend,
+        [this] { return setup.settings.getSlotNames (setup.keyboard.getMidiManager().getOutputDeviceName()).names; }
+    };
     windowManager = std::make_unique<WindowManager> (commandManager.get(), services);
     quitWithTheLastWindow();
 
     // Before the first window, which then opens at its size.
     InterfaceScale::apply (setup.settings.getInterfaceSize());
+    juce::Desktop::getInstance().addFocusChangeListener (this);
 }
 
 void ApplicationShell::quitWithTheLastWindow()
@@ -79,6 +90,7 @@ void ApplicationShell::quitWithTheLastWindow()
 
 ApplicationShell::~ApplicationShell()
 {
+    juce::Desktop::getInstance().removeFocusChangeListener (this);
     masterReference.clear();
     closeAuxiliaryWindows();
     windowManager.reset();
@@ -131,6 +143,7 @@ void ApplicationShell::closeAuxiliaryWindows()
 {
     delete aboutWindow.get();
     delete deviceManagerWindow.get();
+    delete keyboardSlotsWindow.get();
 }
 
 //==============================================================================
@@ -281,6 +294,88 @@ void ApplicationShell::showDeviceManagerWindow()
     deviceManagerWindow->onApply = [this] { setup.settings.rememberPorts (setup.keyboard.getMidiManager()); };
 }
 
+void ApplicationShell::showKeyboardSlotsWindow()
+{
+    if (keyboardSlotsWindow != nullptr)
+        return keyboardSlotsWindow->toFront (true);
+
+    const auto& c = setup.constants;
+    QXEditorEngine::Ptr reader (new QXEditorEngine (c.modelId, setup.keyboard, c.presetFilePattern, highestSplitPoint,
+                                                    c.maxKeybedOctave, c.numKnobs, c.numPads, c.numSwitches));
+    keyboardSlotsWindow =
+        new KeyboardSlotsWindow (reader, { nullptr, commandManager.get(), windowManager->getActiveWindow() });
+
+    // The shell deletes the window before it goes.
+    auto& content = keyboardSlotsWindow->getContent();
+    content.onOpen = [this] (juce::uint8 slot) { openSlot (slot); };
+    content.onSendHere = [this] (juce::uint8 slot) { sendFrontPresetTo (slot); };
+
+    // Remembered per keyboard, by the port it is on.
+    const auto port = setup.keyboard.getMidiManager().getOutputDeviceName();
+    const auto known = setup.settings.getSlotNames (port);
+    content.showKnownNames (known.names, known.readAt);
+    content.onNamesRead = [this, port, &content] {
+        setup.settings.rememberSlotNames (port, { content.getEngine().getSlotNames(), juce::Time::getCurrentTime() });
+    };
+}
+
+EditorWindow* ApplicationShell::frontEditorWindow() const
+{
+    if (auto* active = windowManager->getActiveWindow())
+        return active;
+
+    return lastFocusedEditor != nullptr ? lastFocusedEditor.getComponent() : windowManager->getWindow (0);
+}
+
+void ApplicationShell::globalFocusChanged (juce::Component* focused)
+{
+    if (focused == nullptr)
+        return;
+
+    if (auto* window = dynamic_cast<EditorWindow*> (focused->getTopLevelComponent()))
+        lastFocusedEditor = window;
+}
+
+// Into the front window while it holds only what it opened with, so nothing is replaced.
+void ApplicationShell::openSlot (juce::uint8 slot)
+{
+    auto* window = frontEditorWindow();
+
+    if (window == nullptr || window->getEngine().canUndo() || window->getEngine().canRedo()
+        || window->hasUnsavedEdits())
+        window = openNewEditorWindow();
+
+    if (window != nullptr)
+        window->getEngine().startGet (slot);
+}
+
+void ApplicationShell::sendFrontPresetTo (juce::uint8 slot)
+{
+    auto* window = frontEditorWindow();
+
+    if (window == nullptr || keyboardSlotsWindow == nullptr)
+        return;
+
+    const auto quoted = [] (const juce::String& text) {
+        return juce::String (juce::CharPointer_UTF8 ("â")) + text
+               + juce::String (juce::CharPointer_UTF8 ("â"));
+    };
+    const auto held = keyboardSlotsWindow->getContent().knownName (slot);
+    const auto question = "Replace slot " + juce::String (slot + 1) + (held.isNotEmpty() ? " " + quoted (held) : "")
+                          + " with " + quoted (window->getEngine().getPresetName()) + "?";
+
+    auto* box = new PromptWindow ("Keyboard Slots", question, juce::MessageBoxIconType::QuestionIcon);
+    box->addButton ("Replace", 1, juce::KeyPress (juce::KeyPress::returnKey));
+    box->addButton ("Cancel", 0, juce::KeyPress (juce::KeyPress::escapeKey));
+    box->enterModalState (true,
+                          juce::ModalCallbackFunction::create (
+                              [target = juce::Component::SafePointer<EditorWindow> (window), slot] (int result) {
+                                  if (result == 1 && target != nullptr)
+                                      target->getEngine().sendPreset (slot);
+                              }),
+                          true);
+}
+
 //==============================================================================
 void ApplicationShell::getAllCommands (juce::Array<juce::CommandID>& commands)
 {
@@ -306,6 +401,7 @@ bool ApplicationShell::perform (const InvocationInfo& info)
         case quitCommand: quitAfterAsking(); break;
         case aboutCommand: showAboutWindow(); break;
         case deviceSetupCommand: showDeviceManagerWindow(); break;
+        case keyboardSlotsCommand: showKeyboardSlotsWindow(); break;
         case minimizeCommand: windowManager->minimiseActiveWindow(); break;
         case bringAllToFrontCommand: windowManager->bringAllWindowsToFront(); break;
         case openUserGuideCommand: openUserGuide(); break;

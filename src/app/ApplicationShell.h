@@ -8,6 +8,7 @@
 #include "app/desktop/DesktopDocumentViewer.h"
 #include "app/dialogs/AboutWindow.h"
 #include "app/dialogs/DeviceManagerWindow.h"
+#include "app/dialogs/KeyboardSlotsWindow.h"
 #include "app/editor/WindowManager.h"
 #include "engine/files/RecoveryStore.h"
 #include "model/ModelConstants.h"
@@ -15,7 +16,10 @@
 /** Everything the application does, apart from the framework's start and event loop: the
     application commands, the menu, the window manager, and the about and device-setup windows.
     The application object owns one; tests drive one directly. */
-class ApplicationShell : public juce::ApplicationCommandTarget, private MainMenuModel::Lists
+class ApplicationShell :
+    public juce::ApplicationCommandTarget,
+    private MainMenuModel::Lists,
+    private juce::FocusChangeListener
 {
 public:
     struct Setup
@@ -77,6 +81,7 @@ public:
     void openUserGuide();
     void showAboutWindow();
     void showDeviceManagerWindow();
+    void showKeyboardSlotsWindow();
 
     /** Where the user guide is looked for, the first place first. */
     juce::Array<juce::File> userGuideLocations() const;
@@ -92,6 +97,7 @@ public:
     MainMenuModel& getMenuModel() const { return *mainMenuModel; }
     AboutWindow* getAboutWindow() const { return aboutWindow.get(); }
     DeviceManagerWindow* getDeviceManagerWindow() const { return deviceManagerWindow.get(); }
+    KeyboardSlotsWindow* getKeyboardSlotsWindow() const { return keyboardSlotsWindow.get(); }
     juce::File getLastLocation() const { return setup.settings.getLastFolder(); }
 
 private:
@@ -101,6 +107,13 @@ private:
     EditorWindow* openEditorWindowWith (const QXEditorEngine::Bytes& preset);
     void quitWithTheLastWindow();
     void guideNotShown (const juce::File& guide);
+    void openSlot (juce::uint8 slot);
+
+    /** The editor window that last had the keyboard focus: the one in front of the others
+        while a window of the whole program is active. */
+    EditorWindow* frontEditorWindow() const;
+    void globalFocusChanged (juce::Component* focused) override;
+    void sendFrontPresetTo (juce::uint8 slot);
 
     /** Remembers the "Interface Size" chosen and applies it to every window. */
     void setInterfaceSize (int percent);
@@ -120,6 +133,8 @@ private:
     std::unique_ptr<WindowManager> windowManager;
     juce::WeakReference<AboutWindow> aboutWindow;
     juce::WeakReference<DeviceManagerWindow> deviceManagerWindow;
+    juce::WeakReference<KeyboardSlotsWindow> keyboardSlotsWindow;
+    juce::Component::SafePointer<EditorWindow> lastFocusedEditor;
     DesktopDocumentViewer guideViewer { [this] (const juce::File& guide) { guideNotShown (guide); } };
 
     JUCE_DECLARE_WEAK_REFERENCEABLE (ApplicationShell)

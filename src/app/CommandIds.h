@@ -17,6 +17,7 @@ enum : juce::CommandID
     sendPresetCommand = 0x200071,
     setInternalSyncCommand = 0x200072,
     setExternalSyncCommand = 0x200073,
+    keyboardSlotsCommand = 0x200074,
     aboutCommand = 0x200090,
     deviceSetupCommand = 0x200310,
     firstInterfaceSizeCommand = 0x200320, // one per choice of InterfaceScale, in its order

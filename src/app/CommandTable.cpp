@@ -25,6 +25,7 @@ const Entry entries[] = {
     { sendPresetCommand, "Send Preset", 0 },
     { setInternalSyncCommand, "Set Internal Sync", 0 },
     { setExternalSyncCommand, "Set External Sync", 0 },
+    { keyboardSlotsCommand, "Keyboard Slots", 0 },
     { aboutCommand, "About", 0 },
     { deviceSetupCommand, "Device Setup", 0 },
     { minimizeCommand, "Minimize", 'M' },
@@ -68,7 +69,8 @@ juce::Array<juce::CommandID> CommandTable::applicationCommands()
 {
     juce::Array<juce::CommandID> commands { aboutCommand,           newWindowCommand,     openCommand,
                                             deviceSetupCommand,     closeWindowCommand,   minimizeCommand,
-                                            bringAllToFrontCommand, openUserGuideCommand, quitCommand };
+                                            bringAllToFrontCommand, openUserGuideCommand, quitCommand,
+                                            keyboardSlotsCommand };
 
     for (int i = 0; i < InterfaceScale::choices().size(); ++i)
         commands.add (firstInterfaceSizeCommand + static_cast<juce::CommandID> (i));

@@ -85,6 +85,8 @@ juce::PopupMenu MainMenuModel::hardwareMenu()
     menu.addSeparator();
     menu.addCommandItem (commandManager, setInternalSyncCommand);
     menu.addCommandItem (commandManager, setExternalSyncCommand);
+    menu.addSeparator();
+    menu.addCommandItem (commandManager, keyboardSlotsCommand);
     return menu;
 }
 

@@ -102,6 +102,28 @@ juce::Result PresetTransfer::sync (bool external)
     return juce::Result::ok();
 }
 
+juce::Result PresetTransfer::readNames (juce::StringArray& names)
+{
+    beginTransfer();
+    engine->startNameRead();
+    waitForTransfer();
+
+    if (failed)
+        return midiFailure ("no complete answer from the keyboard after every retry");
+
+    names.clear();
+
+    for (const auto& name : engine->getSlotNames())
+    {
+        if (! name.has_value())
+            return midiFailure ("the names were not all read");
+
+        names.add (*name);
+    }
+
+    return juce::Result::ok();
+}
+
 void PresetTransfer::beginTransfer()
 {
     failed = false;

@@ -28,6 +28,9 @@ public:
 
     juce::Result sync (bool external);
 
+    /** Reads the name of every slot into names, one per slot; fails unless every name came. */
+    juce::Result readNames (juce::StringArray& names);
+
     /** The reason given when the MIDI log cannot be written ("PATH: why"). */
     static juce::String logFailure (const juce::String& reason);
 

@@ -14,6 +14,7 @@ const std::map<std::string, Command> subcommands {
     { "dump", Command::dump },     { "build", Command::build },     { "ports", Command::ports },
     { "get", Command::get },       { "send", Command::send },       { "sync", Command::sync },
     { "backup", Command::backup }, { "restore", Command::restore }, { "mapping", Command::mapping },
+    { "list", Command::list },
 };
 
 constexpr const char* exitStatuses = "Exit status: 0 on success; 1 when the work failed, with the reason on "
@@ -108,6 +109,8 @@ void addCommands (CLI::App& app, Values& values)
         addCommand (app, "restore", "write DIR/slot-01.qx6 ... slot-24.qx6 into the slots, once every file is checked");
     restore->add_option ("--dir", values.directory, "the folder")->required()->type_name ("DIR")->check (notEmpty);
     addMidiOptions (*restore, values, true);
+
+    addMidiOptions (*addCommand (app, "list", "print the name of every slot, reading only the names"), values, true);
 }
 
 juce::String fromStd (const std::string& text)
@@ -201,7 +204,8 @@ bool ToolArguments::usesMidi() const
         case Command::send:
         case Command::sync:
         case Command::backup:
-        case Command::restore: return true;
+        case Command::restore:
+        case Command::list: return true;
     }
     return false;
 }

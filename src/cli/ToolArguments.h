@@ -19,7 +19,8 @@ struct ToolArguments
         send,
         sync,
         backup,
-        restore
+        restore,
+        list
     };
 
     Command command = Command::help;

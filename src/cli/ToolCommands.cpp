@@ -86,6 +86,8 @@ juce::Result ToolCommands::carryOut (const ToolArguments& arguments)
             return onKeyboard (arguments, [&] (PresetTransfer& transfer) {
                 return restore (transfer, fileFromArgument (arguments.directory));
             });
+        case Command::list:
+            return onKeyboard (arguments, [&] (PresetTransfer& transfer) { return listNames (transfer); });
     }
 
     // Only a value from outside the enumeration gets here.
@@ -274,4 +276,19 @@ juce::Result ToolCommands::restore (PresetTransfer& transfer, const juce::File& 
     }
 
     return juce::Result::ok();
+}
+
+juce::Result ToolCommands::listNames (PresetTransfer& transfer)
+{
+    juce::StringArray names;
+
+    if (const auto read = transfer.readNames (names); read.failed())
+        return read;
+
+    juce::String listing;
+
+    for (int i = 0; i < names.size(); ++i)
+        listing << juce::String (i + ToolArguments::firstSlot).paddedLeft ('0', 2) << "  " << names[i] << "\n";
+
+    return print (listing.toStdString());
 }

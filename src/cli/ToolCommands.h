@@ -47,6 +47,7 @@ private:
     juce::Result onKeyboard (const ToolArguments& arguments, const std::function<juce::Result (PresetTransfer&)>& work);
     juce::Result backup (PresetTransfer& transfer, const juce::File& directory);
     juce::Result restore (PresetTransfer& transfer, const juce::File& directory);
+    juce::Result listNames (PresetTransfer& transfer);
 
     ModelConstants constants;
     KeyboardLink* keyboard;

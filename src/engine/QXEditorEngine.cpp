@@ -6,6 +6,7 @@
 #include "engine/transfer/WriteTransfer.h"
 #include "model/ControlNames.h"
 #include "model/ParameterUpdater.h"
+#include "model/QXPresetName.h"
 
 #include <algorithm>
 #include <iostream>
@@ -141,6 +142,47 @@ juce::uint8 QXEditorEngine::getMaximum (int groupId, const juce::String& paramet
     return control != nullptr ? control->getMaximum (parameterName) : juce::uint8 { 0 };
 }
 
+bool QXEditorEngine::renamePreset (const juce::String& name)
+{
+    const auto encoded = QXPresetName::encode (name);
+    auto* control = model.getControl (presetNameGroup);
+
+    if (! encoded.has_value() || control == nullptr)
+        return false;
+
+    const auto before = model.collectData();
+
+    for (int i = 0; i < encoded->size(); ++i)
+        control->setParameter (QXPresetName::characterParameterName (i), (*encoded)[i], true);
+
+    // One step for the whole name, as the user typed it in one go.
+    if (hasPreset && model.collectData() != before)
+    {
+        history.record ({ before, std::nullopt });
+        reportEditedState();
+    }
+
+    return true;
+}
+
+juce::String QXEditorEngine::getPresetName() const
+{
+    auto* control = model.getControl (presetNameGroup);
+    return control != nullptr ? QXPresetName::decode (control->getBytes()) : juce::String();
+}
+
+void QXEditorEngine::addPresetNameListener (Control::Listener* listener)
+{
+    if (auto* control = model.getControl (presetNameGroup))
+        control->addListener (listener);
+}
+
+void QXEditorEngine::removePresetNameListener (Control::Listener* listener)
+{
+    if (auto* control = model.getControl (presetNameGroup))
+        control->removeListener (listener);
+}
+
 void QXEditorEngine::addListener (Listener* listener)
 {
     listeners.add (listener);
@@ -254,21 +296,56 @@ void QXEditorEngine::startGet (juce::uint8 slot)
                  << "starting get\r\n"
                  << std::flush;
 
+    enqueueRead (readSettings (slot, dataLength()));
+}
+
+void QXEditorEngine::startNameRead()
+{
+    cancel (Kind::names);
+
+    if (! portsAreOpen())
+    {
+        reportMidiFailure();
+        return;
+    }
+
+    auto settings = readSettings (0, PresetLayout::presetNameBytes);
+    settings.kind = Kind::names;
+    settings.slotCount = ModelConstants::numSlots;
+    enqueueRead (settings);
+}
+
+GetTransfer::Settings QXEditorEngine::readSettings (juce::uint8 slot, int length) const
+{
     GetTransfer::Settings settings;
     settings.modelId = modelId;
     settings.slot = slot;
-    settings.dataLength = dataLength();
+    settings.dataLength = length;
     settings.requestPauseMs = timing.requestPauseMs;
     settings.replyTimeoutMs = timing.replyTimeoutMs;
     settings.maxAttempts = timing.maxAttempts;
     settings.settleMs = timing.settleMs;
     settings.replies = &keyboard.getReplyRecord();
+    return settings;
+}
 
+void QXEditorEngine::enqueueRead (const GetTransfer::Settings& settings)
+{
     RunningTransfer running;
     running.get = std::make_shared<GetTransfer> (midiManager, settings, [this] { triggerAsyncUpdate(); });
     running.transfer = running.get;
+    running.kind = settings.kind;
     transfers.add (running);
     processTransfers();
+}
+
+void QXEditorEngine::keepNamesRead (const RunningTransfer& running)
+{
+    slotNames.assign (static_cast<size_t> (ModelConstants::numSlots), std::nullopt);
+    const auto read = running.get->getSlotsRead();
+
+    for (size_t i = 0; i < read.size() && i < slotNames.size(); ++i)
+        slotNames[i] = QXPresetName::decode (read[i]);
 }
 
 bool QXEditorEngine::sendPreset (juce::uint8 slot)
@@ -340,6 +417,7 @@ void QXEditorEngine::enqueueWrite (Kind kind, juce::uint8 slot, std::vector<juce
 void QXEditorEngine::cancelTransfers()
 {
     cancel (Kind::get);
+    cancel (Kind::names);
     cancel (Kind::send);
     cancel (Kind::sync);
 }
@@ -365,6 +443,9 @@ void QXEditorEngine::processTransfers()
 
     for (const auto& [running, status] : changes)
     {
+        if (status.kind == Kind::names && status.isFinished())
+            keepNamesRead (running);
+
         listeners.call ([&status = status] (Listener& listener) { listener.transferChanged (status); });
 
         if (status.isFinished())
@@ -409,15 +490,17 @@ void QXEditorEngine::finish (const RunningTransfer& running, const TransferStatu
     if (status.state != TransferStatus::State::succeeded)
         return;
 
-    if (running.get != nullptr)
+    if (status.kind == Kind::get)
     {
         distributePreset (SysExMessages::presetMessage (modelId, status.slot, running.get->getData()));
         markClean();
+        setSourceSlot (status.slot);
     }
     else if (status.kind == Kind::send)
     {
         // Edits made during the send were not sent, so they still count as edits.
         markCleanAt (running.cleanMark, running.sentData);
+        setSourceSlot (status.slot);
     }
 
     listeners.call ([&] (Listener& listener) { listener.transferSucceeded (status.kind, status.slot); });
@@ -439,6 +522,15 @@ void QXEditorEngine::markCleanAt (std::uint64_t mark, const Bytes& data)
     cleanMark = mark;
     history.markClean (data);
     reportEditedState();
+}
+
+void QXEditorEngine::setSourceSlot (std::optional<juce::uint8> slot)
+{
+    if (slot == sourceSlot)
+        return;
+
+    sourceSlot = slot;
+    listeners.call ([] (Listener& listener) { listener.sourceSlotChanged(); });
 }
 
 void QXEditorEngine::reportEditedState()
@@ -478,5 +570,6 @@ bool QXEditorEngine::loadPresetFile (const juce::File& file)
     distributePreset (*message);
     presetFile = file;
     markClean();
+    setSourceSlot (std::nullopt);
     return true;
 }

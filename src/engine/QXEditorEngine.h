@@ -2,6 +2,7 @@
 
 #include "engine/EditHistory.h"
 #include "engine/KeyboardLink.h"
+#include "engine/transfer/GetTransfer.h"
 #include "engine/transfer/TransferStatus.h"
 #include "engine/transfer/TransferTracker.h"
 #include "model/ModelConstants.h"
@@ -13,6 +14,7 @@
 #include <cstdint>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class ParameterUpdater;
@@ -61,6 +63,8 @@ public:
 
         /** A byte of the preset changed: an edit, a batch, undo, redo or a whole preset. */
         virtual void presetChanged() {}
+        /** getSourceSlot() changed: a get or send ended well, or a file was loaded. */
+        virtual void sourceSlotChanged() {}
     };
 
     QXEditorEngine (const juce::uint8& modelId, KeyboardLink& keyboard, const juce::String& filePattern,
@@ -87,6 +91,15 @@ public:
     void applyEdits (const std::vector<ParameterEdit>& edits);
 
     juce::uint8 getMinimum (int groupId, const juce::String& parameterName) const;
+
+    /** Writes the whole name as one edit; false, nothing written, for a name that cannot be
+        stored (QXPresetName::encode). Every name listener hears every character. */
+    bool renamePreset (const juce::String& name);
+    juce::String getPresetName() const;
+
+    /** For views that show the name as a whole rather than binding to one character. */
+    void addPresetNameListener (Control::Listener* listener);
+    void removePresetNameListener (Control::Listener* listener);
     juce::uint8 getMaximum (int groupId, const juce::String& parameterName) const;
 
     //==============================================================================
@@ -110,6 +123,17 @@ public:
         of this engine still running. Ignored for a slot above highestSlot; with no input or
         output open it fails at once. */
     void startGet (juce::uint8 slot);
+
+    /** Reads only the name bytes of every slot, slot after slot, under the same rules as a get;
+        the names of the slots read whole are kept when it ends, however it ends
+        (getSlotNames). With no input or output open it fails at once. */
+    void startNameRead();
+
+    /** Per slot, the name the last names read found; none for a slot it did not read. */
+    const std::vector<std::optional<juce::String>>& getSlotNames() const { return slotNames; }
+
+    /** Names known from before, such as a names read of an earlier run. */
+    void setSlotNames (std::vector<std::optional<juce::String>> names) { slotNames = std::move (names); }
 
     /** Starts writing a copy of the model, taken now, into a slot, one message per data byte;
         edits made meanwhile are not sent. False, after telling the listeners, when no input or
@@ -143,6 +167,9 @@ public:
     /** The file the preset was last loaded from or saved to (none for a new preset); undo and
         redo of a whole preset bring back the file it had. */
     const juce::File& getPresetFile() const { return presetFile; }
+
+    /** The slot the preset was last got from or sent to; none for a new or loaded preset. */
+    std::optional<juce::uint8> getSourceSlot() const { return sourceSlot; }
 
     //==============================================================================
     // Undo and redo: every change of a byte through setParameter is one step, and so is every
@@ -188,6 +215,9 @@ private:
     void writeParameter (Control& control, const juce::String& parameterName, juce::uint8 value, bool notify);
     int dataLength() const { return model.getLayout().dataLength(); }
 
+    GetTransfer::Settings readSettings (juce::uint8 slot, int length) const;
+    void enqueueRead (const GetTransfer::Settings& settings);
+    void keepNamesRead (const RunningTransfer& running);
     void enqueueWrite (TransferStatus::Kind kind, juce::uint8 slot, std::vector<juce::MidiMessage> messages,
                        int pauseMs, Bytes sentData = {});
     void cancel (TransferStatus::Kind kind);
@@ -204,6 +234,7 @@ private:
     /** Tells the listeners when hasUnsavedEdits() no longer gives what they last heard. */
     void reportEditedState();
     void reportPresetChanged();
+    void setSourceSlot (std::optional<juce::uint8> slot);
 
     KeyboardLink& keyboard;
     MidiManager& midiManager;
@@ -215,6 +246,8 @@ private:
     Timing timing;
     EditHistory history;
     juce::File presetFile;
+    std::optional<juce::uint8> sourceSlot;
+    std::vector<std::optional<juce::String>> slotNames;
     bool hasPreset = false;
     std::ostream* diagnostics = &std::cout;
     std::uint64_t cleanMarks = 0; // how many clean points have been taken, in order

@@ -5,6 +5,7 @@
 #include "views/KnobBank.h"
 #include "views/MainSectionView.h"
 #include "views/PadBank.h"
+#include "views/PresetDisplay.h"
 #include "views/RollModeBank.h"
 #include "views/SustainBank.h"
 #include "views/SwitchBank.h"
@@ -12,6 +13,7 @@
 #include "views/ViewImages.h"
 #include "views/WheelBank.h"
 #include "widgets/NumberBox.h"
+#include "widgets/PresetNameBox.h"
 
 #include <map>
 
@@ -50,6 +52,10 @@ EditorComponent::EditorComponent (std::unique_ptr<ViewSelector> tabSelector,
     product->setTopLeftPosition ((getWidth() - product->getWidth()) / 2, productPictureY);
     addAndMakeVisible (product);
     product->addListener (this);
+
+    display = std::make_unique<PresetDisplay> (engine);
+    display->setTopLeftPosition (product->getPosition() + PresetDisplay::areaInPicture().getPosition());
+    addAndMakeVisible (*display);
 
     viewSelected (mainView);
 }
@@ -148,6 +154,8 @@ void EditorComponent::commitEditsBelow (juce::Component& parent)
     {
         if (auto* box = dynamic_cast<NumberBox*> (child))
             box->commitEdit();
+        else if (auto* nameBox = dynamic_cast<PresetNameBox*> (child))
+            nameBox->commitEdit();
         else
             commitEditsBelow (*child);
     }

@@ -5,6 +5,8 @@
 #include "widgets/CustomLook.h"
 #include "widgets/PictureComponent.h"
 
+class PresetDisplay;
+
 /** The whole content of an editor window: the keyboard picture, the tab row and the product
     picture that both select a section, and the one section view that is shown. A section view is
     built the first time it is wanted, so a new window shows sooner, and then stays bound to the
@@ -51,6 +53,7 @@ public:
     /** The section view, built now if it never was. */
     juce::Component* getView (int viewNumber);
     ViewSelector* getSelector (int index) const { return selectors[index]; }
+    PresetDisplay& getDisplay() const { return *display; }
 
 private:
     static void commitEditsBelow (juce::Component& parent);
@@ -59,6 +62,7 @@ private:
     std::unique_ptr<PictureComponent> background;
     juce::OwnedArray<ViewSelector> selectors;
     std::array<std::unique_ptr<juce::Component>, numViews> views;
+    std::unique_ptr<PresetDisplay> display;
     CustomLook look;
     QXEditorEngine::Ptr engine;
     const int numKnobs, numPads, numSwitches;

@@ -2,8 +2,13 @@
 
 #include "views/ViewImages.h"
 
-MainSectionView::MainSectionView (QXEditorEngine::Ptr engineIn) : engine (std::move (engineIn))
+MainSectionView::MainSectionView (QXEditorEngine::Ptr engineIn) : engine (std::move (engineIn)), nameBox (engine)
 {
+    nameCaption.setFont (juce::Font (16.0f));
+    nameCaption.setColour (juce::Label::textColourId, juce::Colours::white);
+    addAndMakeVisible (nameCaption);
+    addAndMakeVisible (nameBox);
+
     const auto& names = buttonNames();
 
     for (int i = 0; i < names.size(); ++i)
@@ -34,6 +39,10 @@ void MainSectionView::resized()
         button->setTopLeftPosition (left, y);
         y = button->getBottom() + gap;
     }
+
+    const auto nameX = buttons.getFirst()->getRight() + 4 * gap;
+    nameCaption.setBounds (nameX, 5, 60, 18);
+    nameBox.setBounds (nameCaption.getRight(), 5, 180, 18);
 }
 
 void MainSectionView::addButtonListener (juce::Button::Listener* listener)

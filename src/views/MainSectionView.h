@@ -1,10 +1,11 @@
 #pragma once
 
 #include "engine/QXEditorEngine.h"
+#include "widgets/PresetNameBox.h"
 
 #include "widgets/PictureButton.h"
 
-/** View 0: the four whole-preset actions. The buttons do nothing themselves; the editor window
+/** View 0: the four whole-preset actions and the preset's name. The buttons do nothing themselves; the editor window
     listens to them and tells them apart by their component names. */
 class MainSectionView : public juce::Component
 {
@@ -23,6 +24,8 @@ public:
 private:
     juce::OwnedArray<PictureButton> buttons;
     QXEditorEngine::Ptr engine;
+    juce::Label nameCaption { "Name Caption", "Name" };
+    PresetNameBox nameBox;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (MainSectionView)
 };

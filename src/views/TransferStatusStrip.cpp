@@ -79,6 +79,7 @@ juce::String TransferStatusStrip::describe (const TransferStatus& status)
                 case Kind::get: return "Reading " + slotText (status) + countText (status);
                 case Kind::send: return "Writing " + slotText (status) + countText (status);
                 case Kind::sync: return "Setting sync to " + syncText (status);
+                case Kind::names: return "Reading names" + countText (status);
             }
             break;
         case State::succeeded:
@@ -87,6 +88,7 @@ juce::String TransferStatusStrip::describe (const TransferStatus& status)
                 case Kind::get: return "Preset read from " + slotText (status);
                 case Kind::send: return "Preset sent to " + slotText (status);
                 case Kind::sync: return "Sync set to " + syncText (status);
+                case Kind::names: return "Names read";
             }
             break;
         case State::failed:

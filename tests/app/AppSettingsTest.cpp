@@ -1,4 +1,5 @@
 #include "app/AppTestSupport.h"
+#include "app/dialogs/SendPresetComponent.h"
 
 #include <gtest/gtest.h>
 
@@ -141,4 +142,43 @@ TEST (AppSettings, InterfaceSizeChosenInTheMenuScalesEveryWindowAndIsRemembered)
 
     harness.invoke (CommandIds::firstInterfaceSizeCommand); // "Automatic", for the tests after this
     EXPECT_FLOAT_EQ (juce::Desktop::getInstance().getGlobalScaleFactor(), scaleBefore);
+}
+
+// Names read are kept per keyboard port with their time, and shown when the slot list opens again.
+TEST (AppSettings, SlotNamesReadAreRememberedPerPortAndShownAgain)
+{
+    ShellHarness harness (true);
+    harness.useKeyboard();
+    harness.start();
+    harness.shell->showKeyboardSlotsWindow();
+    auto* slots = harness.shell->getKeyboardSlotsWindow();
+    ASSERT_NE (slots, nullptr);
+    EXPECT_EQ (slots->getContent().rowText (2), juce::String (juce::CharPointer_UTF8 ("03  \xe2\x80\x94")));
+
+    slots->getContent().getEngine().startNameRead();
+    ASSERT_TRUE (
+        MidiTestSupport::dispatchUntil ([&] { return ! slots->getContent().getEngine().isTransferRunning(); }, 20000));
+    EXPECT_EQ (slots->getContent().rowText (2), "03  Sim Preset 03");
+
+    const AppSettings reread (harness.settingsFolder.folder);
+    const auto kept = reread.getSlotNames (SimulatedKeyboard::portName);
+    ASSERT_EQ (kept.names.size(), (size_t) ModelConstants::numSlots);
+    EXPECT_EQ (kept.names[23].value_or ("-"), "Sim Preset 24");
+    EXPECT_LT (std::abs ((juce::Time::getCurrentTime() - kept.readAt).inSeconds()), 60.0);
+    EXPECT_TRUE (reread.getSlotNames ("Another Keyboard").names.empty());
+
+    delete slots;
+    harness.shell->showKeyboardSlotsWindow();
+    EXPECT_EQ (harness.shell->getKeyboardSlotsWindow()->getContent().rowText (0), "01  Sim Preset 01");
+
+    // The slot dialogs name the slots; the send dialog says what the chosen one holds.
+    auto* window = harness.windows().getWindow (0);
+    window->openSendPresetWindow();
+    auto& send = static_cast<SendPresetComponent&> (window->getSendPresetWindow()->getContent());
+    EXPECT_EQ (send.getSlotComboBox().getItemText (4),
+               juce::String (juce::CharPointer_UTF8 ("5 \xc2\xb7 Sim Preset 05")));
+    EXPECT_EQ (send.getReplacesText(), "");
+    send.getSlotComboBox().setSelectedId (5, juce::sendNotificationSync);
+    EXPECT_EQ (send.getReplacesText(),
+               juce::String (juce::CharPointer_UTF8 ("Replaces \xe2\x80\x9cSim Preset 05\xe2\x80\x9d")));
 }

@@ -112,6 +112,12 @@ TEST_F (ToolCommandsTest, GetSendAndSyncGoThroughTheKeyboardAndAFailedGetLeavesN
     ASSERT_EQ (runOnKeyboard ({ "send", "--slot", "1", path ("six.qx6") }), ToolCommands::success) << err.str();
     EXPECT_EQ (keyboard.getSlotData (0), data);
 
+    ASSERT_EQ (runOnKeyboard ({ "list" }), ToolCommands::success) << err.str();
+    const auto listed = juce::StringArray::fromLines (out.str());
+    EXPECT_EQ (listed[0], "01  Sim Preset 06") << "slot 1 was sent slot 6's preset";
+    EXPECT_EQ (listed[23], "24  Sim Preset 24");
+    EXPECT_EQ (listed.size(), 25) << "24 lines and the end";
+
     ASSERT_EQ (runOnKeyboard ({ "sync", "external" }), ToolCommands::success);
     EXPECT_EQ (keyboard.getLastSync(), std::optional<bool> (true));
 

@@ -305,3 +305,87 @@ TEST (QXEditorEngineReplies, OnlyEveryRequestedAddressAnsweredCompletesAGet)
     EXPECT_EQ (engine->getModel().collectData()[last], 5);
     midiManager.removeListener (&heard);
 }
+
+// The names of all slots come through one paced request per name byte; lost replies are asked
+// again, and late or doubled replies of one slot never become the next slot's name.
+TEST_F (QXEditorEngineKeyboardTest, ANamesReadAsksForEveryNameByteAndKeepsOtherSlotsRepliesOut)
+{
+    constexpr int names = ModelConstants::numSlots * PresetLayout::presetNameBytes;
+    juce::StringArray expected;
+
+    for (int s = 0; s < ModelConstants::numSlots; ++s)
+    {
+        auto data = keyboard.initialSlotData (s);
+        juce::String name;
+
+        for (int i = 0; i < PresetLayout::presetNameBytes; ++i)
+            name << juce::String::charToString (static_cast<juce::juce_wchar> ('A' + (i * 5 + s * 7) % 26));
+
+        for (int i = 0; i < name.length(); ++i)
+            data.set (i, static_cast<juce::uint8> (name[i]));
+
+        keyboard.setSlotData (s, data);
+        expected.add (name);
+    }
+
+    struct Case
+    {
+        const char* name;
+        SimulatedKeyboard::ReplyBehaviour behaviour;
+        bool exactRequests;
+    };
+
+    const Case cases[] = {
+        { "clean", {}, true },
+        { "lost replies", { 0, 0, 0.05 }, false },
+        { "late and doubled replies", { 0, 2, 0.0, 0.05, 0.05, 150 }, false },
+    };
+
+    // A reply held back beyond the shortened timeout is asked for again, and then comes late.
+    engine->setTiming ({ 0, 0, 100, 9, 0 });
+    const auto before = modelData();
+
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE (c.name);
+        keyboard.setRandomSeed (7);
+        keyboard.setReplyBehaviour (c.behaviour);
+        const auto requestsBefore = keyboard.getReadRequestCount();
+        failures.statuses.clear();
+
+        engine->startNameRead();
+        ASSERT_TRUE (finishTransfers (*engine));
+
+        const auto requests = keyboard.getReadRequestCount() - requestsBefore;
+        EXPECT_TRUE (c.exactRequests ? requests == names : requests > names) << requests;
+        EXPECT_EQ (failures.last().state, TransferStatus::State::succeeded);
+        EXPECT_EQ (failures.last().done, names);
+
+        for (int s = 0; s < ModelConstants::numSlots; ++s)
+            EXPECT_EQ (engine->getSlotNames()[(size_t) s].value_or ("-"), expected[s]) << s;
+
+        keyboard.setReplyBehaviour ({});
+        settle();
+    }
+
+    // The preset itself is untouched by reading names.
+    EXPECT_TRUE (failures.successes.size() == 3 && failures.successes[0].first == TransferStatus::Kind::names);
+    EXPECT_EQ (modelData(), before);
+}
+
+TEST_F (QXEditorEngineKeyboardTest, ACancelledNamesReadSendsNoMoreAndKeepsTheNamesReadWhole)
+{
+    engine->setTiming ({ 1, 1, timeoutMs, 9, 0 });
+    engine->startNameRead();
+    ASSERT_TRUE (dispatchUntil ([&] { return keyboard.getReadRequestCount() > 40; }));
+    engine->cancelTransfers();
+    const auto atCancel = keyboard.getReadRequestCount();
+    settle();
+
+    EXPECT_EQ (keyboard.getReadRequestCount(), atCancel);
+    EXPECT_EQ (failures.last().state, TransferStatus::State::cancelled);
+    const auto& names = engine->getSlotNames();
+    ASSERT_EQ (names.size(), (size_t) ModelConstants::numSlots);
+    EXPECT_EQ (names[0].value_or ("-"), "Sim Preset 01");
+    EXPECT_FALSE (names[23].has_value());
+}

@@ -1,8 +1,10 @@
 #include "views/ViewTestSupport.h"
 
 #include "model/ControlGroup.h"
+#include "model/QXPresetName.h"
 #include "views/BankView.h"
 #include "views/EditorComponent.h"
+#include "views/PresetDisplay.h"
 #include "views/Q61ProductProductImageViewSelector.h"
 #include "views/TabSelectorButtons.h"
 #include "views/mapping/MappingTableComponent.h"
@@ -10,6 +12,7 @@
 #include "widgets/ControlToMidiControllerButton.h"
 #include "widgets/NumberBoxWithLabel.h"
 #include "widgets/ParameterController.h"
+#include "widgets/PresetNameBox.h"
 
 #include <gtest/gtest.h>
 
@@ -268,4 +271,59 @@ TEST_F (EditorComponentTest, TheMappingTableAndTheViewsFollowEachOtherAndThePict
     EXPECT_TRUE (editor.getView (EditorComponent::padView)->isVisible());
     EXPECT_EQ (dynamic_cast<BankView*> (editor.getView (EditorComponent::padView))->getCurrentBank(), 3);
     EXPECT_EQ (dynamic_cast<BankView*> (editor.getView (EditorComponent::padView))->getMarkedItem(), 12);
+}
+
+TEST_F (EditorComponentTest, TheNameBoxRenamesInOneUndoableEditAndRefusesNamesTheKeyboardCannotStore)
+{
+    engine.apply (engine.defaultPreset());
+    auto& box = named<PresetNameBox> (*editor.getView (EditorComponent::mainView), "Name");
+    const auto storedName = [this] {
+        const auto data = engine.data();
+        return juce::String::fromUTF8 (reinterpret_cast<const char*> (data.getRawDataPointer()),
+                                       QXPresetName::numCharacters);
+    };
+
+    struct Case
+    {
+        juce::String typed, stored;
+        bool refused;
+    };
+
+    const Case cases[] = {
+        { "Lead Split", "Lead Split      ", false },
+        { "Exactly 16 chars", "Exactly 16 chars", false },
+        { "Seventeen chars!!", "Exactly 16 chars", true },
+        { juce::String (juce::CharPointer_UTF8 ("Caf\xc3\xa9")), "Exactly 16 chars", true },
+        { "Tab\there", "Exactly 16 chars", true },
+        { "", "                ", false },
+    };
+
+    for (const auto& c : cases)
+    {
+        box.showEditor();
+        box.getCurrentTextEditor()->setText (c.typed, false);
+        box.getCurrentTextEditor()->keyPressed (juce::KeyPress (juce::KeyPress::returnKey));
+        deliverPendingMessages();
+
+        EXPECT_EQ (storedName(), c.stored) << c.typed;
+        EXPECT_EQ (box.isShowingRefusal(), c.refused) << c.typed;
+        EXPECT_EQ (box.getText(), c.stored.trimEnd()) << c.typed;
+        EXPECT_EQ (editor.getDisplay().getLines()[0], c.stored.trimEnd()) << c.typed;
+    }
+
+    // Each rename is one step, and the window counts it as an edit.
+    EXPECT_TRUE (engine.engine->hasUnsavedEdits());
+    ASSERT_TRUE (engine.engine->undo());
+    EXPECT_EQ (box.getText(), "Exactly 16 chars");
+    ASSERT_TRUE (engine.engine->undo());
+    EXPECT_EQ (editor.getDisplay().getLines()[0], "Lead Split");
+    ASSERT_TRUE (engine.engine->undo());
+    EXPECT_FALSE (engine.engine->hasUnsavedEdits());
+
+    // What is saved and sent is the model's data, name included.
+    EXPECT_TRUE (engine.engine->renamePreset ("Drums Live"));
+    const auto message = engine.engine->buildPresetMessage (4);
+    EXPECT_EQ (QXPresetName::decode (Control::Bytes (message.getRawDataPointer() + PresetLayout::messageDataStart,
+                                                     QXPresetName::numCharacters)),
+               "Drums Live");
 }

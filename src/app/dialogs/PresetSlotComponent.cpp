@@ -50,6 +50,14 @@ void PresetSlotComponent::paint (juce::Graphics& g)
     g.fillAll (accent);
 }
 
+void PresetSlotComponent::showSlotNames (const SlotNames& names)
+{
+    for (int slot = 1; slot <= juce::jmin (numSlots, (int) names.size()); ++slot)
+        if (const auto& name = names[(size_t) slot - 1]; name.has_value())
+            getSlotComboBox().changeItemText (slot, juce::String (slot)
+                                                        + juce::String (juce::CharPointer_UTF8 (" \xc2\xb7 ")) + *name);
+}
+
 void PresetSlotComponent::comboBoxChanged (juce::ComboBox* box)
 {
     // A cleared box reports id 0, which is no slot.

@@ -4,6 +4,9 @@
 #include "widgets/ComboBoxWithLabel.h"
 #include "widgets/CustomLook.h"
 
+#include <optional>
+#include <vector>
+
 /** The content both preset-slot dialogs share: "Preset Slot:" with the slots "1" to "24", a
     confirming button and "Cancel", on the accent blue. */
 class PresetSlotComponent : public juce::Component, public juce::ComboBox::Listener
@@ -21,6 +24,11 @@ public:
     int getSelectedSlot() const { return selectedSlot; }
 
     juce::ComboBox& getSlotComboBox() { return slotBox->getComboBox(); }
+
+    using SlotNames = std::vector<std::optional<juce::String>>;
+
+    /** Shows each known name beside its slot number ("5 · Drums Live"). */
+    virtual void showSlotNames (const SlotNames& names);
 
 protected:
     std::unique_ptr<ComboBoxWithLabel> slotBox;

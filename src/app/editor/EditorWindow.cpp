@@ -2,6 +2,7 @@
 
 #include "app/CommandTable.h"
 #include "app/desktop/ScreenFit.h"
+#include "app/dialogs/SendPresetComponent.h"
 #include "app/editor/UnsavedChangesGuard.h"
 #include "engine/files/FileAccess.h"
 #include "print/MappingSheet.h"
@@ -276,14 +277,28 @@ juce::String EditorWindow::titleFor (const juce::String& applicationName, const 
 //==============================================================================
 void EditorWindow::openGetPresetWindow()
 {
-    if (getPresetWindow == nullptr)
-        getPresetWindow = new GetPresetWindow (engine, dialogContext());
+    if (getPresetWindow != nullptr)
+        return;
+
+    getPresetWindow = new GetPresetWindow (engine, dialogContext());
+
+    if (services.slotNames)
+        getPresetWindow->getContent().showSlotNames (services.slotNames());
 }
 
 void EditorWindow::openSendPresetWindow()
 {
-    if (sendPresetWindow == nullptr)
-        sendPresetWindow = new SendPresetWindow (engine, dialogContext());
+    if (sendPresetWindow != nullptr)
+        return;
+
+    sendPresetWindow = new SendPresetWindow (engine, dialogContext());
+    auto& content = static_cast<SendPresetComponent&> (sendPresetWindow->getContent());
+
+    if (services.slotNames)
+        content.showSlotNames (services.slotNames());
+
+    if (const auto slot = engine->getSourceSlot())
+        content.startAt (*slot + 1);
 }
 
 DesktopDialogWindow::Context EditorWindow::dialogContext()

@@ -25,4 +25,7 @@ struct EditorWindowServices
 
     /** Asks before a closing window's send is stopped; without one a close waits for the send. */
     StopSendPresenter* stopSend = nullptr;
+
+    /** The slot names known for the keyboard in use; none when not given. */
+    std::function<std::vector<std::optional<juce::String>>()> slotNames;
 };

@@ -14,15 +14,16 @@ GetTransfer::GetTransfer (MidiManager& midiManagerIn, const Settings& settingsIn
         midiManagerIn,
         [&settingsIn] {
             TransferStatus initial;
-            initial.kind = TransferStatus::Kind::get;
+            initial.kind = settingsIn.kind;
             initial.slot = settingsIn.slot;
-            initial.total = settingsIn.dataLength;
+            initial.total = settingsIn.dataLength * settingsIn.slotCount;
             initial.maxAttempts = settingsIn.maxAttempts;
             return initial;
         }(),
         std::move (onChangeIn)),
       settings (settingsIn),
-      addresses (static_cast<size_t> (settingsIn.dataLength))
+      addresses (static_cast<size_t> (settingsIn.dataLength)),
+      slot (settingsIn.slot)
 {
 }
 
@@ -40,6 +41,12 @@ Control::Bytes GetTransfer::getData() const
         data.add (address.agreed.value_or (0));
 
     return data;
+}
+
+std::vector<Control::Bytes> GetTransfer::getSlotsRead() const
+{
+    const juce::ScopedLock sl (lock);
+    return slotsRead;
 }
 
 std::optional<juce::uint8> GetTransfer::agreedValue (const std::vector<juce::uint8>& answers, bool twoNeeded)
@@ -70,7 +77,23 @@ std::optional<juce::uint8> GetTransfer::agreedValue (const std::vector<juce::uin
 bool GetTransfer::run (TransferPacer& pacer)
 {
     midiManager.addListener (this);
-    settle();
+    bool complete = true;
+
+    for (int i = 0; complete && i < settings.slotCount; ++i)
+        complete = readSlot (pacer, i);
+
+    midiManager.removeListener (this);
+    return complete;
+}
+
+bool GetTransfer::readSlot (TransferPacer& pacer, int slotIndex)
+{
+    beginSlot (slotIndex);
+
+    // Once every request of the slot before has had its one answer, nothing more can come.
+    if (slotIndex == 0 || settings.replies == nullptr || settings.replies->stragglersPossible())
+        settle();
+
     doubtEarlierOpenRequests();
     bool complete = false;
 
@@ -87,12 +110,36 @@ bool GetTransfer::run (TransferPacer& pacer)
             break;
     }
 
-    midiManager.removeListener (this);
-
     if (settings.replies != nullptr)
         recordOpenRequests (*settings.replies);
 
-    return isComplete();
+    const juce::ScopedLock sl (lock);
+
+    if (agreedCount < settings.dataLength)
+        return false;
+
+    Control::Bytes data;
+
+    for (const auto& address : addresses)
+        data.add (address.agreed.value_or (0));
+
+    slotsRead.push_back (data);
+    return true;
+}
+
+void GetTransfer::beginSlot (int slotIndex)
+{
+    const juce::ScopedLock sl (lock);
+    slot = static_cast<juce::uint8> (settings.slot + slotIndex);
+
+    if (slotIndex > 0)
+    {
+        addresses.assign (static_cast<size_t> (settings.dataLength), {});
+        disputed.clear();
+        anyDispute = false;
+        agreedCount = 0;
+        requestedCount = 0;
+    }
 }
 
 // Returns once the input has been quiet long enough, or after one reply timeout more of steady
@@ -164,7 +211,14 @@ bool GetTransfer::request (TransferPacer& pacer, int address)
             state.firstRequestMs = state.lastRequestMs;
     }
 
-    const auto message = SysExMessages::readRequest (settings.modelId, settings.slot, address);
+    juce::uint8 slotAsked = 0;
+
+    {
+        const juce::ScopedLock sl (lock);
+        slotAsked = slot;
+    }
+
+    const auto message = SysExMessages::readRequest (settings.modelId, slotAsked, address);
     return sendPaced (pacer, SysExMessages::toMidiMessage (message), settings.requestPauseMs);
 }
 
@@ -204,7 +258,7 @@ void GetTransfer::handleMidiMessage (const juce::MidiMessage& message)
     const auto now = TransferPacer::steadyMilliseconds();
     double tookMs = 0.0;
     bool counts = false, changed = false, askAgain = false;
-    int count = 0;
+    int count = 0, doneBefore = 0;
 
     {
         const juce::ScopedLock sl (lock);
@@ -244,13 +298,14 @@ void GetTransfer::handleMidiMessage (const juce::MidiMessage& message)
         }
 
         count = agreedCount;
+        doneBefore = static_cast<int> (slotsRead.size()) * settings.dataLength;
     }
 
     if (settings.replies != nullptr)
         settings.replies->replyTook (tookMs);
 
     if (changed)
-        updateStatus ([count] (TransferStatus& s) { s.done = count; });
+        updateStatus ([done = doneBefore + count] (TransferStatus& s) { s.done = done; });
 
     if (askAgain || count == settings.dataLength)
         wake();

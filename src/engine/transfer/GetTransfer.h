@@ -9,7 +9,8 @@
 
 class ReplyRecord;
 
-/** Reads one slot: one read request per data byte, then, after each silent timeout, one for
+/** Reads one slot, or the same addresses of several slots one after another (the names of all
+    slots): one read request per data byte, then, after each silent timeout, one for
     every address still without an agreed answer, until every address has one.
 
     Replies arrive on the MIDI input thread and carry no slot, so a late reply to an earlier get
@@ -25,8 +26,10 @@ public:
     struct Settings
     {
         juce::uint8 modelId = 0;
-        juce::uint8 slot = 0;
-        int dataLength = 0;
+        TransferStatus::Kind kind = TransferStatus::Kind::get;
+        juce::uint8 slot = 0; // the first slot read
+        int slotCount = 1;
+        int dataLength = 0; // addresses 0 .. dataLength - 1 of each slot
         double requestPauseMs = 3;
         int replyTimeoutMs = 2000;
         int maxAttempts = 9;
@@ -39,6 +42,9 @@ public:
 
     /** The collected preset data; complete only once the transfer has succeeded. */
     Control::Bytes getData() const;
+
+    /** The data of every slot read whole so far, in slot order from the first. */
+    std::vector<Control::Bytes> getSlotsRead() const;
 
     /** The value the answers heard for one address agree on, if any: the first answer while
         no other differs, unless two are needed; otherwise the value heard most often, at least
@@ -56,6 +62,8 @@ private:
     };
 
     bool run (TransferPacer& pacer) override;
+    bool readSlot (TransferPacer& pacer, int slotIndex);
+    void beginSlot (int slotIndex);
     void settle();
     void doubtEarlierOpenRequests();
     bool requestAll (TransferPacer& pacer);
@@ -77,4 +85,6 @@ private:
     int agreedCount = 0;
     int requestedCount = 0; // addresses 0 .. requestedCount - 1 have been asked for
     double lastReplyMs = 0.0;
+    juce::uint8 slot = 0; // the one being read
+    std::vector<Control::Bytes> slotsRead;
 };

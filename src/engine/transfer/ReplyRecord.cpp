@@ -28,7 +28,7 @@ void ReplyRecord::getEnded (const OpenRequests& stillOpen, bool disputed)
     for (const auto& [address, askedMs] : stillOpen)
         open[address] = askedMs;
 
-    stragglersPossible = disputed || ! open.empty();
+    mayStraggle = disputed || ! open.empty();
 }
 
 ReplyRecord::OpenRequests ReplyRecord::getOpenRequests() const
@@ -42,11 +42,17 @@ void ReplyRecord::reset()
     const std::lock_guard<std::mutex> guard (mutex);
     slowestMs = 0.0;
     open.clear();
-    stragglersPossible = false;
+    mayStraggle = false;
 }
 
 double ReplyRecord::quietNeededMs (double settleMs) const
 {
     const std::lock_guard<std::mutex> guard (mutex);
-    return stragglersPossible ? settleMs + slowestMs : settleMs;
+    return mayStraggle ? settleMs + slowestMs : settleMs;
+}
+
+bool ReplyRecord::stragglersPossible() const
+{
+    const std::lock_guard<std::mutex> guard (mutex);
+    return mayStraggle;
 }

@@ -29,6 +29,9 @@ public:
     /** Forgets everything: nothing is on its way any more. */
     void reset();
 
+    /** Whether a reply to an earlier request may still be on its way. */
+    bool stragglersPossible() const;
+
     /** How long the input must be quiet before a get may take what it hears as its own. */
     double quietNeededMs (double settleMs) const;
 
@@ -36,5 +39,5 @@ private:
     mutable std::mutex mutex;
     double slowestMs = 0.0;
     OpenRequests open;
-    bool stragglersPossible = false;
+    bool mayStraggle = false;
 };

@@ -10,7 +10,8 @@ struct TransferStatus
     {
         get,
         send,
-        sync
+        sync,
+        names // the names of every slot
     };
 
     enum class State
@@ -23,7 +24,7 @@ struct TransferStatus
     };
 
     Kind kind = Kind::get;
-    juce::uint8 slot = 0; // zero-based; for a sync, 1 for external and 0 for internal
+    juce::uint8 slot = 0; // zero-based (the first, for names); for a sync, 1 for external and 0 for internal
     State state = State::waiting;
     int done = 0; // addresses answered (get) or messages sent (send, sync)
     int total = 0;

@@ -62,7 +62,7 @@ bool TransferTracker::isRunning() const
 
 bool TransferTracker::isGetRunning() const
 {
-    return anyUnfinished ([] (const Entry& entry) { return entry.get != nullptr; });
+    return anyUnfinished ([] (const Entry& entry) { return entry.kind == TransferStatus::Kind::get; });
 }
 
 std::vector<TransferTracker::Change> TransferTracker::collectChanges (const Confirm& confirm)
