@@ -25,7 +25,9 @@ juce::String countText (const TransferStatus& status)
 }
 } // namespace
 
-TransferStatusStrip::TransferStatusStrip (QXEditorEngine::Ptr engineIn) : engine (std::move (engineIn))
+TransferStatusStrip::TransferStatusStrip (QXEditorEngine::Ptr engineIn, Conflicts conflictsIn)
+    : engine (std::move (engineIn)),
+      conflicts (conflictsIn)
 {
     setName ("Transfer Status");
     bar.setPercentageDisplay (false);
@@ -49,6 +51,9 @@ TransferStatusStrip::TransferStatusStrip (QXEditorEngine::Ptr engineIn) : engine
 
 void TransferStatusStrip::presetChanged()
 {
+    if (conflicts == Conflicts::ignored)
+        return;
+
     mapping.refresh();
     const auto count = mapping.getNumConflicts();
     conflictLabel.setText (MappingTable::describeConflicts (count), juce::dontSendNotification);

@@ -5,11 +5,11 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
-/** Counts the preset's conflicts ("2 conflicts": controls sending the same CC or note on one
-    channel) while there are any, and shows what the engine's transfer is doing ("Reading slot 3 — 212 of 465") with a progress
-    bar and a "Cancel" button, and for a few seconds afterwards how it ended ("Preset sent to
-    slot 5"). Hidden while nothing happens. Failures are the alerts' business; only a send that
-    may have left its slot partly written says so here too. */
+/** Shows what the engine's transfer is doing ("Reading slot 3 — 212 of 465") with a progress bar
+    and a "Cancel" button, and for a few seconds afterwards how it ended ("Preset sent to slot 5");
+    an editor's strip also counts the preset's conflicts ("2 conflicts": controls sending the same
+    CC or note on one channel) while there are any. Hidden while nothing happens. Failures are the
+    alerts' business; only a send that may have left its slot partly written says so here too. */
 class TransferStatusStrip :
     public juce::Component,
     private QXEditorEngine::Listener,
@@ -20,7 +20,13 @@ public:
     static constexpr int height = 30;
     static constexpr int messageShownMs = 4000;
 
-    explicit TransferStatusStrip (QXEditorEngine::Ptr engine);
+    enum class Conflicts
+    {
+        counted,
+        ignored // an engine that only carries transfers has no preset worth judging
+    };
+
+    TransferStatusStrip (QXEditorEngine::Ptr engine, Conflicts conflicts);
     ~TransferStatusStrip() override;
 
     /** The bar's or the message's text, whichever shows. */
@@ -51,6 +57,7 @@ private:
     void showWhenNeeded (bool transferShown);
 
     QXEditorEngine::Ptr engine;
+    const Conflicts conflicts;
     double progress = 0.0;
     juce::ProgressBar bar { progress };
     juce::String barText;

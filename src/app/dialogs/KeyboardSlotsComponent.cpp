@@ -4,7 +4,7 @@
 
 KeyboardSlotsComponent::KeyboardSlotsComponent (QXEditorEngine::Ptr engineIn)
     : engine (std::move (engineIn)),
-      status (engine)
+      status (engine, TransferStatusStrip::Conflicts::ignored)
 {
     setLookAndFeel (&look);
     list.setRowHeight (22);

@@ -27,7 +27,7 @@ EditorWindow::EditorWindow (const juce::String& untitledNameIn, EditorComponent*
       services (servicesIn)
 {
     content->addMainSectionButtonListener (this);
-    transferStatus = std::make_unique<TransferStatusStrip> (engine);
+    transferStatus = std::make_unique<TransferStatusStrip> (engine, TransferStatusStrip::Conflicts::counted);
     content->addChildComponent (*transferStatus);
     transferStatus->setBounds (
         content->getLocalBounds().removeFromBottom (TransferStatusStrip::height).reduced (300, 0));
