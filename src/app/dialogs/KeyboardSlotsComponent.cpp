@@ -21,6 +21,7 @@ KeyboardSlotsComponent::KeyboardSlotsComponent (QXEditorEngine::Ptr engineIn)
     readTime.setColour (juce::Label::textColourId, juce::Colours::white);
     addAndMakeVisible (readTime);
     addChildComponent (status);
+    status.addComponentListener (this);
     engine->addListener (this);
     updateButtons();
     setSize (420, 24 * 22 + 90);
@@ -28,6 +29,7 @@ KeyboardSlotsComponent::KeyboardSlotsComponent (QXEditorEngine::Ptr engineIn)
 
 KeyboardSlotsComponent::~KeyboardSlotsComponent()
 {
+    status.removeComponentListener (this);
     engine->removeListener (this);
     engine->cancelTransfers();
     setLookAndFeel (nullptr);
@@ -57,6 +59,12 @@ void KeyboardSlotsComponent::showKnownNames (std::vector<std::optional<juce::Str
     readTime.setText ("Read " + readAt.formatted ("%d %b %Y %H:%M"), juce::dontSendNotification);
     list.updateContent();
     list.repaint();
+}
+
+void KeyboardSlotsComponent::componentVisibilityChanged (juce::Component&)
+{
+    // Both sit in the bottom row; the strip's news wins while it lasts.
+    readTime.setVisible (! status.isVisible());
 }
 
 void KeyboardSlotsComponent::resized()

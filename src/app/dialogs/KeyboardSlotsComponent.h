@@ -13,7 +13,8 @@ class KeyboardSlotsComponent :
     public juce::Component,
     private juce::ListBoxModel,
     private juce::Button::Listener,
-    private QXEditorEngine::Listener
+    private QXEditorEngine::Listener,
+    private juce::ComponentListener
 {
 public:
     explicit KeyboardSlotsComponent (QXEditorEngine::Ptr engine);
@@ -48,6 +49,7 @@ private:
     void presetFileFailed (const juce::String&) override {}
     void transferChanged (const TransferStatus& status) override;
     void updateButtons();
+    void componentVisibilityChanged (juce::Component&) override;
 
     QXEditorEngine::Ptr engine;
     juce::ListBox list { "Slot List", this };
