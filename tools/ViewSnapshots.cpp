@@ -5,8 +5,8 @@
 #include "engine/QXEditorEngine.h"
 #include "model/ModelConstants.h"
 #include "views/EditorComponent.h"
-#include "views/Q61ProductProductImageViewSelector.h"
-#include "views/TabSelectorButtons.h"
+#include "views/selectors/Q61ProductProductImageViewSelector.h"
+#include "views/selectors/TabSelectorButtons.h"
 
 #include <iostream>
 

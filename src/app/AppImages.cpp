@@ -1,6 +1,6 @@
 #include "app/AppImages.h"
 
-#include "views/ViewImages.h"
+#include "views/pictures/ViewImages.h"
 
 ScaledPicture AppImages::aboutPicture()
 {

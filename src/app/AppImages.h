@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/ScaledPicture.h"
+#include "widgets/pictures/ScaledPicture.h"
 
 /** The shell's built-in pictures, decoded once through the image cache. */
 class AppImages

@@ -9,7 +9,7 @@
 #include "app/editor/UnsavedChangesGuard.h"
 #include "engine/files/FileAccess.h"
 #include "views/EditorComponent.h"
-#include "views/TabSelectorButtons.h"
+#include "views/selectors/TabSelectorButtons.h"
 
 using namespace CommandIds;
 

@@ -2,7 +2,7 @@
 
 #include "app/alerts/PromptWindow.h"
 #include "engine/files/FileAccess.h"
-#include "views/ViewImages.h"
+#include "views/pictures/ViewImages.h"
 
 KavoriQXEditorApplication::KavoriQXEditorApplication (juce::uint8 modelId, int numKnobs, int numPads, int numSwitches,
                                                       juce::uint8 numKeys, juce::uint8 maxKeybedOctave,

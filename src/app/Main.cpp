@@ -1,5 +1,5 @@
 #include "app/KavoriQX61EditorApplication.h"
-#include "views/ViewImages.h"
+#include "views/pictures/ViewImages.h"
 
 #include <cstdlib>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "views/ViewSelector.h"
-#include "widgets/ScaledPicture.h"
+#include "views/selectors/ViewSelector.h"
+#include "widgets/pictures/ScaledPicture.h"
 
 /** What one keyboard model brings besides its constants: its product picture, about picture,
     user guide and built-in default preset. */

@@ -2,7 +2,7 @@
 
 #include "app/AppImages.h"
 #include "model/ModelConstants.h"
-#include "views/Q61ProductProductImageViewSelector.h"
+#include "views/selectors/Q61ProductProductImageViewSelector.h"
 
 QX61ModelResources::QX61ModelResources()
     : aboutImage (AppImages::aboutPicture()),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/ControlGroup.h"
+#include "model/controls/ControlGroup.h"
 
 #include <vector>
 

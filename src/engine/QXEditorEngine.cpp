@@ -4,9 +4,9 @@
 #include "engine/protocol/SysExMessages.h"
 #include "engine/transfer/GetTransfer.h"
 #include "engine/transfer/WriteTransfer.h"
-#include "model/ControlNames.h"
-#include "model/ParameterUpdater.h"
-#include "model/QXPresetName.h"
+#include "model/controls/ControlNames.h"
+#include "model/controls/ParameterUpdater.h"
+#include "model/kinds/QXPresetName.h"
 
 #include <algorithm>
 #include <iostream>

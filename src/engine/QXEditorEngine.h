@@ -6,8 +6,8 @@
 #include "engine/transfer/TransferStatus.h"
 #include "engine/transfer/TransferTracker.h"
 #include "model/ModelConstants.h"
-#include "model/ParameterEdit.h"
 #include "model/PresetModel.h"
+#include "model/controls/ParameterEdit.h"
 
 #include <juce_events/juce_events.h>
 

@@ -1,15 +1,15 @@
 #include "model/PresetModel.h"
 
-#include "model/QXControlsToMidiDin.h"
-#include "model/QXKeybed.h"
-#include "model/QXKnob.h"
-#include "model/QXPad.h"
-#include "model/QXPresetName.h"
-#include "model/QXRollMode.h"
-#include "model/QXSustain.h"
-#include "model/QXSwitch.h"
-#include "model/QXTransport.h"
-#include "model/QXWheels.h"
+#include "model/kinds/QXControlsToMidiDin.h"
+#include "model/kinds/QXKeybed.h"
+#include "model/kinds/QXKnob.h"
+#include "model/kinds/QXPad.h"
+#include "model/kinds/QXPresetName.h"
+#include "model/kinds/QXRollMode.h"
+#include "model/kinds/QXSustain.h"
+#include "model/kinds/QXSwitch.h"
+#include "model/kinds/QXTransport.h"
+#include "model/kinds/QXWheels.h"
 
 using namespace ControlGroup;
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/Control.h"
-#include "model/ControlGroup.h"
 #include "model/PresetLayout.h"
+#include "model/controls/Control.h"
+#include "model/controls/ControlGroup.h"
 
 #include <map>
 

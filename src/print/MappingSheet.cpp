@@ -1,7 +1,7 @@
 #include "print/MappingSheet.h"
 
 #include "engine/files/FileAccess.h"
-#include "model/ControlNames.h"
+#include "model/controls/ControlNames.h"
 
 #include <cairo-pdf.h>
 

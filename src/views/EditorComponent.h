@@ -1,9 +1,9 @@
 #pragma once
 
 #include "engine/QXEditorEngine.h"
-#include "views/ViewSelector.h"
-#include "widgets/CustomLook.h"
-#include "widgets/PictureComponent.h"
+#include "views/selectors/ViewSelector.h"
+#include "widgets/look/CustomLook.h"
+#include "widgets/pictures/PictureComponent.h"
 
 class PresetDisplay;
 

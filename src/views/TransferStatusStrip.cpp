@@ -1,6 +1,6 @@
 #include "views/TransferStatusStrip.h"
 
-#include "widgets/WidgetColours.h"
+#include "widgets/look/WidgetColours.h"
 
 using Kind = TransferStatus::Kind;
 using State = TransferStatus::State;

@@ -33,8 +33,8 @@ if [ -n "${QX_E2E_SCALED:-}" ]; then
     poll 50 hasWidth "$main" 2400 || fail "at Xft.dpi 192 the window is $(geometry "$main"), not 2400 wide"
     xdotool mousemove 3800 2100 sleep 1 # off the pictures, which light up under the pointer
     import -window "$main" "$artifacts/scale-200.png" || fail "no screenshot at 200 %"
-    sharp="$(offFrom "$artifacts/scale-200.png" "$(dirname "$0")/../../src/resources/product-picture@2x.png" 1)"
-    blurred="$(offFrom "$artifacts/scale-200.png" "$(dirname "$0")/../../src/resources/product-picture.png" 2)"
+    sharp="$(offFrom "$artifacts/scale-200.png" "$(dirname "$0")/../../src/resources/pictures/product-picture@2x.png" 1)"
+    blurred="$(offFrom "$artifacts/scale-200.png" "$(dirname "$0")/../../src/resources/pictures/product-picture.png" 2)"
     echo "at 200 %, off the 2x picture by $sharp, off the 1x one enlarged by $blurred"
     awk -v s="$sharp" -v b="$blurred" 'BEGIN { exit !(s < 0.01 && s * 3 < b) }' \
         || fail "the window at 200 % does not show the 2x pictures ($sharp against $blurred)"

@@ -1,18 +1,18 @@
 #include "views/ViewTestSupport.h"
 
-#include "model/ControlGroup.h"
-#include "model/QXPresetName.h"
-#include "views/BankView.h"
+#include "model/controls/ControlGroup.h"
+#include "model/kinds/QXPresetName.h"
 #include "views/EditorComponent.h"
 #include "views/PresetDisplay.h"
-#include "views/Q61ProductProductImageViewSelector.h"
-#include "views/TabSelectorButtons.h"
 #include "views/mapping/MappingTableComponent.h"
-#include "widgets/ComboBoxWithLabel.h"
-#include "widgets/ControlToMidiControllerButton.h"
-#include "widgets/NumberBoxWithLabel.h"
-#include "widgets/ParameterController.h"
-#include "widgets/PresetNameBox.h"
+#include "views/sections/BankView.h"
+#include "views/selectors/Q61ProductProductImageViewSelector.h"
+#include "views/selectors/TabSelectorButtons.h"
+#include "widgets/bound/ControlToMidiControllerButton.h"
+#include "widgets/boxes/ComboBoxWithLabel.h"
+#include "widgets/boxes/NumberBoxWithLabel.h"
+#include "widgets/boxes/PresetNameBox.h"
+#include "widgets/controllers/ParameterController.h"
 
 #include <gtest/gtest.h>
 

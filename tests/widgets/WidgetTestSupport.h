@@ -2,7 +2,7 @@
 
 #include "engine/QXEditorEngine.h"
 #include "model/ModelConstants.h"
-#include "widgets/NumberBox.h"
+#include "widgets/boxes/NumberBox.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 

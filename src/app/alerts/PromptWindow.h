@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/CustomLook.h"
+#include "widgets/look/CustomLook.h"
 
 /** An alert or question in the program's own flat look rather than the framework's default. */
 class PromptWindow : public juce::AlertWindow

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/PictureComponent.h"
+#include "widgets/pictures/PictureComponent.h"
 
 /** The about picture with the version and the maker's notice over it; a click anywhere closes
     the window that holds it. */

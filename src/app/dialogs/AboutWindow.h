@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/desktop/DesktopDialogWindow.h"
-#include "widgets/ScaledPicture.h"
+#include "widgets/pictures/ScaledPicture.h"
 
 /** The about picture in a window without a title bar; it deletes itself when clicked, and on
     Escape or Return. Its title names it in the desktop's window lists. */

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "app/dialogs/DeviceListModel.h"
-#include "widgets/CustomLook.h"
-#include "widgets/ScaledPicture.h"
+#include "widgets/look/CustomLook.h"
+#include "widgets/pictures/ScaledPicture.h"
 
 /** The device setup's content: the MIDI input and output port lists on their frames, and "OK",
     "Apply" and "Cancel". */

@@ -1,6 +1,6 @@
 #include "app/dialogs/KeyboardSlotsComponent.h"
 
-#include "widgets/WidgetColours.h"
+#include "widgets/look/WidgetColours.h"
 
 KeyboardSlotsComponent::KeyboardSlotsComponent (QXEditorEngine::Ptr engineIn)
     : engine (std::move (engineIn)),

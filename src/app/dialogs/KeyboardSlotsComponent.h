@@ -2,7 +2,7 @@
 
 #include "engine/QXEditorEngine.h"
 #include "views/TransferStatusStrip.h"
-#include "widgets/CustomLook.h"
+#include "widgets/look/CustomLook.h"
 
 #include <functional>
 

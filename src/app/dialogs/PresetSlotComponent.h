@@ -1,8 +1,8 @@
 #pragma once
 
 #include "model/ModelConstants.h"
-#include "widgets/ComboBoxWithLabel.h"
-#include "widgets/CustomLook.h"
+#include "widgets/boxes/ComboBoxWithLabel.h"
+#include "widgets/look/CustomLook.h"
 
 #include <optional>
 #include <vector>

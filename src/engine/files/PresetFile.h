@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/Control.h"
+#include "model/controls/Control.h"
 
 #include <juce_core/juce_core.h>
 

@@ -2,7 +2,7 @@
 
 #include "engine/midi/MidiManager.h"
 #include "engine/transfer/Transfer.h"
-#include "model/Control.h"
+#include "model/controls/Control.h"
 
 #include <optional>
 #include <vector>

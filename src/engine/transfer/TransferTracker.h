@@ -1,7 +1,7 @@
 #pragma once
 
 #include "engine/transfer/TransferStatus.h"
-#include "model/Control.h"
+#include "model/controls/Control.h"
 
 #include <cstdint>
 #include <functional>

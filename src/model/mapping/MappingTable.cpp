@@ -1,10 +1,10 @@
 #include "model/mapping/MappingTable.h"
 
-#include "model/ControlNames.h"
-#include "model/QXKeybed.h"
-#include "model/QXRollMode.h"
-#include "model/QXTransport.h"
-#include "model/QXWheels.h"
+#include "model/controls/ControlNames.h"
+#include "model/kinds/QXKeybed.h"
+#include "model/kinds/QXRollMode.h"
+#include "model/kinds/QXTransport.h"
+#include "model/kinds/QXWheels.h"
 #include "model/mapping/MidiNames.h"
 
 #include <optional>

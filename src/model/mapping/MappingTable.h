@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/ParameterEdit.h"
 #include "model/PresetModel.h"
+#include "model/controls/ParameterEdit.h"
 
 #include <array>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "views/mapping/MappingTableComponent.h"
 
-#include "widgets/WidgetColours.h"
+#include "widgets/look/WidgetColours.h"
 
 #include <algorithm>
 #include <numeric>

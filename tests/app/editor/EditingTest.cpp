@@ -1,10 +1,10 @@
 #include "app/AppTestSupport.h"
-#include "model/ControlGroup.h"
-#include "views/BankView.h"
+#include "model/controls/ControlGroup.h"
 #include "views/EditorComponent.h"
-#include "views/GenericControlView.h"
-#include "widgets/DoubleParameterControllerComboBox.h"
-#include "widgets/DoubleParamterControllerNumberBox.h"
+#include "views/controls/GenericControlView.h"
+#include "views/sections/BankView.h"
+#include "widgets/bound/DoubleParameterControllerComboBox.h"
+#include "widgets/bound/DoubleParamterControllerNumberBox.h"
 
 #include <gtest/gtest.h>
 

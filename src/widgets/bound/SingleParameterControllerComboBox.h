@@ -1,0 +1,23 @@
+#pragma once
+
+#include "widgets/boxes/ComboBoxWithLabel.h"
+#include "widgets/controllers/SingleParameterController.h"
+
+/** A drop-down list bound to a parameter of the first control of a group; the stored value is
+    the item id minus 1. */
+class SingleParameterControllerComboBox :
+    public ComboBoxWithLabel,
+    public SingleParameterController,
+    public juce::ComboBox::Listener
+{
+public:
+    SingleParameterControllerComboBox (QXEditorEngine::Ptr engine, const juce::String& parameterName, int groupId,
+                                       const juce::StringArray& items, juce::ComboBox::Listener* extraListener);
+
+    /** Writes the selected item's id minus 1 into the model; with nothing selected that is a
+        value the model refuses. */
+    void comboBoxChanged (juce::ComboBox* changedBox) override;
+
+private:
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (SingleParameterControllerComboBox)
+};
