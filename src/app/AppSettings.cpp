@@ -207,6 +207,21 @@ void AppSettings::rememberSlotNames (const juce::String& portName, const SlotNam
     properties->setValue (slotNamesKey, all.get());
 }
 
+void AppSettings::rememberSlotName (const juce::String& portName, int slot, const juce::String& name)
+{
+    if (! juce::isPositiveAndBelow (slot, ModelConstants::numSlots))
+        return;
+
+    auto known = getSlotNames (portName);
+    known.names.resize (static_cast<size_t> (ModelConstants::numSlots));
+    known.names[static_cast<size_t> (slot)] = name;
+
+    if (known.readAt == juce::Time())
+        known.readAt = juce::Time::getCurrentTime();
+
+    rememberSlotNames (portName, known);
+}
+
 AppSettings::SlotNames AppSettings::getSlotNames (const juce::String& portName) const
 {
     SlotNames found;

@@ -54,6 +54,10 @@ public:
 
     void rememberSlotNames (const juce::String& portName, const SlotNames& slotNames);
 
+    /** Sets one slot's name after a get or send touched it, keeping the other names and when
+        they were read. */
+    void rememberSlotName (const juce::String& portName, int slot, const juce::String& name);
+
     /** Empty names for a port never read. */
     SlotNames getSlotNames (const juce::String& portName) const;
 

@@ -68,7 +68,8 @@ ApplicationShell::ApplicationShell (Setup setupIn)
         commandManager.get(),
         setup.saveChanges,
         setup.stopSend,
-        [this] { return setup.settings.getSlotNames (setup.keyboard.getMidiManager().getOutputDeviceName()).names; }
+        [this] { return setup.settings.getSlotNames (setup.keyboard.getMidiManager().getOutputDeviceName()).names; },
+        [this] (juce::uint8 slot, const juce::String& name) { rememberSlotName (slot, name); }
     };
     windowManager = std::make_unique<WindowManager> (commandManager.get(), services);
     quitWithTheLastWindow();
@@ -317,6 +318,63 @@ void ApplicationShell::showKeyboardSlotsWindow()
     content.onNamesRead = [this, port, &content] {
         setup.settings.rememberSlotNames (port, { content.getEngine().getSlotNames(), juce::Time::getCurrentTime() });
     };
+    content.onSlotTouched = [this] (juce::uint8 slot, const juce::String& name) { rememberSlotName (slot, name); };
+    content.onBackUpAll = [this] { chooseFolderForSlots (true); };
+    content.onRestoreAll = [this] { chooseFolderForSlots (false); };
+}
+
+void ApplicationShell::chooseFolderForSlots (bool backUp)
+{
+    const auto title = backUp ? "Back Up All Slots" : "Restore All Slots";
+    setup.fileChooser.chooseFolder (title, setup.settings.getLastFolder(), [this, backUp] (const juce::File& folder) {
+        if (folder == juce::File() || keyboardSlotsWindow == nullptr)
+            return;
+
+        setup.settings.setLastFolder (folder);
+        backUp ? keyboardSlotsWindow->getContent().backUpAll (folder, [this] (auto report) { slotsAlert (report); })
+               : restoreAllFrom (folder);
+    });
+}
+
+// Every file is checked before the question, so a bad one is told at once and nothing is sent.
+void ApplicationShell::restoreAllFrom (const juce::File& folder)
+{
+    auto& content = keyboardSlotsWindow->getContent();
+
+    if (const auto checked = content.prepareRestore (folder, [this] (auto report) { slotsAlert (report); });
+        checked.failed())
+        return slotsAlert (checked.getErrorMessage());
+
+    const auto question = "Replace all " + juce::String (ModelConstants::numSlots)
+                          + " slots on the keyboard with the presets in " + folder.getFullPathName() + "?";
+    auto* box = new PromptWindow ("Keyboard Slots", question, juce::MessageBoxIconType::QuestionIcon);
+    box->addButton ("Replace", 1, juce::KeyPress (juce::KeyPress::returnKey));
+    box->addButton ("Cancel", 0, juce::KeyPress (juce::KeyPress::escapeKey));
+    box->enterModalState (
+        true,
+        juce::ModalCallbackFunction::create (
+            [window = juce::Component::SafePointer<KeyboardSlotsWindow> (keyboardSlotsWindow.get())] (int result) {
+                if (result == 1 && window != nullptr)
+                    window->getContent().startRestore();
+            }),
+        true);
+}
+
+void ApplicationShell::slotsAlert (const juce::String& message)
+{
+    TitledAlertWindow::show (setup.alerts, "Keyboard Slots", message);
+}
+
+void ApplicationShell::rememberSlotName (juce::uint8 slot, const juce::String& name)
+{
+    const auto port = setup.keyboard.getMidiManager().getOutputDeviceName();
+    setup.settings.rememberSlotName (port, slot, name);
+
+    if (keyboardSlotsWindow == nullptr)
+        return;
+
+    const auto known = setup.settings.getSlotNames (port);
+    keyboardSlotsWindow->getContent().showKnownNames (known.names, known.readAt);
 }
 
 EditorWindow* ApplicationShell::frontEditorWindow() const

@@ -109,11 +109,17 @@ private:
     void guideNotShown (const juce::File& guide);
     void openSlot (juce::uint8 slot);
 
+    /** Keeps the name a get or send left in a slot, and shows it in the slot list. */
+    void rememberSlotName (juce::uint8 slot, const juce::String& name);
+
     /** The editor window that last had the keyboard focus: the one in front of the others
         while a window of the whole program is active. */
     EditorWindow* frontEditorWindow() const;
     void globalFocusChanged (juce::Component* focused) override;
     void sendFrontPresetTo (juce::uint8 slot);
+    void chooseFolderForSlots (bool backUp);
+    void restoreAllFrom (const juce::File& folder);
+    void slotsAlert (const juce::String& message);
 
     /** Remembers the "Interface Size" chosen and applies it to every window. */
     void setInterfaceSize (int percent);

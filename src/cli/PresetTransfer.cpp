@@ -47,26 +47,17 @@ juce::Result PresetTransfer::getToFile (int slotIndex, const juce::File& target)
 juce::Result PresetTransfer::loadFile (const juce::File& source)
 {
     PresetFile::Bytes message;
-
-    if (const auto read = PresetFile (source).read (engine->getPresetLength(), message); read.failed())
-        return read;
-
-    // The engine would refuse to send such a byte; find it now, before anything is sent.
-    const auto& model = engine->getModel();
-    const auto dataLength = model.getLayout().dataLength();
-    const auto* data = message.getRawDataPointer() + PresetLayout::messageDataStart;
-    const auto* tooLarge =
-        std::find_if (data, data + dataLength, [] (auto b) { return b > SysExMessages::highestDataByte; });
-
-    if (tooLarge != data + dataLength)
-    {
+    const auto placeOf = [this, &message] (int dataOffset) {
+        const auto& model = engine->getModel();
         PresetModel named (model.getLayout(), highestSplitPoint, constants.maxKeybedOctave);
-        named.applyData ({ data, dataLength });
-        return juce::Result::fail (source.getFullPathName() + ": "
-                                   + PresetJson::placeOf (named, static_cast<int> (tooLarge - data)) + " is "
-                                   + juce::String (*tooLarge) + ", above the "
-                                   + juce::String (SysExMessages::highestDataByte) + " that MIDI can carry");
-    }
+        const juce::uint8* data = message.getRawDataPointer() + PresetLayout::messageDataStart;
+        named.applyData ({ data, model.getLayout().dataLength() });
+        return PresetJson::placeOf (named, dataOffset);
+    };
+
+    if (const auto checked = PresetFile (source).readSendable (engine->getPresetLength(), message, placeOf);
+        checked.failed())
+        return checked;
 
     engine->applyPreset (message);
     return juce::Result::ok();

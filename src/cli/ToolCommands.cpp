@@ -107,11 +107,6 @@ juce::Result ToolCommands::print (const std::string& text)
                                + (errno != 0 ? ": " + FileAccess::systemMessage (errno) : juce::String()));
 }
 
-juce::File ToolCommands::slotFile (const juce::File& directory, int slotNumber)
-{
-    return directory.getChildFile ("slot-" + juce::String (slotNumber).paddedLeft ('0', 2) + ".qx6");
-}
-
 juce::Result ToolCommands::readModel (const juce::File& source, PresetModel& model) const
 {
     const auto layout = constants.getLayout();
@@ -231,22 +226,13 @@ juce::Result ToolCommands::onKeyboard (const ToolArguments& arguments,
 
 juce::Result ToolCommands::backup (PresetTransfer& transfer, const juce::File& directory)
 {
-    // The system would say "File exists" of a file in the way.
-    if (directory.existsAsFile())
-        return FileAccess::failure (directory, FileAccess::systemMessage (ENOTDIR));
-
-    if (const auto created = directory.createDirectory(); created.failed())
-        return FileAccess::failure (directory, created.getErrorMessage());
-
-    // Every file must be writable before the keyboard is read for an hour.
-    for (int slot = ToolArguments::firstSlot; slot <= ToolArguments::lastSlot; ++slot)
-        if (const auto savable = PresetFile (slotFile (directory, slot)).checkSavable(); savable.failed())
-            return savable;
+    if (const auto prepared = PresetFile::prepareBackupFolder (directory, ToolArguments::lastSlot); prepared.failed())
+        return prepared;
 
     for (int slot = ToolArguments::firstSlot; slot <= ToolArguments::lastSlot; ++slot)
     {
         err << "slot " << slot << " of " << ToolArguments::lastSlot << "...\n" << std::flush;
-        const auto result = transfer.getToFile (slotIndex (slot), slotFile (directory, slot));
+        const auto result = transfer.getToFile (slotIndex (slot), PresetFile::forSlot (directory, slot));
 
         if (result.failed())
             return juce::Result::fail ("slot " + juce::String (slot) + ": " + result.getErrorMessage());
@@ -260,13 +246,13 @@ juce::Result ToolCommands::restore (PresetTransfer& transfer, const juce::File& 
     // Every file is checked before the first is sent, so a bad file cannot leave the keyboard
     // half restored.
     for (int slot = ToolArguments::firstSlot; slot <= ToolArguments::lastSlot; ++slot)
-        if (const auto checked = transfer.loadFile (slotFile (directory, slot)); checked.failed())
+        if (const auto checked = transfer.loadFile (PresetFile::forSlot (directory, slot)); checked.failed())
             return juce::Result::fail ("slot " + juce::String (slot) + ": " + checked.getErrorMessage());
 
     for (int slot = ToolArguments::firstSlot; slot <= ToolArguments::lastSlot; ++slot)
     {
         err << "slot " << slot << " of " << ToolArguments::lastSlot << "...\n" << std::flush;
-        auto result = transfer.loadFile (slotFile (directory, slot));
+        auto result = transfer.loadFile (PresetFile::forSlot (directory, slot));
 
         if (result.wasOk())
             result = transfer.sendLoaded (slotIndex (slot));

@@ -29,9 +29,6 @@ public:
 
     int run (const ToolArguments& arguments);
 
-    /** DIR/slot-01.qx6 ... DIR/slot-24.qx6. */
-    static juce::File slotFile (const juce::File& directory, int slotNumber);
-
 private:
     juce::Result carryOut (const ToolArguments& arguments);
 

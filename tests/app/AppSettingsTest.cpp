@@ -182,3 +182,23 @@ TEST (AppSettings, SlotNamesReadAreRememberedPerPortAndShownAgain)
     EXPECT_EQ (send.getReplacesText(),
                juce::String (juce::CharPointer_UTF8 ("Replaces \xe2\x80\x9cSim Preset 05\xe2\x80\x9d")));
 }
+
+// A get or send that ends well leaves its preset's name in that slot, remembered and listed.
+TEST (AppSettings, AGetOrSendRemembersTheSlotsNewName)
+{
+    ShellHarness harness (true);
+    harness.useKeyboard();
+    auto& engine = harness.start()->getEngine();
+    harness.shell->showKeyboardSlotsWindow();
+
+    for (const auto& [send, slot, name] :
+         { std::tuple (false, 6, "Sim Preset 07"), std::tuple (true, 4, "Lead Split") })
+    {
+        send ? (void) (engine.renamePreset (name) && engine.sendPreset ((juce::uint8) slot))
+             : engine.startGet ((juce::uint8) slot);
+        ASSERT_TRUE (MidiTestSupport::dispatchUntil ([&] { return ! engine.isTransferRunning(); }, 20000));
+        const auto kept = AppSettings (harness.settingsFolder.folder).getSlotNames (SimulatedKeyboard::portName).names;
+        EXPECT_EQ (kept.at ((size_t) slot).value_or ("-"), name);
+        EXPECT_TRUE (harness.shell->getKeyboardSlotsWindow()->getContent().rowText (slot).endsWith (name));
+    }
+}

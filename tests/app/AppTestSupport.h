@@ -79,6 +79,8 @@ public:
         answer (true, c);
     }
 
+    void chooseFolder (const juce::String&, const juce::File&, Callback c) override { answer (true, c); }
+
     void answer (bool saving, const Callback& callback)
     {
         requests.push_back (saving);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The preset's name typed in the main view, saved and dumped; the slot list reading the simulated
-# keyboard's names and opening slot 3. Keeps screenshots of the display, main view and slot list.
+# keyboard's names, opening slot 3 and backing up every slot into a folder. Keeps screenshots of the display, main view and slot list.
 source "$(dirname "$0")/e2e-support.sh"
 
 tool="$(dirname "$editor")"
@@ -47,5 +47,24 @@ second="$(waitForWindow "$app - Untitled 2")" || fail "Open made no new window"
 poll 100 eval '[ "$(outCount)" -ge $((before + 384 + 465)) ]' || fail "Open did not get the slot"
 sleep 1
 import -window "$second" "$artifacts/slots-opened-slot-3.png" || fail "no screenshot"
+
+# "Back Up All…" asks for a folder, typed as a path, and writes one file per slot.
+# The window Open made may lie over the slot list.
+xdotool windowraise "$slots"
+sleep 0.5
+chooser="$(clickUntilWindow "$slots" 68 591 "Back Up All Slots")" || { import -window root "$artifacts/slots-backup-failed.png"; fail "Back Up All gave no folder chooser"; }
+sleep 0.5
+xdotool type --delay 50 "$work/all-slots"
+import -window "$chooser" "$artifacts/slots-backup-chooser.png" || fail "no screenshot"
+xdotool key Return
+sleep 0.5
+# Return in the name box of a folder not yet there only checks it; "Choose" takes it.
+noWindow "Back Up All Slots" || clickAt "$chooser" 536 474
+poll 900 eval '[ "$(ls "$work/all-slots" 2>/dev/null | grep -c "^slot-[0-9][0-9]\.qx6$")" -eq 24 ]' \
+    || fail "the backup wrote $(ls "$work/all-slots" 2>/dev/null | tr '\n' ' ')"
+[ "$(stat -c %s "$work/all-slots/slot-05.qx6")" -eq "$(stat -c %s "$work/named.qx6")" ] || fail "slot-05.qx6 is no preset file"
+# The message saying what was written is a second window of that title.
+poll 100 eval '[ "$(xdotool search --name "^Keyboard Slots\$" | wc -l)" -ge 2 ]' || fail "no message at the end of the backup"
+xdotool key Return
 
 echo "passed; screenshots in $artifacts/slots-*.png"

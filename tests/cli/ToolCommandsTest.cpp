@@ -1,6 +1,7 @@
 #include "cli/ToolCommands.h"
 #include "cli/ToolArguments.h"
 #include "engine/EngineTestSupport.h"
+#include "engine/files/PresetFile.h"
 #include "engine/midi/virtual/VirtualMidiPortLayer.h"
 #include "engine/simulator/SimulatedKeyboard.h"
 
@@ -171,12 +172,12 @@ TEST_F (ToolCommandsTest, BackupAndRestoreEverySlot)
     ASSERT_EQ (runOnKeyboard ({ "backup", "--dir", path ("backup") }), ToolCommands::success) << err.str();
     keyboard.setReplyBehaviour ({});
     for (int slot = 1; slot <= 24; ++slot)
-        EXPECT_EQ (contentsOf (ToolCommands::slotFile (folder.file ("backup"), slot)), slotMessage (slot - 1)) << slot;
+        EXPECT_EQ (contentsOf (PresetFile::forSlot (folder.file ("backup"), slot)), slotMessage (slot - 1)) << slot;
     EXPECT_NE (err.str().find ("slot 24 of 24"), std::string::npos);
 
     // Restoring swaps slots 1 and 2 through their files.
-    const auto one = ToolCommands::slotFile (folder.file ("backup"), 1);
-    const auto two = ToolCommands::slotFile (folder.file ("backup"), 2);
+    const auto one = PresetFile::forSlot (folder.file ("backup"), 1);
+    const auto two = PresetFile::forSlot (folder.file ("backup"), 2);
     const auto firstData = keyboard.getSlotData (0), secondData = keyboard.getSlotData (1);
     one.moveFileTo (folder.file ("swap"));
     two.moveFileTo (one);
@@ -191,13 +192,13 @@ TEST_F (ToolCommandsTest, BackupAndRestoreEverySlot)
     const auto writesBefore = keyboard.getWriteCount();
     auto data = keyboard.getSlotData (19);
     data.set (constants.getLayout().knobOffset (2) + 1, 200);
-    const auto twenty = ToolCommands::slotFile (folder.file ("backup"), 20);
+    const auto twenty = PresetFile::forSlot (folder.file ("backup"), 20);
     twenty.replaceWithData (SysExMessages::presetMessage (constants.modelId, 0, data).getRawDataPointer(), 476);
     EXPECT_EQ (runOnKeyboard (restore), ToolCommands::failure);
     EXPECT_EQ (err.str(), "qx61-tool: slot 20: " + twenty.getFullPathName()
                               + ": knobs[2] \"CC\" is 200, above the 127 that MIDI can carry\n");
 
-    ToolCommands::slotFile (folder.file ("backup"), 24).replaceWithText ("not a preset");
+    PresetFile::forSlot (folder.file ("backup"), 24).replaceWithText ("not a preset");
     EXPECT_EQ (runOnKeyboard (restore), ToolCommands::failure);
     EXPECT_EQ (keyboard.getWriteCount(), writesBefore);
 }

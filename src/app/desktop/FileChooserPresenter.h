@@ -4,7 +4,7 @@
 
 #include <functional>
 
-/** Asks the user for a preset file without blocking. Tests put a stand-in in its place. */
+/** Asks the user for a preset file, or a folder of them, without blocking. Tests put a stand-in in its place. */
 class FileChooserPresenter
 {
 public:
@@ -20,4 +20,7 @@ public:
     /** Warns before an existing file is overwritten. */
     virtual void chooseFileToSave (const juce::String& title, const juce::File& startLocation,
                                    const juce::String& pattern, Callback callback) = 0;
+
+    /** For a folder; one not yet there may be named. */
+    virtual void chooseFolder (const juce::String& title, const juce::File& startLocation, Callback callback) = 0;
 };

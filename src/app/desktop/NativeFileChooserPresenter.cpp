@@ -82,6 +82,14 @@ void NativeFileChooserPresenter::chooseFileToSave (const juce::String& title, co
             std::move (callback));
 }
 
+void NativeFileChooserPresenter::chooseFolder (const juce::String& title, const juce::File& startLocation,
+                                               Callback callback)
+{
+    launch (title, startLocation, {},
+            juce::FileBrowserComponent::saveMode | juce::FileBrowserComponent::canSelectDirectories,
+            std::move (callback));
+}
+
 juce::File NativeFileChooserPresenter::startFor (const juce::File& startLocation)
 {
     if (startLocation != juce::File())

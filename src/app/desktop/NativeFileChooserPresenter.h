@@ -15,6 +15,7 @@ public:
                            Callback callback) override;
     void chooseFileToSave (const juce::String& title, const juce::File& startLocation, const juce::String& pattern,
                            Callback callback) override;
+    void chooseFolder (const juce::String& title, const juce::File& startLocation, Callback callback) override;
 
     /** Where a chooser starts: the given place, or without one the user's documents folder, or
         the home folder where that does not exist (a missing folder would be offered as the name

@@ -1,5 +1,6 @@
 #include "app/dialogs/KeyboardSlotsComponent.h"
 
+#include "engine/files/PresetFile.h"
 #include "widgets/look/WidgetColours.h"
 
 KeyboardSlotsComponent::KeyboardSlotsComponent (QXEditorEngine::Ptr engineIn)
@@ -11,7 +12,7 @@ KeyboardSlotsComponent::KeyboardSlotsComponent (QXEditorEngine::Ptr engineIn)
     list.setColour (juce::ListBox::backgroundColourId, juce::Colours::white);
     addAndMakeVisible (list);
 
-    for (auto* button : { &readButton, &openButton, &sendButton })
+    for (auto* button : { &readButton, &openButton, &sendButton, &backUpButton, &restoreButton })
     {
         button->setName (button->getButtonText());
         button->addListener (this);
@@ -24,7 +25,7 @@ KeyboardSlotsComponent::KeyboardSlotsComponent (QXEditorEngine::Ptr engineIn)
     status.addComponentListener (this);
     engine->addListener (this);
     updateButtons();
-    setSize (420, 24 * 22 + 90);
+    setSize (420, 24 * 22 + 122);
 }
 
 KeyboardSlotsComponent::~KeyboardSlotsComponent()
@@ -73,6 +74,11 @@ void KeyboardSlotsComponent::resized()
     status.setBounds (area.removeFromBottom (32));
     readTime.setBounds (status.getBounds());
     area.removeFromBottom (6);
+    auto allButtons = area.removeFromBottom (26);
+    backUpButton.setBounds (allButtons.removeFromLeft (120));
+    allButtons.removeFromLeft (6);
+    restoreButton.setBounds (allButtons.removeFromLeft (120));
+    area.removeFromBottom (6);
     auto buttons = area.removeFromBottom (26);
     readButton.setBounds (buttons.removeFromLeft (100));
     buttons.removeFromLeft (6);
@@ -108,6 +114,47 @@ void KeyboardSlotsComponent::buttonClicked (juce::Button* button)
         onOpen (slot);
     else if (button == &sendButton && onSendHere)
         onSendHere (slot);
+    else if (button == &backUpButton && onBackUpAll)
+        onBackUpAll();
+    else if (button == &restoreButton && onRestoreAll)
+        onRestoreAll();
+}
+
+// The buttons come back once the run has ended.
+AllSlotsTransfer::Ended KeyboardSlotsComponent::thenUpdate (AllSlotsTransfer::Ended ended)
+{
+    return [this, ended = std::move (ended)] (const juce::String& report) {
+        updateButtons();
+        ended (report);
+    };
+}
+
+void KeyboardSlotsComponent::backUpAll (const juce::File& folder, AllSlotsTransfer::Ended ended)
+{
+    if (const auto prepared = PresetFile::prepareBackupFolder (folder, ModelConstants::numSlots); prepared.failed())
+        return ended (prepared.getErrorMessage());
+
+    allSlots = std::make_unique<AllSlotsTransfer> (*engine, folder, thenUpdate (std::move (ended)));
+    allSlots->startBackup();
+    updateButtons();
+}
+
+juce::Result KeyboardSlotsComponent::prepareRestore (const juce::File& folder, AllSlotsTransfer::Ended ended)
+{
+    allSlots = std::make_unique<AllSlotsTransfer> (*engine, folder, thenUpdate (std::move (ended)));
+    return allSlots->checkFiles();
+}
+
+void KeyboardSlotsComponent::startRestore()
+{
+    allSlots->startRestore();
+    updateButtons();
+}
+
+void KeyboardSlotsComponent::transferSucceeded (TransferStatus::Kind kind, juce::uint8 slot)
+{
+    if ((kind == TransferStatus::Kind::get || kind == TransferStatus::Kind::send) && onSlotTouched)
+        onSlotTouched (slot, engine->getPresetName());
 }
 
 void KeyboardSlotsComponent::transferChanged (const TransferStatus& transfer)
@@ -129,7 +176,10 @@ void KeyboardSlotsComponent::transferChanged (const TransferStatus& transfer)
 void KeyboardSlotsComponent::updateButtons()
 {
     const auto chosen = list.getSelectedRow() >= 0;
-    readButton.setEnabled (! engine->isTransferRunning());
+    const auto idle = ! engine->isTransferRunning() && (allSlots == nullptr || ! allSlots->isRunning());
+    readButton.setEnabled (idle);
+    backUpButton.setEnabled (idle);
+    restoreButton.setEnabled (idle);
     openButton.setEnabled (chosen);
     sendButton.setEnabled (chosen);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/dialogs/AllSlotsTransfer.h"
 #include "engine/QXEditorEngine.h"
 #include "views/TransferStatusStrip.h"
 #include "widgets/look/CustomLook.h"
@@ -7,8 +8,9 @@
 #include <functional>
 
 /** The keyboard's slots by name, 24 rows "NN  Name" ("—" for a name not read), with "Read
-    Names", "Open" and "Send Front Preset Here". It reads names through an engine of its own,
-    so the read runs in the keyboard's queue like any get, with progress and "Cancel". */
+    Names", "Open", "Send Front Preset Here", "Back Up All…" and "Restore All…". It reads names,
+    backs up and restores through an engine of its own, so each runs in the keyboard's queue like
+    any get, with progress and "Cancel". */
 class KeyboardSlotsComponent :
     public juce::Component,
     private juce::ListBoxModel,
@@ -25,6 +27,19 @@ public:
 
     /** Hears that a names read ended, however it ended; the engine holds what it found. */
     std::function<void()> onNamesRead;
+
+    /** Hear "Back Up All…" and "Restore All…", which ask for the folder. */
+    std::function<void()> onBackUpAll, onRestoreAll;
+
+    /** Hears the slot and preset name of every get or send of a backup or restore that ended well. */
+    std::function<void (juce::uint8 slot, const juce::String& name)> onSlotTouched;
+
+    /** Gets every slot into the folder; ended says what was written. */
+    void backUpAll (const juce::File& folder, AllSlotsTransfer::Ended ended);
+
+    /** Checks every file of the folder, keeping them for startRestore(); the first bad one's reason. */
+    juce::Result prepareRestore (const juce::File& folder, AllSlotsTransfer::Ended ended);
+    void startRestore();
 
     /** Shows names known from before and when they were read. */
     void showKnownNames (std::vector<std::optional<juce::String>> names, juce::Time readAt);
@@ -48,12 +63,17 @@ private:
     void midiCommunicationFailed (const juce::String&) override {}
     void presetFileFailed (const juce::String&) override {}
     void transferChanged (const TransferStatus& status) override;
+    void transferSucceeded (TransferStatus::Kind kind, juce::uint8 slot) override;
     void updateButtons();
     void componentVisibilityChanged (juce::Component&) override;
+    AllSlotsTransfer::Ended thenUpdate (AllSlotsTransfer::Ended ended);
 
     QXEditorEngine::Ptr engine;
     juce::ListBox list { "Slot List", this };
     juce::TextButton readButton { "Read Names" }, openButton { "Open" }, sendButton { "Send Front Preset Here" };
+    juce::TextButton backUpButton { juce::CharPointer_UTF8 ("Back Up All\xe2\x80\xa6") },
+        restoreButton { juce::CharPointer_UTF8 ("Restore All\xe2\x80\xa6") };
+    std::unique_ptr<AllSlotsTransfer> allSlots;
     TransferStatusStrip status;
     juce::Label readTime { "Read Time" };
     CustomLook look;

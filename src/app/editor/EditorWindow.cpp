@@ -373,6 +373,13 @@ void EditorWindow::transferChanged (const TransferStatus& status)
         juce::MessageManager::callAsync (std::move (next));
 }
 
+// A sync writes the edit buffer, no slot, so only gets and sends name a slot.
+void EditorWindow::transferSucceeded (TransferStatus::Kind kind, juce::uint8 slot)
+{
+    if ((kind == TransferStatus::Kind::get || kind == TransferStatus::Kind::send) && services.slotTouched)
+        services.slotTouched (slot, engine->getPresetName());
+}
+
 bool EditorWindow::hasUnsavedEdits()
 {
     commitEdits();

@@ -107,6 +107,7 @@ public:
     bool keyPressed (const juce::KeyPress& key) override;
 
     void transferChanged (const TransferStatus& status) override;
+    void transferSucceeded (TransferStatus::Kind kind, juce::uint8 slot) override;
     void midiCommunicationFailed (const juce::String& message) override;
     void presetFileFailed (const juce::String& fileName) override;
     void sendRefused (const juce::String& reason) override;

@@ -28,4 +28,7 @@ struct EditorWindowServices
 
     /** The slot names known for the keyboard in use; none when not given. */
     std::function<std::vector<std::optional<juce::String>>()> slotNames;
+
+    /** Told the slot and preset name whenever a get or send of this window ends well. */
+    std::function<void (juce::uint8 slot, const juce::String& name)> slotTouched;
 };

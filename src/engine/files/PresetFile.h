@@ -4,6 +4,7 @@
 
 #include <juce_core/juce_core.h>
 
+#include <functional>
 #include <optional>
 
 /** A preset file on disk: exactly one preset message, no other framing. The editor and the
@@ -19,6 +20,18 @@ public:
         file, unreadable or not exactly the expected length. The contents are not otherwise
         checked. */
     juce::Result read (int expectedLength, Bytes& message) const;
+
+    /** read(), then the check every file passes before a restore or the tool's send writes
+        anything: no data byte above what MIDI carries. placeOf names a data byte by its offset. */
+    juce::Result readSendable (int expectedLength, Bytes& message,
+                               const std::function<juce::String (int dataOffset)>& placeOf) const;
+
+    /** The file of a slot (1 to 24) in a backup folder: slot-01.qx6 ... slot-24.qx6. */
+    static juce::File forSlot (const juce::File& folder, int slotNumber);
+
+    /** Creates the backup folder if need be and checks that every slot's file could be
+        written, before any slot is read. */
+    static juce::Result prepareBackupFolder (const juce::File& folder, int numSlots);
 
     /** read() without the reason. */
     std::optional<Bytes> load (int expectedLength) const;
