@@ -11,10 +11,7 @@ void NumberBox::LookAndFeel::fillTextEditorBackground (juce::Graphics& g, int wi
 void NumberBox::LookAndFeel::drawTextEditorOutline (juce::Graphics&, int, int, juce::TextEditor&) {}
 
 //==============================================================================
-NumberBox::NumberBox() : juce::Label ({}, {})
-{
-    setEditable (true, false, false);
-}
+NumberBox::NumberBox() : RefusingBox ({}) {}
 
 NumberBox::~NumberBox()
 {
@@ -74,52 +71,8 @@ juce::String NumberBox::valueToText (double v)
 
 void NumberBox::paint (juce::Graphics& g)
 {
-    const auto refused = isShowingRefusal();
-    g.fillAll (refused ? WidgetColours::refusal : juce::Colours::white);
-    g.setColour (refused ? WidgetColours::refusalText : findColour (juce::Label::textColourId));
-    g.drawText (refused ? refusedText : valueToText (value), 5, 0, getWidth(), getHeight(), juce::Justification::left,
+    g.drawText (fillAndChooseText (g, valueToText (value)), 5, 0, getWidth(), getHeight(), juce::Justification::left,
                 false);
-}
-
-void NumberBox::paintOverChildren (juce::Graphics& g)
-{
-    // Over the editor too, so the box being typed into is marked like any focused widget.
-    if (hasKeyboardFocus (true))
-        WidgetColours::drawFocusOutline (g, getLocalBounds());
-}
-
-void NumberBox::focusGained (FocusChangeType cause)
-{
-    juce::Label::focusGained (cause);
-    repaint();
-}
-
-void NumberBox::focusLost (FocusChangeType cause)
-{
-    juce::Label::focusLost (cause);
-    repaint();
-}
-
-void NumberBox::commitEdit()
-{
-    // Discarding the editor's text keeps the label's own, which editorAboutToBeHidden has just
-    // set from the value it took or kept.
-    if (isBeingEdited())
-        hideEditor (true);
-}
-
-void NumberBox::showRefusal (const juce::String& typed)
-{
-    refusedText = typed;
-    repaint();
-    startTimer (refusalMs);
-}
-
-void NumberBox::timerCallback()
-{
-    stopTimer();
-    refusedText.clear();
-    repaint();
 }
 
 void NumberBox::editorShown (juce::TextEditor* textEditor)

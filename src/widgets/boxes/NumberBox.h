@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ListenerArray.h"
+#include "widgets/boxes/RefusingBox.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -8,7 +9,7 @@
 
 /** A numeric field changed only by typing: it paints its value and becomes a one-line editor
     when clicked. Typed values outside the inclusive range are refused silently. */
-class NumberBox : public juce::Label, private juce::Timer
+class NumberBox : public RefusingBox
 {
 public:
     class Listener
@@ -61,20 +62,7 @@ public:
     /** The text shown for a value; zero never carries a sign. */
     static juce::String valueToText (double v);
 
-    /** Ends an edit in progress exactly as leaving the box does: a value in range is taken,
-        one outside it is refused. Nothing happens when the box is not being edited. */
-    void commitEdit();
-
-    /** Whether a refused value is being shown, just before the stored value comes back. */
-    bool isShowingRefusal() const { return refusedText.isNotEmpty(); }
-
-    /** How long a refused value stays marked. */
-    static constexpr int refusalMs = 700;
-
     void paint (juce::Graphics& g) override;
-    void paintOverChildren (juce::Graphics& g) override;
-    void focusGained (FocusChangeType cause) override;
-    void focusLost (FocusChangeType cause) override;
 
 protected:
     void editorShown (juce::TextEditor* editor) override;
@@ -83,8 +71,6 @@ protected:
 private:
     std::function<juce::String (int)> valueNamer;
     void storeAndShow (double newValue);
-    void showRefusal (const juce::String& typed);
-    void timerCallback() override;
 
     // Made when the editor first opens: a look per box would cost every editor window ~1000 of them.
     std::unique_ptr<LookAndFeel> editorLook;
@@ -92,7 +78,6 @@ private:
     double minimum = 0.0;
     double maximum = 0.0;
     double value = 0.0;
-    juce::String refusedText;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (NumberBox)
 };

@@ -1,12 +1,10 @@
 #include "widgets/boxes/PresetNameBox.h"
 
 #include "model/kinds/QXPresetName.h"
-#include "widgets/boxes/NumberBox.h"
 #include "widgets/look/WidgetColours.h"
 
-PresetNameBox::PresetNameBox (QXEditorEngine::Ptr engineIn) : juce::Label ("Name", {}), engine (std::move (engineIn))
+PresetNameBox::PresetNameBox (QXEditorEngine::Ptr engineIn) : RefusingBox ("Name"), engine (std::move (engineIn))
 {
-    setEditable (true, false, false);
     setColour (juce::Label::textColourId, WidgetColours::accent);
     setColour (juce::Label::backgroundWhenEditingColourId, juce::Colours::white);
     setColour (juce::Label::textWhenEditingColourId, WidgetColours::accent);
@@ -20,38 +18,11 @@ PresetNameBox::~PresetNameBox()
     engine->removePresetNameListener (this);
 }
 
-void PresetNameBox::commitEdit()
-{
-    if (isBeingEdited())
-        hideEditor (true);
-}
-
 void PresetNameBox::paint (juce::Graphics& g)
 {
-    const auto refused = isShowingRefusal();
-    g.fillAll (refused ? WidgetColours::refusal : juce::Colours::white);
-    g.setColour (refused ? WidgetColours::refusalText : findColour (juce::Label::textColourId));
+    const auto text = fillAndChooseText (g, getText());
     g.setFont (getFont());
-    g.drawText (refused ? refusedText : getText(), getLocalBounds().withTrimmedLeft (5), juce::Justification::left,
-                true);
-}
-
-void PresetNameBox::paintOverChildren (juce::Graphics& g)
-{
-    if (hasKeyboardFocus (true))
-        WidgetColours::drawFocusOutline (g, getLocalBounds());
-}
-
-void PresetNameBox::focusGained (FocusChangeType cause)
-{
-    juce::Label::focusGained (cause);
-    repaint();
-}
-
-void PresetNameBox::focusLost (FocusChangeType cause)
-{
-    juce::Label::focusLost (cause);
-    repaint();
+    g.drawText (text, getLocalBounds().withTrimmedLeft (5), juce::Justification::left, true);
 }
 
 void PresetNameBox::editorShown (juce::TextEditor* textEditor)
@@ -68,15 +39,11 @@ void PresetNameBox::editorShown (juce::TextEditor* textEditor)
 void PresetNameBox::editorAboutToBeHidden (juce::TextEditor* textEditor)
 {
     const auto typed = textEditor->getText();
-    stopTimer();
-    refusedText.clear();
+    clearRefusal();
 
     // Return has already made the typed text the label's own, so the stored name is the measure.
     if (typed != engine->getPresetName() && ! engine->renamePreset (typed))
-    {
-        refusedText = typed;
-        startTimer (NumberBox::refusalMs);
-    }
+        showRefusal (typed);
 
     showName();
 }
@@ -84,13 +51,6 @@ void PresetNameBox::editorAboutToBeHidden (juce::TextEditor* textEditor)
 void PresetNameBox::parameterChanged (const juce::String&, juce::uint8)
 {
     showName();
-}
-
-void PresetNameBox::timerCallback()
-{
-    stopTimer();
-    refusedText.clear();
-    repaint();
 }
 
 void PresetNameBox::showName()

@@ -1,27 +1,20 @@
 #pragma once
 
 #include "engine/QXEditorEngine.h"
+#include "widgets/boxes/RefusingBox.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
 /** The preset's name as one text field: typing a name and leaving the box renames the preset
     in one edit; a name the keyboard cannot store is refused with the same mark as a number
     box's refused value. */
-class PresetNameBox : public juce::Label, private Control::Listener, private juce::Timer
+class PresetNameBox : public RefusingBox, private Control::Listener
 {
 public:
     explicit PresetNameBox (QXEditorEngine::Ptr engine);
     ~PresetNameBox() override;
 
-    /** Ends an edit in progress as leaving the box does. */
-    void commitEdit();
-
-    bool isShowingRefusal() const { return refusedText.isNotEmpty(); }
-
     void paint (juce::Graphics& g) override;
-    void paintOverChildren (juce::Graphics& g) override;
-    void focusGained (FocusChangeType cause) override;
-    void focusLost (FocusChangeType cause) override;
 
 protected:
     void editorShown (juce::TextEditor* editor) override;
@@ -32,11 +25,9 @@ protected:
 
 private:
     void parameterChanged (const juce::String& parameterName, juce::uint8 value) override;
-    void timerCallback() override;
     void showName();
 
     QXEditorEngine::Ptr engine;
-    juce::String refusedText;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (PresetNameBox)
 };
