@@ -79,7 +79,7 @@ void KavoriQXEditorApplication::initialise (const juce::String& commandLine)
 
     shell = std::make_unique<ApplicationShell> (ApplicationShell::Setup { getApplicationName(), constants, *this,
                                                                           midiSetup->getKeyboard(), alerts, fileChooser,
-                                                                          *settings, [this] { quit(); } });
+                                                                          *settings, [] { quit(); } });
     alerts.setCommandManager (&shell->getCommandManager());
 
 #if JUCE_MAC

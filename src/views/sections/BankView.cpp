@@ -156,14 +156,15 @@ void BankView::markItem (int itemIndex)
     markedItem = itemIndex;
     repaint();
 
-    juce::Component::SafePointer<BankView> self (this);
-    juce::Timer::callAfterDelay (markShownMs, [self, itemIndex] {
-        if (self != nullptr && self->markedItem == itemIndex)
-        {
-            self->markedItem = -1;
-            self->repaint();
-        }
-    });
+    // A timer of the view's own ends with it; a detached one would outlive a quit.
+    startTimer (markShownMs);
+}
+
+void BankView::timerCallback()
+{
+    stopTimer();
+    markedItem = -1;
+    repaint();
 }
 
 void BankView::paintOverChildren (juce::Graphics& g)

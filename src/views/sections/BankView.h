@@ -4,7 +4,7 @@
 
 /** Shows the control views of one section in pages ("banks") of a fixed number of views, with
     two arrows that step from bank to bank without wrapping around. */
-class BankView : public virtual juce::Component, public virtual juce::Button::Listener
+class BankView : public virtual juce::Component, public virtual juce::Button::Listener, private juce::Timer
 {
 public:
     /** One page: places its views side by side from x = 40; the views belong to the bank view. */
@@ -60,6 +60,7 @@ protected:
 private:
     std::unique_ptr<PictureButton> makeArrow (const juce::String& name, bool pointsRight);
     void buildBanks();
+    void timerCallback() override;
 
     int currentBank = 0;
     int markedItem = -1;
