@@ -90,9 +90,13 @@ bool GetTransfer::readSlot (TransferPacer& pacer, int slotIndex)
 {
     beginSlot (slotIndex);
 
-    // Once every request of the slot before has had its one answer, nothing more can come.
-    if (slotIndex == 0 || settings.replies == nullptr || settings.replies->stragglersPossible())
+    // Once every request of the slot before has had its one answer, nothing more can come. If
+    // one is still owed, its answer would carry an address this slot asks for too, so the line
+    // must stay quiet for longer than a reply can be late and still be asked for again.
+    if (slotIndex == 0 || settings.replies == nullptr)
         settle();
+    else if (settings.replies->stragglersPossible())
+        settle (2 * settings.replyTimeoutMs);
 
     doubtEarlierOpenRequests();
     bool complete = false;
@@ -144,7 +148,7 @@ void GetTransfer::beginSlot (int slotIndex)
 
 // Returns once the input has been quiet long enough, or after one reply timeout more of steady
 // chatter, or when cancelled.
-void GetTransfer::settle()
+void GetTransfer::settle (int leastQuietMs)
 {
     const auto start = TransferPacer::steadyMilliseconds();
 
@@ -156,8 +160,10 @@ void GetTransfer::settle()
     for (;;)
     {
         // Read afresh: a straggler heard meanwhile may have been the slowest reply yet.
-        const auto quietMs = settings.replies != nullptr ? settings.replies->quietNeededMs (settings.settleMs)
-                                                         : static_cast<double> (settings.settleMs);
+        const auto quietMs =
+            juce::jmax (static_cast<double> (leastQuietMs), settings.replies != nullptr
+                                                                ? settings.replies->quietNeededMs (settings.settleMs)
+                                                                : static_cast<double> (settings.settleMs));
         double quietUntil = 0.0;
 
         {

@@ -64,7 +64,7 @@ private:
     bool run (TransferPacer& pacer) override;
     bool readSlot (TransferPacer& pacer, int slotIndex);
     void beginSlot (int slotIndex);
-    void settle();
+    void settle (int leastQuietMs = 0);
     void doubtEarlierOpenRequests();
     bool requestAll (TransferPacer& pacer);
     bool request (TransferPacer& pacer, int address);
